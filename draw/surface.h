@@ -1,0 +1,35 @@
+#pragma once
+// What painting needs of a target: the four things a device context offers
+// the game. The Windows realisation wraps an HDC (BitBlt, FillRect, pens with
+// MoveToEx/LineTo, TextOutA); the software raster is an RGB buffer.
+#include <cstdint>
+
+struct Rgb {
+    uint8_t r, g, b;
+    friend bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+    friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
+};
+
+// The off-screen pictures a block can be copied from.
+enum class Picture {
+    Tiles,   // bitmap 101, the tile sheet, 220 x 30
+    Digits,  // bitmap 103, the digit strip, 143 x 23
+    Logo,    // bitmap 102, 78 x 92, loaded anew for each copy
+};
+
+class Surface {
+public:
+    // BitBlt SRCCOPY of the w x h block at (sourceX, sourceY) to (x, y).
+    virtual void CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) = 0;
+    // FillRect: columns left..right-1, rows top..bottom-1.
+    virtual void FillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
+    // MoveToEx(x0, y0) + LineTo(x1, y1) with a one-pixel solid pen: a
+    // horizontal or vertical line that leaves out its end point.
+    virtual void Line(int x0, int y0, int x1, int y1, Rgb colour) = 0;
+    // TextOutA of `length` GBK bytes, top-left at (x, y), black on a
+    // transparent background, in the surface's default font.
+    virtual void Text(int x, int y, const char* text, int length) = 0;
+
+protected:
+    ~Surface() = default;
+};

@@ -1,0 +1,82 @@
+#include "game/difficulty.h"
+
+#include "game/cycle.h"
+
+// The interval is stepped by the level arrived at, not looked up: so coming
+// down from 19 gives other values than going up (10, 80, 180 ... 1080, 1000).
+void SpeedUp(Game& game) {
+    GameState& s = game.state;
+    GameHost& host = *game.host;
+    ++s.speedLevel;
+    host.SetButtonEnabled(Button::SpeedDown, true);
+    if (s.speedLevel >= kMaxSpeedLevel) {
+        s.speedLevel = kMaxSpeedLevel;
+        host.SetButtonEnabled(Button::SpeedUp, false);
+    }
+    if (s.speedLevel <= 10)
+        s.interval -= 100;
+    else if (s.speedLevel < kMaxSpeedLevel)
+        s.interval -= 10;
+    else
+        s.interval = 0;
+    host.PaintSpeed();
+    ArmGravity(game, s.interval);
+}
+
+void SpeedDown(Game& game) {
+    GameState& s = game.state;
+    GameHost& host = *game.host;
+    --s.speedLevel;
+    host.SetButtonEnabled(Button::SpeedUp, true);
+    if (s.speedLevel <= 0) {
+        s.speedLevel = 0;
+        host.SetButtonEnabled(Button::SpeedDown, false);
+    }
+    if (s.speedLevel >= 11)
+        s.interval += 10;
+    else if (s.speedLevel >= 1)
+        s.interval += 100;
+    else
+        s.interval = 1000;
+    host.PaintSpeed();
+    ArmGravity(game, s.interval);
+}
+
+// RowsUp greys its button one step after reaching 16, unlike the other three.
+void RowsUp(Game& game) {
+    GameState& s = game.state;
+    ++s.startRows;
+    game.host->SetButtonEnabled(Button::RowsDown, true);
+    if (s.startRows > kMaxStartRows) {
+        s.startRows = kMaxStartRows;
+        game.host->SetButtonEnabled(Button::RowsUp, false);
+    }
+    game.host->PaintStartRows();
+}
+
+void RowsDown(Game& game) {
+    GameState& s = game.state;
+    --s.startRows;
+    game.host->SetButtonEnabled(Button::RowsUp, true);
+    if (s.startRows <= 0) {
+        s.startRows = 0;
+        game.host->SetButtonEnabled(Button::RowsDown, false);
+    }
+    game.host->PaintStartRows();
+}
+
+void MaxSpeed(Game& game) {
+    if (game.state.speedLevel > kMaxSpeedLevel) return;
+    for (int steps = kMaxSpeedLevel + 1 - game.state.speedLevel; steps > 0; --steps) {
+        game.host->WaitMilliseconds(kMaxStepWait);
+        SpeedUp(game);
+    }
+}
+
+void MaxRows(Game& game) {
+    if (game.state.startRows > kMaxStartRows) return;
+    for (int steps = kMaxStartRows + 1 - game.state.startRows; steps > 0; --steps) {
+        game.host->WaitMilliseconds(kMaxStepWait);
+        RowsUp(game);
+    }
+}

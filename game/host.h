@@ -1,0 +1,52 @@
+#pragma once
+// Everything the rules ask of the window around them. The shell realises it
+// on the main window; trelmo-sim and the tests realise it without one. The
+// rules see nothing else of the platform.
+#include "game/shapes.h"
+
+enum class Button { SpeedUp, SpeedDown, RowsUp, RowsDown, Start, Pause, Options };
+
+enum SoundId { kLockSound = 110, kRowSound = 111 };
+
+class GameHost {
+public:
+    // Starts or restarts the periodic gravity timer (id 101); every expiry
+    // must run Tick. A restart begins a full new period. Never negative:
+    // 0 means as often as the platform allows.
+    virtual void ArmGravityTimer(int milliseconds) = 0;
+    // No Tick until the timer is armed again.
+    virtual void StopGravityTimer() = 0;
+
+    virtual void SetButtonEnabled(Button button, bool enabled) = 0;
+    // Makes the pause button read "继续(F3)" while paused, else "暂停(F3)".
+    virtual void RefreshPauseLabel() = 0;
+    // A modal Yes/No question; true unless the answer is No.
+    virtual bool AskYesNo(const char* text, const char* title) = 0;
+    // Ends the program at once, without the exit confirmation. The command
+    // that calls it returns afterwards without touching the host again.
+    virtual void QuitProgram() = 0;
+    // Holds the thread; no input is handled meanwhile.
+    virtual void WaitMilliseconds(int milliseconds) = 0;
+    // Whether Ctrl is held as of the input being handled.
+    virtual bool CtrlHeld() = 0;
+    // Plays sound 110 or 111 to its end, or waits 100 ms with sound off.
+    virtual void PlayEffect(int soundId) = 0;
+    // Offers the current score and lines to the top-ten table; returns after
+    // any name entry and table display have closed.
+    virtual void CheckHighScore() = 0;
+
+    // Painting, on the surface the command holds, from the game state as it
+    // stands at the call. PaintPiece uses the position and current index;
+    // PaintPreview the next index.
+    virtual void PaintPiece(const ShapeRecord& shape, int erase) = 0;
+    virtual void PaintPreview(const ShapeRecord& shape) = 0;
+    virtual void ClearWell() = 0;
+    virtual void PaintWell() = 0;
+    virtual void PaintScore() = 0;
+    virtual void PaintLines() = 0;
+    virtual void PaintSpeed() = 0;
+    virtual void PaintStartRows() = 0;
+
+protected:
+    ~GameHost() = default;
+};

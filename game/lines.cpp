@@ -1,0 +1,55 @@
+#include "game/lines.h"
+
+#include "game/well.h"
+
+namespace {
+
+// Scores and counts wrap rather than overflow, as the 32-bit counters would.
+int32_t WrappingAdd(int32_t value, int32_t amount) {
+    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(amount));
+}
+
+void RemoveRow(Well& well, int row) {
+    for (int r = row; r >= 1; --r)
+        for (int c = 1; c <= kPlayfieldColumns; ++c) well.cells[r][c] = well.cells[r - 1][c];
+    for (int c = 1; c <= kPlayfieldColumns; ++c) well.cells[0][c] = 0;
+}
+
+}  // namespace
+
+bool ClearFullRows(Game& game) {
+    GameState& s = game.state;
+    int removed = 0;
+    for (int row = kBottomRow; row >= 0;) {
+        if (!IsFullRow(game.well, row)) {
+            --row;
+            continue;
+        }
+        s.lines = WrappingAdd(s.lines, 1);
+        game.host->PlayEffect(kRowSound);
+        RemoveRow(game.well, row);
+        game.host->PaintWell();
+        game.host->PaintLines();
+        ++removed;  // the same row again: it now holds the one above
+    }
+    if (removed == 0) return false;
+
+    const int32_t before = s.score / kSpeedUpEvery;
+    if (removed < static_cast<int>(sizeof kPointsForRows / sizeof kPointsForRows[0]))
+        s.score = WrappingAdd(s.score, kPointsForRows[removed]);
+    game.host->PaintScore();
+    if (s.score / kSpeedUpEvery > before) return true;
+    if (game.options.inverse != 0) return false;
+    InvertStack(game);
+    game.host->PaintWell();
+    return false;
+}
+
+void InvertStack(Game& game) {
+    for (int row = kBottomRow; row >= 0; --row) {
+        if (IsEmptyRow(game.well, row)) return;
+        int32_t* cells = game.well.cells[row];
+        for (int c = 1; c <= kPlayfieldColumns; ++c)
+            cells[c] = cells[c] != 0 ? 0 : rand_below(game.random, 7) + 1;
+    }
+}

@@ -1,0 +1,280 @@
+#include "tools/sim/script.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "game/cycle.h"
+#include "game/difficulty.h"
+#include "game/well.h"
+#include "store/gbk.h"
+#include "tools/sim/sim_host.h"
+
+namespace {
+
+constexpr int kMaxLine = 4096;
+constexpr int kMaxWords = 4;
+
+struct Sim {
+    Game game;
+    ScoreTable scores;
+    SimHost host;
+    FILE* out;
+
+    explicit Sim(FILE* output) : game{}, scores{}, host(game, scores, output), out(output) {
+        InitGameState(game.state);
+        ResetWell(game.well);
+        game.options = kDefaultOptions;
+        game.state.shapeCount = ShapeCountForStyle(game.options.style);
+        ClearScores(scores);
+        SeedRandom(game.random, 1);
+        game.host = &host;
+    }
+};
+
+// A line split into blank-separated words, comment removed; `rest` is what
+// follows the first word, blanks around it dropped.
+struct Line {
+    char* words[kMaxWords];
+    int count;
+    char* rest;
+    bool tooManyWords;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+void TrimRight(char* text) {
+    size_t n = std::strlen(text);
+    while (n > 0 && IsBlank(text[n - 1])) text[--n] = '\0';
+}
+
+char* SkipBlanks(char* text) {
+    while (IsBlank(*text)) ++text;
+    return text;
+}
+
+Line Split(char* text, char* restCopy) {
+    if (char* hash = std::strchr(text, '#')) *hash = '\0';
+    TrimRight(text);
+    Line line{};
+    char* cursor = SkipBlanks(text);
+    if (*cursor == '\0') return line;
+    char* afterFirst = cursor;
+    while (*afterFirst != '\0' && !IsBlank(*afterFirst)) ++afterFirst;
+    std::strcpy(restCopy, SkipBlanks(afterFirst));
+    line.rest = restCopy;
+    while (*cursor != '\0') {
+        if (line.count == kMaxWords) {
+            line.tooManyWords = true;
+            break;
+        }
+        line.words[line.count++] = cursor;
+        while (*cursor != '\0' && !IsBlank(*cursor)) ++cursor;
+        if (*cursor != '\0') *cursor++ = '\0';
+        cursor = SkipBlanks(cursor);
+    }
+    return line;
+}
+
+bool ParseUnsigned(const char* text, unsigned long long max, unsigned long long& value) {
+    if (*text < '0' || *text > '9') return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return errno == 0 && *end == '\0' && value <= max;
+}
+
+int32_t* OptionByKey(Options& options, const char* key) {
+    struct Row {
+        const char* key;
+        int32_t Options::*field;
+    };
+    static constexpr Row kKeys[] = {
+        {"DropStyle", &Options::dropStyle}, {"Style", &Options::style},     {"Sound", &Options::sound},
+        {"Preview", &Options::preview},     {"3Dtrelmo", &Options::look3D}, {"Inverse", &Options::inverse},
+        {"RotateDir", &Options::rotateDir},
+    };
+    for (const Row& row : kKeys)
+        if (std::strcmp(row.key, key) == 0) return &(options.*row.field);
+    return nullptr;
+}
+
+void Dump(const Sim& sim) {
+    const GameState& s = sim.game.state;
+    FILE* out = sim.out;
+    std::fprintf(out, "score %d lines %d level %d interval %d startRows %d shapeCount %d\n", s.score, s.lines,
+                 s.speedLevel, s.interval, s.startRows, s.shapeCount);
+    std::fprintf(out, "running %d shapeVisible %d paused %d autoPaused %d fastFall %d\n", s.running,
+                 s.shapeVisible, s.paused, s.autoPaused, s.fastFall);
+    char grid[17];
+    for (int i = 0; i < 16; ++i) {
+        const char c = s.shape.grid[i];
+        grid[i] = c == ' ' ? '.' : c == '\0' ? '0' : c;
+    }
+    grid[16] = '\0';
+    std::fprintf(out, "shape %d next %d column %d row %d grid %s\n", s.shapeIndex, s.nextIndex, s.column, s.row,
+                 grid);
+    std::fputs("well\n", out);
+    for (int r = 0; r <= kBottomRow; ++r) {
+        char text[kPlayfieldColumns + 2];
+        for (int c = 0; c < kPlayfieldColumns; ++c) {
+            const int32_t v = sim.game.well.cells[r][c + 1];
+            text[c] = v == 0 ? '.' : v >= 1 && v <= 9 ? static_cast<char>('0' + v)
+                                 : v >= 10 && v <= 11 ? static_cast<char>('a' + v - 10)
+                                                       : '?';
+        }
+        text[kPlayfieldColumns] = '\n';
+        text[kPlayfieldColumns + 1] = '\0';
+        std::fputs(text, out);
+    }
+    std::fputs("end\n", out);
+}
+
+void PrintScores(const Sim& sim) {
+    for (int i = 0; i < kScoreRows; ++i) {
+        const HighScoreEntry& row = sim.scores.rows[i];
+        std::fprintf(sim.out, "%d %d %d %s\n", i + 1, row.score, row.lines, row.name);
+    }
+    std::fputs("end\n", sim.out);
+}
+
+// The difficulty and piece commands that take no argument.
+struct PlainCommand {
+    const char* word;
+    void (*run)(Game&);
+};
+
+void PauseKey(Game& game) {
+    if (game.state.running == 1) TogglePause(game);
+}
+
+void StartKey(Game& game) {
+    game.host->CheckHighScore();
+    NewGame(game);
+}
+
+constexpr PlainCommand kPlainCommands[] = {
+    {"new", StartKey},          {"left", MoveLeft},         {"right", MoveRight},   {"rotate", Rotate},
+    {"release", DownKeyReleased}, {"pause", PauseKey},      {"deactivate", AutoPause}, {"activate", AutoResume},
+    {"speedup", SpeedUp},       {"speeddown", SpeedDown},   {"rowsup", RowsUp},     {"rowsdown", RowsDown},
+    {"maxspeed", MaxSpeed},     {"maxrows", MaxRows},       {"dump", nullptr},      {"scores", nullptr},
+    {"clear", nullptr},
+};
+
+enum class Outcome { Ok, Bad, Quit };
+
+Outcome RunTicks(Sim& sim, unsigned long long count) {
+    for (unsigned long long i = 0; i < count; ++i) {
+        if (sim.host.timerArmed()) Tick(sim.game);
+        if (sim.host.quitRequested()) return Outcome::Quit;
+    }
+    return Outcome::Ok;
+}
+
+Outcome RunPlain(Sim& sim, const PlainCommand& command) {
+    if (command.run != nullptr) {
+        command.run(sim.game);
+    } else if (std::strcmp(command.word, "dump") == 0) {
+        Dump(sim);
+    } else if (std::strcmp(command.word, "scores") == 0) {
+        PrintScores(sim);
+    } else {  // clear: the Clear button of the score table
+        ClearScores(sim.scores);
+        sim.host.Trace("save");
+    }
+    return sim.host.quitRequested() ? Outcome::Quit : Outcome::Ok;
+}
+
+Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
+    const char* verb = line.words[0];
+    const int args = line.count - 1;
+    problem = "unknown command";
+    for (const PlainCommand& command : kPlainCommands) {
+        if (std::strcmp(verb, command.word) != 0) continue;
+        problem = "takes no argument";
+        return args == 0 ? RunPlain(sim, command) : Outcome::Bad;
+    }
+    if (std::strcmp(verb, "tick") == 0) {
+        unsigned long long count = 1;
+        problem = "tick takes a count from 0 to 1000000000";
+        if (args > 1 || (args == 1 && !ParseUnsigned(line.words[1], 1000000000ull, count))) return Outcome::Bad;
+        return RunTicks(sim, count);
+    }
+    if (std::strcmp(verb, "down") == 0) {
+        problem = "down takes nothing or ctrl";
+        if (args > 1 || (args == 1 && std::strcmp(line.words[1], "ctrl") != 0)) return Outcome::Bad;
+        sim.host.ctrlHeld = args == 1;
+        DownKeyPressed(sim.game);
+        sim.host.ctrlHeld = false;
+        return sim.host.quitRequested() ? Outcome::Quit : Outcome::Ok;
+    }
+    if (std::strcmp(verb, "seed") == 0) {
+        unsigned long long seed = 0;
+        problem = "seed takes a number from 0 to 4294967295";
+        if (args != 1 || !ParseUnsigned(line.words[1], 4294967295ull, seed)) return Outcome::Bad;
+        SeedRandom(sim.game.random, static_cast<uint32_t>(seed));
+        return Outcome::Ok;
+    }
+    if (std::strcmp(verb, "set") == 0) {
+        problem = "set takes an option key and 0 or 1";
+        int32_t* option = args == 2 ? OptionByKey(sim.game.options, line.words[1]) : nullptr;
+        const char* value = args == 2 ? line.words[2] : "";
+        if (option == nullptr || (std::strcmp(value, "0") != 0 && std::strcmp(value, "1") != 0)) return Outcome::Bad;
+        *option = value[0] - '0';
+        if (option == &sim.game.options.style) sim.game.state.shapeCount = ShapeCountForStyle(*option);
+        return Outcome::Ok;
+    }
+    if (std::strcmp(verb, "answer") == 0) {
+        problem = "answer takes yes or no";
+        if (args != 1) return Outcome::Bad;
+        if (std::strcmp(line.words[1], "yes") == 0) sim.host.answerYes = true;
+        else if (std::strcmp(line.words[1], "no") == 0) sim.host.answerYes = false;
+        else return Outcome::Bad;
+        return Outcome::Ok;
+    }
+    if (std::strcmp(verb, "trace") == 0) {
+        problem = "trace takes on or off";
+        if (args != 1) return Outcome::Bad;
+        if (std::strcmp(line.words[1], "on") == 0) sim.host.trace = true;
+        else if (std::strcmp(line.words[1], "off") == 0) sim.host.trace = false;
+        else return Outcome::Bad;
+        return Outcome::Ok;
+    }
+    if (std::strcmp(verb, "name") == 0) {
+        sim.host.hasTypedName = true;
+        CopyGbkPrefix(sim.host.typedName, line.rest, kTypedNameBytes);
+        return Outcome::Ok;
+    }
+    return Outcome::Bad;
+}
+
+}  // namespace
+
+int RunScript(FILE* in, FILE* out, FILE* err) {
+    static char text[kMaxLine + 2];
+    static char rest[kMaxLine + 2];
+    Sim sim(out);
+    int exitCode = 0;
+    for (long lineNumber = 1;; ++lineNumber) {
+        if (std::fgets(text, sizeof text, in) == nullptr) break;
+        if (std::strchr(text, '\n') == nullptr && !std::feof(in)) {
+            std::fprintf(err, "line %ld: line too long\n", lineNumber);
+            exitCode = 2;
+            break;
+        }
+        const Line line = Split(text, rest);
+        if (line.count == 0) continue;
+        const char* problem = nullptr;
+        const Outcome outcome = line.tooManyWords && std::strcmp(line.words[0], "name") != 0
+                                    ? Outcome::Bad
+                                    : RunLine(sim, line, problem);
+        if (outcome == Outcome::Bad) {
+            std::fprintf(err, "line %ld: %s: %s\n", lineNumber, problem ? problem : "too many words", line.words[0]);
+            exitCode = 2;
+            break;
+        }
+        if (outcome == Outcome::Quit) break;
+    }
+    std::fflush(out);
+    return exitCode;
+}

@@ -1,0 +1,85 @@
+#include "tools/sim/sim_host.h"
+
+#include <cstdarg>
+
+#include "store/gbk.h"
+
+namespace {
+
+const char* ButtonName(Button button) {
+    switch (button) {
+        case Button::SpeedUp: return "SpeedUp";
+        case Button::SpeedDown: return "SpeedDown";
+        case Button::RowsUp: return "RowsUp";
+        case Button::RowsDown: return "RowsDown";
+        case Button::Start: return "Start";
+        case Button::Pause: return "Pause";
+        case Button::Options: return "Options";
+    }
+    return "?";
+}
+
+}  // namespace
+
+void SimHost::Trace(const char* format, ...) {
+    if (!trace) return;
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(out_, format, args);
+    va_end(args);
+    std::fputc('\n', out_);
+}
+
+void SimHost::ArmGravityTimer(int milliseconds) {
+    timerArmed_ = true;
+    Trace("timer %d", milliseconds);
+}
+
+void SimHost::StopGravityTimer() {
+    timerArmed_ = false;
+    Trace("timer stop");
+}
+
+void SimHost::SetButtonEnabled(Button button, bool enabled) {
+    Trace("button %s %d", ButtonName(button), enabled ? 1 : 0);
+}
+
+void SimHost::RefreshPauseLabel() { Trace(game_.state.paused == 1 ? "label CONTINUE" : "label PAUSE"); }
+
+bool SimHost::AskYesNo(const char*, const char*) {
+    Trace("ask");
+    return answerYes;
+}
+
+void SimHost::QuitProgram() {
+    Trace("quit");
+    timerArmed_ = false;
+    quit_ = true;
+}
+
+void SimHost::WaitMilliseconds(int milliseconds) { Trace("wait %d", milliseconds); }
+
+void SimHost::PlayEffect(int soundId) { Trace("sound %d", soundId); }
+
+void SimHost::CheckHighScore() {
+    const int place = QualifyingPlace(scores_, game_.state.score);
+    if (place < 0) return;
+    char nameBuffer[kNameBytes];
+    MakeRoom(scores_, place, nameBuffer);
+    Trace("nameentry %d", place);
+    // The name box hands back at most 18 bytes of whatever it holds.
+    char typed[kTypedNameBytes + 1];
+    CopyGbkPrefix(typed, hasTypedName ? typedName : nameBuffer, kTypedNameBytes);
+    FillScoreRow(scores_, place, game_.state.score, game_.state.lines, typed);
+    Trace("save");
+    Trace("scoretable");
+}
+
+void SimHost::PaintPiece(const ShapeRecord&, int erase) { Trace(erase ? "paint piece erase" : "paint piece draw"); }
+void SimHost::PaintPreview(const ShapeRecord&) { Trace("paint preview"); }
+void SimHost::ClearWell() { Trace("paint clearwell"); }
+void SimHost::PaintWell() { Trace("paint well"); }
+void SimHost::PaintScore() { Trace("paint score"); }
+void SimHost::PaintLines() { Trace("paint lines"); }
+void SimHost::PaintSpeed() { Trace("paint speed"); }
+void SimHost::PaintStartRows() { Trace("paint startrows"); }

@@ -1,0 +1,52 @@
+#pragma once
+// The host of trelmo-sim: timers, waits, sounds and dialogs are recorded
+// rather than happening, and each can be traced as one line of output.
+#include <cstdio>
+
+#include "game/host.h"
+#include "game/state.h"
+#include "store/scores.h"
+
+class SimHost final : public GameHost {
+public:
+    SimHost(Game& game, ScoreTable& scores, FILE* out) : game_(game), scores_(scores), out_(out) {}
+
+    bool trace = false;
+    bool answerYes = true;
+    bool ctrlHeld = false;
+    bool hasTypedName = false;  // else every name entry accepts the offered name
+    char typedName[kTypedNameBytes + 1] = {};
+
+    bool timerArmed() const { return timerArmed_; }
+    bool quitRequested() const { return quit_; }
+
+    void ArmGravityTimer(int milliseconds) override;
+    void StopGravityTimer() override;
+    void SetButtonEnabled(Button button, bool enabled) override;
+    void RefreshPauseLabel() override;
+    bool AskYesNo(const char* text, const char* title) override;
+    void QuitProgram() override;
+    void WaitMilliseconds(int milliseconds) override;
+    bool CtrlHeld() override { return ctrlHeld; }
+    void PlayEffect(int soundId) override;
+    void CheckHighScore() override;
+    void PaintPiece(const ShapeRecord& shape, int erase) override;
+    void PaintPreview(const ShapeRecord& shape) override;
+    void ClearWell() override;
+    void PaintWell() override;
+    void PaintScore() override;
+    void PaintLines() override;
+    void PaintSpeed() override;
+    void PaintStartRows() override;
+
+    // One line of output while tracing.
+    void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+private:
+
+    Game& game_;
+    ScoreTable& scores_;
+    FILE* out_;
+    bool timerArmed_ = false;
+    bool quit_ = false;
+};
