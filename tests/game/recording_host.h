@@ -7,7 +7,7 @@
 #include "game/state.h"
 #include "game/well.h"
 
-class RecordingHost final : public GameHost {
+class RecordingHost : public GameHost {
 public:
     std::vector<std::string> calls;
     bool answerYes = true;

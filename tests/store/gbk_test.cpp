@@ -1,1 +1,41 @@
 #include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "store/gbk.h"
+
+namespace {
+
+TEST(GbkPrefix, ShortTextIsCopiedWhole) {
+    char out[20];
+    CopyGbkPrefix(out, "abc", 17);
+    EXPECT_STREQ(out, "abc");
+    CopyGbkPrefix(out, "", 17);
+    EXPECT_STREQ(out, "");
+}
+
+TEST(GbkPrefix, CutFallsOnACharacterBoundary) {
+    char out[20];
+    // 张三李四 is eight bytes in GBK; a five-byte cut keeps two characters.
+    CopyGbkPrefix(out, "张三李四", 5);
+    EXPECT_EQ(std::strlen(out), 4u);
+    EXPECT_EQ(std::memcmp(out, "张三", 4), 0);
+    CopyGbkPrefix(out, "a张三", 4);
+    EXPECT_STREQ(out, "a张");
+    CopyGbkPrefix(out, "a张三", 5);
+    EXPECT_STREQ(out, "a张三");
+}
+
+TEST(GbkPrefix, LoneLeadByteAtTheEndOfTheTextIsKept) {
+    char out[20];
+    CopyGbkPrefix(out, "ab\x81", 17);  // nothing follows it to pair with
+    EXPECT_STREQ(out, "ab\x81");
+}
+
+TEST(GbkPrefix, AsciiIsCutExactly) {
+    char out[20];
+    CopyGbkPrefix(out, "0123456789ABCDEFGHIJ", 19);
+    EXPECT_STREQ(out, "0123456789ABCDEFGHI");
+}
+
+}  // namespace
