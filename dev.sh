@@ -21,8 +21,10 @@ build_native() {
 }
 
 build_win32() {
+  # The Windows tree's resource files come from the native asset generator.
   cmake -S "$top" -B "$win32" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" \
+    -DTRELMO_ASSETGEN="$native/tools/assetgen/trelmo-assetgen" >/dev/null
   cmake --build "$win32" -j "$jobs"
 }
 

@@ -1,6 +1,16 @@
 # Runs one script through trelmo-sim and compares its output with the
 # expected file, line for line.
-execute_process(COMMAND ${SIM} ${SCRIPT} OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE code)
+# A script runs in a folder of its own, with NAME.ini beside it as input.ini.
+get_filename_component(name ${SCRIPT} NAME_WE)
+get_filename_component(source_dir ${SCRIPT} DIRECTORY)
+set(work ${WORK_DIR}/${name})
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work})
+if(EXISTS ${source_dir}/${name}.ini)
+  configure_file(${source_dir}/${name}.ini ${work}/input.ini COPYONLY)
+endif()
+execute_process(COMMAND ${SIM} ${SCRIPT} WORKING_DIRECTORY ${work}
+                OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE code)
 if(EXISTS ${EXPECTED}.code)
   file(READ ${EXPECTED}.code expected_code)
   string(STRIP "${expected_code}" expected_code)
@@ -12,8 +22,7 @@ if(NOT code STREQUAL expected_code)
 endif()
 file(READ ${EXPECTED} expected)
 if(NOT actual STREQUAL expected)
-  get_filename_component(name ${SCRIPT} NAME_WE)
-  set(got ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual)
+  set(got ${work}/actual.out)
   file(WRITE ${got} "${actual}")
   message(FATAL_ERROR "output differs from ${EXPECTED}; see ${got}")
 endif()

@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "draw/paint.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
 #include "game/well.h"
 #include "store/gbk.h"
+#include "store/settings.h"
 #include "tools/sim/sim_host.h"
 
 namespace {
@@ -29,6 +31,7 @@ struct Sim {
         ClearScores(scores);
         SeedRandom(game.random, 1);
         game.host = &host;
+        host.RepaintScreen();  // the window's first paint
     }
 };
 
@@ -163,6 +166,13 @@ constexpr PlainCommand kPlainCommands[] = {
 
 enum class Outcome { Ok, Bad, Quit };
 
+// Commands whose argument is the rest of the line, blanks and all.
+bool TakesRestOfLine(const char* verb) {
+    for (const char* word : {"name", "render", "load", "save"})
+        if (std::strcmp(verb, word) == 0) return true;
+    return false;
+}
+
 Outcome RunTicks(Sim& sim, unsigned long long count) {
     for (unsigned long long i = 0; i < count; ++i) {
         if (sim.host.timerArmed()) Tick(sim.game);
@@ -222,6 +232,7 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
         if (option == nullptr || (std::strcmp(value, "0") != 0 && std::strcmp(value, "1") != 0)) return Outcome::Bad;
         *option = value[0] - '0';
         if (option == &sim.game.options.style) sim.game.state.shapeCount = ShapeCountForStyle(*option);
+        sim.host.RepaintScreen();  // as the options dialog asks for on OK
         return Outcome::Ok;
     }
     if (std::strcmp(verb, "answer") == 0) {
@@ -238,6 +249,27 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
         if (std::strcmp(line.words[1], "on") == 0) sim.host.trace = true;
         else if (std::strcmp(line.words[1], "off") == 0) sim.host.trace = false;
         else return Outcome::Bad;
+        return Outcome::Ok;
+    }
+    if (std::strcmp(verb, "render") == 0) {
+        problem = "render takes a path";
+        if (*line.rest == '\0') return Outcome::Bad;
+        Raster picture(kScreenWidth, kScreenHeight);
+        PaintWindow(picture, sim.game, picture.width(), picture.height());
+        problem = "cannot write the picture";
+        return picture.WriteBmp(line.rest) ? Outcome::Ok : Outcome::Bad;
+    }
+    if (std::strcmp(verb, "load") == 0) {
+        problem = "load takes a path";
+        if (*line.rest == '\0') return Outcome::Bad;
+        LoadSettings(sim.game.options, sim.scores, sim.game.state.shapeCount, line.rest);
+        sim.host.RepaintScreen();
+        return Outcome::Ok;
+    }
+    if (std::strcmp(verb, "save") == 0) {
+        problem = "save takes a path";
+        if (*line.rest == '\0') return Outcome::Bad;
+        SaveSettings(sim.game.options, sim.scores, line.rest);
         return Outcome::Ok;
     }
     if (std::strcmp(verb, "name") == 0) {
@@ -265,7 +297,8 @@ int RunScript(FILE* in, FILE* out, FILE* err) {
         const Line line = Split(text, rest);
         if (line.count == 0) continue;
         const char* problem = nullptr;
-        const Outcome outcome = line.tooManyWords && std::strcmp(line.words[0], "name") != 0
+        const bool takesRest = TakesRestOfLine(line.words[0]);
+        const Outcome outcome = line.tooManyWords && !takesRest
                                     ? Outcome::Bad
                                     : RunLine(sim, line, problem);
         if (outcome == Outcome::Bad) {

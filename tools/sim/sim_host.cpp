@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 
+#include "draw/paint.h"
 #include "store/gbk.h"
 
 namespace {
@@ -75,11 +76,44 @@ void SimHost::CheckHighScore() {
     Trace("scoretable");
 }
 
-void SimHost::PaintPiece(const ShapeRecord&, int erase) { Trace(erase ? "paint piece erase" : "paint piece draw"); }
-void SimHost::PaintPreview(const ShapeRecord&) { Trace("paint preview"); }
-void SimHost::ClearWell() { Trace("paint clearwell"); }
-void SimHost::PaintWell() { Trace("paint well"); }
-void SimHost::PaintScore() { Trace("paint score"); }
-void SimHost::PaintLines() { Trace("paint lines"); }
-void SimHost::PaintSpeed() { Trace("paint speed"); }
-void SimHost::PaintStartRows() { Trace("paint startrows"); }
+void SimHost::RepaintScreen() { PaintWindow(screen_, game_, screen_.width(), screen_.height()); }
+
+void SimHost::PaintPiece(const ShapeRecord& shape, int erase) {
+    Trace(erase ? "paint piece erase" : "paint piece draw");
+    ::PaintPiece(screen_, game_, shape, erase);
+}
+
+void SimHost::PaintPreview(const ShapeRecord& shape) {
+    Trace("paint preview");
+    ::PaintPreview(screen_, game_, shape);
+}
+
+void SimHost::ClearWell() {
+    Trace("paint clearwell");
+    ::ClearWell(screen_);
+}
+
+void SimHost::PaintWell() {
+    Trace("paint well");
+    ::PaintWell(screen_, game_);
+}
+
+void SimHost::PaintScore() {
+    Trace("paint score");
+    ::PaintScore(screen_, game_);
+}
+
+void SimHost::PaintLines() {
+    Trace("paint lines");
+    ::PaintLines(screen_, game_);
+}
+
+void SimHost::PaintSpeed() {
+    Trace("paint speed");
+    ::PaintSpeed(screen_, game_);
+}
+
+void SimHost::PaintStartRows() {
+    Trace("paint startrows");
+    ::PaintStartRows(screen_, game_);
+}

@@ -3,13 +3,20 @@
 // rather than happening, and each can be traced as one line of output.
 #include <cstdio>
 
+#include "draw/raster.h"
 #include "game/host.h"
 #include "game/state.h"
 #include "store/scores.h"
 
+// The client area of the 485 x 365 window: a 3-pixel frame all round and a
+// 19-pixel caption.
+constexpr int kScreenWidth = 479;
+constexpr int kScreenHeight = 340;
+
 class SimHost final : public GameHost {
 public:
-    SimHost(Game& game, ScoreTable& scores, FILE* out) : game_(game), scores_(scores), out_(out) {}
+    SimHost(Game& game, ScoreTable& scores, FILE* out)
+        : game_(game), scores_(scores), out_(out), screen_(kScreenWidth, kScreenHeight) {}
 
     bool trace = false;
     bool answerYes = true;
@@ -19,6 +26,12 @@ public:
 
     bool timerArmed() const { return timerArmed_; }
     bool quitRequested() const { return quit_; }
+
+    // The window as it stands: painted whole by RepaintScreen, then kept
+    // current by the paint operations the rules call.
+    const Raster& screen() const { return screen_; }
+    // The window's answer to a paint request, onto the screen.
+    void RepaintScreen();
 
     void ArmGravityTimer(int milliseconds) override;
     void StopGravityTimer() override;
@@ -43,10 +56,10 @@ public:
     void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 private:
-
     Game& game_;
     ScoreTable& scores_;
     FILE* out_;
     bool timerArmed_ = false;
     bool quit_ = false;
+    Raster screen_;
 };

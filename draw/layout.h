@@ -1,0 +1,113 @@
+#pragma once
+// The fixed layout of the main window's client area, in pixels, origin at
+// the top left. Rectangles are left, top, right, bottom with right and
+// bottom excluded; blocks are x, y, width, height.
+
+// The well: 10 x 21 cells of 20 x 15 pixels, cell (k, r) at
+// (135 + 20k, 10 + 15r).
+constexpr int kCellWidth = 20;
+constexpr int kCellHeight = 15;
+constexpr int kWellLeft = 135;
+constexpr int kWellTop = 10;
+constexpr int kWellRight = 335;
+constexpr int kWellBottom = 325;
+
+constexpr int CellX(int playfieldColumn) { return kWellLeft + kCellWidth * playfieldColumn; }
+constexpr int CellY(int row) { return kWellTop + kCellHeight * row; }
+
+// The tile sheet: tile column t at x 20t, the raised look in the top row of
+// tiles and the flat look below it.
+constexpr int kTileColumns = 11;
+constexpr int kRaisedLookY = 0;
+constexpr int kFlatLookY = 15;
+
+// The digit strip: glyph g at x 13g; glyph 10 shows no digit.
+constexpr int kGlyphWidth = 13;
+constexpr int kGlyphHeight = 23;
+constexpr int kGlyphCount = 11;
+constexpr int kBlankGlyph = 10;
+
+// The preview box is background-coloured; the next shape's grid always
+// starts at its fixed origin, whatever the shape's size.
+constexpr int kPreviewLeft = 30;
+constexpr int kPreviewTop = 33;
+constexpr int kPreviewRight = 125;
+constexpr int kPreviewBottom = 126;
+constexpr int kPreviewGridX = 35;
+constexpr int kPreviewGridY = 50;
+
+constexpr int kLogoX = 26;
+constexpr int kLogoY = 186;
+
+struct FrameBlock {
+    int x, y, width, height;
+};
+
+constexpr FrameBlock kWellFrame = {130, 5, 210, 325};
+
+// A counter: its sunken box, where its glyphs start, how many positions it
+// has, and whether the value is shown as an unsigned number with leading
+// blanks (score, lines) or as a signed one over a row of blanks (speed,
+// starting rows).
+struct CounterLayout {
+    FrameBlock box;
+    int glyphX;
+    int glyphY;
+    int positions;
+    bool asUnsigned;
+};
+
+constexpr CounterLayout kScoreCounter = {{365, 28, 94, 28}, 366, 30, 7, true};
+constexpr CounterLayout kLinesCounter = {{365, 83, 94, 28}, 366, 85, 7, true};
+constexpr CounterLayout kSpeedCounter = {{365, 138, 56, 28}, 366, 140, 4, false};
+constexpr CounterLayout kStartRowsCounter = {{365, 193, 56, 28}, 366, 195, 4, false};
+
+// Labels: GBK text, top-left corner at (x, y), written with every byte.
+struct LabelPlace {
+    int x, y;
+    const char* text;
+    int length;
+};
+
+inline constexpr char kNextText[] = "下一个:";
+inline constexpr char kScoreText[] = "分数:";
+inline constexpr char kLinesText[] = "行数:";
+inline constexpr char kSpeedText[] = "速度:";
+inline constexpr char kStartRowsText[] = "起始行数:";
+
+constexpr LabelPlace kNextLabel = {10, 10, kNextText, sizeof kNextText - 1};
+constexpr LabelPlace kCounterLabels[] = {
+    {360, 5, kScoreText, sizeof kScoreText - 1},
+    {360, 60, kLinesText, sizeof kLinesText - 1},
+    {360, 115, kSpeedText, sizeof kSpeedText - 1},
+    {360, 170, kStartRowsText, sizeof kStartRowsText - 1},
+};
+
+// Mouse regions, as rectangles.
+struct Region {
+    int left, top, right, bottom;
+    constexpr bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+};
+
+constexpr Region kLogoHandRegion = {20, 180, 110, 286};   // the hand cursor shows here
+constexpr Region kLogoClickRegion = {21, 181, 110, 286};  // a left click opens the information sheet
+constexpr Region kWellClickRegion = {130, 5, 341, 331};   // a right click moves right
+
+// The child buttons, in the order of the Button enumeration (game/host.h).
+struct ButtonPlace {
+    const char* text;
+    int x, y, width, height;
+};
+
+inline constexpr char kPauseText[] = "暂停(F3)";
+inline constexpr char kContinueText[] = "继续(F3)";
+
+constexpr ButtonPlace kButtonPlaces[] = {
+    {"+", 422, 138, 20, 26},          // SpeedUp
+    {"-", 442, 138, 20, 26},          // SpeedDown
+    {"+", 422, 193, 20, 26},          // RowsUp
+    {"-", 442, 193, 20, 26},          // RowsDown
+    {"开始(F2)", 360, 270, 110, 25},  // Start
+    {kPauseText, 360, 300, 110, 25},  // Pause; reads kContinueText while paused
+    {"选项(F4)", 10, 300, 110, 25},   // Options
+};

@@ -1,0 +1,98 @@
+#include "store/settings.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "store/gbk.h"
+#include "store/profile.h"
+#include "store/row_scan.h"
+
+namespace {
+
+constexpr char kSettingsSection[] = "Settings";
+constexpr char kScoreSection[] = "Score";
+constexpr char kMissing[] = "wrong!!";
+constexpr uint32_t kFlagTextBytes = 5;   // four characters decide a flag
+constexpr uint32_t kRowTextBytes = 78;
+
+struct FlagKey {
+    const char* key;
+    int32_t Options::*flag;
+    bool setOnlyByOne;  // "1" sets it and anything else clears it, rather
+                        // than "0" clearing it and anything else setting it
+};
+
+// In file order.
+constexpr FlagKey kFlagKeys[] = {
+    {"DropStyle", &Options::dropStyle, false},
+    {"Style", &Options::style, false},
+    {"Sound", &Options::sound, false},
+    {"Preview", &Options::preview, false},
+    {"3Dtrelmo", &Options::look3D, false},
+    {"Inverse", &Options::inverse, false},
+    {"RotateDir", &Options::rotateDir, true},
+};
+
+void RowKey(char (&key)[16], int row) { std::snprintf(key, sizeof key, "Player%d", row); }
+
+// The name is bounded by its field even when it lacks a terminator.
+size_t NameLength(const HighScoreEntry& row) {
+    const void* end = std::memchr(row.name, '\0', sizeof row.name);
+    return end ? static_cast<size_t>(static_cast<const char*>(end) - row.name) : sizeof row.name;
+}
+
+void SetRowName(HighScoreEntry& row, const char* name, size_t length) {
+    char whole[kRowTextBytes];
+    if (length >= sizeof whole) length = sizeof whole - 1;
+    std::memcpy(whole, name, length);
+    whole[length] = '\0';
+    std::memset(row.name, 0, sizeof row.name);
+    // Cut to fit the field; a double-byte character the cut would split is
+    // left out rather than kept as half a character.
+    CopyGbkPrefix(row.name, whole, kNameBytes - 1);
+}
+
+void LoadRow(HighScoreEntry& row, const char* text) {
+    if (std::strcmp(text, kMissing) == 0) {
+        row.score = 0;
+        row.lines = 0;
+        SetRowName(row, kAnonymous, sizeof kAnonymous - 1);
+        return;
+    }
+    const ScannedRow scanned = ScanScoreRow(text);
+    if (scanned.fields >= 1) row.score = scanned.score;
+    if (scanned.fields >= 2) row.lines = scanned.lines;
+    if (scanned.fields >= 3) SetRowName(row, scanned.name, scanned.nameLength);
+}
+
+}  // namespace
+
+void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file) {
+    for (const FlagKey& flag : kFlagKeys) {
+        char text[kFlagTextBytes] = {};
+        ReadProfileText(kSettingsSection, flag.key, kMissing, text, sizeof text, file);
+        options.*flag.flag = flag.setOnlyByOne ? std::strcmp(text, "1") == 0 : std::strcmp(text, "0") != 0;
+    }
+    for (int i = 0; i < kScoreRows; ++i) {
+        char key[16];
+        RowKey(key, i);
+        char text[kRowTextBytes] = {};
+        ReadProfileText(kScoreSection, key, kMissing, text, sizeof text, file);
+        LoadRow(table.rows[i], text);
+    }
+    shapeCount = ShapeCountForStyle(options.style);
+}
+
+void SaveSettings(const Options& options, const ScoreTable& table, const char* file) {
+    for (const FlagKey& flag : kFlagKeys)
+        WriteProfileText(kSettingsSection, flag.key, options.*flag.flag != 0 ? "1" : "0", file);
+    for (int i = 0; i < kScoreRows; ++i) {
+        const HighScoreEntry& row = table.rows[i];
+        char key[16];
+        RowKey(key, i);
+        char value[64];
+        std::snprintf(value, sizeof value, "%d,%d,%.*s", static_cast<int>(row.score), static_cast<int>(row.lines),
+                      static_cast<int>(NameLength(row)), row.name);
+        WriteProfileText(kScoreSection, key, value, file);
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The settings file: the seven option flags in section "Settings" and the
+// ten score rows in section "Score", read once at start-up and written whole
+// whenever the options or the table change.
+#include <cstdint>
+
+#include "game/options.h"
+#include "store/scores.h"
+
+// A bare name, so the Windows profile functions keep it in the Windows
+// directory.
+constexpr char kSettingsFile[] = "trelmo.ini";
+
+// Called by start-up after the game state is reset. Fills the flags and all
+// ten rows from `file` and sets the shape count from Style. A row whose
+// fields cannot all be read keeps the fields it had, so the table should be
+// zeroed first. Never creates or changes the file.
+void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file);
+
+// Called after the options dialog is confirmed and after the table gains a
+// row or is cleared. Writes the seven flags, then the ten rows, one key at
+// a time; a failed write is ignored.
+void SaveSettings(const Options& options, const ScoreTable& table, const char* file);
