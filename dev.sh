@@ -37,6 +37,42 @@ prepare_wine() {
   fi
 }
 
+# An X server of our own on a free display: sets DISPLAY and xvfb_pid.
+xvfb_pid=""
+start_xvfb() {
+  local n=77
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.2; done
+}
+stop_xvfb() {
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  xvfb_pid=""
+}
+
+# Starts trelmo.exe under Wine with the Chinese code page; on an X server of
+# its own when there is no display, and in a Wine desktop when no window
+# manager runs.
+play() {
+  if [ -z "${DISPLAY:-}" ]; then
+    trap stop_xvfb EXIT
+    start_xvfb
+    echo "No DISPLAY: started Xvfb on $DISPLAY; the game runs there, out of sight"
+    echo "(attach a VNC server such as x11vnc to it, or run from a desktop session)."
+  fi
+  echo "== starting trelmo.exe"
+  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    LC_ALL=zh_CN.UTF-8 wine "$win32/shell/trelmo.exe" || true
+  else
+    LC_ALL=zh_CN.UTF-8 wine explorer /desktop=Trelmo,1024x768 "$win32/shell/trelmo.exe" || true
+  fi
+  wineserver -w || true
+  stop_xvfb
+}
+
 case "${1:-}" in
   test)
     bash tools/setup.sh
@@ -46,14 +82,24 @@ case "${1:-}" in
     (cd "$native" && ctest --output-on-failure -j "$jobs")
     prepare_wine
     echo "== Windows tests under Wine"
-    (cd "$win32" && LC_ALL=zh_CN.UTF-8 ctest --output-on-failure)
+    # The window tests need an X display; they get one of their own.
+    (
+      start_xvfb
+      status=0
+      (cd "$win32" && LC_ALL=zh_CN.UTF-8 ctest --output-on-failure) || status=$?
+      wineserver -k 2>/dev/null || true
+      stop_xvfb
+      exit "$status"
+    )
+    echo "== end-to-end tests of trelmo.exe"
+    bash tests/e2e/run.sh "$win32/shell/trelmo.exe" "$native/tools/sim/trelmo-sim"
     ;;
   play)
     bash tools/setup.sh
     build_native
     build_win32
-    echo "The game rules and trelmo-sim are built ($native/tools/sim/trelmo-sim);"
-    echo "the Windows window is not playable yet."
+    prepare_wine
+    play
     ;;
   build)
     build_native

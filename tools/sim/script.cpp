@@ -14,26 +14,7 @@
 
 namespace {
 
-constexpr int kMaxLine = 4096;
 constexpr int kMaxWords = 4;
-
-struct Sim {
-    Game game;
-    ScoreTable scores;
-    SimHost host;
-    FILE* out;
-
-    explicit Sim(FILE* output) : game{}, scores{}, host(game, scores, output), out(output) {
-        InitGameState(game.state);
-        ResetWell(game.well);
-        game.options = kDefaultOptions;
-        game.state.shapeCount = ShapeCountForStyle(game.options.style);
-        ClearScores(scores);
-        SeedRandom(game.random, 1);
-        game.host = &host;
-        host.RepaintScreen();  // the window's first paint
-    }
-};
 
 // A line split into blank-separated words, comment removed; `rest` is what
 // follows the first word, blanks around it dropped.
@@ -164,7 +145,7 @@ constexpr PlainCommand kPlainCommands[] = {
     {"clear", nullptr},
 };
 
-enum class Outcome { Ok, Bad, Quit };
+using Outcome = LineOutcome;
 
 // Commands whose argument is the rest of the line, blanks and all.
 bool TakesRestOfLine(const char* verb) {
@@ -282,9 +263,33 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 
 }  // namespace
 
+Sim::Sim(FILE* output) : game{}, scores{}, host(game, scores, output), out(output) {
+    InitGameState(game.state);
+    ResetWell(game.well);
+    game.options = kDefaultOptions;
+    game.state.shapeCount = ShapeCountForStyle(game.options.style);
+    ClearScores(scores);
+    SeedRandom(game.random, 1);
+    game.host = &host;
+    host.RepaintScreen();  // the window's first paint
+}
+
+LineOutcome RunScriptLine(Sim& sim, char* text, const char** problem) {
+    static char rest[kMaxLine + 2];
+    *problem = nullptr;
+    const Line line = Split(text, rest);
+    if (line.count == 0) return LineOutcome::Ok;
+    if (line.tooManyWords && !TakesRestOfLine(line.words[0])) {
+        *problem = "too many words";
+        return LineOutcome::Bad;
+    }
+    const LineOutcome outcome = RunLine(sim, line, *problem);
+    if (outcome == LineOutcome::Bad && *problem == nullptr) *problem = "bad line";
+    return outcome;
+}
+
 int RunScript(FILE* in, FILE* out, FILE* err) {
     static char text[kMaxLine + 2];
-    static char rest[kMaxLine + 2];
     Sim sim(out);
     int exitCode = 0;
     for (long lineNumber = 1;; ++lineNumber) {
@@ -294,19 +299,16 @@ int RunScript(FILE* in, FILE* out, FILE* err) {
             exitCode = 2;
             break;
         }
-        const Line line = Split(text, rest);
-        if (line.count == 0) continue;
+        char verb[32] = {};
+        std::sscanf(text, " %31s", verb);
         const char* problem = nullptr;
-        const bool takesRest = TakesRestOfLine(line.words[0]);
-        const Outcome outcome = line.tooManyWords && !takesRest
-                                    ? Outcome::Bad
-                                    : RunLine(sim, line, problem);
-        if (outcome == Outcome::Bad) {
-            std::fprintf(err, "line %ld: %s: %s\n", lineNumber, problem ? problem : "too many words", line.words[0]);
+        const LineOutcome outcome = RunScriptLine(sim, text, &problem);
+        if (outcome == LineOutcome::Bad) {
+            std::fprintf(err, "line %ld: %s: %s\n", lineNumber, problem, verb);
             exitCode = 2;
             break;
         }
-        if (outcome == Outcome::Quit) break;
+        if (outcome == LineOutcome::Quit) break;
     }
     std::fflush(out);
     return exitCode;

@@ -1,7 +1,32 @@
 #pragma once
-// Runs a trelmo-sim script: one command a line, output to `out`. Returns the
-// exit code: 0 when the script ran to its end or to a quit, 2 after writing a
-// one-line message naming the line to `err` for a line it cannot parse.
+// The driver's script runner. A Sim is the state of the program started with
+// no settings file; script lines drive it one at a time.
 #include <cstdio>
 
+#include "game/state.h"
+#include "store/scores.h"
+#include "tools/sim/sim_host.h"
+
+constexpr int kMaxLine = 4096;  // bytes of one script line
+
+struct Sim {
+    Game game;
+    ScoreTable scores;
+    SimHost host;
+    FILE* out;
+
+    explicit Sim(FILE* output);
+    Sim(const Sim&) = delete;
+    Sim& operator=(const Sim&) = delete;
+};
+
+enum class LineOutcome { Ok, Bad, Quit };
+
+// Runs one line of at most kMaxLine bytes (changed in place). Bad: the line
+// cannot be parsed and *problem says why; Quit: the program has ended.
+LineOutcome RunScriptLine(Sim& sim, char* text, const char** problem);
+
+// Runs a whole script, output to `out`. Returns the exit code: 0 when the
+// script ran to its end or to a quit, 2 after writing a one-line message
+// naming the line to `err` for a line it cannot parse.
 int RunScript(FILE* in, FILE* out, FILE* err);

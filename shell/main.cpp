@@ -1,0 +1,52 @@
+// trelmo.exe: one instance, one fixed window with seven buttons, and the
+// message loop.
+#include <windows.h>
+
+#include "game/cycle.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "shell/startup.h"
+#include "store/settings.h"
+
+namespace {
+
+constexpr char kMutexName[] = "PDLTrelmo";
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    Program program;
+    program.instance = instance;
+    program.game.host = &program.host;
+
+    // Held until the process ends; only its existence matters.
+    CreateMutexA(nullptr, TRUE, kMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+
+    if (!RegisterWindowClass(instance)) return 0;
+    AttachProgram(&program);
+    HWND window = CreateMainWindow(instance);
+    if (window == nullptr) return 0;
+    ShowWindow(window, SW_SHOW);
+    if (!CreateButtons(window, program)) return 0;
+
+    InitGameState(program.game.state);
+    LoadSettings(program.game.options, program.scores, program.game.state.shapeCount, kSettingsFile);
+    // No game yet, and speed and starting rows are at their minimum.
+    EnableWindow(ButtonHandle(program, Button::Pause), FALSE);
+    EnableWindow(ButtonHandle(program, Button::SpeedDown), FALSE);
+    EnableWindow(ButtonHandle(program, Button::RowsDown), FALSE);
+
+    SendMessageA(window, kMsgShowInfoSheetAbout, 0, 0);
+    return RunMessageLoop();
+}

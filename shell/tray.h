@@ -1,0 +1,22 @@
+#pragma once
+// The notification-area icon, hiding and restoring the main window, and the
+// two popup menus.
+#include <windows.h>
+
+#include "game/state.h"
+
+constexpr UINT kTrayIconId = 102;
+
+// Hands the icon over to the shell; the icon handle is released whatever
+// the outcome. True when the shell took the icon.
+bool AddTrayIcon(HWND window, UINT iconId, HICON icon, const char* tip);
+// True when an icon was removed; asking when none is shown is harmless.
+bool RemoveTrayIcon(HWND window, UINT iconId);
+// Hides the window and shows the icon in its place.
+void HideToTray(HWND window, HINSTANCE instance);
+// Takes the icon away and shows the window again, repainted.
+void RestoreFromTray(HWND window);
+// The icon's callback: the mouse message that happened over it.
+void OnTrayNotify(HWND window, LPARAM mouseMessage);
+// The right-click menu of the main window, at the cursor.
+void OpenMainMenu(HWND window, const GameState& state);

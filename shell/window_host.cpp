@@ -1,0 +1,92 @@
+#include "shell/window_host.h"
+
+#include "draw/paint.h"
+#include "shell/commands.h"
+#include "shell/dialogs.h"
+#include "shell/program.h"
+
+void WindowHost::EndCommand() {
+    if (commandDc_ == nullptr) return;
+    ReleaseDC(window_, commandDc_);
+    commandDc_ = nullptr;
+}
+
+GdiSurface WindowHost::Surface() {
+    if (commandDc_ == nullptr) commandDc_ = GetDC(window_);
+    return GdiSurface(commandDc_, program_.pictures);
+}
+
+void WindowHost::ArmGravityTimer(int milliseconds) {
+    SetTimer(window_, kGravityTimer, static_cast<UINT>(milliseconds < 0 ? 0 : milliseconds), nullptr);
+}
+
+void WindowHost::StopGravityTimer() { KillTimer(window_, kGravityTimer); }
+
+void WindowHost::SetButtonEnabled(Button button, bool enabled) {
+    EnableWindow(ButtonHandle(program_, button), enabled ? TRUE : FALSE);
+}
+
+void WindowHost::RefreshPauseLabel() { SendMessageA(window_, kMsgRefreshPauseLabel, 0, 0); }
+
+// The questions and the high-score dialogs run nested message loops, whose
+// messages paint with their own device contexts.
+bool WindowHost::AskYesNo(const char* text, const char* title) {
+    EndCommand();
+    return MessageBoxA(window_, text, title, MB_YESNO | MB_ICONQUESTION) != IDNO;
+}
+
+void WindowHost::CheckHighScore() {
+    EndCommand();
+    ::CheckHighScore(window_, program_);
+}
+
+void WindowHost::QuitProgram() {
+    EndCommand();
+    SendMessageA(window_, WM_DESTROY, 0, 0);
+}
+
+void WindowHost::WaitMilliseconds(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
+
+bool WindowHost::CtrlHeld() { return GetKeyState(VK_CONTROL) < 0; }
+
+void WindowHost::PlayEffect(int soundId) { ::PlayEffect(program_.instance, program_.game.options, soundId); }
+
+void WindowHost::PaintPiece(const ShapeRecord& shape, int erase) {
+    GdiSurface surface = Surface();
+    ::PaintPiece(surface, program_.game, shape, erase);
+}
+
+void WindowHost::PaintPreview(const ShapeRecord& shape) {
+    GdiSurface surface = Surface();
+    ::PaintPreview(surface, program_.game, shape);
+}
+
+void WindowHost::ClearWell() {
+    GdiSurface surface = Surface();
+    ::ClearWell(surface);
+}
+
+void WindowHost::PaintWell() {
+    GdiSurface surface = Surface();
+    ::PaintWell(surface, program_.game);
+}
+
+void WindowHost::PaintScore() {
+    GdiSurface surface = Surface();
+    ::PaintScore(surface, program_.game);
+}
+
+void WindowHost::PaintLines() {
+    GdiSurface surface = Surface();
+    ::PaintLines(surface, program_.game);
+}
+
+void WindowHost::PaintSpeed() {
+    GdiSurface surface = Surface();
+    ::PaintSpeed(surface, program_.game);
+}
+
+void WindowHost::PaintStartRows() {
+    GdiSurface surface = Surface();
+    ::PaintStartRows(surface, program_.game);
+}

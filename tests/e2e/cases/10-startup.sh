@@ -1,0 +1,26 @@
+# Start-up: where the window lands, what it shows, which buttons are live.
+CASES+=" startup"
+
+desktop_at() { [ "$(pixel "$1" "$2" "$3")" = "$DESKTOP" ]; }
+window_at() { [ "$(pixel "$1" "$2" "$3")" != "$DESKTOP" ]; }
+
+case_startup() {
+  local s
+  s=$(shot start)
+  DESKTOP=$(pixel "$s" 5 760)
+  # The outer corners: (270, 182) and, 485 x 365 later, (754, 546).
+  check "window's top-left corner at (270, 182)" window_at "$s" 270 182
+  check "nothing of it left of x 270 or above y 182" desktop_at "$s" 269 182
+  check "nothing of it above y 182" desktop_at "$s" 270 181
+  check "bottom-right corner at (754, 546)" window_at "$s" 754 546
+  check "nothing of it right of x 754" desktop_at "$s" 755 546
+  check "nothing of it below y 546" desktop_at "$s" 754 547
+  check "client area equals the raster's start screen" same_as_render "$s" ""
+  check "start button enabled" button_enabled "$s" $START
+  check "options button enabled" button_enabled "$s" $OPTIONS
+  check "speed + enabled" button_enabled "$s" $SPEED_UP
+  check "rows + enabled" button_enabled "$s" $ROWS_UP
+  check "pause button disabled" button_disabled "$s" $PAUSE
+  check "speed - disabled" button_disabled "$s" $SPEED_DOWN
+  check "rows - disabled" button_disabled "$s" $ROWS_DOWN
+}

@@ -1,0 +1,45 @@
+# A second copy ends at once, silently; the close command asks first, and
+# No keeps the game while Yes ends the program.
+CASES+=" instance_exit"
+
+# The exit box has no owner and opens at the desktop's centre; its icon is
+# the red arrow entering a door.
+exit_box_shown() {
+  [ "$(convert "$(shot exit-box)" -crop 60x50+420+350 +repage \
+    -fx '(r>0.75 && g<0.3 && b<0.3)?1:0' -format '%[fx:int(w*h*mean+.5)]' info:)" -gt 20 ]
+}
+exit_box_gone() { ! exit_box_shown; }
+trelmo_ended() { ! trelmo_running; }
+
+case_instance_exit() {
+  local first second started code
+  first=$(shot first)
+  check "the first copy runs" trelmo_running
+
+  started=$SECONDS
+  wine_env timeout 30 wine "$EXE" >>"$CASE_DIR/wine.log" 2>&1
+  code=$?
+  check "a second copy exits with code 0 (got $code)" test "$code" = 0
+  check "and at once ($((SECONDS - started)) s)" test $((SECONDS - started)) -le 10
+  second=$(shot after-second)
+  check "the first copy's screen is untouched" same_pictures "$first" "$second"
+
+  key F2
+  sleep 0.5
+  local running=$CASE_DIR/pause-running.png
+  button_face "$(shot new-game)" $PAUSE "$running"
+
+  key alt+F4
+  check "Alt+F4 asks before closing" wait_until 5 exit_box_shown
+  check "the game pauses while the box is open" face_differs "$(shot box-open)" $PAUSE "$running"
+  key n
+  check "No closes the box" wait_until 5 exit_box_gone
+  check "and the program goes on" trelmo_running
+  click_screen 450 192 1
+  check "the game resumes" wait_until 5 face_is "$(shot after-no)" $PAUSE "$running"
+
+  key alt+F4
+  check "the close command asks again" wait_until 5 exit_box_shown
+  key y
+  check "Yes ends the program" wait_until 10 trelmo_ended
+}

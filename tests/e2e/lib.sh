@@ -1,0 +1,248 @@
+# Helpers of the end-to-end tests: one Xvfb display, one copy of the
+# prepared Wine prefix and one Wine virtual desktop per case; input with
+# xdotool, read-back with screenshots. Sourced by run.sh.
+
+# The window's outer corner on the 1024 x 768 desktop and its client origin
+# (a 3-pixel frame and a 19-pixel caption under Wine's default metrics).
+WINDOW_X=270 WINDOW_Y=182 WINDOW_W=485 WINDOW_H=365
+CLIENT_X=273 CLIENT_Y=204 CLIENT_W=479 CLIENT_H=340
+
+# Client rectangles (left,top right,bottom, inclusive) that the software
+# raster does not paint: the five label texts and the seven buttons.
+LABEL_MASKS=("10,10 100,30" "360,5 470,25" "360,60 470,80" "360,115 470,135" "360,170 470,190")
+BUTTON_MASKS=("422,138 441,163" "442,138 461,163" "422,193 441,218" "442,193 461,218"
+  "360,270 469,294" "360,300 469,324" "10,300 119,324")
+# The buttons in creation order, as x y width height.
+BUTTONS=("422 138 20 26" "442 138 20 26" "422 193 20 26" "442 193 20 26"
+  "360 270 110 25" "360 300 110 25" "10 300 110 25")
+SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6
+
+wine_env() {
+  env WINEPREFIX="$CASE_PREFIX" WINEARCH=win32 WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8 DISPLAY=":$CASE_DISPLAY" "$@"
+}
+
+log() { printf '    %s\n' "$*"; }
+
+# check DESCRIPTION COMMAND...: one assertion of the running case.
+check() {
+  local what=$1
+  shift
+  if "$@"; then
+    log "ok   $what"
+  else
+    log "FAIL $what"
+    CASE_FAILED=1
+  fi
+}
+
+# wait_until SECONDS COMMAND...: polls every 0.2 s; false on timeout.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
+# A display number that no X server holds.
+free_display() {
+  local n=$((140 + RANDOM % 200))
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  echo "$n"
+}
+
+# start_case NAME: a fresh prefix copy and display, then trelmo.exe in a
+# virtual desktop; true once the window has painted.
+start_case() {
+  CASE_NAME=$1
+  CASE_DIR=$WORK/$CASE_NAME
+  CASE_PREFIX=$CASE_DIR/prefix
+  CASE_FAILED=0
+  rm -rf "$CASE_DIR"
+  mkdir -p "$CASE_DIR"
+  cp -a "$BASE_PREFIX" "$CASE_PREFIX"
+  CASE_DISPLAY=$(free_display)
+  Xvfb ":$CASE_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$CASE_DIR/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  wait_until 10 xdpyinfo -display ":$CASE_DISPLAY" >/dev/null 2>&1 || return 1
+  local launched
+  launched=$(date +%s)
+  launch_trelmo
+  wait_until 40 window_painted || return 1
+  # The program seeds its generator with the time at window creation.
+  SEED_CANDIDATES=($(seq $((launched - 1)) $(($(date +%s) + 1))))
+}
+
+launch_trelmo() {
+  wine_env wine explorer "/desktop=$CASE_NAME,1024x768" "$EXE" >>"$CASE_DIR/wine.log" 2>&1 &
+}
+
+# Everything the case started: its Wine processes (through its own
+# wineserver) and its X server.
+stop_case() {
+  wine_env wineserver -k >/dev/null 2>&1
+  wine_env wineserver -w >/dev/null 2>&1
+  if [ -n "${XVFB_PID:-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
+  fi
+  XVFB_PID=
+  [ -n "${E2E_KEEP:-}" ] || rm -rf "$CASE_PREFIX"
+}
+
+# shot [NAME]: a screenshot of the whole desktop; prints its path.
+shot() {
+  local file n
+  n=$(ls "$CASE_DIR" | grep -c '^[0-9][0-9]*-')
+  file=$CASE_DIR/$(printf '%02d' $((n + 1)))-${1:-shot}.png
+  import -display ":$CASE_DISPLAY" -window root "$file" 2>/dev/null
+  echo "$file"
+}
+
+# The client area of a screenshot, as a 479 x 340 picture.
+client_of() { convert "$1" -crop "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y" +repage "$2"; }
+
+# pixel FILE X Y: "r,g,b" of a screen pixel.
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:; }
+client_pixel() { pixel "$1" $((CLIENT_X + $2)) $((CLIENT_Y + $3)); }
+
+# True once the well frame's grey corner and the black well are on screen.
+window_painted() {
+  local f=$CASE_DIR/probe.png
+  import -display ":$CASE_DISPLAY" -window root "$f" 2>/dev/null || return 1
+  [ "$(client_pixel "$f" 130 5)" = "128,128,128" ] && [ "$(client_pixel "$f" 200 200)" = "0,0,0" ]
+}
+
+# masked FILE OUT: the client picture with labels and buttons blanked.
+mask_args() {
+  local r
+  for r in "${LABEL_MASKS[@]}" "${BUTTON_MASKS[@]}"; do printf -- '-draw\nrectangle %s\n' "$r"; done
+}
+masked() {
+  local args=()
+  mapfile -t args < <(mask_args)
+  convert "$1" -fill '#ff00ff' "${args[@]}" "$2"
+}
+
+# differing_pixels A B: how many pixels of two same-sized pictures differ.
+differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 | sed 's/ .*//'; }
+
+# render SCRIPT OUT: trelmo-sim runs the script and renders its last state.
+render() {
+  printf '%s\nrender %s\n' "$1" "$2" | "$SIM" >/dev/null
+}
+
+# same_as_render SHOT SCRIPT: the screenshot's client area, outside the
+# masks, equals trelmo-sim's picture of the state the script leaves.
+same_as_render() {
+  local base=$CASE_DIR/cmp
+  client_of "$1" "$base-shot.png" && masked "$base-shot.png" "$base-shot-m.png" || return 1
+  render "$2" "$base-sim.bmp" && masked "$base-sim.bmp" "$base-sim-m.png" || return 1
+  local n
+  n=$(differing_pixels "$base-shot-m.png" "$base-sim-m.png")
+  [ "$n" = 0 ] || log "     $n pixels differ from the render of: $(echo "$2" | tr '\n' ';')"
+  [ "$n" = 0 ]
+}
+
+# matching_seeds SHOT SCRIPT SEED...: the seeds whose game, driven by
+# SCRIPT, shows exactly the screenshot (outside the masks).
+matching_seeds() {
+  local shotfile=$1 script=$2 s n
+  shift 2
+  local base=$CASE_DIR/seed
+  client_of "$shotfile" "$base-shot.png" && masked "$base-shot.png" "$base-shot-m.png" || return 1
+  for s in "$@"; do
+    render "seed $s
+$script" "$base-sim.bmp" || continue
+    masked "$base-sim.bmp" "$base-sim-m.png"
+    n=$(differing_pixels "$base-shot-m.png" "$base-sim-m.png")
+    [ "$n" = 0 ] && echo "$s"
+  done
+}
+
+# sim_dump SCRIPT: trelmo-sim's state dump after the script.
+sim_dump() { printf '%s\ndump\n' "$1" | "$SIM"; }
+
+# Xdotool on the case's display; coordinates are client pixels.
+xdo() { DISPLAY=":$CASE_DISPLAY" xdotool "$@"; }
+key() { xdo key --delay 80 "$@"; }
+type_chars() { xdo type --delay 120 "$1"; }
+click_client() { xdo mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click "$3"; }
+click_screen() { xdo mousemove "$1" "$2" click "$3"; }
+
+# How many dark pixels the face of a button shows: its text is black while
+# it is enabled, and grey with a white shadow while it is disabled.
+button_dark_pixels() {
+  local b=(${BUTTONS[$2]})
+  convert "$1" -crop "$((b[2] - 6))x$((b[3] - 6))+$((CLIENT_X + b[0] + 3))+$((CLIENT_Y + b[1] + 3))" +repage \
+    -channel RGB -separate -evaluate-sequence max -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
+}
+button_enabled() { [ "$(button_dark_pixels "$1" "$2")" -gt 0 ]; }
+button_disabled() { [ "$(button_dark_pixels "$1" "$2")" -eq 0 ]; }
+
+# The face of a button as its own picture, to compare labels.
+button_face() {
+  local b=(${BUTTONS[$2]})
+  convert "$1" -crop "$((b[2] - 6))x$((b[3] - 6))+$((CLIENT_X + b[0] + 3))+$((CLIENT_Y + b[1] + 3))" +repage "$3"
+}
+
+# same_region_as_render SHOT SCRIPT X Y W H: one client block of the
+# screenshot equals the same block of trelmo-sim's picture.
+same_region_as_render() {
+  local base=$CASE_DIR/region n
+  client_of "$1" "$base-shot.png" || return 1
+  render "$2" "$base-sim.bmp" || return 1
+  convert "$base-shot.png" -crop "$5x$6+$3+$4" +repage "$base-shot-c.png"
+  convert "$base-sim.bmp" -crop "$5x$6+$3+$4" +repage "$base-sim-c.png"
+  n=$(differing_pixels "$base-shot-c.png" "$base-sim-c.png")
+  [ "$n" = 0 ] || log "     $n pixels of the block differ"
+  [ "$n" = 0 ]
+}
+
+# same_pictures A B: two pictures are pixel for pixel the same.
+same_pictures() { [ "$(differing_pixels "$1" "$2")" = 0 ]; }
+
+# The well's picture area of a screenshot.
+well_of() { convert "$1" -crop "200x315+$((CLIENT_X + 135))+$((CLIENT_Y + 10))" +repage "$2"; }
+
+# well_frozen SECONDS: the well shows the same picture over that time.
+well_frozen() {
+  well_of "$(shot frozen-before)" "$CASE_DIR/well-a.png"
+  sleep "$1"
+  well_of "$(shot frozen-after)" "$CASE_DIR/well-b.png"
+  same_pictures "$CASE_DIR/well-a.png" "$CASE_DIR/well-b.png"
+}
+
+# well_moving SECONDS: the well's picture changes within that time.
+well_moving() {
+  well_of "$(shot moving-before)" "$CASE_DIR/well-a.png"
+  local deadline=$((SECONDS + $1))
+  while [ "$SECONDS" -le "$deadline" ]; do
+    sleep 0.3
+    well_of "$(shot moving-after)" "$CASE_DIR/well-b.png"
+    same_pictures "$CASE_DIR/well-a.png" "$CASE_DIR/well-b.png" || return 0
+  done
+  return 1
+}
+
+# face_is SHOT BUTTON PICTURE / face_differs: the button's face against a
+# face saved earlier.
+face_is() { button_face "$1" "$2" "$CASE_DIR/face.png" && same_pictures "$CASE_DIR/face.png" "$3"; }
+face_differs() { ! face_is "$@"; }
+
+# launch_other PROGRAM: another Wine program in the case's desktop.
+launch_other() {
+  wine_env wine explorer "/desktop=$CASE_NAME,1024x768" "$1" >>"$CASE_DIR/wine.log" 2>&1 &
+}
+
+# Whether trelmo.exe runs in this case's prefix: a process whose program is
+# the exe and whose environment names this prefix.
+trelmo_running() {
+  local pid
+  for pid in $(pgrep -f '^[^ ]*trelmo\.exe'); do
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$CASE_PREFIX" && return 0
+  done
+  return 1
+}
