@@ -3,6 +3,7 @@
 #   ./dev.sh test   install what is missing, build both trees, run every test
 #   ./dev.sh play   install what is missing, build, start the game under Wine
 #   ./dev.sh build  build both trees only
+#   ./dev.sh fuzz   run the fuzz targets (TRELMO_FUZZ_SECONDS each, default 30)
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -26,6 +27,39 @@ build_win32() {
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" \
     -DTRELMO_ASSETGEN="$native/tools/assetgen/trelmo-assetgen" >/dev/null
   cmake --build "$win32" -j "$jobs"
+}
+
+# The native tests again under AddressSanitizer and UBSan, then each fuzz
+# target for a fixed time from its seed corpus.
+sanitized_tests() {
+  local tree=$top/build/sanitize
+  cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=Debug -DTRELMO_SANITIZE=ON >/dev/null
+  cmake --build "$tree" -j "$jobs"
+  (cd "$tree" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+     ctest --output-on-failure -j "$jobs")
+}
+
+fuzz_briefly() {
+  local tree=$top/build/fuzz seconds=${TRELMO_FUZZ_SECONDS:-30}
+  CXX=clang++ cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELMO_FUZZ=ON >/dev/null
+  cmake --build "$tree" -j "$jobs"
+  local target corpus
+  for target in sim_fuzz settings_fuzz; do
+    corpus=$tree/corpus/$target
+    mkdir -p "$corpus"
+    case $target in
+      sim_fuzz) cp "$top"/tests/sim/*.sim "$corpus"/ ;;
+      settings_fuzz) cp "$top"/tests/sim/*.ini "$top"/tests/fuzz/seeds/*.ini "$corpus"/ ;;
+    esac
+    echo "== $target for ${seconds}s"
+    if ! "$tree/tests/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+        -artifact_prefix="$tree/" -print_final_stats=1 "$corpus" >"$tree/$target.log" 2>&1; then
+      grep -E 'ERROR|SUMMARY|sim_fuzz:|settings_fuzz:' "$tree/$target.log" | head -n 20 >&2
+      echo "$target found a fault; the input is in $tree/crash-* (log: $tree/$target.log)" >&2
+      return 1
+    fi
+    grep -E '^stat::number_of_executed_units' "$tree/$target.log" || true
+  done
 }
 
 # A 32-bit prefix made once; wineboot is the slow part.
@@ -80,6 +114,10 @@ case "${1:-}" in
     build_win32
     echo "== native tests"
     (cd "$native" && ctest --output-on-failure -j "$jobs")
+    echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    sanitized_tests
+    echo "== fuzzing"
+    fuzz_briefly
     prepare_wine
     echo "== Windows tests under Wine"
     # The window tests need an X display; they get one of their own.
@@ -105,8 +143,13 @@ case "${1:-}" in
     build_native
     build_win32
     ;;
+  fuzz)
+    # A longer run: TRELMO_FUZZ_SECONDS=3600 ./dev.sh fuzz
+    bash tools/setup.sh
+    fuzz_briefly
+    ;;
   *)
-    echo "usage: $0 test|play|build" >&2
+    echo "usage: $0 test|play|build|fuzz" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,48 @@
+#pragma once
+// A host that paints what the rules ask onto any Surface and does nothing
+// else: the game's painting cost, measured at the surface.
+#include "draw/paint.h"
+#include "game/host.h"
+#include "game/state.h"
+
+class SurfaceHost final : public GameHost {
+public:
+    SurfaceHost(Game& game, Surface& surface) : game_(game), surface_(surface) {}
+
+    void ArmGravityTimer(int) override {}
+    void StopGravityTimer() override {}
+    void SetButtonEnabled(Button, bool) override {}
+    void RefreshPauseLabel() override {}
+    bool AskYesNo(const char*, const char*) override { return true; }
+    void QuitProgram() override {}
+    void WaitMilliseconds(int) override {}
+    bool CtrlHeld() override { return false; }
+    void PlayEffect(int) override {}
+    void CheckHighScore() override {}
+    void PaintPiece(const ShapeRecord& shape, int erase) override { ::PaintPiece(surface_, game_, shape, erase); }
+    void PaintPreview(const ShapeRecord& shape) override { ::PaintPreview(surface_, game_, shape); }
+    void ClearWell() override { ::ClearWell(surface_); }
+    void PaintWell() override { ::PaintWell(surface_, game_); }
+    void PaintScore() override { ::PaintScore(surface_, game_); }
+    void PaintLines() override { ::PaintLines(surface_, game_); }
+    void PaintSpeed() override { ::PaintSpeed(surface_, game_); }
+    void PaintStartRows() override { ::PaintStartRows(surface_, game_); }
+
+private:
+    Game& game_;
+    Surface& surface_;
+};
+
+// Counts what painting asks of the surface, by kind, and paints nothing.
+class CountingSurface final : public Surface {
+public:
+    long copies = 0, fills = 0, lines = 0, texts = 0;
+
+    void CopyBlock(int, int, int, int, Picture, int, int) override { ++copies; }
+    void FillRect(int, int, int, int, Rgb) override { ++fills; }
+    void Line(int, int, int, int, Rgb) override { ++lines; }
+    void Text(int, int, const char*, int) override { ++texts; }
+
+    long total() const { return copies + fills + lines + texts; }
+    void Reset() { copies = fills = lines = texts = 0; }
+};
