@@ -24,7 +24,6 @@ bool IsGbkTrailByte(unsigned char c) { return (c >= 0x40 && c <= 0x7e) || (c >= 
 struct ProfileText {
     std::string text;
     std::string signature;
-    bool doubleByte = true;  // GBK pairs are one character (not so in UTF-8)
 };
 
 enum class FileState { Loaded, Absent, Unreadable };
@@ -78,9 +77,11 @@ FileState LoadProfile(const char* path, ProfileText& profile) {
     if (failed) return FileState::Unreadable;
 
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        // Kept and written back, but the text after it is read as the
+        // program's own code page, like any other: what is saved reads back
+        // the same.
         profile.signature = bytes.substr(0, 3);
-        profile.text = bytes.substr(3);
-        profile.doubleByte = false;
+        profile.text = MendGbk(bytes.substr(3));
     } else if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0) {
         profile.text = NarrowUtf16(bytes, bytes[0] == '\xFE');
     } else {
@@ -146,17 +147,17 @@ Name Stored(const std::string& text, size_t begin, size_t end) {
 
 char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-size_t CharWidth(const char* text, size_t at, size_t length, bool doubleByte) {
-    const bool pair = doubleByte && IsGbkLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < length;
+size_t CharWidth(const char* text, size_t at, size_t length) {
+    const bool pair = IsGbkLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < length;
     return pair ? 2 : 1;
 }
 
 // Letter case counts in ASCII only; a double-byte character compares whole,
 // so a trail byte is never folded.
-bool SameName(Name stored, Name wanted, bool doubleByte) {
+bool SameName(Name stored, Name wanted) {
     if (stored.length != wanted.length) return false;
     for (size_t i = 0; i < stored.length;) {
-        const size_t width = CharWidth(stored.text, i, stored.length, doubleByte);
+        const size_t width = CharWidth(stored.text, i, stored.length);
         if (width == 2) {
             if (std::memcmp(stored.text + i, wanted.text + i, 2) != 0) return false;
         } else if (FoldCase(stored.text[i]) != FoldCase(wanted.text[i])) {
@@ -172,7 +173,7 @@ size_t ClosingBracket(const ProfileText& profile, const Line& line) {
     const char* text = profile.text.data();
     size_t found = kNone;
     for (size_t i = line.contentBegin; i < line.contentEnd;) {
-        const size_t width = CharWidth(text, i, line.contentEnd, profile.doubleByte);
+        const size_t width = CharWidth(text, i, line.contentEnd);
         if (width == 1 && text[i] == ']') found = i;
         i += width;
     }
@@ -213,7 +214,7 @@ KeyPlace Locate(const ProfileText& profile, Name section, Name key) {
                 while (name.contentEnd > name.contentBegin &&
                        IsProfileBlank(static_cast<unsigned char>(text[name.contentEnd - 1])))
                     --name.contentEnd;
-                if (SameName(Stored(text, name.contentBegin, name.contentEnd), section, profile.doubleByte)) {
+                if (SameName(Stored(text, name.contentBegin, name.contentEnd), section)) {
                     place.sectionFound = inSection = true;
                     place.sectionHasLines = true;
                     place.lastLine = line;
@@ -229,7 +230,7 @@ KeyPlace Locate(const ProfileText& profile, Name section, Name key) {
         size_t nameEnd = equals ? static_cast<size_t>(static_cast<const char*>(equals) - text.data()) : line.contentEnd;
         const size_t equalsAt = equals ? nameEnd : kNone;
         while (nameEnd > line.contentBegin && IsProfileBlank(static_cast<unsigned char>(text[nameEnd - 1]))) --nameEnd;
-        if (!SameName(Stored(text, line.contentBegin, nameEnd), key, profile.doubleByte)) continue;
+        if (!SameName(Stored(text, line.contentBegin, nameEnd), key)) continue;
 
         place.keyFound = true;
         place.keyLine = line;
@@ -250,7 +251,7 @@ KeyPlace Locate(const ProfileText& profile, Name section, Name key) {
 // fitted, drops the last one kept, so a value that fills the buffer exactly
 // loses its last character to the quote. The bytes are then cut to size - 1
 // on a character boundary.
-uint32_t CopyValue(Name value, char* buffer, uint32_t size, bool doubleByte) {
+uint32_t CopyValue(Name value, char* buffer, uint32_t size) {
     const char* text = value.text;
     size_t length = value.length;
     const bool quoted = length >= 2 && (text[0] == '"' || text[0] == '\'') && text[length - 1] == text[0];
@@ -259,14 +260,14 @@ uint32_t CopyValue(Name value, char* buffer, uint32_t size, bool doubleByte) {
         --length;
     }
     size_t characters = 0;
-    for (size_t i = 0; i < length; i += CharWidth(text, i, length, doubleByte)) ++characters;
+    for (size_t i = 0; i < length; i += CharWidth(text, i, length)) ++characters;
 
     size_t keep = characters < size - 1 ? characters : size - 1;
     if (quoted && size >= characters && keep > 0) --keep;
 
     size_t used = 0;
     for (size_t n = 0; n < keep; ++n) {
-        const size_t width = CharWidth(text, used, length, doubleByte);
+        const size_t width = CharWidth(text, used, length);
         if (used + width > size - 1) break;
         used += width;
     }
@@ -314,13 +315,12 @@ uint32_t PortableReadProfileText(const char* section, const char* key, const cha
         if (section && key && file && LoadProfile(file, profile) == FileState::Loaded) {
             const KeyPlace place = Locate(profile, Trimmed(section), Trimmed(key));
             if (place.keyFound && place.valueBegin != kNone)
-                return CopyValue(Stored(profile.text, place.valueBegin, place.keyLine.contentEnd), buffer, size,
-                                 profile.doubleByte);
+                return CopyValue(Stored(profile.text, place.valueBegin, place.keyLine.contentEnd), buffer, size);
         }
     } catch (const std::bad_alloc&) {
         // A file too big to hold reads as absent.
     }
-    return CopyValue(DefaultValue(defaultText), buffer, size, true);
+    return CopyValue(DefaultValue(defaultText), buffer, size);
 }
 
 bool PortableWriteProfileText(const char* section, const char* key, const char* value, const char* file) {

@@ -11,8 +11,10 @@
 // - a NUL byte ends the name or value it is in;
 // - a GBK lead byte without a valid trail byte reads as one '?' in place of
 //   both bytes (the code-page round trip);
-// - a UTF-8 signature is skipped and kept; a UTF-16 file is read as ANSI,
-//   with '?' for every character outside ASCII, and rewritten as ANSI.
+// - a UTF-8 signature is skipped and kept, and the text after it is read as
+//   GBK like any other (Wine would convert it), so what is written reads back
+//   the same; a UTF-16 file is read as ANSI, with '?' for every character
+//   outside ASCII, and rewritten as ANSI.
 // Writing edits the text in place, so comments and unknown lines stay as
 // they are; new lines end in CR-LF.
 #include <cstdint>

@@ -309,3 +309,21 @@ TEST_F(Settings, FailedSavesAreIgnored) {
 }
 
 }  // namespace
+
+// Regression: a name read from a file with a UTF-8 signature kept bytes that
+// are no GBK character, which a save then wrote into a plain file that read
+// them back as '?' (found by settings_fuzz).
+TEST(SettingsRoundTrip, NameFromAUtf8SignedFileSurvivesSaveAndLoad) {
+    TempDir dir;
+    const std::string input = dir.Path("signed.ini");
+    WriteBytes(input, "\xEF\xBB\xBF[Score]\r\nPlayer0=15400,124,\xD5\x30\r\n");
+    Options options{};
+    ScoreTable first{}, second{};
+    int32_t shapeCount = 7;
+    LoadSettings(options, first, shapeCount, input.c_str());
+    const std::string saved = dir.Path("saved.ini");
+    SaveSettings(options, first, saved.c_str());
+    LoadSettings(options, second, shapeCount, saved.c_str());
+    EXPECT_EQ(first.rows[0].score, 15400);
+    EXPECT_STREQ(first.rows[0].name, second.rows[0].name);
+}
