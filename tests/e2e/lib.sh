@@ -69,8 +69,14 @@ start_case() {
   wait_until 10 xdpyinfo -display ":$CASE_DISPLAY" >/dev/null 2>&1 || return 1
   local launched
   launched=$(date +%s)
+  if declare -F "${CASE_NAME}_before_launch" >/dev/null; then "${CASE_NAME}_before_launch"; fi
   launch_trelmo
-  wait_until 40 window_painted || return 1
+  # Start-up opens the information sheet before the game takes any input;
+  # a case may look at it before it is closed.
+  wait_until 40 window_named "$SHEET_TITLE" || return 1
+  if declare -F "${CASE_NAME}_while_sheet" >/dev/null; then "${CASE_NAME}_while_sheet"; fi
+  close_sheet || return 1
+  wait_until 20 window_painted || return 1
   # The program seeds its generator with the time at window creation.
   SEED_CANDIDATES=($(seq $((launched - 1)) $(($(date +%s) + 1))))
 }
@@ -245,4 +251,52 @@ trelmo_running() {
     tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$CASE_PREFIX" && return 0
   done
   return 1
+}
+
+# Windows found by their exact title (xdotool reads it as UTF-8).
+SHEET_TITLE="Trelmo信息"
+window_named() { xdo search --name "^$1\$" >/dev/null 2>&1; }
+window_gone() { ! window_named "$1"; }
+visible_window_named() { xdo search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+# "x y width height" of the window with that title.
+window_geometry() {
+  local id
+  id=$(xdo search --name "^$1\$" | head -1)
+  [ -n "$id" ] || return 1
+  # xwininfo, since xdotool counts the offset of Wine's desktop twice.
+  DISPLAY=":$CASE_DISPLAY" xwininfo -id "$id" |
+    awk -F: '/Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2} /Width/{w=$2} /Height/{h=$2} END{print x+0, y+0, w+0, h+0}'
+}
+# The picture of one window, cut from a screenshot.
+window_picture() {
+  local g
+  g=($(window_geometry "$2")) || return 1
+  convert "$1" -crop "${g[2]}x${g[3]}+${g[0]}+${g[1]}" +repage "$3"
+}
+# Enter presses the sheet's OK button.
+close_sheet() {
+  key Return
+  wait_until 10 window_gone "$SHEET_TITLE"
+}
+
+# The settings file in the case's prefix, and one key's value in it.
+ini_file() { echo "$CASE_PREFIX/drive_c/windows/trelmo.ini"; }
+ini_value() { sed -n "s/^$1=//p" "$(ini_file)" 2>/dev/null | tr -d '\r'; }
+
+# How many strongly coloured pixels a picture holds: the program's icon is
+# the only coloured thing on the sheet's pages.
+coloured_pixels() {
+  convert "$1" -colorspace HSL -channel G -separate +channel -threshold 50% -format '%[fx:int(w*h*mean+.5)]' info:
+}
+# The About page shows the program's icon at the left of the page.
+sheet_icon_zone() {
+  local g
+  g=($(window_geometry "$SHEET_TITLE")) || return 1
+  convert "$1" -crop "60x60+$((g[0] + 20))+$((g[1] + 60))" +repage "$2"
+}
+sheet_shows_about() {
+  sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -gt 50 ]
+}
+sheet_shows_other_page() {
+  sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -eq 0 ]
 }

@@ -14,7 +14,7 @@ SIM=$(realpath "${2:-$top/build/native/tools/sim/trelmo-sim}")
 WORK=${E2E_WORK:-$top/build/e2e}
 BASE_PREFIX=$WORK/base-prefix
 
-for tool in wine wineserver Xvfb xdotool xdpyinfo import convert compare; do
+for tool in wine wineserver Xvfb xdotool xdpyinfo xwininfo import convert compare; do
   command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 2; }
 done
 for file in "$EXE" "$SIM"; do

@@ -1,5 +1,19 @@
-# Start-up: where the window lands, what it shows, which buttons are live.
+# Start-up: the information sheet on its About page, holding the game
+# until it closes; where the window lands, what it shows, which buttons
+# are live.
 CASES+=" startup"
+
+# While the sheet is open the main window takes no input: a click on the
+# part of the start button that the sheet leaves uncovered starts nothing
+# (the pause button is still disabled once the sheet has closed).
+startup_while_sheet() {
+  local s
+  s=$(shot sheet)
+  check "start-up opens \"$SHEET_TITLE\" on its About page" sheet_shows_about "$s"
+  click_screen 725 486 1
+  sleep 0.5
+  check "the sheet is still open after a click on the main window" window_named "$SHEET_TITLE"
+}
 
 desktop_at() { [ "$(pixel "$1" "$2" "$3")" = "$DESKTOP" ]; }
 window_at() { [ "$(pixel "$1" "$2" "$3")" != "$DESKTOP" ]; }

@@ -1,0 +1,75 @@
+#pragma once
+// What the dialogs show, without the platform: the template and control
+// ids, the options dialog's boxes against the Options record, and the
+// painted rows of the top-ten table.
+#include <cstdint>
+
+#include "game/options.h"
+#include "store/scores.h"
+
+// Dialog templates among the program's resources.
+constexpr int kAboutTemplate = 1;
+constexpr int kScoreTableTemplate = 2;
+constexpr int kNameEntryTemplate = 3;
+constexpr int kOptionsTemplate = 4;
+constexpr int kKeyHelpTemplate = 5;
+constexpr int kScoringTemplate = 6;
+
+// Controls of the table and name dialogs.
+constexpr int kClearButton = 102;
+constexpr int kNameBox = 103;
+
+// Controls of the options dialog.
+constexpr int kSoundBox = 101;
+constexpr int kClockwiseBox = 103;
+constexpr int kSevenShapesRadio = 104;
+constexpr int kElevenShapesRadio = 105;
+constexpr int kDropToBottomRadio = 307;
+constexpr int kFastFallRadio = 308;
+constexpr int kPreviewBox = 109;
+constexpr int kInversionBox = 110;
+constexpr int kLook3DBox = 111;
+
+// The marks of the options dialog. Inversion and clockwise turning show
+// the opposite of their stored flags.
+struct OptionMarks {
+    bool sevenShapes;   // radio 104, else 105
+    bool dropToBottom;  // radio 307, else 308
+    bool sound;         // 101
+    bool preview;       // 109
+    bool look3D;        // 111
+    bool inversion;     // 110
+    bool clockwise;     // 103
+};
+
+OptionMarks MarksForOptions(const Options& options);
+Options OptionsForMarks(const OptionMarks& marks);
+
+// The table's rows are painted in dialog client pixels, one row every 18
+// pixels from y 45, each text right-aligned or centred on its x.
+constexpr int kScoreRowTop = 45;
+constexpr int kScoreRowStep = 18;
+
+enum class ColumnAlign { Right, Centre };
+
+struct ScoreColumn {
+    int x;
+    ColumnAlign align;
+};
+
+constexpr ScoreColumn kPlaceColumn = {35, ColumnAlign::Right};
+constexpr ScoreColumn kScoreColumn = {220, ColumnAlign::Right};
+constexpr ScoreColumn kLinesColumn = {285, ColumnAlign::Right};
+constexpr ScoreColumn kNameColumn = {110, ColumnAlign::Centre};
+
+inline int ScoreRowY(int row) { return kScoreRowTop + kScoreRowStep * row; }
+
+// The four texts of table row `row` (0..9).
+struct ScoreRowTexts {
+    char place[12];  // "1." .. "10."
+    char score[12];  // any 32-bit value fits
+    char lines[12];
+    char name[kNameBytes];
+};
+
+ScoreRowTexts TextsForScoreRow(const HighScoreEntry& entry, int row);

@@ -1,0 +1,54 @@
+# The top-ten table at the end of a game: the name dialog offers the name of
+# the row overtaken, OK stores the row and shows the table, Clear empties
+# it, and No to the replay question ends the program. The file given to the
+# program holds ten negative scores, so that the game's score of 0 takes
+# the first place.
+CASES+=" scores"
+
+SCORE_NAMES=(Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel India Juliet)
+
+scores_before_launch() {
+  local i
+  mkdir -p "$CASE_PREFIX/drive_c/windows"
+  {
+    echo "[Score]"
+    for i in $(seq 0 9); do echo "Player$i=$((-1 - i)),$((9 - i)),${SCORE_NAMES[$i]}"; done
+  } >"$(ini_file)"
+}
+
+table_cleared() { [ "$(grep -c '^Player[0-9]=0,0,Anonymous' "$(ini_file)")" = 10 ]; }
+program_ended() { ! trelmo_running; }
+
+case_scores() {
+  key F6
+  sleep 1.5
+  key F2
+  check '"恭喜!" opens when the game with 16 starting rows ends' wait_until 90 window_named "恭喜!"
+  sleep 0.3
+  shot name-dialog >/dev/null
+  key Escape
+  sleep 0.3
+  check "Esc leaves the name dialog open" window_named "恭喜!"
+  # OK has the focus: Space takes the name offered.
+  key space
+  check 'OK shows "排行榜"' wait_until 10 window_named "排行榜"
+  check "the new row is first, with the overtaken row's name" eval '[[ "$(ini_value Player0)" =~ ^0,[0-9]+,Alpha$ ]]'
+  check "the old rows moved down one" test "$(ini_value Player1) $(ini_value Player9)" = "-1,9,Alpha -9,1,India"
+  sleep 0.3
+  local filled cleared
+  window_picture "$(shot table)" "排行榜" "$CASE_DIR/table-filled.png"
+  key alt+c
+  sleep 0.5
+  check "Clear empties the table in the file" table_cleared
+  check "the table stays open" window_named "排行榜"
+  window_picture "$(shot table-cleared)" "排行榜" "$CASE_DIR/table-cleared.png"
+  check "and shows the cleared rows at once" eval '! same_pictures "$CASE_DIR/table-filled.png" "$CASE_DIR/table-cleared.png"'
+  key Escape
+  sleep 0.3
+  check "Esc leaves the table open" window_named "排行榜"
+  # Clear has taken the focus: OK by its mnemonic.
+  key alt+o
+  check '"游戏结束" asks about another game' wait_until 10 window_named "游戏结束"
+  key n
+  check "No ends the program" wait_until 10 program_ended
+}

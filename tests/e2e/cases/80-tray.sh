@@ -1,0 +1,112 @@
+# The notification area: Esc and the minimise box hide the window to
+# exactly one icon and pause the game; a double-click on the icon brings
+# both back. The right-click menus: "最大速度" greyed at level 19, and
+# "退出" from the icon's menu asks first.
+CASES+=" tray"
+
+TRELMO_TITLE="Trelmo"
+MINIMISE_BOX="707 193"
+# Where the tray menu's items open, from the icon (the menu is pushed
+# into the corner of the desktop).
+TRAY_RESTORE_DX=-21 TRAY_RESTORE_DY=-30
+TRAY_EXIT_DX=-21 TRAY_EXIT_DY=-2
+
+window_shown() { visible_window_named "$TRELMO_TITLE"; }
+window_hidden() { ! window_shown; }
+
+# The icons in the desktop's bottom-right corner: runs of columns that
+# differ from the ground there (the task bar's, or the desktop's when no
+# bar is shown). Prints the count, the last run's centre x and its width.
+tray_icons() {
+  convert "$1" -crop 124x16+900+750 +repage -colorspace Gray -scale '124x1!' -depth 8 txt:- |
+    awk -F'[,:() ]+' 'NR == 2 { ground = $4 }
+      NR > 1 { icon = ($4 - ground > 10 || ground - $4 > 10)
+        if (icon && !inrun) { n++; first = $1 } if (!icon && inrun) last = $1 - 1; inrun = icon }
+      END { if (inrun) last = 123; print n + 0, 900 + int((first + last) / 2), last - first + 1 }'
+}
+one_tray_icon() {
+  local r
+  r=($(tray_icons "$(shot tray)"))
+  TRAY_X=${r[1]} TRAY_Y=758
+  # Two icons side by side would make one run of twice the width.
+  [ "${r[0]}" = 1 ] && [ "${r[2]}" -le 20 ] || log "     ${r[0]} icons, the last ${r[2]} pixels wide"
+  [ "${r[0]}" = 1 ] && [ "${r[2]}" -le 20 ]
+}
+no_tray_icon() { [ "$(tray_icons "$(shot no-tray)" | cut -d' ' -f1)" = 0 ]; }
+
+# The top well row with a lit cell in a screenshot, or 99.
+top_lit_row() {
+  local r
+  for r in $(seq 0 20); do
+    well_rows_lit "$1" "$r" "$r" && { echo "$r"; return; }
+  done
+  echo 99
+}
+
+double_click_icon() { xdo mousemove "$TRAY_X" "$TRAY_Y" click --repeat 2 --delay 80 1; }
+tray_menu_item() {
+  xdo mousemove "$TRAY_X" "$TRAY_Y" click 3
+  sleep 0.7
+  click_screen $((TRAY_X + $1)) $((TRAY_Y + $2)) 1
+}
+
+# Dark pixels of one item's text in the main menu opened at (X, Y): items
+# are 18 pixels high from 2 pixels below the menu's top.
+menu_item_dark_pixels() {
+  convert "$1" -crop "80x10+$(($2 + 15))+$(($3 + 6 + 18 * $4))" +repage \
+    -colorspace Gray -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
+}
+
+case_tray() {
+  key F2
+  check "a piece appears" wait_until 5 piece_appeared
+  local top
+  top=$(top_lit_row "$(shot before-hiding)")
+
+  key Escape
+  check "Esc hides the window" wait_until 5 window_hidden
+  sleep 0.5
+  check "to exactly one icon" one_tray_icon
+  sleep 3
+  click_screen "$TRAY_X" "$TRAY_Y" 1
+  sleep 1
+  check "a single click on the icon does nothing" window_hidden
+  double_click_icon
+  check "a double-click on the icon restores the window" wait_until 5 window_shown
+  local s
+  s=$(shot restored)
+  check "the game stood still while hidden (row $top, then $(top_lit_row "$s"))" test $(($(top_lit_row "$s") - top)) -le 1
+  check "the icon is gone" no_tray_icon
+  check "the game runs again" well_moving 3
+
+  click_screen $MINIMISE_BOX 1
+  check "the minimise box hides the window" wait_until 5 window_hidden
+  sleep 0.5
+  check "to exactly one icon" one_tray_icon
+  double_click_icon
+  check "and the icon brings it back" wait_until 5 window_shown
+
+  key F5
+  sleep 1.5
+  click_client 420 240 3
+  sleep 0.7
+  s=$(shot main-menu)
+  check '"最大速度" is greyed at level 19' test "$(menu_item_dark_pixels "$s" 693 444 3)" = 0
+  check '"最大起始行数" is not' test "$(menu_item_dark_pixels "$s" 693 444 4)" -gt 0
+  check '"隐藏界面" is not' test "$(menu_item_dark_pixels "$s" 693 444 0)" -gt 0
+  key Escape
+  sleep 0.5
+
+  key Escape
+  check "Esc hides the window again" wait_until 5 window_hidden
+  sleep 0.5
+  check "to one icon" one_tray_icon
+  tray_menu_item $TRAY_EXIT_DX $TRAY_EXIT_DY
+  check '"退出" in the icon'"'"'s menu asks first' wait_until 5 exit_box_shown
+  key n
+  check "No closes the box" wait_until 5 exit_box_gone
+  check "the window stays hidden" window_hidden
+  check "with its icon" one_tray_icon
+  tray_menu_item $TRAY_RESTORE_DX $TRAY_RESTORE_DY
+  check '"恢复" brings the window back' wait_until 5 window_shown
+}
