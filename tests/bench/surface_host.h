@@ -2,23 +2,13 @@
 // A host that paints what the rules ask onto any Surface and does nothing
 // else: the game's painting cost, measured at the surface.
 #include "draw/paint.h"
-#include "game/host.h"
 #include "game/state.h"
+#include "tests/support/quiet_host.h"
 
-class SurfaceHost final : public GameHost {
+class SurfaceHost final : public QuietHost {
 public:
     SurfaceHost(Game& game, Surface& surface) : game_(game), surface_(surface) {}
 
-    void ArmGravityTimer(int) override {}
-    void StopGravityTimer() override {}
-    void SetButtonEnabled(Button, bool) override {}
-    void RefreshPauseLabel() override {}
-    bool AskYesNo(const char*, const char*) override { return true; }
-    void QuitProgram() override {}
-    void WaitMilliseconds(int) override {}
-    bool CtrlHeld() override { return false; }
-    void PlayEffect(int) override {}
-    void CheckHighScore() override {}
     void PaintPiece(const ShapeRecord& shape, int erase) override { ::PaintPiece(surface_, game_, shape, erase); }
     void PaintPreview(const ShapeRecord& shape) override { ::PaintPreview(surface_, game_, shape); }
     void ClearWell() override { ::ClearWell(surface_); }

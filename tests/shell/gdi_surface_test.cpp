@@ -13,6 +13,7 @@
 #include "draw/raster.h"
 #include "game/cycle.h"
 #include "game/well.h"
+#include "tests/support/quiet_host.h"
 
 namespace {
 
@@ -67,28 +68,6 @@ private:
     Surface& inner_;
 };
 
-class NullHost final : public GameHost {
-public:
-    void ArmGravityTimer(int) override {}
-    void StopGravityTimer() override {}
-    void SetButtonEnabled(Button, bool) override {}
-    void RefreshPauseLabel() override {}
-    bool AskYesNo(const char*, const char*) override { return true; }
-    void QuitProgram() override {}
-    void WaitMilliseconds(int) override {}
-    bool CtrlHeld() override { return false; }
-    void PlayEffect(int) override {}
-    void CheckHighScore() override {}
-    void PaintPiece(const ShapeRecord&, int) override {}
-    void PaintPreview(const ShapeRecord&) override {}
-    void ClearWell() override {}
-    void PaintWell() override {}
-    void PaintScore() override {}
-    void PaintLines() override {}
-    void PaintSpeed() override {}
-    void PaintStartRows() override {}
-};
-
 class GdiSurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -123,7 +102,7 @@ protected:
     }
 
     WindowPictures pictures = {};
-    NullHost host;
+    QuietHost host;
     Game game = {};
 };
 
