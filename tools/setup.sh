@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ googletest clang libclang-rt-14-dev
+  cmake make g++ googletest libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386
   xvfb xdotool x11-utils imagemagick
