@@ -1,13 +1,15 @@
 #include "draw/gdi_surface.h"
 
+#include "draw/gui_objects.h"
+
 namespace {
 
 COLORREF ToColorRef(Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
 
 MemorySurface MakeMemorySurface(HINSTANCE instance, HDC windowDc, int bitmapId) {
     MemorySurface surface;
-    surface.bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapId));
-    surface.dc = CreateCompatibleDC(windowDc);
+    surface.bitmap = CountMade(LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapId)));
+    surface.dc = CountMade(CreateCompatibleDC(windowDc));
     surface.previous = SelectObject(surface.dc, surface.bitmap);
     return surface;
 }
@@ -15,21 +17,21 @@ MemorySurface MakeMemorySurface(HINSTANCE instance, HDC windowDc, int bitmapId) 
 void FreeMemorySurface(MemorySurface& surface) {
     if (surface.dc == nullptr) return;
     SelectObject(surface.dc, surface.previous);
-    DeleteObject(surface.bitmap);
-    DeleteDC(surface.dc);
+    CountFreed(DeleteObject(surface.bitmap));
+    CountFreed(DeleteDC(surface.dc));
     surface = MemorySurface{};
 }
 
 // The logo is loaded for each copy and freed at once; only the tiles and
 // the digits are kept.
 void CopyLogo(HDC target, HINSTANCE instance, int x, int y, int w, int h, int sourceX, int sourceY) {
-    HBITMAP logo = LoadBitmapA(instance, MAKEINTRESOURCEA(kLogoBitmap));
-    HDC memory = CreateCompatibleDC(target);
+    HBITMAP logo = CountMade(LoadBitmapA(instance, MAKEINTRESOURCEA(kLogoBitmap)));
+    HDC memory = CountMade(CreateCompatibleDC(target));
     HGDIOBJ previous = SelectObject(memory, logo);
     BitBlt(target, x, y, w, h, memory, sourceX, sourceY, SRCCOPY);
     SelectObject(memory, previous);
-    DeleteObject(logo);
-    DeleteDC(memory);
+    CountFreed(DeleteObject(logo));
+    CountFreed(DeleteDC(memory));
 }
 
 }  // namespace
@@ -38,10 +40,10 @@ void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance) {
     pictures.instance = instance;
     pictures.arrow = LoadCursorA(nullptr, IDC_ARROW);
     pictures.hand = LoadCursorA(instance, MAKEINTRESOURCEA(kHandCursor));
-    HDC windowDc = GetDC(window);
+    HDC windowDc = CountMade(GetDC(window));
     pictures.tiles = MakeMemorySurface(instance, windowDc, kTileSheetBitmap);
     pictures.digits = MakeMemorySurface(instance, windowDc, kDigitStripBitmap);
-    ReleaseDC(window, windowDc);
+    CountFreed(ReleaseDC(window, windowDc));
 }
 
 void ReleaseSurfaces(WindowPictures& pictures) {
@@ -59,18 +61,18 @@ void GdiSurface::CopyBlock(int x, int y, int w, int h, Picture source, int sourc
 
 void GdiSurface::FillRect(int left, int top, int right, int bottom, Rgb colour) {
     const RECT rect = {left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
+    HBRUSH brush = CountMade(CreateSolidBrush(ToColorRef(colour)));
     ::FillRect(dc_, &rect, brush);
-    DeleteObject(brush);
+    CountFreed(DeleteObject(brush));
 }
 
 void GdiSurface::Line(int x0, int y0, int x1, int y1, Rgb colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(colour));
+    HPEN pen = CountMade(CreatePen(PS_SOLID, 1, ToColorRef(colour)));
     HGDIOBJ previous = SelectObject(dc_, pen);
     MoveToEx(dc_, x0, y0, nullptr);
     LineTo(dc_, x1, y1);
     SelectObject(dc_, previous);
-    DeleteObject(pen);
+    CountFreed(DeleteObject(pen));
 }
 
 void GdiSurface::Text(int x, int y, const char* text, int length) {

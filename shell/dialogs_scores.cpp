@@ -2,6 +2,7 @@
 // dialog with its Clear button.
 #include <cstring>
 
+#include "draw/gui_objects.h"
 #include "shell/dialogs.h"
 #include "shell/dialogs_fields.h"
 #include "shell/program.h"
@@ -47,7 +48,7 @@ void DrawColumnText(HDC dc, const ScoreColumn& column, int y, const char* text) 
 
 void PaintScoreRows(HWND dialog, const ScoreTable& table) {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(dialog, &paint);
+    HDC dc = CountMade(BeginPaint(dialog, &paint));
     SetBkMode(dc, TRANSPARENT);
     for (int i = 0; i < kScoreRows; ++i) {
         const UINT oldAlign = GetTextAlign(dc);
@@ -61,7 +62,7 @@ void PaintScoreRows(HWND dialog, const ScoreTable& table) {
         SetTextAlign(dc, oldAlign);
         SelectObject(dc, oldFont);
     }
-    EndPaint(dialog, &paint);
+    CountFreed(EndPaint(dialog, &paint));
 }
 
 void ClearTable(HWND dialog, Program& program) {

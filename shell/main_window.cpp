@@ -4,6 +4,7 @@
 
 #include <ctime>
 
+#include "draw/gui_objects.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
 #include "game/cycle.h"
@@ -92,12 +93,12 @@ void OnCreate(HWND window, Program& program) {
 
 void OnPaint(HWND window, Program& program) {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    HDC dc = CountMade(BeginPaint(window, &paint));
     RECT client;
     GetClientRect(window, &client);
     GdiSurface surface(dc, program.pictures);
     PaintWindow(surface, program.game, client.right, client.bottom);
-    EndPaint(window, &paint);
+    CountFreed(EndPaint(window, &paint));
 }
 
 void OnMouseMove(const Program& program, LPARAM lParam) {

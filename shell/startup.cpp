@@ -23,7 +23,8 @@ bool RegisterWindowClass(HINSTANCE instance) {
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kAppIcon));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = CreateSolidBrush(kWindowGround);  // lives as long as the process
+    // Lives as long as the process, outside the count of draw/gui_objects.h.
+    windowClass.hbrBackground = CreateSolidBrush(kWindowGround);
     windowClass.lpszClassName = kWindowClass;
     return RegisterClassA(&windowClass) != 0;
 }

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "draw/gui_objects.h"
 #include "shell/commands.h"
 #include "shell/menus.h"
 
@@ -18,7 +19,7 @@ constexpr size_t kTipBytes = 64;
 
 template <size_t N>
 HMENU BuildMenu(const MenuItem (&items)[N], const GameState* state) {
-    HMENU menu = CreatePopupMenu();
+    HMENU menu = CountMade(CreatePopupMenu());
     if (menu == nullptr) return nullptr;
     for (const MenuItem& item : items) {
         if (item.text == nullptr) {
@@ -37,7 +38,7 @@ void TrackAtCursor(HWND window, HMENU menu) {
     POINT cursor = {};
     GetCursorPos(&cursor);
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
-    DestroyMenu(menu);
+    CountFreed(DestroyMenu(menu));
 }
 
 }  // namespace
@@ -56,7 +57,8 @@ bool AddTrayIcon(HWND window, UINT iconId, HICON icon, const char* tip) {
         std::memcpy(record.szTip, tip, kept);
     }
     const bool added = Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
-    if (icon != nullptr) DestroyIcon(icon);
+    if (added) ++g_guiObjects.trayIcons;
+    if (icon != nullptr) CountFreed(DestroyIcon(icon));
     return added;
 }
 
@@ -65,7 +67,9 @@ bool RemoveTrayIcon(HWND window, UINT iconId) {
     record.cbSize = NOTIFYICONDATAA_V1_SIZE;
     record.hWnd = window;
     record.uID = iconId;
-    return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
+    const bool removed = Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
+    if (removed) --g_guiObjects.trayIcons;
+    return removed;
 }
 
 void HideToTray(HWND window, HINSTANCE instance) {
@@ -76,7 +80,7 @@ void HideToTray(HWND window, HINSTANCE instance) {
     if (alreadyHidden) return;
     HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kTrayIconResource), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    AddTrayIcon(window, kTrayIconId, icon, kTrayTip);
+    AddTrayIcon(window, kTrayIconId, CountMade(icon), kTrayTip);
 }
 
 void RestoreFromTray(HWND window) {

@@ -1,5 +1,6 @@
 #include "shell/window_host.h"
 
+#include "draw/gui_objects.h"
 #include "draw/paint.h"
 #include "shell/commands.h"
 #include "shell/dialogs.h"
@@ -7,12 +8,12 @@
 
 void WindowHost::EndCommand() {
     if (commandDc_ == nullptr) return;
-    ReleaseDC(window_, commandDc_);
+    CountFreed(ReleaseDC(window_, commandDc_));
     commandDc_ = nullptr;
 }
 
 GdiSurface WindowHost::Surface() {
-    if (commandDc_ == nullptr) commandDc_ = GetDC(window_);
+    if (commandDc_ == nullptr) commandDc_ = CountMade(GetDC(window_));
     return GdiSurface(commandDc_, program_.pictures);
 }
 
