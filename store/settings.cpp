@@ -50,6 +50,9 @@ void SetRowName(HighScoreEntry& row, const char* name, size_t length) {
     // Cut to fit the field; a double-byte character the cut would split is
     // left out rather than kept as half a character.
     CopyGbkPrefix(row.name, whole, kNameBytes - 1);
+    // The profile functions drop a DOS end-of-file mark (Ctrl-Z) that ends a
+    // value, so a name ending in one would not survive a save and a load.
+    for (size_t n = std::strlen(row.name); n > 0 && row.name[n - 1] == '\x1a'; --n) row.name[n - 1] = '\0';
 }
 
 void LoadRow(HighScoreEntry& row, const char* text) {

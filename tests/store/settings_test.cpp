@@ -327,3 +327,20 @@ TEST(SettingsRoundTrip, NameFromAUtf8SignedFileSurvivesSaveAndLoad) {
     EXPECT_EQ(first.rows[0].score, 15400);
     EXPECT_STREQ(first.rows[0].name, second.rows[0].name);
 }
+
+// Regression: a name ending in Ctrl-Z was saved as a value ending in it,
+// which the profile functions read back without it (found by settings_fuzz).
+TEST(SettingsRoundTrip, NameNeverEndsInAnEndOfFileMark) {
+    TempDir dir;
+    const std::string input = dir.Path("ctrlz.ini");
+    WriteBytes(input, "[Score]\r\nPlayer0=7,1,Any\x1a\x1a x\r\n");
+    Options options{};
+    ScoreTable first{}, second{};
+    int32_t shapeCount = 7;
+    LoadSettings(options, first, shapeCount, input.c_str());
+    EXPECT_STREQ(first.rows[0].name, "Any");
+    const std::string saved = dir.Path("saved.ini");
+    SaveSettings(options, first, saved.c_str());
+    LoadSettings(options, second, shapeCount, saved.c_str());
+    EXPECT_STREQ(second.rows[0].name, "Any");
+}
