@@ -40,7 +40,8 @@ sanitized_tests() {
 }
 
 fuzz_briefly() {
-  local tree=$top/build/fuzz seconds=${TRELMO_FUZZ_SECONDS:-30}
+  # seed 0: libFuzzer picks one; the test command fixes it so a run repeats.
+  local tree=$top/build/fuzz seconds=${TRELMO_FUZZ_SECONDS:-30} seed=${TRELMO_FUZZ_SEED:-0}
   CXX=clang++ cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELMO_FUZZ=ON >/dev/null
   cmake --build "$tree" -j "$jobs"
   local target corpus
@@ -52,7 +53,7 @@ fuzz_briefly() {
       settings_fuzz) cp "$top"/tests/sim/*.ini "$top"/tests/fuzz/seeds/*.ini "$corpus"/ ;;
     esac
     echo "== $target for ${seconds}s"
-    if ! "$tree/tests/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    if ! "$tree/tests/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -seed="$seed" \
         -artifact_prefix="$tree/" -print_final_stats=1 "$corpus" >"$tree/$target.log" 2>&1; then
       grep -E 'ERROR|SUMMARY|sim_fuzz:|settings_fuzz:' "$tree/$target.log" | head -n 20 >&2
       echo "$target found a fault; the input is in $tree/crash-* (log: $tree/$target.log)" >&2
@@ -117,7 +118,7 @@ case "${1:-}" in
     echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     sanitized_tests
     echo "== fuzzing"
-    fuzz_briefly
+    TRELMO_FUZZ_SEED=${TRELMO_FUZZ_SEED:-1} fuzz_briefly
     prepare_wine
     echo "== Windows tests under Wine"
     # The window tests need an X display; they get one of their own.
