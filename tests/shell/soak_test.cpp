@@ -203,16 +203,16 @@ protected:
     // step and are rare.
     std::vector<Input> ShownInputs() {
         static const int kMoveKeys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_SPACE};
-        static const int kOtherKeys[] = {VK_F1, VK_F2, VK_F3, VK_F4, VK_F7, VK_F8, VK_F9, 'A', VK_RETURN, VK_TAB};
-        static const int kCharacters[] = {'+', '-', '<', '>', '=', ' ', 0x1B, 'a', 0xB0};
+        static const int kCharacters[] = {'+', '-', '<', '>'};
         static const WPARAM kActivations[] = {WA_INACTIVE, WA_ACTIVE, WA_CLICKACTIVE, 3};
         return {
             {60, "move key", [&] { Send(WM_KEYDOWN, kMoveKeys[Pick(0, 3)]); }},
             {16, "Down", [&] { PressDown(); }},
             {10, "Down released", [&] { Send(WM_KEYUP, VK_DOWN); }},
-            {8, "other key", [&] { Send(WM_KEYDOWN, kOtherKeys[Pick(0, 9)]); }},
+            {8, "any key", [&] { Send(WM_KEYDOWN, AnyKeyButF5OrF6()); }},
             {1, "F5 or F6", [&] { Send(WM_KEYDOWN, Pick(0, 1) ? VK_F5 : VK_F6); }},
-            {20, "character", [&] { Send(WM_CHAR, kCharacters[Pick(0, 8)]); }},
+            {14, "character", [&] { Send(WM_CHAR, kCharacters[Pick(0, 3)]); }},
+            {6, "any character", [&] { Send(WM_CHAR, Pick(0, 0xFFFF)); }},
             {28, "tick", [&] { Send(WM_TIMER, kGravityTimer); }},
             {20, "mouse move", [&] { Send(WM_MOUSEMOVE, 0, RandomPoint()); }},
             {10, "left click", [&] { Send(WM_LBUTTONDOWN, MK_LBUTTON, RandomPoint()); }},
@@ -264,8 +264,18 @@ protected:
         SetKeyboardState(keys);
     }
 
-    // Anywhere over the client area and a little beyond it.
-    LPARAM RandomPoint() { return Point(Pick(-10, 490), Pick(-10, 350)); }
+    // Anywhere over the client area and a little beyond it, and now and
+    // then any pair of 16-bit coordinates.
+    LPARAM RandomPoint() {
+        if (Pick(0, 9) == 0) return Point(Pick(-32768, 32767), Pick(-32768, 32767));
+        return Point(Pick(-10, 490), Pick(-10, 350));
+    }
+
+    // Any virtual key; F5 and F6, which wait a second, have their own input.
+    int AnyKeyButF5OrF6() {
+        const int key = Pick(0, 255);
+        return key == VK_F5 || key == VK_F6 ? VK_F9 : key;
+    }
 
     void ClickButton() {
         const int which = Pick(0, kButtonCount);
