@@ -103,8 +103,7 @@ case_tray() {
   check "to one icon" one_tray_icon
   tray_menu_item $TRAY_EXIT_DX $TRAY_EXIT_DY
   check '"退出" in the icon'"'"'s menu asks first' wait_until 5 exit_box_shown
-  key n
-  check "No closes the box" wait_until 5 exit_box_gone
+  check "No closes the box" say_no_to_exit_box
   check "the window stays hidden" window_hidden
   check "with its icon" one_tray_icon
   tray_menu_item $TRAY_RESTORE_DX $TRAY_RESTORE_DY
