@@ -25,7 +25,7 @@ void FreeMemorySurface(MemorySurface& surface) {
 // The logo is loaded for each copy and freed at once; only the tiles and
 // the digits are kept.
 void CopyLogo(HDC target, HINSTANCE instance, int x, int y, int w, int h, int sourceX, int sourceY) {
-    HBITMAP logo = CountMade(LoadBitmapA(instance, MAKEINTRESOURCEA(kLogoBitmap)));
+    HBITMAP logo = CountMade(LoadBitmapA(instance, MAKEINTRESOURCEA(LogoBitmap)));
     HDC memory = CountMade(CreateCompatibleDC(target));
     HGDIOBJ previous = SelectObject(memory, logo);
     BitBlt(target, x, y, w, h, memory, sourceX, sourceY, SRCCOPY);
@@ -41,8 +41,8 @@ void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance) {
     pictures.arrow = LoadCursorA(nullptr, IDC_ARROW);
     pictures.hand = LoadCursorA(instance, MAKEINTRESOURCEA(kHandCursor));
     HDC windowDc = CountMade(GetDC(window));
-    pictures.tiles = MakeMemorySurface(instance, windowDc, kTileSheetBitmap);
-    pictures.digits = MakeMemorySurface(instance, windowDc, kDigitStripBitmap);
+    pictures.tiles = MakeMemorySurface(instance, windowDc, TileSheet);
+    pictures.digits = MakeMemorySurface(instance, windowDc, DigitStrip);
     CountFreed(ReleaseDC(window, windowDc));
 }
 
@@ -66,11 +66,13 @@ void GdiSurface::FillRect(int left, int top, int right, int bottom, Rgb colour) 
     CountFreed(DeleteObject(brush));
 }
 
-void GdiSurface::Line(int x0, int y0, int x1, int y1, Rgb colour) {
+void GdiSurface::Lines(const LineSegment* segments, int count, Rgb colour) {
     HPEN pen = CountMade(CreatePen(PS_SOLID, 1, ToColorRef(colour)));
     HGDIOBJ previous = SelectObject(dc_, pen);
-    MoveToEx(dc_, x0, y0, nullptr);
-    LineTo(dc_, x1, y1);
+    for (int i = 0; i < count; ++i) {
+        MoveToEx(dc_, segments[i].x0, segments[i].y0, nullptr);
+        LineTo(dc_, segments[i].x1, segments[i].y1);
+    }
     SelectObject(dc_, previous);
     CountFreed(DeleteObject(pen));
 }

@@ -22,10 +22,8 @@ struct WindowPictures {
     MemorySurface digits;  // bitmap 103
 };
 
-// Bitmap, cursor and icon ids of the program's resources.
-constexpr int kTileSheetBitmap = 101;
-constexpr int kLogoBitmap = 102;
-constexpr int kDigitStripBitmap = 103;
+// Bitmap and cursor ids of the program's resources.
+enum BitmapId { TileSheet = 101, LogoBitmap = 102, DigitStrip = 103 };
 constexpr int kHandCursor = 1;
 
 // At window creation: the two cursors, then the memory surfaces made
@@ -41,7 +39,7 @@ public:
 
     void CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) override;
     void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
-    void Line(int x0, int y0, int x1, int y1, Rgb colour) override;
+    void Lines(const LineSegment* segments, int count, Rgb colour) override;
     // The first text of this surface sets the transparent background and
     // black text; the rest keep that mode.
     void Text(int x, int y, const char* text, int length) override;

@@ -30,7 +30,7 @@ public:
 
     void CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) override;
     void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
-    void Line(int x0, int y0, int x1, int y1, Rgb colour) override;
+    void Lines(const LineSegment* segments, int count, Rgb colour) override;
     void Text(int x, int y, const char* text, int length) override;
 
     // An uncompressed 24-bit BMP of the whole buffer; false when the file

@@ -1,6 +1,6 @@
 #pragma once
 // What painting needs of a target: the four things a device context offers
-// the game. The Windows realisation wraps an HDC (BitBlt, FillRect, pens with
+// the game. The Windows realisation wraps an HDC (BitBlt, FillRect, a pen with
 // MoveToEx/LineTo, TextOutA); the software raster is an RGB buffer.
 #include <cstdint>
 
@@ -11,6 +11,11 @@ struct Rgb {
 };
 
 // The off-screen pictures a block can be copied from.
+// A horizontal or vertical line from (x0, y0) to just before (x1, y1).
+struct LineSegment {
+    int x0, y0, x1, y1;
+};
+
 enum class Picture {
     Tiles,   // bitmap 101, the tile sheet, 220 x 30
     Digits,  // bitmap 103, the digit strip, 143 x 23
@@ -23,9 +28,13 @@ public:
     virtual void CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) = 0;
     // FillRect: columns left..right-1, rows top..bottom-1.
     virtual void FillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
-    // MoveToEx(x0, y0) + LineTo(x1, y1) with a one-pixel solid pen: a
-    // horizontal or vertical line that leaves out its end point.
-    virtual void Line(int x0, int y0, int x1, int y1, Rgb colour) = 0;
+    // One one-pixel solid pen of the colour, and MoveToEx + LineTo for each
+    // segment in order: each leaves out its end point.
+    virtual void Lines(const LineSegment* segments, int count, Rgb colour) = 0;
+    void Line(int x0, int y0, int x1, int y1, Rgb colour) {
+        const LineSegment segment = {x0, y0, x1, y1};
+        Lines(&segment, 1, colour);
+    }
     // TextOutA of `length` GBK bytes, top-left at (x, y), black on a
     // transparent background, in the surface's default font.
     virtual void Text(int x, int y, const char* text, int length) = 0;

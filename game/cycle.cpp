@@ -3,6 +3,7 @@
 #include "game/difficulty.h"
 #include "game/lines.h"
 #include "game/well.h"
+#include "game/wrap.h"
 
 const char kReplayQuestion[] = "再试一次吗? 按取消按钮退出";
 const char kReplayTitle[] = "游戏结束";
@@ -27,17 +28,20 @@ bool CurrentCollides(const Game& game) {
 }
 
 // Tries the shape shifted by (dColumn, dRow); repaints it there when it fits.
+// Before the first game the empty shape fits anywhere and drifts without
+// end, so the position wraps rather than overflows.
 bool TryShift(Game& game, int dColumn, int dRow) {
     GameState& s = game.state;
-    s.column += dColumn;
-    s.row += dRow;
+    const int32_t column = s.column, row = s.row;
+    s.column = WrappingAdd(column, dColumn);
+    s.row = WrappingAdd(row, dRow);
     const bool fits = !CurrentCollides(game);
-    s.column -= dColumn;
-    s.row -= dRow;
+    s.column = column;
+    s.row = row;
     if (!fits) return false;
     game.host->PaintPiece(s.shape, 1);
-    s.column += dColumn;
-    s.row += dRow;
+    s.column = WrappingAdd(column, dColumn);
+    s.row = WrappingAdd(row, dRow);
     game.host->PaintPiece(s.shape, 0);
     return true;
 }
@@ -74,7 +78,7 @@ void NewGame(Game& game) {
     // The first shape of every game is one of the seven four-cell shapes.
     s.shapeIndex = rand_below(game.random, 7);
     s.shape = ShapeCatalogue[s.shapeIndex];
-    host.SetButtonEnabled(Button::Pause, true);
+    host.SetButtonEnabled(PauseButton, true);
     s.column = kSpawnColumn;
     s.row = 0;
     s.shapeVisible = 1;
@@ -152,7 +156,7 @@ void GameOver(Game& game) {
     GameHost& host = *game.host;
     host.PaintPiece(s.shape, 0);  // drawn over the stack it does not fit into
     host.StopGravityTimer();
-    host.SetButtonEnabled(Button::Pause, false);
+    host.SetButtonEnabled(PauseButton, false);
     host.CheckHighScore();
     s.shapeVisible = 0;
     if (host.AskYesNo(kReplayQuestion, kReplayTitle)) {

@@ -8,10 +8,10 @@ void SpeedUp(Game& game) {
     GameState& s = game.state;
     GameHost& host = *game.host;
     ++s.speedLevel;
-    host.SetButtonEnabled(Button::SpeedDown, true);
+    host.SetButtonEnabled(SpeedDownButton, true);
     if (s.speedLevel >= kMaxSpeedLevel) {
         s.speedLevel = kMaxSpeedLevel;
-        host.SetButtonEnabled(Button::SpeedUp, false);
+        host.SetButtonEnabled(SpeedUpButton, false);
     }
     if (s.speedLevel <= 10)
         s.interval -= 100;
@@ -27,10 +27,10 @@ void SpeedDown(Game& game) {
     GameState& s = game.state;
     GameHost& host = *game.host;
     --s.speedLevel;
-    host.SetButtonEnabled(Button::SpeedUp, true);
+    host.SetButtonEnabled(SpeedUpButton, true);
     if (s.speedLevel <= 0) {
         s.speedLevel = 0;
-        host.SetButtonEnabled(Button::SpeedDown, false);
+        host.SetButtonEnabled(SpeedDownButton, false);
     }
     if (s.speedLevel >= 11)
         s.interval += 10;
@@ -46,10 +46,10 @@ void SpeedDown(Game& game) {
 void RowsUp(Game& game) {
     GameState& s = game.state;
     ++s.startRows;
-    game.host->SetButtonEnabled(Button::RowsDown, true);
+    game.host->SetButtonEnabled(RowsDownButton, true);
     if (s.startRows > kMaxStartRows) {
         s.startRows = kMaxStartRows;
-        game.host->SetButtonEnabled(Button::RowsUp, false);
+        game.host->SetButtonEnabled(RowsUpButton, false);
     }
     game.host->PaintStartRows();
 }
@@ -57,10 +57,10 @@ void RowsUp(Game& game) {
 void RowsDown(Game& game) {
     GameState& s = game.state;
     --s.startRows;
-    game.host->SetButtonEnabled(Button::RowsUp, true);
+    game.host->SetButtonEnabled(RowsUpButton, true);
     if (s.startRows <= 0) {
         s.startRows = 0;
-        game.host->SetButtonEnabled(Button::RowsDown, false);
+        game.host->SetButtonEnabled(RowsDownButton, false);
     }
     game.host->PaintStartRows();
 }

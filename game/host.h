@@ -4,9 +4,18 @@
 // rules see nothing else of the platform.
 #include "game/shapes.h"
 
-enum class Button { SpeedUp, SpeedDown, RowsUp, RowsDown, Start, Pause, Options };
+// The seven child buttons of the main window.
+enum Button {
+    SpeedUpButton,
+    SpeedDownButton,
+    RowsUpButton,
+    RowsDownButton,
+    StartButton,
+    PauseButton,
+    OptionsButton,
+};
 
-enum SoundId { kLockSound = 110, kRowSound = 111 };
+enum SoundId { LockSound = 110, RowSound = 111 };
 
 class GameHost {
 public:

@@ -1,13 +1,9 @@
 #include "game/lines.h"
 
 #include "game/well.h"
+#include "game/wrap.h"
 
 namespace {
-
-// Scores and counts wrap rather than overflow, as the 32-bit counters would.
-int32_t WrappingAdd(int32_t value, int32_t amount) {
-    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(amount));
-}
 
 void RemoveRow(Well& well, int row) {
     for (int r = row; r >= 1; --r)
@@ -26,7 +22,7 @@ bool ClearFullRows(Game& game) {
             continue;
         }
         s.lines = WrappingAdd(s.lines, 1);
-        game.host->PlayEffect(kRowSound);
+        game.host->PlayEffect(RowSound);
         RemoveRow(game.well, row);
         game.host->PaintWell();
         game.host->PaintLines();

@@ -34,24 +34,26 @@ enum class Command {
 };
 
 // The private messages the main window sends to itself, always synchronously.
-constexpr unsigned kMsgNewGame = 0x7001;
-constexpr unsigned kMsgRefreshPauseLabel = 0x7002;
-constexpr unsigned kMsgShowInfoSheetAbout = 0x7004;
-constexpr unsigned kMsgMoveLeft = 0x7005;
-constexpr unsigned kMsgMoveRight = 0x7006;
-constexpr unsigned kMsgRotate = 0x7007;
-constexpr unsigned kMsgTrayNotify = 0x7009;
-constexpr unsigned kMsgHideToTray = 0x700A;
+namespace PrivateMsg {
+constexpr unsigned NewGame = 0x7001;
+constexpr unsigned RefreshPauseLabel = 0x7002;
+constexpr unsigned ShowInfoSheetAbout = 0x7004;
+constexpr unsigned MoveLeft = 0x7005;
+constexpr unsigned MoveRight = 0x7006;
+constexpr unsigned Rotate = 0x7007;
+constexpr unsigned TrayNotify = 0x7009;
+constexpr unsigned HideToTray = 0x700A;
+}  // namespace PrivateMsg
 
 // Items of the popup menus.
-constexpr int kCmdRestore = 201;
-constexpr int kCmdExit = 202;
-constexpr int kCmdHide = 203;
-constexpr int kCmdHighScores = 204;
-constexpr int kCmdKeyHelp = 205;
-constexpr int kCmdMaxSpeed = 206;
-constexpr int kCmdMaxRows = 207;
-constexpr int kCmdAbout = 208;
+constexpr int CmdRestore = 201;
+constexpr int CmdExit = 202;
+constexpr int CmdHide = 203;
+constexpr int CmdHighScores = 204;
+constexpr int CmdKeyHelp = 205;
+constexpr int CmdMaxSpeed = 206;
+constexpr int CmdMaxRows = 207;
+constexpr int CmdAbout = 208;
 
 // Pages of the information sheet.
 constexpr int kAboutPage = 0;

@@ -51,10 +51,10 @@ struct MenuBinding {
 };
 
 constexpr MenuBinding kMenuTable[] = {
-    {kCmdRestore, Command::Restore},       {kCmdExit, Command::Exit},
-    {kCmdHide, Command::Hide},             {kCmdHighScores, Command::ShowHighScores},
-    {kCmdKeyHelp, Command::ShowKeyHelp},   {kCmdMaxSpeed, Command::MaxSpeed},
-    {kCmdMaxRows, Command::MaxRows},       {kCmdAbout, Command::ShowAbout},
+    {CmdRestore, Command::Restore},       {CmdExit, Command::Exit},
+    {CmdHide, Command::Hide},             {CmdHighScores, Command::ShowHighScores},
+    {CmdKeyHelp, Command::ShowKeyHelp},   {CmdMaxSpeed, Command::MaxSpeed},
+    {CmdMaxRows, Command::MaxRows},       {CmdAbout, Command::ShowAbout},
 };
 
 struct ButtonBinding {
@@ -63,10 +63,10 @@ struct ButtonBinding {
 };
 
 constexpr ButtonBinding kButtonTable[] = {
-    {Button::Start, Command::StartGame},     {Button::Pause, Command::TogglePause},
-    {Button::Options, Command::ShowOptions}, {Button::SpeedUp, Command::SpeedUp},
-    {Button::SpeedDown, Command::SpeedDown}, {Button::RowsUp, Command::RowsUp},
-    {Button::RowsDown, Command::RowsDown},
+    {StartButton, Command::StartGame},     {PauseButton, Command::TogglePause},
+    {OptionsButton, Command::ShowOptions}, {SpeedUpButton, Command::SpeedUp},
+    {SpeedDownButton, Command::SpeedDown}, {RowsUpButton, Command::RowsUp},
+    {RowsDownButton, Command::RowsDown},
 };
 
 enum class Pointer { Arrow, Hand };

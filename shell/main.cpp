@@ -43,10 +43,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitGameState(program.game.state);
     LoadSettings(program.game.options, program.scores, program.game.state.shapeCount, kSettingsFile);
     // No game yet, and speed and starting rows are at their minimum.
-    EnableWindow(ButtonHandle(program, Button::Pause), FALSE);
-    EnableWindow(ButtonHandle(program, Button::SpeedDown), FALSE);
-    EnableWindow(ButtonHandle(program, Button::RowsDown), FALSE);
+    EnableWindow(ButtonHandle(program, PauseButton), FALSE);
+    EnableWindow(ButtonHandle(program, SpeedDownButton), FALSE);
+    EnableWindow(ButtonHandle(program, RowsDownButton), FALSE);
 
-    SendMessageA(window, kMsgShowInfoSheetAbout, 0, 0);
+    SendMessageA(window, PrivateMsg::ShowInfoSheetAbout, 0, 0);
     return RunMessageLoop();
 }

@@ -9,10 +9,10 @@
 #include "draw/paint.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
-#include "shell/dialogs.h"
 #include "shell/input.h"
 #include "shell/program.h"
 #include "shell/tray.h"
+#include "store/dialogs.h"
 
 namespace {
 
@@ -33,9 +33,9 @@ void RunCommand(HWND window, Program& program, Command command) {
     Game& game = program.game;
     switch (command) {
     case Command::None: break;
-    case Command::MoveLeft: Send(window, kMsgMoveLeft); break;
-    case Command::MoveRight: Send(window, kMsgMoveRight); break;
-    case Command::Rotate: Send(window, kMsgRotate); break;
+    case Command::MoveLeft: Send(window, PrivateMsg::MoveLeft); break;
+    case Command::MoveRight: Send(window, PrivateMsg::MoveRight); break;
+    case Command::Rotate: Send(window, PrivateMsg::Rotate); break;
     case Command::RotateNow: Rotate(game); break;
     case Command::DownPressed: DownKeyPressed(game); break;
     case Command::DownReleased: DownKeyReleased(game); break;
@@ -45,7 +45,7 @@ void RunCommand(HWND window, Program& program, Command command) {
         break;
     case Command::StartGame:
         program.host.CheckHighScore();
-        Send(window, kMsgNewGame);
+        Send(window, PrivateMsg::NewGame);
         break;
     case Command::SpeedUp: SpeedUp(game); break;
     case Command::SpeedDown: SpeedDown(game); break;
@@ -57,14 +57,14 @@ void RunCommand(HWND window, Program& program, Command command) {
     case Command::AutoResume: AutoResume(game); break;
     case Command::Hide:
         ShowWindow(window, SW_MINIMIZE);
-        Send(window, kMsgHideToTray);
+        Send(window, PrivateMsg::HideToTray);
         break;
     case Command::Restore: RestoreFromTray(window); break;
     case Command::Exit: SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
     case Command::ShowAbout: ShowInfoSheet(window, program.instance, kAboutPage); break;
     case Command::ShowKeyHelp: ShowInfoSheet(window, program.instance, kKeyHelpPage); break;
-    case Command::ShowOptions: ShowOptions(window, program); break;
-    case Command::ShowHighScores: ShowHighScores(window, program); break;
+    case Command::ShowOptions: ShowOptions(window, DialogsOf(program)); break;
+    case Command::ShowHighScores: ShowHighScores(window, DialogsOf(program)); break;
     case Command::OpenMainMenu: OpenMainMenu(window, game.state); break;
     }
 }
@@ -107,7 +107,7 @@ void OnMouseMove(const Program& program, LPARAM lParam) {
 }
 
 void RefreshPauseButton(const Program& program) {
-    SetWindowTextA(ButtonHandle(program, Button::Pause), program.game.state.paused == 1 ? kContinueText : kPauseText);
+    SetWindowTextA(ButtonHandle(program, PauseButton), program.game.state.paused == 1 ? kContinueText : kPauseText);
 }
 
 // Every message the window handles is answered 0; the rest, and the few
@@ -130,19 +130,19 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
     case WM_MBUTTONDOWN: RunCommand(window, program, CommandForMiddleClick()); return 0;
     case WM_COMMAND: OnCommand(window, program, wParam, lParam); return 0;
     case WM_SIZE:
-        if (wParam == SIZE_MINIMIZED) Send(window, kMsgHideToTray);
+        if (wParam == SIZE_MINIMIZED) Send(window, PrivateMsg::HideToTray);
         break;
     case WM_ACTIVATE: RunCommand(window, program, CommandForActivation(LowWord(wParam))); return 0;
     case WM_PAINT: OnPaint(window, program); return 0;
     case WM_TIMER: Tick(game); return 0;
-    case kMsgNewGame: NewGame(game); return 0;
-    case kMsgRefreshPauseLabel: RefreshPauseButton(program); return 0;
-    case kMsgShowInfoSheetAbout: ShowInfoSheet(window, program.instance, kAboutPage); return 0;
-    case kMsgMoveLeft: MoveLeft(game); return 0;
-    case kMsgMoveRight: MoveRight(game); return 0;
-    case kMsgRotate: Rotate(game); return 0;
-    case kMsgTrayNotify: OnTrayNotify(window, lParam); return 0;
-    case kMsgHideToTray: HideToTray(window, program.instance); break;
+    case PrivateMsg::NewGame: NewGame(game); return 0;
+    case PrivateMsg::RefreshPauseLabel: RefreshPauseButton(program); return 0;
+    case PrivateMsg::ShowInfoSheetAbout: ShowInfoSheet(window, program.instance, kAboutPage); return 0;
+    case PrivateMsg::MoveLeft: MoveLeft(game); return 0;
+    case PrivateMsg::MoveRight: MoveRight(game); return 0;
+    case PrivateMsg::Rotate: Rotate(game); return 0;
+    case PrivateMsg::TrayNotify: OnTrayNotify(window, lParam); return 0;
+    case PrivateMsg::HideToTray: HideToTray(window, program.instance); break;
     default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

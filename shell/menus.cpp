@@ -3,7 +3,7 @@
 #include "game/difficulty.h"
 
 bool MenuItemGreyed(int id, const GameState& state) {
-    if (id == kCmdMaxSpeed) return state.speedLevel == kMaxSpeedLevel;
-    if (id == kCmdMaxRows) return state.startRows == kMaxStartRows;
+    if (id == CmdMaxSpeed) return state.speedLevel == kMaxSpeedLevel;
+    if (id == CmdMaxRows) return state.startRows == kMaxStartRows;
     return false;
 }

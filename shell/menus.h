@@ -10,23 +10,23 @@ struct MenuItem {
 };
 
 // The main window's right-click menu.
-constexpr MenuItem kMainMenuItems[] = {
-    {kCmdHide, "隐藏界面"},
-    {kCmdHighScores, "显示前十名..."},
-    {kCmdKeyHelp, "功能键定义..."},
-    {kCmdMaxSpeed, "最大速度"},
-    {kCmdMaxRows, "最大起始行数"},
+constexpr MenuItem MainMenu[] = {
+    {CmdHide, "隐藏界面"},
+    {CmdHighScores, "显示前十名..."},
+    {CmdKeyHelp, "功能键定义..."},
+    {CmdMaxSpeed, "最大速度"},
+    {CmdMaxRows, "最大起始行数"},
     {0, nullptr},
-    {kCmdAbout, "关于..."},
+    {CmdAbout, "关于..."},
     {0, nullptr},
-    {kCmdExit, "退出"},
+    {CmdExit, "退出"},
 };
 
 // The notification icon's right-click menu.
-constexpr MenuItem kTrayMenuItems[] = {
-    {kCmdRestore, "恢复"},
+constexpr MenuItem TrayMenu[] = {
+    {CmdRestore, "恢复"},
     {0, nullptr},
-    {kCmdExit, "退出"},
+    {CmdExit, "退出"},
 };
 
 // Stepping to a maximum that is already reached has nothing to do.

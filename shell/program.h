@@ -6,6 +6,7 @@
 #include "draw/gdi_surface.h"
 #include "game/state.h"
 #include "shell/window_host.h"
+#include "store/dialogs.h"
 #include "store/scores.h"
 
 constexpr int kButtonCount = 7;  // in the order of the Button enumeration
@@ -24,3 +25,6 @@ struct Program {
 inline HWND ButtonHandle(const Program& program, Button button) {
     return program.buttons[static_cast<int>(button)];
 }
+
+// The part of the program the dialogs read and change.
+inline DialogContext DialogsOf(Program& program) { return {program.instance, &program.game, &program.scores}; }

@@ -49,7 +49,7 @@ bool AddTrayIcon(HWND window, UINT iconId, HICON icon, const char* tip) {
     record.hWnd = window;
     record.uID = iconId;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    record.uCallbackMessage = kMsgTrayNotify;
+    record.uCallbackMessage = PrivateMsg::TrayNotify;
     record.hIcon = icon;
     if (tip != nullptr) {
         const size_t length = std::strlen(tip);
@@ -91,10 +91,10 @@ void RestoreFromTray(HWND window) {
 
 void OnTrayNotify(HWND window, LPARAM mouseMessage) {
     switch (mouseMessage) {
-    case WM_LBUTTONDBLCLK: SendMessageA(window, WM_COMMAND, kCmdRestore, 0); break;
-    case WM_RBUTTONDOWN: TrackAtCursor(window, BuildMenu(kTrayMenuItems, nullptr)); break;
+    case WM_LBUTTONDBLCLK: SendMessageA(window, WM_COMMAND, CmdRestore, 0); break;
+    case WM_RBUTTONDOWN: TrackAtCursor(window, BuildMenu(TrayMenu, nullptr)); break;
     default: break;
     }
 }
 
-void OpenMainMenu(HWND window, const GameState& state) { TrackAtCursor(window, BuildMenu(kMainMenuItems, &state)); }
+void OpenMainMenu(HWND window, const GameState& state) { TrackAtCursor(window, BuildMenu(MainMenu, &state)); }

@@ -3,8 +3,8 @@
 #include "draw/gui_objects.h"
 #include "draw/paint.h"
 #include "shell/commands.h"
-#include "shell/dialogs.h"
 #include "shell/program.h"
+#include "store/dialogs.h"
 
 void WindowHost::EndCommand() {
     if (commandDc_ == nullptr) return;
@@ -27,7 +27,7 @@ void WindowHost::SetButtonEnabled(Button button, bool enabled) {
     EnableWindow(ButtonHandle(program_, button), enabled ? TRUE : FALSE);
 }
 
-void WindowHost::RefreshPauseLabel() { SendMessageA(window_, kMsgRefreshPauseLabel, 0, 0); }
+void WindowHost::RefreshPauseLabel() { SendMessageA(window_, PrivateMsg::RefreshPauseLabel, 0, 0); }
 
 // The questions and the high-score dialogs run nested message loops, whose
 // messages paint with their own device contexts.
@@ -38,7 +38,7 @@ bool WindowHost::AskYesNo(const char* text, const char* title) {
 
 void WindowHost::CheckHighScore() {
     EndCommand();
-    ::CheckHighScore(window_, program_);
+    ::CheckHighScore(window_, DialogsOf(program_));
 }
 
 void WindowHost::QuitProgram() {

@@ -82,6 +82,7 @@ TEST_F(PaintCost, FullRepaintDrawsEverythingOnce) {
     // the falling shape's four.
     EXPECT_EQ(surface.copies, 1 + 7 + 7 + 5 + 5 + 4 + 4);
     EXPECT_EQ(surface.lines, 5 * 8);  // five frames of eight lines
+    EXPECT_EQ(surface.pens, 5 * 4);   // with a pen for each of four colours
     EXPECT_EQ(surface.texts, 5);
 }
 

@@ -26,13 +26,16 @@ private:
 // Counts what painting asks of the surface, by kind, and paints nothing.
 class CountingSurface final : public Surface {
 public:
-    long copies = 0, fills = 0, lines = 0, texts = 0;
+    long copies = 0, fills = 0, pens = 0, lines = 0, texts = 0;
 
     void CopyBlock(int, int, int, int, Picture, int, int) override { ++copies; }
     void FillRect(int, int, int, int, Rgb) override { ++fills; }
-    void Line(int, int, int, int, Rgb) override { ++lines; }
+    void Lines(const LineSegment*, int count, Rgb) override {
+        ++pens;
+        lines += count;
+    }
     void Text(int, int, const char*, int) override { ++texts; }
 
     long total() const { return copies + fills + lines + texts; }
-    void Reset() { copies = fills = lines = texts = 0; }
+    void Reset() { copies = fills = pens = lines = texts = 0; }
 };

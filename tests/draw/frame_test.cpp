@@ -76,13 +76,14 @@ TEST_F(FrameTest, CounterBoxesMatchTheirRuns) {
     }
 }
 
-TEST_F(FrameTest, IssuesExactlyTheEightLinesInColourOrder) {
+TEST_F(FrameTest, IssuesTheEightLinesWithOnePenPerColourInOrder) {
     RecordingSurface surface;
     DrawFrame(surface, 130, 5, 210, 325);
     const std::vector<std::string> want = {
-        "line 130,5-339,5 128/128/128",   "line 130,5-130,329 128/128/128", "line 131,6-338,6 0/0/0",
-        "line 131,6-131,327 0/0/0",       "line 131,327-339,327 192/192/192", "line 338,6-338,327 192/192/192",
-        "line 130,328-339,328 255/255/255", "line 339,5-339,329 255/255/255",
+        "pen 128/128/128", "line 130,5-339,5",     "line 130,5-130,329",
+        "pen 0/0/0",       "line 131,6-338,6",     "line 131,6-131,327",
+        "pen 192/192/192", "line 131,327-339,327", "line 338,6-338,327",
+        "pen 255/255/255", "line 130,328-339,328", "line 339,5-339,329",
     };
     EXPECT_EQ(surface.calls, want);
 }

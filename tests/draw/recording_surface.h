@@ -18,8 +18,12 @@ public:
     void FillRect(int left, int top, int right, int bottom, Rgb c) override {
         Add("fill " + Xy(left, top) + "-" + Xy(right, bottom) + " " + Colour(c));
     }
-    void Line(int x0, int y0, int x1, int y1, Rgb c) override {
-        Add("line " + Xy(x0, y0) + "-" + Xy(x1, y1) + " " + Colour(c));
+    void Lines(const LineSegment* segments, int count, Rgb c) override {
+        Add("pen " + Colour(c));
+        for (int i = 0; i < count; ++i) {
+            const LineSegment& s = segments[i];
+            Add("line " + Xy(s.x0, s.y0) + "-" + Xy(s.x1, s.y1));
+        }
     }
     void Text(int x, int y, const char* text, int length) override {
         Add("text " + Xy(x, y) + " " + std::string(text, length));

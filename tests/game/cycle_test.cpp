@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "game/cycle.h"
 #include "game/difficulty.h"
 #include "game/well.h"
@@ -162,6 +164,15 @@ TEST_F(CycleTest, BeforeTheFirstGameOnlyPositionDrifts) {
     DownKeyPressed(game);
     EXPECT_TRUE(host.Take().empty());
     for (int r = 0; r <= 20; ++r) EXPECT_TRUE(IsEmptyRow(game.well, r));
+}
+
+TEST_F(CycleTest, EndlessDriftBeforeTheFirstGameWrapsAtTheLimits) {
+    game.state.row = INT32_MAX;
+    game.state.column = INT32_MIN;
+    Tick(game);
+    MoveLeft(game);
+    EXPECT_EQ(game.state.row, INT32_MIN);
+    EXPECT_EQ(game.state.column, INT32_MAX);
 }
 
 TEST_F(CycleTest, HardDropSettlesAtTheLowestRowWithoutTouchingTheTimer) {

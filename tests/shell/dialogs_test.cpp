@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "game/difficulty.h"
-#include "shell/dialogs.h"
-#include "shell/dialogs_fields.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/startup.h"
 #include "shell/tray.h"
+#include "store/dialogs.h"
+#include "store/dialogs_fields.h"
 #include "store/settings.h"
 
 namespace {
@@ -126,7 +126,7 @@ constexpr char kSheetTitle[] = "Trelmo信息";
 TEST_F(DialogsTest, AScoreThatDoesNotBeatTheTenthRowOpensNothing) {
     DeleteFileA(SettingsPath().c_str());
     program.game.state.score = 0;
-    Drive({}, [&] { CheckHighScore(window, program); });
+    Drive({}, [&] { CheckHighScore(window, DialogsOf(program)); });
     EXPECT_EQ(GetFileAttributesA(SettingsPath().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -148,7 +148,7 @@ TEST_F(DialogsTest, ANewScoreOffersTheOvertakenNameAndStoresTheTypedOne) {
                 Press(dialog, IDOK);
             }},
            {"#32770", kTableTitle, [&](HWND dialog) { Press(dialog, IDOK); }}},
-          [&] { CheckHighScore(window, program); });
+          [&] { CheckHighScore(window, DialogsOf(program)); });
     EXPECT_EQ(offered, "P4");
     EXPECT_TRUE(nameBoxAfterEsc);
     EXPECT_EQ(program.scores.rows[3].score, 700);
@@ -171,7 +171,7 @@ TEST_F(DialogsTest, ANameIsNeverCutInsideADoubleByteCharacter) {
                 Press(dialog, IDOK);
             }},
            {"#32770", kTableTitle, [&](HWND dialog) { Press(dialog, IDOK); }}},
-          [&] { CheckHighScore(window, program); });
+          [&] { CheckHighScore(window, DialogsOf(program)); });
     EXPECT_STREQ(program.scores.rows[0].name, "ABCDEFGHIJKLMNOPQ");
     // An empty box stores an empty name.
     program.game.state.score = 6;
@@ -181,7 +181,7 @@ TEST_F(DialogsTest, ANameIsNeverCutInsideADoubleByteCharacter) {
                 Press(dialog, IDOK);
             }},
            {"#32770", kTableTitle, [&](HWND dialog) { Press(dialog, IDOK); }}},
-          [&] { CheckHighScore(window, program); });
+          [&] { CheckHighScore(window, DialogsOf(program)); });
     EXPECT_STREQ(program.scores.rows[0].name, "");
     EXPECT_EQ(program.scores.rows[0].score, 6);
 }
@@ -229,7 +229,7 @@ TEST_F(DialogsTest, TheTablePaintsItsRowsAlignedOnTheirColumnsAndClears) {
                 clearedScore = DarkPixels(dialog, 190, top, 210, bottom);
                 Press(dialog, IDOK);
             }}},
-          [&] { ShowHighScores(window, program); });
+          [&] { ShowHighScores(window, DialogsOf(program)); });
     EXPECT_GT(placeLeft, 0);
     EXPECT_EQ(placeRight, 0);
     EXPECT_GT(scoreLeft, 0);
@@ -271,7 +271,7 @@ TEST_F(DialogsTest, OptionsShowTheFlagsAndOkStoresThemWithTheShapeCount) {
                 Click(dialog, kSoundBox);
                 Press(dialog, IDOK);
             }}},
-          [&] { ShowOptions(window, program); });
+          [&] { ShowOptions(window, DialogsOf(program)); });
     const Options& o = program.game.options;
     EXPECT_EQ(o.style, 1);
     EXPECT_EQ(o.dropStyle, 0);
@@ -300,7 +300,7 @@ TEST_F(DialogsTest, OptionsCancelAndEscChangeAndWriteNothing) {
                     Click(dialog, kFastFallRadio);
                     Press(dialog, closing);
                 }}},
-              [&] { ShowOptions(window, program); });
+              [&] { ShowOptions(window, DialogsOf(program)); });
     }
     EXPECT_EQ(std::memcmp(&program.game.options, &kDefaultOptions, sizeof(Options)), 0);
     EXPECT_EQ(program.game.state.shapeCount, 7);

@@ -61,7 +61,7 @@ public:
     explicit NoText(Surface& inner) : inner_(inner) {}
     void CopyBlock(int x, int y, int w, int h, Picture p, int sx, int sy) override { inner_.CopyBlock(x, y, w, h, p, sx, sy); }
     void FillRect(int l, int t, int r, int b, Rgb c) override { inner_.FillRect(l, t, r, b, c); }
-    void Line(int x0, int y0, int x1, int y1, Rgb c) override { inner_.Line(x0, y0, x1, y1, c); }
+    void Lines(const LineSegment* s, int n, Rgb c) override { inner_.Lines(s, n, c); }
     void Text(int, int, const char*, int) override {}
 
 private:

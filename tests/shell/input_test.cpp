@@ -101,13 +101,13 @@ TEST(MenuTable, Ids201To208AreTheMenuCommands) {
 }
 
 TEST(ButtonTable, EachButtonIssuesItsCommand) {
-    EXPECT_EQ(CommandForButton(Button::Start), Command::StartGame);
-    EXPECT_EQ(CommandForButton(Button::Pause), Command::TogglePause);
-    EXPECT_EQ(CommandForButton(Button::Options), Command::ShowOptions);
-    EXPECT_EQ(CommandForButton(Button::SpeedUp), Command::SpeedUp);
-    EXPECT_EQ(CommandForButton(Button::SpeedDown), Command::SpeedDown);
-    EXPECT_EQ(CommandForButton(Button::RowsUp), Command::RowsUp);
-    EXPECT_EQ(CommandForButton(Button::RowsDown), Command::RowsDown);
+    EXPECT_EQ(CommandForButton(StartButton), Command::StartGame);
+    EXPECT_EQ(CommandForButton(PauseButton), Command::TogglePause);
+    EXPECT_EQ(CommandForButton(OptionsButton), Command::ShowOptions);
+    EXPECT_EQ(CommandForButton(SpeedUpButton), Command::SpeedUp);
+    EXPECT_EQ(CommandForButton(SpeedDownButton), Command::SpeedDown);
+    EXPECT_EQ(CommandForButton(RowsUpButton), Command::RowsUp);
+    EXPECT_EQ(CommandForButton(RowsDownButton), Command::RowsDown);
 }
 
 TEST(Activation, LosingPausesGainingResumesOthersDoNothing) {

@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, CreationMakesTheSurfacesAndSeedsWithTheTime) {
 
 TEST_F(MainWindowTest, KeysMoveTurnAndDropTheShape) {
     StartGameWithTee();
-    EXPECT_TRUE(IsWindowEnabled(ButtonOf(Button::Pause)));
+    EXPECT_TRUE(IsWindowEnabled(ButtonOf(PauseButton)));
     EXPECT_EQ(Send(WM_KEYDOWN, VK_LEFT), 0);
     EXPECT_EQ(state().column, kSpawnColumn - 1);
     EXPECT_EQ(Send(WM_KEYDOWN, VK_RIGHT), 0);
@@ -180,11 +180,11 @@ TEST_F(MainWindowTest, KeysMoveTurnAndDropTheShape) {
 TEST_F(MainWindowTest, F3PausesOnlyOnceAGameRunsAndSetsTheLabel) {
     EXPECT_EQ(Send(WM_KEYDOWN, VK_F3), 0);
     EXPECT_EQ(state().paused, 0);
-    EXPECT_EQ(WindowText(ButtonOf(Button::Pause)), kPauseText);
+    EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kPauseText);
     StartGameWithTee();
     EXPECT_EQ(Send(WM_KEYDOWN, VK_F3), 0);
     EXPECT_EQ(state().paused, 1);
-    EXPECT_EQ(WindowText(ButtonOf(Button::Pause)), kContinueText);
+    EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kContinueText);
     // Paused: gravity and moves stand still.
     Send(WM_TIMER, 101);
     Send(WM_KEYDOWN, VK_LEFT);
@@ -192,16 +192,16 @@ TEST_F(MainWindowTest, F3PausesOnlyOnceAGameRunsAndSetsTheLabel) {
     EXPECT_EQ(state().column, kSpawnColumn);
     EXPECT_EQ(Send(WM_KEYDOWN, VK_F3), 0);
     EXPECT_EQ(state().paused, 0);
-    EXPECT_EQ(WindowText(ButtonOf(Button::Pause)), kPauseText);
+    EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kPauseText);
 }
 
 TEST_F(MainWindowTest, CharactersChangeTheCountersAndTheButtons) {
     EXPECT_EQ(Send(WM_CHAR, '+'), 0);
     EXPECT_EQ(state().speedLevel, 1);
-    EXPECT_TRUE(IsWindowEnabled(ButtonOf(Button::SpeedDown)));
+    EXPECT_TRUE(IsWindowEnabled(ButtonOf(SpeedDownButton)));
     EXPECT_EQ(Send(WM_CHAR, '-'), 0);
     EXPECT_EQ(state().speedLevel, 0);
-    EXPECT_FALSE(IsWindowEnabled(ButtonOf(Button::SpeedDown)));
+    EXPECT_FALSE(IsWindowEnabled(ButtonOf(SpeedDownButton)));
     for (int i = 0; i < 4; ++i) Send(WM_CHAR, '<');
     EXPECT_EQ(state().startRows, 4);
     EXPECT_EQ(Send(WM_CHAR, '>'), 0);
@@ -216,36 +216,36 @@ TEST_F(MainWindowTest, CharactersChangeTheCountersAndTheButtons) {
 }
 
 TEST_F(MainWindowTest, ButtonsAreKnownByTheirHandles) {
-    EXPECT_EQ(Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::SpeedUp))), 0);
+    EXPECT_EQ(Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(SpeedUpButton))), 0);
     EXPECT_EQ(state().speedLevel, 1);
-    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::RowsUp)));
-    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::RowsUp)));
-    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::RowsDown)));
+    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(RowsUpButton)));
+    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(RowsUpButton)));
+    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(RowsDownButton)));
     EXPECT_EQ(state().startRows, 1);
-    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::SpeedDown)));
+    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(SpeedDownButton)));
     EXPECT_EQ(state().speedLevel, 0);
     // A command from no known control does nothing.
     Send(WM_COMMAND, 0, reinterpret_cast<LPARAM>(window));
     Send(WM_COMMAND, 0, 0);
     EXPECT_EQ(state().speedLevel, 0);
     EXPECT_EQ(state().running, 0);
-    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::Start)));
+    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(StartButton)));
     EXPECT_EQ(state().running, 1);
-    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::Pause)));
+    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(PauseButton)));
     EXPECT_EQ(state().paused, 1);
 }
 
 TEST_F(MainWindowTest, ACommandGivesTheFocusBackToTheWindow) {
-    SetFocus(ButtonOf(Button::SpeedUp));
-    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(Button::SpeedUp)));
+    SetFocus(ButtonOf(SpeedUpButton));
+    Send(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(ButtonOf(SpeedUpButton)));
     EXPECT_EQ(GetFocus(), window);
 }
 
 TEST_F(MainWindowTest, MenuCommandsStepToTheMaximum) {
-    EXPECT_EQ(Send(WM_COMMAND, kCmdMaxRows), 0);
+    EXPECT_EQ(Send(WM_COMMAND, CmdMaxRows), 0);
     EXPECT_EQ(state().startRows, 16);
-    EXPECT_FALSE(IsWindowEnabled(ButtonOf(Button::RowsUp)));
-    EXPECT_TRUE(IsWindowEnabled(ButtonOf(Button::RowsDown)));
+    EXPECT_FALSE(IsWindowEnabled(ButtonOf(RowsUpButton)));
+    EXPECT_TRUE(IsWindowEnabled(ButtonOf(RowsDownButton)));
 }
 
 TEST_F(MainWindowTest, MouseButtonsMoveAndTurn) {
@@ -269,16 +269,16 @@ TEST_F(MainWindowTest, LosingActivationPausesAndRegainingResumes) {
     EXPECT_EQ(Send(WM_ACTIVATE, WA_INACTIVE), 0);
     EXPECT_EQ(state().paused, 1);
     EXPECT_EQ(state().autoPaused, 1);
-    EXPECT_EQ(WindowText(ButtonOf(Button::Pause)), kContinueText);
+    EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kContinueText);
     EXPECT_EQ(Send(WM_ACTIVATE, WA_CLICKACTIVE), 0);
     EXPECT_EQ(state().paused, 0);
-    EXPECT_EQ(WindowText(ButtonOf(Button::Pause)), kPauseText);
+    EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kPauseText);
     // The player's own pause outlives a round trip of activation.
     Send(WM_KEYDOWN, VK_F3);
     Send(WM_ACTIVATE, WA_INACTIVE);
     Send(WM_ACTIVATE, WA_ACTIVE);
     EXPECT_EQ(state().paused, 1);
-    EXPECT_EQ(WindowText(ButtonOf(Button::Pause)), kContinueText);
+    EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kContinueText);
 }
 
 TEST_F(MainWindowTest, MinimisingHidesTheWindow) {
@@ -296,19 +296,19 @@ TEST_F(MainWindowTest, EscMinimisesAndHides) {
 }
 
 TEST_F(MainWindowTest, PrivateMessagesAreCommands) {
-    EXPECT_EQ(Send(kMsgNewGame), 0);
+    EXPECT_EQ(Send(PrivateMsg::NewGame), 0);
     EXPECT_EQ(state().running, 1);
     state().shapeIndex = kTee;
     state().shape = ShapeCatalogue[kTee];
-    EXPECT_EQ(Send(kMsgMoveLeft), 0);
+    EXPECT_EQ(Send(PrivateMsg::MoveLeft), 0);
     EXPECT_EQ(state().column, kSpawnColumn - 1);
-    EXPECT_EQ(Send(kMsgMoveRight), 0);
+    EXPECT_EQ(Send(PrivateMsg::MoveRight), 0);
     EXPECT_EQ(state().column, kSpawnColumn);
-    EXPECT_EQ(Send(kMsgRotate), 0);
+    EXPECT_EQ(Send(PrivateMsg::Rotate), 0);
     EXPECT_STRNE(state().shape.grid, ShapeCatalogue[kTee].grid);
     state().paused = 1;
-    EXPECT_EQ(Send(kMsgRefreshPauseLabel), 0);
-    EXPECT_EQ(WindowText(ButtonOf(Button::Pause)), kContinueText);
+    EXPECT_EQ(Send(PrivateMsg::RefreshPauseLabel), 0);
+    EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kContinueText);
 }
 
 TEST_F(MainWindowTest, DestructionReleasesEverythingAndEndsTheLoopOnce) {
@@ -332,10 +332,10 @@ TEST_F(MainWindowTest, QuittingFromTheRulesShutsDownAndIgnoresLaterInput) {
 }
 
 TEST_F(MainWindowTest, HostRealisesButtonsWaitsAndTheQuietSound) {
-    program->host.SetButtonEnabled(Button::Options, false);
-    EXPECT_FALSE(IsWindowEnabled(ButtonOf(Button::Options)));
-    program->host.SetButtonEnabled(Button::Options, true);
-    EXPECT_TRUE(IsWindowEnabled(ButtonOf(Button::Options)));
+    program->host.SetButtonEnabled(OptionsButton, false);
+    EXPECT_FALSE(IsWindowEnabled(ButtonOf(OptionsButton)));
+    program->host.SetButtonEnabled(OptionsButton, true);
+    EXPECT_TRUE(IsWindowEnabled(ButtonOf(OptionsButton)));
     EXPECT_FALSE(program->host.CtrlHeld());
     DWORD start = GetTickCount();
     program->host.WaitMilliseconds(50);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "shell/dialogs_fields.h"
+#include "store/dialogs_fields.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 // What the resource script puts into the program: the pictures, the hand
-// cursor, the three icons, the two sounds and the version block, each
-// under its id and loadable the way the program loads it.
+// cursor, the three icons, the two sounds, the version block and the dialog
+// templates, each under its id and loadable the way the program loads it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,126 @@ TEST(Resources, VersionBlockReads1_20_32) {
     const auto* text = reinterpret_cast<const wchar_t*>(block);
     const std::wstring all(text, size / sizeof(wchar_t));
     EXPECT_NE(all.find(version), std::wstring::npos);
+}
+
+// One control of a dialog template as the resource holds it.
+struct TemplateControl {
+    int id;
+    int x, y, width, height;
+    DWORD style;
+    std::wstring kind;  // the window class, upper case, atoms spelt out
+    int iconId;         // the text as a resource number, or -1
+};
+
+// Reads the numbers or UTF-16 string of a menu, class or text field.
+const WORD* ReadField(const WORD* p, std::wstring& text, int& number) {
+    text.clear();
+    number = -1;
+    if (*p == 0xFFFF) {
+        number = p[1];
+        return p + 2;
+    }
+    while (*p != 0) text += static_cast<wchar_t>(*p++);
+    return p + 1;
+}
+
+const WORD* AlignToDword(const WORD* p, const void* start) {
+    const auto offset = reinterpret_cast<const BYTE*>(p) - static_cast<const BYTE*>(start);
+    return offset % 4 ? p + 1 : p;
+}
+
+// The controls of a DIALOG template, in template order.
+std::vector<TemplateControl> TemplateControls(int templateId) {
+    std::vector<TemplateControl> controls;
+    HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));  // RT_DIALOG
+    if (found == nullptr) return controls;
+    const void* start = LockResource(LoadResource(Module(), found));
+    const auto* dialog = static_cast<const DLGTEMPLATE*>(start);
+    const WORD* p = reinterpret_cast<const WORD*>(dialog + 1);
+    std::wstring text;
+    int number;
+    p = ReadField(p, text, number);  // menu
+    p = ReadField(p, text, number);  // class
+    p = ReadField(p, text, number);  // caption
+    if (dialog->style & DS_SETFONT) {
+        ++p;                             // point size
+        p = ReadField(p, text, number);  // typeface
+    }
+    for (int i = 0; i < dialog->cdit; ++i) {
+        const auto* item = reinterpret_cast<const DLGITEMTEMPLATE*>(AlignToDword(p, start));
+        TemplateControl control{static_cast<short>(item->id), item->x, item->y, item->cx, item->cy, item->style, L"", -1};
+        p = reinterpret_cast<const WORD*>(item + 1);
+        p = ReadField(p, control.kind, number);
+        if (number == 0x80) control.kind = L"BUTTON";
+        if (number == 0x81) control.kind = L"EDIT";
+        if (number == 0x82) control.kind = L"STATIC";
+        for (wchar_t& c : control.kind) c = static_cast<wchar_t>(std::towupper(c));
+        p = ReadField(p, text, control.iconId);
+        p += 1 + *p / sizeof(WORD);  // creation data
+        controls.push_back(control);
+    }
+    return controls;
+}
+
+struct PlacedControl {
+    int id;
+    int x, y, width, height;
+    const wchar_t* kind;
+};
+
+void ExpectControls(int templateId, const std::vector<PlacedControl>& want) {
+    SCOPED_TRACE(templateId);
+    const std::vector<TemplateControl> got = TemplateControls(templateId);
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < want.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(got[i].id, want[i].id);
+        EXPECT_EQ(got[i].x, want[i].x);
+        EXPECT_EQ(got[i].y, want[i].y);
+        EXPECT_EQ(got[i].width, want[i].width);
+        EXPECT_EQ(got[i].height, want[i].height);
+        EXPECT_EQ(got[i].kind, want[i].kind);
+    }
+}
+
+TEST(DialogTemplates, ControlsStandInOrderWithTheirIdsPlacesAndSizes) {
+    ExpectControls(2, {{107, 2, 22, 201, 1, L"STATIC"},
+                       {1, 150, 162, 50, 14, L"BUTTON"},
+                       {102, 90, 162, 50, 14, L"BUTTON"},
+                       {103, 10, 9, 24, 8, L"STATIC"},
+                       {104, 60, 9, 24, 8, L"STATIC"},
+                       {105, 126, 9, 24, 8, L"STATIC"},
+                       {106, 164, 9, 39, 8, L"STATIC"},
+                       {-1, 3, 154, 199, 1, L"STATIC"}});
+    ExpectControls(3, {{1, 119, 61, 48, 14, L"BUTTON"},
+                       {103, 43, 35, 122, 13, L"EDIT"},
+                       {-1, 5, 56, 162, 1, L"STATIC"},
+                       {-1, 7, 9, 20, 20, L"STATIC"},
+                       {-1, 43, 4, 118, 11, L"STATIC"},
+                       {-1, 43, 17, 86, 8, L"STATIC"}});
+    ExpectControls(4, {{1, 115, 82, 57, 14, L"BUTTON"},
+                       {2, 115, 101, 57, 14, L"BUTTON"},
+                       {101, 107, 7, 64, 12, L"BUTTON"},
+                       {102, 4, 4, 94, 60, L"BUTTON"},
+                       {103, 107, 23, 72, 12, L"BUTTON"},
+                       {104, 11, 15, 78, 9, L"BUTTON"},
+                       {105, 11, 29, 79, 10, L"BUTTON"},
+                       {106, 4, 71, 94, 43, L"BUTTON"},
+                       {307, 13, 83, 70, 12, L"BUTTON"},
+                       {308, 13, 99, 60, 12, L"BUTTON"},
+                       {109, 107, 39, 69, 10, L"BUTTON"},
+                       {111, 107, 55, 47, 10, L"BUTTON"},
+                       {110, 12, 45, 65, 10, L"BUTTON"}});
+}
+
+TEST(DialogTemplates, NameDialogShowsIcon104InATwentyUnitSquare) {
+    const std::vector<TemplateControl> controls = TemplateControls(3);
+    ASSERT_EQ(controls.size(), 6u);
+    const TemplateControl& icon = controls[3];
+    EXPECT_EQ(icon.style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
+    EXPECT_EQ(icon.iconId, 104);
+    EXPECT_EQ(icon.width, 20);
+    EXPECT_EQ(icon.height, 20);
 }
 
 }  // namespace

@@ -148,9 +148,9 @@ protected:
         ClearScores(program->scores);
         for (int i = 0; i < kScoreRows; ++i) program->scores.rows[i].score = -1 - i;
         SeedRandom(program->game.random, seed);
-        EnableWindow(ButtonOf(Button::Pause), FALSE);
-        EnableWindow(ButtonOf(Button::SpeedDown), FALSE);
-        EnableWindow(ButtonOf(Button::RowsDown), FALSE);
+        EnableWindow(ButtonOf(PauseButton), FALSE);
+        EnableWindow(ButtonOf(SpeedDownButton), FALSE);
+        EnableWindow(ButtonOf(RowsDownButton), FALSE);
         UpdateWindow(window);
         GetWindowRect(window, &placed);
         // Between two inputs the window holds its two memory surfaces, a
@@ -234,9 +234,9 @@ protected:
     std::vector<Input> HiddenInputs() {
         static const LPARAM kIconMouse[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDOWN};
         return {
-            {10, "icon mouse", [&] { Send(kMsgTrayNotify, kTrayIconId, kIconMouse[Pick(0, 4)]); }},
-            {5, "icon double-click", [&] { Send(kMsgTrayNotify, kTrayIconId, WM_LBUTTONDBLCLK); }},
-            {3, "restore", [&] { Send(WM_COMMAND, kCmdRestore); }},
+            {10, "icon mouse", [&] { Send(PrivateMsg::TrayNotify, kTrayIconId, kIconMouse[Pick(0, 4)]); }},
+            {5, "icon double-click", [&] { Send(PrivateMsg::TrayNotify, kTrayIconId, WM_LBUTTONDBLCLK); }},
+            {3, "restore", [&] { Send(WM_COMMAND, CmdRestore); }},
             {5, "tick", [&] { Send(WM_TIMER, kGravityTimer); }},
             {1, "repaint", [&] { InvalidateRect(window, nullptr, TRUE), UpdateWindow(window); }},
         };
@@ -315,12 +315,12 @@ protected:
         const std::string broken = BrokenInvariant(program->game);
         if (!broken.empty()) return broken;
         const GameState& s = program->game.state;
-        if ((IsWindowEnabled(ButtonOf(Button::Pause)) != FALSE) != (s.running == 1)) return "the pause button's state";
-        if ((IsWindowEnabled(ButtonOf(Button::SpeedDown)) != FALSE) != (s.speedLevel > 0)) return "the speed - button's state";
-        if ((IsWindowEnabled(ButtonOf(Button::SpeedUp)) != FALSE) != (s.speedLevel < kMaxSpeedLevel))
+        if ((IsWindowEnabled(ButtonOf(PauseButton)) != FALSE) != (s.running == 1)) return "the pause button's state";
+        if ((IsWindowEnabled(ButtonOf(SpeedDownButton)) != FALSE) != (s.speedLevel > 0)) return "the speed - button's state";
+        if ((IsWindowEnabled(ButtonOf(SpeedUpButton)) != FALSE) != (s.speedLevel < kMaxSpeedLevel))
             return "the speed + button's state";
-        if ((IsWindowEnabled(ButtonOf(Button::RowsDown)) != FALSE) != (s.startRows > 0)) return "the rows - button's state";
-        if (WindowText(ButtonOf(Button::Pause)) != (s.paused == 1 ? kContinueText : kPauseText)) return "the pause label";
+        if ((IsWindowEnabled(ButtonOf(RowsDownButton)) != FALSE) != (s.startRows > 0)) return "the rows - button's state";
+        if (WindowText(ButtonOf(PauseButton)) != (s.paused == 1 ? kContinueText : kPauseText)) return "the pause label";
         return "";
     }
 
@@ -343,8 +343,8 @@ protected:
         if (!sound) return sound;
         ++hides;
         Remember("round: restore");
-        if (Pick(0, 1)) Send(kMsgTrayNotify, kTrayIconId, WM_LBUTTONDBLCLK);
-        else Send(WM_COMMAND, kCmdRestore);
+        if (Pick(0, 1)) Send(PrivateMsg::TrayNotify, kTrayIconId, WM_LBUTTONDBLCLK);
+        else Send(WM_COMMAND, CmdRestore);
         Pump();
         RECT now = {};
         GetWindowRect(window, &now);
@@ -381,7 +381,7 @@ TEST_F(SoakTest, RandomInputNeitherCrashesNorLeaksAndEndsCleanly) {
             ASSERT_TRUE(Sound("after input"));
         }
         if (Hidden()) {
-            Send(WM_COMMAND, kCmdRestore);
+            Send(WM_COMMAND, CmdRestore);
             Pump();
         }
         ASSERT_TRUE(HideAndRestore()) << "round " << round;
@@ -413,7 +413,7 @@ TEST_F(SoakTest, RandomInputNeitherCrashesNorLeaksAndEndsCleanly) {
     Pump();
     ASSERT_EQ(g_guiObjects.trayIcons, 1);
     closer->SetExitAnswer(IDYES);
-    Send(WM_COMMAND, kCmdExit);
+    Send(WM_COMMAND, CmdExit);
     Pump();
     EXPECT_TRUE(program->shutDown);
     EXPECT_FALSE(IsWindow(window));

@@ -9,13 +9,13 @@ namespace {
 
 const char* ButtonName(Button button) {
     switch (button) {
-        case Button::SpeedUp: return "SpeedUp";
-        case Button::SpeedDown: return "SpeedDown";
-        case Button::RowsUp: return "RowsUp";
-        case Button::RowsDown: return "RowsDown";
-        case Button::Start: return "Start";
-        case Button::Pause: return "Pause";
-        case Button::Options: return "Options";
+        case SpeedUpButton: return "SpeedUp";
+        case SpeedDownButton: return "SpeedDown";
+        case RowsUpButton: return "RowsUp";
+        case RowsDownButton: return "RowsDown";
+        case StartButton: return "Start";
+        case PauseButton: return "Pause";
+        case OptionsButton: return "Options";
     }
     return "?";
 }

@@ -1,4 +1,4 @@
-#include "shell/dialogs.h"
+#include "store/dialogs.h"
 
 #include <mmsystem.h>
 

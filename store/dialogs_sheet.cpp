@@ -1,11 +1,11 @@
 // The information sheet: three static pages (about, keys, scoring) with OK
 // and Cancel, both of which close it.
-#include "shell/dialogs.h"
+#include "store/dialogs.h"
 
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "shell/dialogs_fields.h"
+#include "store/dialogs_fields.h"
 
 namespace {
 

@@ -1,15 +1,13 @@
-// The options dialog's marks against the stored flags, the texts of the
-// top-ten table's rows, and the two popup menus as data.
+// The options dialog's marks against the stored flags, and the texts of
+// the top-ten table's rows.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
 #include <string>
 
-#include "game/difficulty.h"
 #include "game/state.h"
-#include "shell/dialogs_fields.h"
-#include "shell/menus.h"
+#include "store/dialogs_fields.h"
 
 namespace {
 
@@ -93,57 +91,6 @@ TEST(ScoreRows, TenRowsEighteenPixelsApartFrom45) {
     EXPECT_EQ(kNameColumn.x, 110);
     EXPECT_EQ(kNameColumn.align, ColumnAlign::Centre);
     EXPECT_EQ(kLinesColumn.align, ColumnAlign::Right);
-}
-
-TEST(Menus, MainMenuItemsInOrderWithTwoSeparators) {
-    const int ids[] = {203, 204, 205, 206, 207, 0, 208, 0, 202};
-    const char* texts[] = {"隐藏界面", "显示前十名...", "功能键定义...", "最大速度", "最大起始行数",
-                           nullptr, "关于...", nullptr, "退出"};
-    ASSERT_EQ(sizeof kMainMenuItems / sizeof kMainMenuItems[0], 9u);
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(kMainMenuItems[i].id, ids[i]);
-        if (texts[i] == nullptr)
-            EXPECT_EQ(kMainMenuItems[i].text, nullptr);
-        else
-            EXPECT_STREQ(kMainMenuItems[i].text, texts[i]);
-    }
-}
-
-TEST(Menus, TrayMenuIsRestoreSeparatorExit) {
-    ASSERT_EQ(sizeof kTrayMenuItems / sizeof kTrayMenuItems[0], 3u);
-    EXPECT_EQ(kTrayMenuItems[0].id, 201);
-    EXPECT_STREQ(kTrayMenuItems[0].text, "恢复");
-    EXPECT_EQ(kTrayMenuItems[1].text, nullptr);
-    EXPECT_EQ(kTrayMenuItems[2].id, 202);
-    EXPECT_STREQ(kTrayMenuItems[2].text, "退出");
-}
-
-TEST(Menus, OnlyTheMaximaThatAreReachedAreGreyed) {
-    GameState state = {};
-    state.speedLevel = 18;
-    state.startRows = 15;
-    for (const MenuItem& item : kMainMenuItems) EXPECT_FALSE(MenuItemGreyed(item.id, state)) << item.id;
-    state.speedLevel = 19;
-    EXPECT_TRUE(MenuItemGreyed(kCmdMaxSpeed, state));
-    EXPECT_FALSE(MenuItemGreyed(kCmdMaxRows, state));
-    state.startRows = 16;
-    EXPECT_TRUE(MenuItemGreyed(kCmdMaxRows, state));
-    // The running and paused flags play no part.
-    state.running = 1;
-    state.paused = 1;
-    EXPECT_TRUE(MenuItemGreyed(kCmdMaxSpeed, state));
-    state.speedLevel = 0;
-    state.startRows = 0;
-    EXPECT_FALSE(MenuItemGreyed(kCmdMaxSpeed, state));
-    EXPECT_FALSE(MenuItemGreyed(kCmdMaxRows, state));
-    state.speedLevel = kMaxSpeedLevel;
-    state.startRows = kMaxStartRows;
-    for (const MenuItem& item : kMainMenuItems) {
-        if (item.id != kCmdMaxSpeed && item.id != kCmdMaxRows) {
-            EXPECT_FALSE(MenuItemGreyed(item.id, state));
-        }
-    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shell/dialogs_fields.h"
+#include "store/dialogs_fields.h"
 
 #include <cstdio>
 #include <cstring>

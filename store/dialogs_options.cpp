@@ -1,8 +1,7 @@
 // The options dialog: the seven flags as check boxes and radio pairs,
 // stored and shown at once on OK, untouched on Cancel and Esc.
-#include "shell/dialogs.h"
-#include "shell/dialogs_fields.h"
-#include "shell/program.h"
+#include "store/dialogs.h"
+#include "store/dialogs_fields.h"
 #include "store/settings.h"
 
 namespace {
@@ -33,11 +32,11 @@ OptionMarks ReadMarks(HWND dialog) {
     return marks;
 }
 
-void StoreOptions(HWND dialog, Program& program) {
-    Game& game = program.game;
+void StoreOptions(HWND dialog, const DialogContext& context) {
+    Game& game = *context.game;
     game.options = OptionsForMarks(ReadMarks(dialog));
     game.state.shapeCount = ShapeCountForStyle(game.options.style);
-    SaveSettings(game.options, program.scores, kSettingsFile);
+    SaveSettings(game.options, *context.scores, kSettingsFile);
     // The new look shows before the dialog goes away.
     HWND owner = GetWindow(dialog, GW_OWNER);
     InvalidateRect(owner, nullptr, TRUE);
@@ -48,15 +47,15 @@ INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     switch (message) {
     case WM_INITDIALOG: {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        const Program* program = reinterpret_cast<const Program*>(lParam);
-        ShowMarks(dialog, MarksForOptions(program->game.options));
+        const DialogContext* context = reinterpret_cast<const DialogContext*>(lParam);
+        ShowMarks(dialog, MarksForOptions(context->game->options));
         SetFocus(GetDlgItem(dialog, IDOK));
         return FALSE;  // the focus is set
     }
     case WM_COMMAND: {
-        Program* program = reinterpret_cast<Program*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        const DialogContext* context = reinterpret_cast<const DialogContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
         if (LOWORD(wParam) == IDOK) {
-            StoreOptions(dialog, *program);
+            StoreOptions(dialog, *context);
             EndDialog(dialog, 1);
         } else if (LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, 1);
@@ -69,7 +68,7 @@ INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-void ShowOptions(HWND parent, Program& program) {
-    DialogBoxParamA(program.instance, MAKEINTRESOURCEA(kOptionsTemplate), parent, OptionsDialog,
-                    reinterpret_cast<LPARAM>(&program));
+void ShowOptions(HWND parent, const DialogContext& context) {
+    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(kOptionsTemplate), parent, OptionsDialog,
+                    reinterpret_cast<LPARAM>(&context));
 }

@@ -2,10 +2,8 @@
 // dialog with its Clear button.
 #include <cstring>
 
-#include "draw/gui_objects.h"
-#include "shell/dialogs.h"
-#include "shell/dialogs_fields.h"
-#include "shell/program.h"
+#include "store/dialogs.h"
+#include "store/dialogs_fields.h"
 #include "store/gbk.h"
 #include "store/settings.h"
 
@@ -48,7 +46,7 @@ void DrawColumnText(HDC dc, const ScoreColumn& column, int y, const char* text) 
 
 void PaintScoreRows(HWND dialog, const ScoreTable& table) {
     PAINTSTRUCT paint;
-    HDC dc = CountMade(BeginPaint(dialog, &paint));
+    HDC dc = BeginPaint(dialog, &paint);
     SetBkMode(dc, TRANSPARENT);
     for (int i = 0; i < kScoreRows; ++i) {
         const UINT oldAlign = GetTextAlign(dc);
@@ -62,28 +60,28 @@ void PaintScoreRows(HWND dialog, const ScoreTable& table) {
         SetTextAlign(dc, oldAlign);
         SelectObject(dc, oldFont);
     }
-    CountFreed(EndPaint(dialog, &paint));
+    EndPaint(dialog, &paint);
 }
 
-void ClearTable(HWND dialog, Program& program) {
-    ClearScores(program.scores);
+void ClearTable(HWND dialog, const DialogContext& context) {
+    ClearScores(*context.scores);
     InvalidateRect(dialog, nullptr, TRUE);
     UpdateWindow(dialog);
-    SaveSettings(program.game.options, program.scores, kSettingsFile);
+    SaveSettings(context.game->options, *context.scores, kSettingsFile);
 }
 
 INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    Program* program = reinterpret_cast<Program*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    const DialogContext* context = reinterpret_cast<const DialogContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         return TRUE;  // focus to the first tab stop, OK
     case WM_PAINT:
-        if (program == nullptr) return FALSE;
-        PaintScoreRows(dialog, program->scores);
+        if (context == nullptr) return FALSE;
+        PaintScoreRows(dialog, *context->scores);
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == kClearButton && program != nullptr) ClearTable(dialog, *program);
+        if (LOWORD(wParam) == kClearButton && context != nullptr) ClearTable(dialog, *context);
         EndIgnoringCancel(dialog, wParam);
         return TRUE;
     default: return FALSE;
@@ -92,21 +90,22 @@ INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void CheckHighScore(HWND parent, Program& program) {
-    const GameState& state = program.game.state;
-    const int place = QualifyingPlace(program.scores, state.score);
+void CheckHighScore(HWND parent, const DialogContext& context) {
+    const GameState& state = context.game->state;
+    ScoreTable& scores = *context.scores;
+    const int place = QualifyingPlace(scores, state.score);
     if (place < 0) return;
     char name[kNameBytes] = {};
-    MakeRoom(program.scores, place, name);
+    MakeRoom(scores, place, name);
     // A dialog that cannot be made counts as closed: the offered name stays.
-    DialogBoxParamA(program.instance, MAKEINTRESOURCEA(kNameEntryTemplate), parent, NameEntryDialog,
+    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(kNameEntryTemplate), parent, NameEntryDialog,
                     reinterpret_cast<LPARAM>(name));
-    FillScoreRow(program.scores, place, state.score, state.lines, name);
-    SaveSettings(program.game.options, program.scores, kSettingsFile);
-    ShowHighScores(parent, program);
+    FillScoreRow(scores, place, state.score, state.lines, name);
+    SaveSettings(context.game->options, scores, kSettingsFile);
+    ShowHighScores(parent, context);
 }
 
-void ShowHighScores(HWND parent, Program& program) {
-    DialogBoxParamA(program.instance, MAKEINTRESOURCEA(kScoreTableTemplate), parent, HighScoreDialog,
-                    reinterpret_cast<LPARAM>(&program));
+void ShowHighScores(HWND parent, const DialogContext& context) {
+    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(kScoreTableTemplate), parent, HighScoreDialog,
+                    reinterpret_cast<LPARAM>(&context));
 }

@@ -1,0 +1,28 @@
+#pragma once
+// The modal windows of the options and the top-ten table, the information
+// sheet, and the two sounds: the Windows side of the settings.
+#include <windows.h>
+
+#include "game/state.h"
+#include "store/scores.h"
+
+// What the dialogs read and change; it outlives each dialog, which is modal.
+struct DialogContext {
+    HINSTANCE instance;  // holds the templates and the sounds
+    Game* game;          // the options, the shape count and the result offered
+    ScoreTable* scores;
+};
+
+// The three-page information sheet, opened on the given page; returns when
+// it closes.
+void ShowInfoSheet(HWND parent, HINSTANCE instance, int startPage);
+// The options dialog; OK stores the options and repaints the parent.
+void ShowOptions(HWND parent, const DialogContext& context);
+// Offers the current score and lines to the top-ten table; returns after
+// any name entry and table display have closed.
+void CheckHighScore(HWND parent, const DialogContext& context);
+// The top-ten table, modal.
+void ShowHighScores(HWND parent, const DialogContext& context);
+// Sound 110 or 111 from the program's resources, played to its end; a
+// 100 ms pause instead while the Sound option is off.
+void PlayEffect(HINSTANCE instance, const Options& options, int soundId);
