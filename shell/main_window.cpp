@@ -106,6 +106,13 @@ void OnMouseMove(const Program& program, LPARAM lParam) {
     SetCursor(hand ? program.pictures.hand : program.pictures.arrow);
 }
 
+// A hidden window is activated only to track the icon's menu; a game that
+// hiding paused stays paused until the window is shown again.
+void OnActivate(HWND window, Program& program, int state) {
+    if (state != WA_INACTIVE && !IsWindowVisible(window)) return;
+    RunCommand(window, program, CommandForActivation(state));
+}
+
 void RefreshPauseButton(const Program& program) {
     SetWindowTextA(ButtonHandle(program, PauseButton), program.game.state.paused == 1 ? kContinueText : kPauseText);
 }
@@ -132,7 +139,7 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
     case WM_SIZE:
         if (wParam == SIZE_MINIMIZED) Send(window, PrivateMsg::HideToTray);
         break;
-    case WM_ACTIVATE: RunCommand(window, program, CommandForActivation(LowWord(wParam))); return 0;
+    case WM_ACTIVATE: OnActivate(window, program, LowWord(wParam)); return 0;
     case WM_PAINT: OnPaint(window, program); return 0;
     case WM_TIMER: Tick(game); return 0;
     case PrivateMsg::NewGame: NewGame(game); return 0;

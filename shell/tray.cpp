@@ -32,12 +32,18 @@ HMENU BuildMenu(const MenuItem (&items)[N], const GameState* state) {
     return menu;
 }
 
-// The chosen item comes back to the window as a command message.
+// The chosen item comes back to the window as a command message. The
+// window must be the foreground window while its menu is tracked, or a
+// click elsewhere does not close the menu: the icon's menu opens while the
+// window is hidden and inactive. The message posted afterwards lets the
+// system finish with the menu before the next one, as its notes ask.
 void TrackAtCursor(HWND window, HMENU menu) {
     if (menu == nullptr) return;
     POINT cursor = {};
     GetCursorPos(&cursor);
+    SetForegroundWindow(window);
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
+    PostMessageA(window, WM_NULL, 0, 0);
     CountFreed(DestroyMenu(menu));
 }
 

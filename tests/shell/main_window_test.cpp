@@ -265,6 +265,7 @@ TEST_F(MainWindowTest, MouseButtonsMoveAndTurn) {
 }
 
 TEST_F(MainWindowTest, LosingActivationPausesAndRegainingResumes) {
+    ShowWindow(window, SW_SHOWNA);
     StartGameWithTee();
     EXPECT_EQ(Send(WM_ACTIVATE, WA_INACTIVE), 0);
     EXPECT_EQ(state().paused, 1);
@@ -279,6 +280,21 @@ TEST_F(MainWindowTest, LosingActivationPausesAndRegainingResumes) {
     Send(WM_ACTIVATE, WA_ACTIVE);
     EXPECT_EQ(state().paused, 1);
     EXPECT_EQ(WindowText(ButtonOf(PauseButton)), kContinueText);
+}
+
+TEST_F(MainWindowTest, AHiddenGameStaysPausedUntilTheWindowIsShown) {
+    ShowWindow(window, SW_SHOWNA);
+    StartGameWithTee();
+    Send(WM_ACTIVATE, WA_INACTIVE);
+    ShowWindow(window, SW_HIDE);
+    // The icon's menu makes the hidden window the foreground window.
+    EXPECT_EQ(Send(WM_ACTIVATE, WA_ACTIVE), 0);
+    EXPECT_EQ(state().paused, 1);
+    EXPECT_EQ(state().autoPaused, 1);
+    Send(WM_ACTIVATE, WA_INACTIVE);
+    ShowWindow(window, SW_SHOWNA);
+    Send(WM_ACTIVATE, WA_ACTIVE);
+    EXPECT_EQ(state().paused, 0);
 }
 
 TEST_F(MainWindowTest, MinimisingHidesTheWindow) {

@@ -10,10 +10,12 @@ exit_box_shown() {
 }
 exit_box_gone() { ! exit_box_shown; }
 
-# No to the exit box by its mnemonic; should the key land before the box
-# has the keyboard (seen once under load), a click on its No button.
+# No to the exit box by its mnemonic. The box shows a moment before it has
+# the keyboard; should the key still land before it (seen under load), a
+# click on its No button.
 EXIT_BOX_NO="553 412"
 say_no_to_exit_box() {
+  sleep 1
   key n
   wait_until 3 exit_box_gone && return 0
   log "     the box stayed after N; clicking its No button"
