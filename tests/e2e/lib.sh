@@ -33,6 +33,7 @@ check() {
   else
     log "FAIL $what"
     CASE_FAILED=1
+    shot failed >/dev/null  # what the desktop showed then
   fi
 }
 
@@ -64,7 +65,9 @@ start_case() {
   mkdir -p "$CASE_DIR"
   cp -a "$BASE_PREFIX" "$CASE_PREFIX"
   CASE_DISPLAY=$(free_display)
-  Xvfb ":$CASE_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$CASE_DIR/xvfb.log" 2>&1 &
+  # No key repeat: under load a key held between xdotool's press and release
+  # would repeat, and a second Space or Return answers the next dialog.
+  Xvfb ":$CASE_DISPLAY" -screen 0 1024x768x24 -nolisten tcp -r >"$CASE_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
   wait_until 10 xdpyinfo -display ":$CASE_DISPLAY" >/dev/null 2>&1 || return 1
   local launched

@@ -128,10 +128,14 @@ hide_by_esc() {
   return 1
 }
 
-# A click on the desktop closes the icon's menu.
+# A click on the desktop closes the icon's menu. Under load Wine has been
+# seen to keep it open after the click now and then; Esc closes it too.
 leave_tray_menu() {
   click_screen 100 100 1
-  wait_until 5 tray_menu_closed
+  wait_until 3 tray_menu_closed && return 0
+  log "     the icon's menu stayed open after a click on the desktop; Esc"
+  key Escape
+  wait_until 3 tray_menu_closed
 }
 
 # Esc to the icon, sometimes its menu opened and left by a click on the
@@ -142,7 +146,7 @@ soak_hide_and_restore() {
   soon_one_tray_icon || return 1
   if [ $((RANDOM % 3)) = 0 ]; then
     open_tray_menu || return 1
-    leave_tray_menu || { log "     clicks on the desktop left the icon's menu open"; return 1; }
+    leave_tray_menu || { log "     neither a click nor Esc closed the icon's menu"; return 1; }
     window_hidden && soon_one_tray_icon || { log "     the icon's menu changed the icon or the window"; return 1; }
   fi
   double_click_icon
