@@ -37,8 +37,14 @@ void RunCommand(HWND window, Program& program, Command command) {
     case Command::MoveRight: Send(window, PrivateMsg::MoveRight); break;
     case Command::Rotate: Send(window, PrivateMsg::Rotate); break;
     case Command::RotateNow: Rotate(game); break;
-    case Command::DownPressed: DownKeyPressed(game); break;
-    case Command::DownReleased: DownKeyReleased(game); break;
+    case Command::DownPressed:
+        program.downHeld = true;
+        DownKeyPressed(game);
+        break;
+    case Command::DownReleased:
+        program.downHeld = false;
+        DownKeyReleased(game);
+        break;
     case Command::TogglePause: TogglePause(game); break;
     case Command::TogglePauseIfRunning:
         if (game.state.running == 1) TogglePause(game);
@@ -107,10 +113,14 @@ void OnMouseMove(const Program& program, LPARAM lParam) {
 }
 
 // A hidden window is activated only to track the icon's menu; a game that
-// hiding paused stays paused until the window is shown again.
+// hiding paused stays paused until the window is shown again. A Down let go
+// while another window had the keyboard never reached this one: its release
+// is handled on coming back, or a fast fall would go on at full speed.
 void OnActivate(HWND window, Program& program, int state) {
     if (state != WA_INACTIVE && !IsWindowVisible(window)) return;
     RunCommand(window, program, CommandForActivation(state));
+    if (state != WA_INACTIVE && program.downHeld && (GetAsyncKeyState(VK_DOWN) & 0x8000) == 0)
+        RunCommand(window, program, Command::DownReleased);
 }
 
 void RefreshPauseButton(const Program& program) {

@@ -19,6 +19,7 @@ struct Program {
     WindowPictures pictures = {};
     WindowHost host{*this};
     bool confirmingExit = false;  // the exit box is open
+    bool downHeld = false;        // Down went down here and has not come up here
     bool shutDown = false;        // Shutdown has run
 };
 

@@ -297,6 +297,33 @@ TEST_F(MainWindowTest, AHiddenGameStaysPausedUntilTheWindowIsShown) {
     EXPECT_EQ(state().paused, 0);
 }
 
+// The gravity timer's expiries within the given time, taken from the
+// queue without running them.
+int GravityTicksWithin(HWND window, DWORD milliseconds) {
+    int ticks = 0;
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (GetTickCount() - start < milliseconds) {
+        while (PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE)) ++ticks;
+        Sleep(5);
+    }
+    return ticks;
+}
+
+TEST_F(MainWindowTest, ADownLetGoInAnotherWindowEndsTheFastFallOnReturn) {
+    ShowWindow(window, SW_SHOWNA);
+    program->game.options.dropStyle = 0;  // Down falls fast while held
+    StartGameWithTee();
+    Send(WM_KEYDOWN, VK_DOWN);
+    EXPECT_GT(GravityTicksWithin(window, 300), 3);
+    // Down comes up while another window has the keyboard.
+    Send(WM_ACTIVATE, WA_INACTIVE);
+    Send(WM_ACTIVATE, WA_ACTIVE);
+    GravityTicksWithin(window, 20);  // what was already due
+    EXPECT_EQ(GravityTicksWithin(window, 300), 0);
+    EXPECT_EQ(state().paused, 0);
+}
+
 TEST_F(MainWindowTest, MinimisingHidesTheWindow) {
     ShowWindow(window, SW_SHOW);
     EXPECT_EQ(Send(WM_SYSCOMMAND, SC_MINIMIZE), 0);
