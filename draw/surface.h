@@ -31,10 +31,6 @@ public:
     // One one-pixel solid pen of the colour, and MoveToEx + LineTo for each
     // segment in order: each leaves out its end point.
     virtual void Lines(const LineSegment* segments, int count, Rgb colour) = 0;
-    void Line(int x0, int y0, int x1, int y1, Rgb colour) {
-        const LineSegment segment = {x0, y0, x1, y1};
-        Lines(&segment, 1, colour);
-    }
     // TextOutA of `length` GBK bytes, top-left at (x, y), black on a
     // transparent background, in the surface's default font.
     virtual void Text(int x, int y, const char* text, int length) = 0;

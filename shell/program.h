@@ -24,7 +24,7 @@ struct Program {
 };
 
 inline HWND ButtonHandle(const Program& program, Button button) {
-    return program.buttons[static_cast<int>(button)];
+    return program.buttons[button];
 }
 
 // The part of the program the dialogs read and change.

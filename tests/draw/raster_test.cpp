@@ -22,22 +22,25 @@ TEST(Raster, StartsBlackWithPaddedRows) {
     EXPECT_TRUE(AllOf(raster, 0, 0, 5, 3, kBlack));
 }
 
+// One segment in red.
+void DrawLine(Raster& raster, LineSegment segment) { raster.Lines(&segment, 1, kRed); }
+
 TEST(Raster, LinesLeaveOutTheirEndPointInEitherDirection) {
     Raster raster(10, 10);
-    raster.Line(2, 1, 6, 1, kRed);  // columns 2..5
+    DrawLine(raster, {2, 1, 6, 1});  // columns 2..5
     EXPECT_TRUE(AllOf(raster, 2, 1, 6, 2, kRed));
     EXPECT_TRUE(SameColour(raster.Pixel(1, 1), kBlack));
     EXPECT_TRUE(SameColour(raster.Pixel(6, 1), kBlack));
-    raster.Line(6, 3, 2, 3, kRed);  // right to left: columns 6..3
+    DrawLine(raster, {6, 3, 2, 3});  // right to left: columns 6..3
     EXPECT_TRUE(AllOf(raster, 3, 3, 7, 4, kRed));
     EXPECT_TRUE(SameColour(raster.Pixel(2, 3), kBlack));
-    raster.Line(8, 2, 8, 5, kRed);  // rows 2..4
+    DrawLine(raster, {8, 2, 8, 5});  // rows 2..4
     EXPECT_TRUE(AllOf(raster, 8, 2, 9, 5, kRed));
     EXPECT_TRUE(SameColour(raster.Pixel(8, 5), kBlack));
-    raster.Line(9, 9, 9, 6, kRed);  // bottom to top: rows 9..7
+    DrawLine(raster, {9, 9, 9, 6});  // bottom to top: rows 9..7
     EXPECT_TRUE(AllOf(raster, 9, 7, 10, 10, kRed));
     EXPECT_TRUE(SameColour(raster.Pixel(9, 6), kBlack));
-    raster.Line(0, 0, 0, 0, kRed);  // no length, no pixel
+    DrawLine(raster, {0, 0, 0, 0});  // no length, no pixel
     EXPECT_TRUE(SameColour(raster.Pixel(0, 0), kBlack));
 }
 
@@ -49,9 +52,9 @@ TEST(Raster, EverythingIsClippedToTheBuffer) {
     raster.FillRect(18, 8, 100, 100, kRed);
     EXPECT_TRUE(AllOf(raster, 18, 8, 20, 10, kRed));
     raster.FillRect(30, 30, 10, 10, kRed);  // beyond the buffer and inverted
-    raster.Line(-10, 5, 40, 5, kRed);
+    DrawLine(raster, {-10, 5, 40, 5});
     EXPECT_TRUE(AllOf(raster, 0, 5, 20, 6, kRed));
-    raster.Line(15, -100, 15, 100, kRed);
+    DrawLine(raster, {15, -100, 15, 100});
     EXPECT_TRUE(AllOf(raster, 15, 0, 16, 10, kRed));
     // a tile copied half off the left and bottom edges
     raster.CopyBlock(-10, 5, 20, 15, Picture::Tiles, 0, 0);

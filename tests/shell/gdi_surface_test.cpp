@@ -171,8 +171,9 @@ TEST_F(GdiSurfaceTest, LineLeavesOutItsEndPoint) {
     DibCanvas canvas(40, 40);
     GdiSurface gdi(canvas.dc(), pictures);
     gdi.FillRect(0, 0, 40, 40, Rgb{192, 192, 192});
-    gdi.Line(5, 7, 30, 7, Rgb{255, 255, 255});
-    gdi.Line(3, 2, 3, 20, Rgb{128, 128, 128});
+    const LineSegment across[] = {{5, 7, 30, 7}}, down[] = {{3, 2, 3, 20}};
+    gdi.Lines(across, 1, Rgb{255, 255, 255});
+    gdi.Lines(down, 1, Rgb{128, 128, 128});
     EXPECT_EQ(canvas.Pixel(5, 7), (Rgb{255, 255, 255}));
     EXPECT_EQ(canvas.Pixel(29, 7), (Rgb{255, 255, 255}));
     EXPECT_EQ(canvas.Pixel(30, 7), (Rgb{192, 192, 192}));

@@ -24,16 +24,17 @@ tray_icons() {
         if (icon && !inrun) { n++; first = $1 } if (!icon && inrun) last = $1 - 1; inrun = icon }
       END { if (inrun) last = 123; print n + 0, 900 + int((first + last) / 2), last - first + 1 }'
 }
-one_tray_icon() {
+# Sets TRAY_X, TRAY_Y and TRAY_SEEN (what was there when not one icon).
+exactly_one_tray_icon() {
   local r
   r=($(tray_icons "$(shot tray)"))
-  TRAY_X=${r[1]} TRAY_Y=758
+  TRAY_X=${r[1]} TRAY_Y=758 TRAY_SEEN="${r[0]} icons, the last ${r[2]} pixels wide"
   # Two icons side by side would make one run of twice the width.
-  [ "${r[0]}" = 1 ] && [ "${r[2]}" -le 20 ] || { [ -n "${TRAY_QUIET:-}" ] || log "     ${r[0]} icons, the last ${r[2]} pixels wide"; }
   [ "${r[0]}" = 1 ] && [ "${r[2]}" -le 20 ]
 }
+one_tray_icon() { exactly_one_tray_icon || { log "     $TRAY_SEEN"; return 1; }; }
 # The same, given a few seconds for a menu over the corner to go away.
-soon_one_tray_icon() { TRAY_QUIET=1 wait_until 3 one_tray_icon || one_tray_icon; }
+soon_one_tray_icon() { wait_until 3 exactly_one_tray_icon || one_tray_icon; }
 no_tray_icon() { [ "$(tray_icons "$(shot no-tray)" | cut -d' ' -f1)" = 0 ]; }
 
 # The top well row with a lit cell in a screenshot, or 99.
@@ -59,9 +60,20 @@ open_tray_menu() {
   xdo mousemove "$TRAY_X" "$TRAY_Y" click 3
   wait_until 5 tray_menu_open || { log "     the icon's menu did not open"; return 1; }
 }
+# An item of the open menu, by its place from the icon.
+click_tray_menu_item() { click_screen $((TRAY_X + $1)) $((TRAY_Y + $2)) 1; }
 tray_menu_item() {
   open_tray_menu
-  click_screen $((TRAY_X + $1)) $((TRAY_Y + $2)) 1
+  click_tray_menu_item "$1" "$2"
+}
+# A click on the desktop closes the icon's menu. Under load Wine has been
+# seen to keep it open after the click now and then; Esc closes it too.
+leave_tray_menu() {
+  click_screen 100 100 1
+  wait_until 3 tray_menu_closed && return 0
+  log "     the icon's menu stayed open after a click on the desktop; Esc"
+  key Escape
+  wait_until 3 tray_menu_closed
 }
 
 # Dark pixels of one item's text in the main menu opened at (X, Y): items

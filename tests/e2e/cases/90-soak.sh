@@ -128,16 +128,6 @@ hide_by_esc() {
   return 1
 }
 
-# A click on the desktop closes the icon's menu. Under load Wine has been
-# seen to keep it open after the click now and then; Esc closes it too.
-leave_tray_menu() {
-  click_screen 100 100 1
-  wait_until 3 tray_menu_closed && return 0
-  log "     the icon's menu stayed open after a click on the desktop; Esc"
-  key Escape
-  wait_until 3 tray_menu_closed
-}
-
 # Esc to the icon, sometimes its menu opened and left by a click on the
 # desktop, then a double-click on the icon.
 soak_hide_and_restore() {
@@ -152,7 +142,7 @@ soak_hide_and_restore() {
       # Seen only under load, when the menu opens without the keyboard:
       # it still takes its items.
       log "     neither a click nor Esc closed the icon's menu; its 恢复 instead"
-      click_screen $((TRAY_X + TRAY_RESTORE_DX)) $((TRAY_Y + TRAY_RESTORE_DY)) 1
+      click_tray_menu_item $TRAY_RESTORE_DX $TRAY_RESTORE_DY
     fi
   fi
   window_shown || double_click_icon
