@@ -28,6 +28,10 @@ void PaintStartRows(Surface& surface, const Game& game);
 // y..y+height-2; row y+height-1 is left alone.
 void DrawFrame(Surface& surface, int x, int y, int width, int height);
 
+// The painting operation the rules ask of their host, on `surface`: every
+// host realises its painting with this one call.
+void Paint(Surface& surface, const Game& game, PaintOp op, const ShapeRecord& shape);
+
 // Answers the window's paint request: the whole client area of the given
 // size, from the state alone.
 void PaintWindow(Surface& surface, const Game& game, int clientWidth, int clientHeight);

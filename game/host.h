@@ -15,7 +15,20 @@ enum Button {
     OptionsButton,
 };
 
+// The buttons as the headless driver's trace and the tests name them.
+constexpr const char* kButtonNames[] = {"SpeedUp", "SpeedDown", "RowsUp", "RowsDown", "Start", "Pause", "Options"};
+
 enum SoundId { LockSound = 110, RowSound = 111 };
+
+// The painting operations the rules ask for; draw/ realises each one over a
+// Surface. PieceDraw and PieceErase paint the shape at the current position
+// in the current index; Preview paints it (the catalogue record of the next
+// shape) in the preview box; the others ignore the shape.
+enum class PaintOp { PieceDraw, PieceErase, Preview, ClearWell, Well, Score, Lines, Speed, StartRows };
+
+// Their names in traces, in the order of the enumeration.
+constexpr const char* kPaintOpNames[] = {"piece draw", "piece erase", "preview", "clearwell", "well",
+                                         "score",      "lines",       "speed",   "startrows"};
 
 class GameHost {
 public:
@@ -44,17 +57,19 @@ public:
     // any name entry and table display have closed.
     virtual void CheckHighScore() = 0;
 
-    // Painting, on the surface the command holds, from the game state as it
-    // stands at the call. PaintPiece uses the position and current index;
-    // PaintPreview the next index.
-    virtual void PaintPiece(const ShapeRecord& shape, int erase) = 0;
-    virtual void PaintPreview(const ShapeRecord& shape) = 0;
-    virtual void ClearWell() = 0;
-    virtual void PaintWell() = 0;
-    virtual void PaintScore() = 0;
-    virtual void PaintLines() = 0;
-    virtual void PaintSpeed() = 0;
-    virtual void PaintStartRows() = 0;
+    // Paints, on the surface the command holds, from the game state as it
+    // stands at the call.
+    virtual void Paint(PaintOp op, const ShapeRecord& shape) = 0;
+
+    // The rules' names for the painting operations.
+    void PaintPiece(const ShapeRecord& shape, int erase) { Paint(erase ? PaintOp::PieceErase : PaintOp::PieceDraw, shape); }
+    void PaintPreview(const ShapeRecord& shape) { Paint(PaintOp::Preview, shape); }
+    void ClearWell() { Paint(PaintOp::ClearWell, kEmptyShape); }
+    void PaintWell() { Paint(PaintOp::Well, kEmptyShape); }
+    void PaintScore() { Paint(PaintOp::Score, kEmptyShape); }
+    void PaintLines() { Paint(PaintOp::Lines, kEmptyShape); }
+    void PaintSpeed() { Paint(PaintOp::Speed, kEmptyShape); }
+    void PaintStartRows() { Paint(PaintOp::StartRows, kEmptyShape); }
 
 protected:
     ~GameHost() = default;

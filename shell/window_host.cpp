@@ -52,42 +52,7 @@ bool WindowHost::CtrlHeld() { return GetKeyState(VK_CONTROL) < 0; }
 
 void WindowHost::PlayEffect(int soundId) { ::PlayEffect(program_.instance, program_.game.options, soundId); }
 
-void WindowHost::PaintPiece(const ShapeRecord& shape, int erase) {
+void WindowHost::Paint(PaintOp op, const ShapeRecord& shape) {
     GdiSurface surface = Surface();
-    ::PaintPiece(surface, program_.game, shape, erase);
-}
-
-void WindowHost::PaintPreview(const ShapeRecord& shape) {
-    GdiSurface surface = Surface();
-    ::PaintPreview(surface, program_.game, shape);
-}
-
-void WindowHost::ClearWell() {
-    GdiSurface surface = Surface();
-    ::ClearWell(surface);
-}
-
-void WindowHost::PaintWell() {
-    GdiSurface surface = Surface();
-    ::PaintWell(surface, program_.game);
-}
-
-void WindowHost::PaintScore() {
-    GdiSurface surface = Surface();
-    ::PaintScore(surface, program_.game);
-}
-
-void WindowHost::PaintLines() {
-    GdiSurface surface = Surface();
-    ::PaintLines(surface, program_.game);
-}
-
-void WindowHost::PaintSpeed() {
-    GdiSurface surface = Surface();
-    ::PaintSpeed(surface, program_.game);
-}
-
-void WindowHost::PaintStartRows() {
-    GdiSurface surface = Surface();
-    ::PaintStartRows(surface, program_.game);
+    ::Paint(surface, program_.game, op, shape);
 }

@@ -34,14 +34,7 @@ public:
     bool CtrlHeld() override;
     void PlayEffect(int soundId) override;
     void CheckHighScore() override;
-    void PaintPiece(const ShapeRecord& shape, int erase) override;
-    void PaintPreview(const ShapeRecord& shape) override;
-    void ClearWell() override;
-    void PaintWell() override;
-    void PaintScore() override;
-    void PaintLines() override;
-    void PaintSpeed() override;
-    void PaintStartRows() override;
+    void Paint(PaintOp op, const ShapeRecord& shape) override;
 
 private:
     // The window's device context, taken at the command's first paint.

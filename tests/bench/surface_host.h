@@ -9,14 +9,7 @@ class SurfaceHost final : public QuietHost {
 public:
     SurfaceHost(Game& game, Surface& surface) : game_(game), surface_(surface) {}
 
-    void PaintPiece(const ShapeRecord& shape, int erase) override { ::PaintPiece(surface_, game_, shape, erase); }
-    void PaintPreview(const ShapeRecord& shape) override { ::PaintPreview(surface_, game_, shape); }
-    void ClearWell() override { ::ClearWell(surface_); }
-    void PaintWell() override { ::PaintWell(surface_, game_); }
-    void PaintScore() override { ::PaintScore(surface_, game_); }
-    void PaintLines() override { ::PaintLines(surface_, game_); }
-    void PaintSpeed() override { ::PaintSpeed(surface_, game_); }
-    void PaintStartRows() override { ::PaintStartRows(surface_, game_); }
+    void Paint(PaintOp op, const ShapeRecord& shape) override { ::Paint(surface_, game_, op, shape); }
 
 private:
     Game& game_;

@@ -70,7 +70,7 @@ TEST_F(CycleTest, FirstTickShowsTheShapeAtRowOne) {
     StartWith(3);
     Tick(game);
     EXPECT_EQ(game.state.row, 1);
-    EXPECT_EQ(host.Take(), (Calls{"erase", "draw"}));
+    EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw"}));
 }
 
 TEST_F(CycleTest, MovesPaintEraseThenDrawAndRefusalsPaintNothing) {
@@ -82,15 +82,15 @@ TEST_F(CycleTest, MovesPaintEraseThenDrawAndRefusalsPaintNothing) {
     EXPECT_EQ(game.state.column, -1);
     EXPECT_TRUE(host.Take().empty());
     MoveRight(game);
-    EXPECT_EQ(host.Take(), (Calls{"erase", "draw"}));
+    EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw"}));
     EXPECT_EQ(game.state.column, 0);
 }
 
 TEST_F(CycleTest, ErasePaintsAtTheOldPlaceAndDrawAtTheNew) {
     struct PositionHost : RecordingHost {
         Game* game = nullptr;
-        void PaintPiece(const ShapeRecord&, int erase) override {
-            calls.push_back((erase ? "erase " : "draw ") + std::to_string(game->state.column) + "," +
+        void Paint(PaintOp op, const ShapeRecord&) override {
+            calls.push_back((op == PaintOp::PieceErase ? "erase " : "draw ") + std::to_string(game->state.column) + "," +
                             std::to_string(game->state.row));
         }
     } positions;
@@ -106,7 +106,7 @@ TEST_F(CycleTest, RotationTurnsInPlaceAndRefusalKeepsOrientation) {
     StartWith(0);
     Rotate(game);
     EXPECT_EQ(std::string(game.state.shape.grid), "    ****        ");
-    EXPECT_EQ(host.Take(), (Calls{"erase", "draw"}));
+    EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw"}));
     Rotate(game);
     // Bar upright at the right wall: lying flat would overlap the wall.
     for (int i = 0; i < 6; ++i) MoveRight(game);
@@ -120,8 +120,8 @@ TEST_F(CycleTest, RotationTurnsInPlaceAndRefusalKeepsOrientation) {
 
 TEST_F(CycleTest, RotationErasesTheOldOrientationAndDrawsTheNew) {
     struct GridHost : RecordingHost {
-        void PaintPiece(const ShapeRecord& shape, int erase) override {
-            calls.push_back((erase ? "erase " : "draw ") + std::string(shape.grid, 16));
+        void Paint(PaintOp op, const ShapeRecord& shape) override {
+            calls.push_back((op == PaintOp::PieceErase ? "erase " : "draw ") + std::string(shape.grid, 16));
         }
     } grids;
     StartWith(3);
@@ -158,7 +158,7 @@ TEST_F(CycleTest, BeforeTheFirstGameOnlyPositionDrifts) {
     Tick(game);
     MoveLeft(game);
     Rotate(game);
-    EXPECT_EQ(host.Take(), (Calls{"erase", "draw", "erase", "draw", "erase", "draw"}));
+    EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "piece erase", "piece draw", "piece erase", "piece draw"}));
     EXPECT_EQ(game.state.row, 1);
     EXPECT_EQ(game.state.column, 3);
     DownKeyPressed(game);
@@ -178,7 +178,7 @@ TEST_F(CycleTest, EndlessDriftBeforeTheFirstGameWrapsAtTheLimits) {
 TEST_F(CycleTest, HardDropSettlesAtTheLowestRowWithoutTouchingTheTimer) {
     StartWith(6);  // square
     DownKeyPressed(game);
-    EXPECT_EQ(host.Take(), (Calls{"erase", "draw", "sound 110", "preview"}));
+    EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "sound 110", "preview"}));
     EXPECT_EQ(game.well.cells[19][5], 7);
     EXPECT_EQ(game.well.cells[20][6], 7);
     EXPECT_EQ(game.state.row, 0);  // the next shape at the spawn position
@@ -248,7 +248,7 @@ TEST_F(CycleTest, ClearingAcrossTenThousandSpeedsUpBeforeTheNextShape) {
     game.state.score = 9900;
     for (int c = 1; c <= 10; ++c) game.well.cells[20][c] = c == 6 ? 0 : 1;
     DownKeyPressed(game);  // bar upright in well column 6 completes row 20
-    EXPECT_EQ(host.Take(), (Calls{"erase", "draw", "sound 110", "sound 111", "well", "lines", "score",
+    EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "sound 110", "sound 111", "well", "lines", "score",
                                   "button SpeedDown 1", "speed", "timer 1000", "preview"}));
     EXPECT_EQ(game.state.speedLevel, 1);
 }
@@ -262,7 +262,7 @@ TEST_F(CycleTest, GameOverDrawsTheShapeOverTheStackThenAsks) {
     host.Take();
     host.answerYes = false;
     Tick(game);
-    EXPECT_EQ(host.Take(), (Calls{"sound 110", "preview", "draw", "timer stop", "button Pause 0", "highscore",
+    EXPECT_EQ(host.Take(), (Calls{"sound 110", "preview", "piece draw", "timer stop", "button Pause 0", "highscore",
                                   std::string("ask ") + kReplayTitle + "|" + kReplayQuestion, "quit"}));
     EXPECT_EQ(game.state.shapeVisible, 0);
     EXPECT_EQ(game.state.running, 1);

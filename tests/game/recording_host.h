@@ -19,8 +19,7 @@ public:
     void ArmGravityTimer(int ms) override { timerMs = ms; Add("timer " + std::to_string(ms)); }
     void StopGravityTimer() override { timerMs = -1; Add("timer stop"); }
     void SetButtonEnabled(Button b, bool on) override {
-        static const char* const names[] = {"SpeedUp", "SpeedDown", "RowsUp", "RowsDown", "Start", "Pause", "Options"};
-        Add(std::string("button ") + names[static_cast<int>(b)] + (on ? " 1" : " 0"));
+        Add(std::string("button ") + kButtonNames[b] + (on ? " 1" : " 0"));
     }
     void RefreshPauseLabel() override { Add("label"); }
     bool AskYesNo(const char* text, const char* title) override {
@@ -32,14 +31,7 @@ public:
     bool CtrlHeld() override { return ctrl; }
     void PlayEffect(int id) override { Add("sound " + std::to_string(id)); }
     void CheckHighScore() override { ++highScoreChecks; Add("highscore"); }
-    void PaintPiece(const ShapeRecord&, int erase) override { Add(erase ? "erase" : "draw"); }
-    void PaintPreview(const ShapeRecord&) override { Add("preview"); }
-    void ClearWell() override { Add("clearwell"); }
-    void PaintWell() override { Add("well"); }
-    void PaintScore() override { Add("score"); }
-    void PaintLines() override { Add("lines"); }
-    void PaintSpeed() override { Add("speed"); }
-    void PaintStartRows() override { Add("startrows"); }
+    void Paint(PaintOp op, const ShapeRecord&) override { Add(kPaintOpNames[static_cast<int>(op)]); }
 
     std::vector<std::string> Take() {
         std::vector<std::string> out;

@@ -16,12 +16,5 @@ public:
     bool CtrlHeld() override { return false; }
     void PlayEffect(int) override {}
     void CheckHighScore() override {}
-    void PaintPiece(const ShapeRecord&, int) override {}
-    void PaintPreview(const ShapeRecord&) override {}
-    void ClearWell() override {}
-    void PaintWell() override {}
-    void PaintScore() override {}
-    void PaintLines() override {}
-    void PaintSpeed() override {}
-    void PaintStartRows() override {}
+    void Paint(PaintOp, const ShapeRecord&) override {}
 };

@@ -5,23 +5,6 @@
 #include "draw/paint.h"
 #include "store/gbk.h"
 
-namespace {
-
-const char* ButtonName(Button button) {
-    switch (button) {
-        case SpeedUpButton: return "SpeedUp";
-        case SpeedDownButton: return "SpeedDown";
-        case RowsUpButton: return "RowsUp";
-        case RowsDownButton: return "RowsDown";
-        case StartButton: return "Start";
-        case PauseButton: return "Pause";
-        case OptionsButton: return "Options";
-    }
-    return "?";
-}
-
-}  // namespace
-
 void SimHost::Trace(const char* format, ...) {
     if (!trace) return;
     va_list args;
@@ -42,7 +25,7 @@ void SimHost::StopGravityTimer() {
 }
 
 void SimHost::SetButtonEnabled(Button button, bool enabled) {
-    Trace("button %s %d", ButtonName(button), enabled ? 1 : 0);
+    Trace("button %s %d", kButtonNames[button], enabled ? 1 : 0);
 }
 
 void SimHost::RefreshPauseLabel() { Trace(game_.state.paused == 1 ? "label CONTINUE" : "label PAUSE"); }
@@ -78,42 +61,7 @@ void SimHost::CheckHighScore() {
 
 void SimHost::RepaintScreen() { PaintWindow(screen_, game_, screen_.width(), screen_.height()); }
 
-void SimHost::PaintPiece(const ShapeRecord& shape, int erase) {
-    Trace(erase ? "paint piece erase" : "paint piece draw");
-    ::PaintPiece(screen_, game_, shape, erase);
-}
-
-void SimHost::PaintPreview(const ShapeRecord& shape) {
-    Trace("paint preview");
-    ::PaintPreview(screen_, game_, shape);
-}
-
-void SimHost::ClearWell() {
-    Trace("paint clearwell");
-    ::ClearWell(screen_);
-}
-
-void SimHost::PaintWell() {
-    Trace("paint well");
-    ::PaintWell(screen_, game_);
-}
-
-void SimHost::PaintScore() {
-    Trace("paint score");
-    ::PaintScore(screen_, game_);
-}
-
-void SimHost::PaintLines() {
-    Trace("paint lines");
-    ::PaintLines(screen_, game_);
-}
-
-void SimHost::PaintSpeed() {
-    Trace("paint speed");
-    ::PaintSpeed(screen_, game_);
-}
-
-void SimHost::PaintStartRows() {
-    Trace("paint startrows");
-    ::PaintStartRows(screen_, game_);
+void SimHost::Paint(PaintOp op, const ShapeRecord& shape) {
+    Trace("paint %s", kPaintOpNames[static_cast<int>(op)]);
+    ::Paint(screen_, game_, op, shape);
 }

@@ -43,14 +43,7 @@ public:
     bool CtrlHeld() override { return ctrlHeld; }
     void PlayEffect(int soundId) override;
     void CheckHighScore() override;
-    void PaintPiece(const ShapeRecord& shape, int erase) override;
-    void PaintPreview(const ShapeRecord& shape) override;
-    void ClearWell() override;
-    void PaintWell() override;
-    void PaintScore() override;
-    void PaintLines() override;
-    void PaintSpeed() override;
-    void PaintStartRows() override;
+    void Paint(PaintOp op, const ShapeRecord& shape) override;
 
     // One line of output while tracing.
     void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
