@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The project's one entry point.
-#   ./dev.sh test   install what is missing, build both trees, run every test
+#   ./dev.sh test   install what is missing, build, run every test
 #   ./dev.sh play   install what is missing, build, start the game under Wine
-#   ./dev.sh build  build both trees only
+#   ./dev.sh build  build the trees only
+#   ./dev.sh bless  write the scripted games' outputs as their expected ones
 #   ./dev.sh fuzz   run the fuzz targets (TRELMO_FUZZ_SECONDS each, default 30)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,23 +11,32 @@ top=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
 native=$top/build/native
-win32=$top/build/win32
+. "$top/tools/test-env.sh"
 export WINEPREFIX=${TRELMO_WINEPREFIX:-$top/build/wineprefix}
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
 
 build_native() {
   cmake -S "$top" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$native" -j "$jobs"
 }
 
-build_win32() {
-  # The Windows tree's resource files come from the native asset generator.
-  cmake -S "$top" -B "$win32" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" \
-    -DTRELMO_ASSETGEN="$native/tools/assetgen/trelmo-assetgen" >/dev/null
-  cmake --build "$win32" -j "$jobs"
+# A Windows tree builds its own native asset generator on the way.
+build_windows() {
+  local tree=$1 toolchain=$2
+  cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
+  cmake --build "$tree" -j "$jobs"
+}
+
+# The product, trelmo.exe for 32-bit Windows, and, on a machine that cannot
+# run 32-bit code, the same program for x86-64 as well, which the Windows
+# tests then run (tools/test-env.sh).
+build_all() {
+  wine_select "$top"
+  build_native
+  build_windows "$top/build/win32" "$top/cmake/mingw-i686.cmake"
+  if [ "$WIN_TREE" != "$top/build/win32" ]; then
+    echo "== this machine runs no 32-bit code: the Windows tests use the x86-64 build"
+    build_windows "$WIN_TREE" "$WIN_TOOLCHAIN"
+  fi
 }
 
 # The native tests again under AddressSanitizer and UBSan, then each fuzz
@@ -63,86 +73,74 @@ fuzz_briefly() {
   done
 }
 
-# A 32-bit prefix made once; wineboot is the slow part.
-prepare_wine() {
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "== preparing the Wine prefix"
-    LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
-    wineserver -w || true
-  fi
-}
-
-# An X server of our own on a free display: sets DISPLAY and xvfb_pid.
-xvfb_pid=""
-start_xvfb() {
-  local n=77
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.2; done
-}
-stop_xvfb() {
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  xvfb_pid=""
-}
-
 # Starts trelmo.exe under Wine with the Chinese code page; on an X server of
 # its own when there is no display, and in a Wine desktop when no window
 # manager runs.
 play() {
   if [ -z "${DISPLAY:-}" ]; then
-    trap stop_xvfb EXIT
-    start_xvfb
+    trap xvfb_stop EXIT
+    xvfb_start
+    export DISPLAY=$XVFB_DISPLAY
     echo "No DISPLAY: started Xvfb on $DISPLAY; the game runs there, out of sight"
     echo "(attach a VNC server such as x11vnc to it, or run from a desktop session)."
   fi
   echo "== starting trelmo.exe"
   if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-    LC_ALL=zh_CN.UTF-8 wine "$win32/shell/trelmo.exe" || true
+    wine_run "$WIN_TREE/trelmo.exe" || true
   else
-    LC_ALL=zh_CN.UTF-8 wine explorer /desktop=Trelmo,1024x768 "$win32/shell/trelmo.exe" || true
+    wine_run explorer /desktop=Trelmo,1024x768 "$WIN_TREE/trelmo.exe" || true
   fi
-  wineserver -w || true
-  stop_xvfb
+  wineserver_run -w || true
+  xvfb_stop
+}
+
+# Writes each scripted game's output as its expected output, after a change
+# that alters the output on purpose; review the diff before committing it.
+bless() {
+  build_native
+  local script
+  for script in "$top"/tests/sim/*.sim; do
+    cmake -DSIM="$native/tools/sim/trelmo-sim" -DSCRIPT="$script" -DEXPECTED="${script%.sim}.out" \
+      -DWORK_DIR="$native/bless" -DBLESS=ON -P "$top/tests/sim/compare.cmake"
+  done
+  git -C "$top" status --short tests/sim
 }
 
 case "${1:-}" in
   test)
     bash tools/setup.sh
-    build_native
-    build_win32
+    build_all
     echo "== native tests"
     (cd "$native" && ctest --output-on-failure -j "$jobs")
     echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     sanitized_tests
     echo "== fuzzing"
     TRELMO_FUZZ_SEED=${TRELMO_FUZZ_SEED:-1} fuzz_briefly
-    prepare_wine
     echo "== Windows tests under Wine"
+    wine_prepare_prefix "$WINEPREFIX"
     # The window tests need an X display; they get one of their own.
     (
-      start_xvfb
+      xvfb_start
       status=0
-      (cd "$win32" && LC_ALL=zh_CN.UTF-8 ctest --output-on-failure) || status=$?
-      wineserver -k 2>/dev/null || true
-      stop_xvfb
+      (cd "$WIN_TREE" && DISPLAY=$XVFB_DISPLAY LC_ALL=$WINE_LOCALE ctest --output-on-failure) || status=$?
+      wineserver_run -k 2>/dev/null || true
+      xvfb_stop
       exit "$status"
     )
     echo "== end-to-end tests of trelmo.exe"
-    bash tests/e2e/run.sh "$win32/shell/trelmo.exe" "$native/tools/sim/trelmo-sim"
+    bash tests/e2e/run.sh "$WIN_TREE/trelmo.exe" "$native/tools/sim/trelmo-sim"
     ;;
   play)
     bash tools/setup.sh
-    build_native
-    build_win32
-    prepare_wine
+    build_all
+    wine_prepare_prefix "$WINEPREFIX"
     play
     ;;
   build)
-    build_native
-    build_win32
+    build_all
+    ;;
+  bless)
+    bless
     ;;
   fuzz)
     # A longer run: TRELMO_FUZZ_SECONDS=3600 ./dev.sh fuzz
@@ -150,7 +148,7 @@ case "${1:-}" in
     fuzz_briefly
     ;;
   *)
-    echo "usage: $0 test|play|build|fuzz" >&2
+    echo "usage: $0 test|play|build|bless|fuzz" >&2
     exit 2
     ;;
 esac

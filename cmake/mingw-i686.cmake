@@ -2,6 +2,12 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
+find_program(TRELMO_MINGW_CXX i686-w64-mingw32-g++-posix)
+if(NOT TRELMO_MINGW_CXX)
+  message(FATAL_ERROR "This cross build needs the mingw-w64 compiler i686-w64-mingw32-g++-posix: "
+    "apt-get install g++-mingw-w64-i686-posix")
+endif()
+
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)

@@ -3,6 +3,11 @@
 // the top left. Rectangles are left, top, right, bottom with right and
 // bottom excluded; blocks are x, y, width, height.
 
+// The client area of the 485 x 365 window: a 3-pixel frame all round and a
+// 19-pixel caption.
+constexpr int kClientWidth = 479;
+constexpr int kClientHeight = 340;
+
 // The well: 10 x 21 cells of 20 x 15 pixels, cell (k, r) at
 // (135 + 20k, 10 + 15r).
 constexpr int kCellWidth = 20;
@@ -63,11 +68,16 @@ constexpr CounterLayout kSpeedCounter = {{365, 138, 56, 28}, 366, 140, 4, false}
 constexpr CounterLayout kStartRowsCounter = {{365, 193, 56, 28}, 366, 195, 4, false};
 
 // Labels: GBK text, top-left corner at (x, y), written with every byte.
+// The text is the system's, so its extent depends on the font; it stays
+// within `width` x kLabelHeight pixels from its corner.
 struct LabelPlace {
     int x, y;
     const char* text;
     int length;
+    int width;
 };
+
+constexpr int kLabelHeight = 21;
 
 inline constexpr char kNextText[] = "下一个:";
 inline constexpr char kScoreText[] = "分数:";
@@ -75,12 +85,12 @@ inline constexpr char kLinesText[] = "行数:";
 inline constexpr char kSpeedText[] = "速度:";
 inline constexpr char kStartRowsText[] = "起始行数:";
 
-constexpr LabelPlace kNextLabel = {10, 10, kNextText, sizeof kNextText - 1};
+constexpr LabelPlace kNextLabel = {10, 10, kNextText, sizeof kNextText - 1, 91};
 constexpr LabelPlace kCounterLabels[] = {
-    {360, 5, kScoreText, sizeof kScoreText - 1},
-    {360, 60, kLinesText, sizeof kLinesText - 1},
-    {360, 115, kSpeedText, sizeof kSpeedText - 1},
-    {360, 170, kStartRowsText, sizeof kStartRowsText - 1},
+    {360, 5, kScoreText, sizeof kScoreText - 1, 111},
+    {360, 60, kLinesText, sizeof kLinesText - 1, 111},
+    {360, 115, kSpeedText, sizeof kSpeedText - 1, 111},
+    {360, 170, kStartRowsText, sizeof kStartRowsText - 1, 111},
 };
 
 // Mouse regions, as rectangles.

@@ -3,6 +3,7 @@
 // on the main window; trelmo-sim and the tests realise it without one. The
 // rules see nothing else of the platform.
 #include "game/shapes.h"
+#include "resources/ids.h"
 
 // The seven child buttons of the main window.
 enum Button {
@@ -14,11 +15,12 @@ enum Button {
     PauseButton,
     OptionsButton,
 };
+constexpr int kButtonCount = 7;
 
 // The buttons as the headless driver's trace and the tests name them.
 constexpr const char* kButtonNames[] = {"SpeedUp", "SpeedDown", "RowsUp", "RowsDown", "Start", "Pause", "Options"};
 
-enum SoundId { LockSound = 110, RowSound = 111 };
+enum SoundId { LockSound = IDR_LOCK_SOUND, RowSound = IDR_ROW_SOUND };
 
 // The painting operations the rules ask for; draw/ realises each one over a
 // Surface. PieceDraw and PieceErase paint the shape at the current position

@@ -5,30 +5,8 @@
 #include <cstdint>
 
 #include "game/options.h"
+#include "resources/ids.h"
 #include "store/scores.h"
-
-// Dialog templates among the program's resources.
-constexpr int kAboutTemplate = 1;
-constexpr int kScoreTableTemplate = 2;
-constexpr int kNameEntryTemplate = 3;
-constexpr int kOptionsTemplate = 4;
-constexpr int kKeyHelpTemplate = 5;
-constexpr int kScoringTemplate = 6;
-
-// Controls of the table and name dialogs.
-constexpr int kClearButton = 102;
-constexpr int kNameBox = 103;
-
-// Controls of the options dialog.
-constexpr int kSoundBox = 101;
-constexpr int kClockwiseBox = 103;
-constexpr int kSevenShapesRadio = 104;
-constexpr int kElevenShapesRadio = 105;
-constexpr int kDropToBottomRadio = 307;
-constexpr int kFastFallRadio = 308;
-constexpr int kPreviewBox = 109;
-constexpr int kInversionBox = 110;
-constexpr int kLook3DBox = 111;
 
 // The marks of the options dialog. Inversion and clockwise turning show
 // the opposite of their stored flags.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "store/gbk.h"
+#include "store/option_keys.h"
 #include "store/profile.h"
 #include "store/row_scan.h"
 
@@ -14,24 +15,6 @@ constexpr char kScoreSection[] = "Score";
 constexpr char kMissing[] = "wrong!!";
 constexpr uint32_t kFlagTextBytes = 5;   // four characters decide a flag
 constexpr uint32_t kRowTextBytes = 78;
-
-struct FlagKey {
-    const char* key;
-    int32_t Options::*flag;
-    bool setOnlyByOne;  // "1" sets it and anything else clears it, rather
-                        // than "0" clearing it and anything else setting it
-};
-
-// In file order.
-constexpr FlagKey kFlagKeys[] = {
-    {"DropStyle", &Options::dropStyle, false},
-    {"Style", &Options::style, false},
-    {"Sound", &Options::sound, false},
-    {"Preview", &Options::preview, false},
-    {"3Dtrelmo", &Options::look3D, false},
-    {"Inverse", &Options::inverse, false},
-    {"RotateDir", &Options::rotateDir, true},
-};
 
 void RowKey(char (&key)[16], int row) { std::snprintf(key, sizeof key, "Player%d", row); }
 
@@ -71,7 +54,7 @@ void LoadRow(HighScoreEntry& row, const char* text) {
 }  // namespace
 
 void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file) {
-    for (const FlagKey& flag : kFlagKeys) {
+    for (const OptionKey& flag : kOptionKeys) {
         char text[kFlagTextBytes] = {};
         ReadProfileText(kSettingsSection, flag.key, kMissing, text, sizeof text, file);
         options.*flag.flag = flag.setOnlyByOne ? std::strcmp(text, "1") == 0 : std::strcmp(text, "0") != 0;
@@ -87,7 +70,7 @@ void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, cons
 }
 
 void SaveSettings(const Options& options, const ScoreTable& table, const char* file) {
-    for (const FlagKey& flag : kFlagKeys)
+    for (const OptionKey& flag : kOptionKeys)
         WriteProfileText(kSettingsSection, flag.key, options.*flag.flag != 0 ? "1" : "0", file);
     for (int i = 0; i < kScoreRows; ++i) {
         const HighScoreEntry& row = table.rows[i];
@@ -98,4 +81,10 @@ void SaveSettings(const Options& options, const ScoreTable& table, const char* f
                       static_cast<int>(NameLength(row)), row.name);
         WriteProfileText(kScoreSection, key, value, file);
     }
+}
+
+const OptionKey* FindOptionKey(const char* key) {
+    for (const OptionKey& row : kOptionKeys)
+        if (std::strcmp(row.key, key) == 0) return &row;
+    return nullptr;
 }

@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64
   xvfb xdotool x11-utils imagemagick
   locales fonts-wqy-microhei
 )
@@ -40,7 +41,9 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
 fi
 
 # The posix thread model is the one whose libstdc++ links statically cleanly.
-for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc; do
+# (The x86-64 compilers serve machines that run no 32-bit code: see
+# tools/test-env.sh.)
+for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc x86_64-w64-mingw32-g++ x86_64-w64-mingw32-gcc; do
   alt=$(update-alternatives --query "$tool" 2>/dev/null | awk '/^Value:/{print $2}')
   case "$alt" in *-posix) ;; *) update-alternatives --set "$tool" "/usr/bin/$tool-posix" >/dev/null 2>&1 || true ;; esac
 done

@@ -38,7 +38,7 @@ struct Driver {
     }
 
     bool ScreenIsAFullRepaint() const {
-        Raster full(kScreenWidth, kScreenHeight);
+        Raster full(kClientWidth, kClientHeight);
         PaintWindow(full, game, full.width(), full.height());
         return host.screen().SamePixels(full);
     }

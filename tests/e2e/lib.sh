@@ -5,22 +5,28 @@
 # The window's outer corner on the 1024 x 768 desktop and its client origin
 # (a 3-pixel frame and a 19-pixel caption under Wine's default metrics).
 WINDOW_X=270 WINDOW_Y=182 WINDOW_W=485 WINDOW_H=365
-CLIENT_X=273 CLIENT_Y=204 CLIENT_W=479 CLIENT_H=340
+CLIENT_X=273 CLIENT_Y=204
 
-# Client rectangles (left,top right,bottom, inclusive) that the software
-# raster does not paint: the five label texts and the seven buttons.
-LABEL_MASKS=("10,10 100,30" "360,5 470,25" "360,60 470,80" "360,115 470,135" "360,170 470,190")
-BUTTON_MASKS=("422,138 441,163" "442,138 461,163" "422,193 441,218" "442,193 461,218"
-  "360,270 469,294" "360,300 469,324" "10,300 119,324")
-# The buttons in creation order, as x y width height.
-BUTTONS=("422 138 20 26" "442 138 20 26" "422 193 20 26" "442 193 20 26"
-  "360 270 110 25" "360 300 110 25" "10 300 110 25")
+# From the program's own layout (trelmo-sim's layout verb): the client size,
+# the rectangles (left,top right,bottom, inclusive) that the software raster
+# does not paint, the five label texts and the seven buttons, and the
+# buttons in creation order as x y width height.
+LABEL_MASKS=() BUTTON_MASKS=() BUTTONS=()
+while read -r kind name left top right bottom; do
+  case $kind in
+    client) CLIENT_W=$right CLIENT_H=$bottom ;;
+    label) LABEL_MASKS+=("$left,$top $((right - 1)),$((bottom - 1))") ;;
+    button)
+      BUTTON_MASKS+=("$left,$top $((right - 1)),$((bottom - 1))")
+      BUTTONS+=("$left $top $((right - left)) $((bottom - top))")
+      ;;
+  esac
+done < <(echo layout | "$SIM")
 SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6
 
-wine_env() {
-  env WINEPREFIX="$CASE_PREFIX" WINEARCH=win32 WINEDEBUG=-all \
-    WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8 DISPLAY=":$CASE_DISPLAY" "$@"
-}
+# COMMAND with the case's prefix and display (Wine's other variables come
+# from tools/test-env.sh).
+wine_env() { env WINEPREFIX="$CASE_PREFIX" LC_ALL="$WINE_LOCALE" DISPLAY=":$CASE_DISPLAY" "$@"; }
 
 log() { printf '    %s\n' "$*"; }
 
@@ -47,13 +53,6 @@ wait_until() {
   done
 }
 
-# A display number that no X server holds.
-free_display() {
-  local n=$((140 + RANDOM % 200))
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  echo "$n"
-}
-
 # start_case NAME: a fresh prefix copy and display, then trelmo.exe in a
 # virtual desktop; true once the window has painted.
 start_case() {
@@ -64,12 +63,10 @@ start_case() {
   rm -rf "$CASE_DIR"
   mkdir -p "$CASE_DIR"
   cp -a "$BASE_PREFIX" "$CASE_PREFIX"
-  CASE_DISPLAY=$(free_display)
   # No key repeat: under load a key held between xdotool's press and release
   # would repeat, and a second Space or Return answers the next dialog.
-  Xvfb ":$CASE_DISPLAY" -screen 0 1024x768x24 -nolisten tcp -r >"$CASE_DIR/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  wait_until 10 xdpyinfo -display ":$CASE_DISPLAY" >/dev/null 2>&1 || return 1
+  xvfb_start -r || return 1
+  CASE_DISPLAY=${XVFB_DISPLAY#:}
   local launched
   launched=$(date +%s)
   if declare -F "${CASE_NAME}_before_launch" >/dev/null; then "${CASE_NAME}_before_launch"; fi
@@ -85,19 +82,15 @@ start_case() {
 }
 
 launch_trelmo() {
-  wine_env wine explorer "/desktop=$CASE_NAME,1024x768" "$EXE" >>"$CASE_DIR/wine.log" 2>&1 &
+  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$EXE" >>"$CASE_DIR/wine.log" 2>&1 &
 }
 
 # Everything the case started: its Wine processes (through its own
 # wineserver) and its X server.
 stop_case() {
-  wine_env wineserver -k >/dev/null 2>&1
-  wine_env wineserver -w >/dev/null 2>&1
-  if [ -n "${XVFB_PID:-}" ]; then
-    kill "$XVFB_PID" 2>/dev/null
-    wait "$XVFB_PID" 2>/dev/null
-  fi
-  XVFB_PID=
+  wine_env "$WINESERVER_CMD" -k >/dev/null 2>&1
+  wine_env "$WINESERVER_CMD" -w >/dev/null 2>&1
+  xvfb_stop
   [ -n "${E2E_KEEP:-}" ] || rm -rf "$CASE_PREFIX"
 }
 
@@ -243,7 +236,7 @@ face_differs() { ! face_is "$@"; }
 
 # launch_other PROGRAM: another Wine program in the case's desktop.
 launch_other() {
-  wine_env wine explorer "/desktop=$CASE_NAME,1024x768" "$1" >>"$CASE_DIR/wine.log" 2>&1 &
+  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$1" >>"$CASE_DIR/wine.log" 2>&1 &
 }
 
 # Whether trelmo.exe runs in this case's prefix: a process whose program is

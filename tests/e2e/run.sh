@@ -9,12 +9,14 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
-EXE=$(realpath "${1:-$top/build/win32/shell/trelmo.exe}")
+. "$top/tools/test-env.sh"
+wine_select "$top"
+EXE=$(realpath "${1:-$WIN_TREE/trelmo.exe}")
 SIM=$(realpath "${2:-$top/build/native/tools/sim/trelmo-sim}")
 WORK=${E2E_WORK:-$top/build/e2e}
 BASE_PREFIX=$WORK/base-prefix
 
-for tool in wine wineserver Xvfb xdotool xdpyinfo xwininfo import convert compare; do
+for tool in "$WINE_LOADER" "$WINESERVER_CMD" Xvfb xdotool xdpyinfo xwininfo import convert compare; do
   command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 2; }
 done
 for file in "$EXE" "$SIM"; do
@@ -30,10 +32,7 @@ prepare_base_prefix() {
   rm -rf "$WORK"
   mkdir -p "$WORK"
   echo "== e2e: preparing a Wine prefix"
-  CASE_PREFIX=$BASE_PREFIX CASE_DISPLAY=none
-  wine_env timeout 120 wineboot -i >"$WORK/wineboot.log" 2>&1
-  wine_env wineserver -w
-  [ -f "$BASE_PREFIX/system.reg" ]
+  wine_prepare_prefix "$BASE_PREFIX"
 }
 
 passed=0
@@ -63,7 +62,7 @@ run_case() {
 }
 
 if ! prepare_base_prefix; then
-  echo "e2e: wineboot failed, see $WORK/wineboot.log" >&2
+  echo "e2e: wineboot could not prepare $BASE_PREFIX" >&2
   echo "0 passed, 1 failed"
   exit 1
 fi

@@ -1,5 +1,6 @@
 # Runs one script through trelmo-sim and compares its output with the
-# expected file, line for line.
+# expected file, line for line; with -DBLESS=ON writes the output (and an
+# exit code other than 0) as the expected files instead (./dev.sh bless).
 # A script runs in a folder of its own, with NAME.ini beside it as input.ini.
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(source_dir ${SCRIPT} DIRECTORY)
@@ -11,6 +12,15 @@ if(EXISTS ${source_dir}/${name}.ini)
 endif()
 execute_process(COMMAND ${SIM} ${SCRIPT} WORKING_DIRECTORY ${work}
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE code)
+if(BLESS)
+  file(WRITE ${EXPECTED} "${actual}")
+  if(code STREQUAL "0")
+    file(REMOVE ${EXPECTED}.code)
+  else()
+    file(WRITE ${EXPECTED}.code "${code}\n")
+  endif()
+  return()
+endif()
 if(EXISTS ${EXPECTED}.code)
   file(READ ${EXPECTED}.code expected_code)
   string(STRIP "${expected_code}" expected_code)
@@ -20,9 +30,13 @@ endif()
 if(NOT code STREQUAL expected_code)
   message(FATAL_ERROR "trelmo-sim exited with ${code}, expected ${expected_code}: ${errors}")
 endif()
+if(NOT EXISTS ${EXPECTED})
+  message(FATAL_ERROR "${EXPECTED} is missing: ./dev.sh bless writes it")
+endif()
 file(READ ${EXPECTED} expected)
 if(NOT actual STREQUAL expected)
   set(got ${work}/actual.out)
   file(WRITE ${got} "${actual}")
-  message(FATAL_ERROR "output differs from ${EXPECTED}; see ${got}")
+  message(FATAL_ERROR "output differs from ${EXPECTED}; see ${got}. "
+    "If the change is meant, ./dev.sh bless writes the new expected outputs.")
 endif()

@@ -4,11 +4,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "commands/dispatch.h"
+#include "commands/input.h"
+#include "draw/layout.h"
 #include "draw/paint.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
 #include "game/well.h"
 #include "store/gbk.h"
+#include "store/option_keys.h"
 #include "store/settings.h"
 #include "tools/sim/sim_host.h"
 
@@ -68,21 +72,6 @@ bool ParseUnsigned(const char* text, unsigned long long max, unsigned long long&
     return errno == 0 && *end == '\0' && value <= max;
 }
 
-int32_t* OptionByKey(Options& options, const char* key) {
-    struct Row {
-        const char* key;
-        int32_t Options::*field;
-    };
-    static constexpr Row kKeys[] = {
-        {"DropStyle", &Options::dropStyle}, {"Style", &Options::style},     {"Sound", &Options::sound},
-        {"Preview", &Options::preview},     {"3Dtrelmo", &Options::look3D}, {"Inverse", &Options::inverse},
-        {"RotateDir", &Options::rotateDir},
-    };
-    for (const Row& row : kKeys)
-        if (std::strcmp(row.key, key) == 0) return &(options.*row.field);
-    return nullptr;
-}
-
 void Dump(const Sim& sim) {
     const GameState& s = sim.game.state;
     FILE* out = sim.out;
@@ -122,27 +111,56 @@ void PrintScores(const Sim& sim) {
     std::fputs("end\n", sim.out);
 }
 
-// The difficulty and piece commands that take no argument.
-struct PlainCommand {
+// The rectangles of the client area that other tools need, one a line as
+// KIND NAME LEFT TOP RIGHT BOTTOM, right and bottom excluded.
+void PrintLayout(FILE* out) {
+    const auto print = [out](const char* kind, const char* name, int left, int top, int right, int bottom) {
+        std::fprintf(out, "%s %s %d %d %d %d\n", kind, name, left, top, right, bottom);
+    };
+    print("client", "main", 0, 0, kClientWidth, kClientHeight);
+    const auto label = [&](const char* name, const LabelPlace& place) {
+        print("label", name, place.x, place.y, place.x + place.width, place.y + kLabelHeight);
+    };
+    label("next", kNextLabel);
+    const char* const counterNames[] = {"score", "lines", "speed", "startrows"};
+    for (int i = 0; i < 4; ++i) label(counterNames[i], kCounterLabels[i]);
+    for (int i = 0; i < kButtonCount; ++i) {
+        const ButtonPlace& b = kButtonPlaces[i];
+        print("button", kButtonNames[i], b.x, b.y, b.x + b.width, b.y + b.height);
+    }
+    print("well", "cells", kWellLeft, kWellTop, kWellRight, kWellBottom);
+    const auto region = [&](const char* name, const Region& r) { print("region", name, r.left, r.top, r.right, r.bottom); };
+    region("hand", kLogoHandRegion);
+    region("about", kLogoClickRegion);
+    region("right", kWellClickRegion);
+    std::fputs("end\n", out);
+}
+
+// The verbs that are commands of the player, carried out as the window
+// carries out the input that means them.
+struct CommandVerb {
     const char* word;
-    void (*run)(Game&);
+    Command command;
 };
 
-void PauseKey(Game& game) {
-    if (game.state.running == 1) TogglePause(game);
-}
+constexpr CommandVerb kCommandVerbs[] = {
+    {"new", Command::StartGame},          {"left", Command::MoveLeft},     {"right", Command::MoveRight},
+    {"rotate", Command::Rotate},          {"release", Command::DownReleased}, {"pause", Command::TogglePauseIfRunning},
+    {"speedup", Command::SpeedUp},        {"speeddown", Command::SpeedDown}, {"rowsup", Command::RowsUp},
+    {"rowsdown", Command::RowsDown},      {"maxspeed", Command::MaxSpeed}, {"maxrows", Command::MaxRows},
+};
 
-void StartKey(Game& game) {
-    game.host->CheckHighScore();
-    NewGame(game);
-}
+// The verbs that take no argument and are not commands.
+enum class PlainVerb { Dump, Scores, Clear, Deactivate, Activate, Layout };
 
-constexpr PlainCommand kPlainCommands[] = {
-    {"new", StartKey},          {"left", MoveLeft},         {"right", MoveRight},   {"rotate", Rotate},
-    {"release", DownKeyReleased}, {"pause", PauseKey},      {"deactivate", AutoPause}, {"activate", AutoResume},
-    {"speedup", SpeedUp},       {"speeddown", SpeedDown},   {"rowsup", RowsUp},     {"rowsdown", RowsDown},
-    {"maxspeed", MaxSpeed},     {"maxrows", MaxRows},       {"dump", nullptr},      {"scores", nullptr},
-    {"clear", nullptr},
+struct PlainVerbName {
+    const char* word;
+    PlainVerb verb;
+};
+
+constexpr PlainVerbName kPlainVerbs[] = {
+    {"dump", PlainVerb::Dump},           {"scores", PlainVerb::Scores},     {"clear", PlainVerb::Clear},
+    {"deactivate", PlainVerb::Deactivate}, {"activate", PlainVerb::Activate}, {"layout", PlainVerb::Layout},
 };
 
 using Outcome = LineOutcome;
@@ -162,28 +180,38 @@ Outcome RunTicks(Sim& sim, unsigned long long count) {
     return Outcome::Ok;
 }
 
-Outcome RunPlain(Sim& sim, const PlainCommand& command) {
-    if (command.run != nullptr) {
-        command.run(sim.game);
-    } else if (std::strcmp(command.word, "dump") == 0) {
-        Dump(sim);
-    } else if (std::strcmp(command.word, "scores") == 0) {
-        PrintScores(sim);
-    } else {  // clear: the Clear button of the score table
+Outcome Ended(const Sim& sim) { return sim.host.quitRequested() ? Outcome::Quit : Outcome::Ok; }
+
+Outcome RunPlain(Sim& sim, PlainVerb verb) {
+    switch (verb) {
+    case PlainVerb::Dump: Dump(sim); break;
+    case PlainVerb::Scores: PrintScores(sim); break;
+    case PlainVerb::Clear:  // the Clear button of the score table
         ClearScores(sim.scores);
         sim.host.Trace("save");
+        break;
+    case PlainVerb::Deactivate: RunActivation(sim.dispatcher, kInactive, true); break;
+    case PlainVerb::Activate: RunActivation(sim.dispatcher, kActive, true); break;
+    case PlainVerb::Layout: PrintLayout(sim.out); break;
     }
-    return sim.host.quitRequested() ? Outcome::Quit : Outcome::Ok;
+    return Ended(sim);
 }
 
 Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
     const char* verb = line.words[0];
     const int args = line.count - 1;
     problem = "unknown command";
-    for (const PlainCommand& command : kPlainCommands) {
+    for (const CommandVerb& command : kCommandVerbs) {
         if (std::strcmp(verb, command.word) != 0) continue;
         problem = "takes no argument";
-        return args == 0 ? RunPlain(sim, command) : Outcome::Bad;
+        if (args != 0) return Outcome::Bad;
+        RunCommand(sim.dispatcher, command.command);
+        return Ended(sim);
+    }
+    for (const PlainVerbName& plain : kPlainVerbs) {
+        if (std::strcmp(verb, plain.word) != 0) continue;
+        problem = "takes no argument";
+        return args == 0 ? RunPlain(sim, plain.verb) : Outcome::Bad;
     }
     if (std::strcmp(verb, "tick") == 0) {
         unsigned long long count = 1;
@@ -195,9 +223,9 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
         problem = "down takes nothing or ctrl";
         if (args > 1 || (args == 1 && std::strcmp(line.words[1], "ctrl") != 0)) return Outcome::Bad;
         sim.host.ctrlHeld = args == 1;
-        DownKeyPressed(sim.game);
+        RunCommand(sim.dispatcher, Command::DownPressed);
         sim.host.ctrlHeld = false;
-        return sim.host.quitRequested() ? Outcome::Quit : Outcome::Ok;
+        return Ended(sim);
     }
     if (std::strcmp(verb, "seed") == 0) {
         unsigned long long seed = 0;
@@ -208,7 +236,8 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
     }
     if (std::strcmp(verb, "set") == 0) {
         problem = "set takes an option key and 0 or 1";
-        int32_t* option = args == 2 ? OptionByKey(sim.game.options, line.words[1]) : nullptr;
+        const OptionKey* key = args == 2 ? FindOptionKey(line.words[1]) : nullptr;
+        int32_t* option = key != nullptr ? &(sim.game.options.*key->flag) : nullptr;
         const char* value = args == 2 ? line.words[2] : "";
         if (option == nullptr || (std::strcmp(value, "0") != 0 && std::strcmp(value, "1") != 0)) return Outcome::Bad;
         *option = value[0] - '0';
@@ -235,7 +264,7 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
     if (std::strcmp(verb, "render") == 0) {
         problem = "render takes a path";
         if (*line.rest == '\0') return Outcome::Bad;
-        Raster picture(kScreenWidth, kScreenHeight);
+        Raster picture(kClientWidth, kClientHeight);
         PaintWindow(picture, sim.game, picture.width(), picture.height());
         problem = "cannot write the picture";
         return picture.WriteBmp(line.rest) ? Outcome::Ok : Outcome::Bad;
@@ -263,7 +292,7 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 
 }  // namespace
 
-Sim::Sim(FILE* output) : game{}, scores{}, host(game, scores, output), out(output) {
+Sim::Sim(FILE* output) : game{}, scores{}, host(game, scores, output), dispatcher{game, host}, out(output) {
     InitGameState(game.state);
     ResetWell(game.well);
     game.options = kDefaultOptions;

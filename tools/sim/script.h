@@ -3,6 +3,7 @@
 // no settings file; script lines drive it one at a time.
 #include <cstdio>
 
+#include "commands/dispatch.h"
 #include "game/state.h"
 #include "store/scores.h"
 #include "tools/sim/sim_host.h"
@@ -13,6 +14,7 @@ struct Sim {
     Game game;
     ScoreTable scores;
     SimHost host;
+    Dispatcher dispatcher;
     FILE* out;
 
     explicit Sim(FILE* output);

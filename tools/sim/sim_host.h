@@ -1,22 +1,21 @@
 #pragma once
-// The host of trelmo-sim: timers, waits, sounds and dialogs are recorded
-// rather than happening, and each can be traced as one line of output.
+// The host and front end of trelmo-sim: timers, waits, sounds and dialogs
+// are recorded rather than happening, and each can be traced as one line of
+// output. There is no window: the commands that only open, hide or close
+// windows have nothing to do here, and no verb asks for them.
 #include <cstdio>
 
+#include "commands/dispatch.h"
+#include "draw/layout.h"
 #include "draw/raster.h"
 #include "game/host.h"
 #include "game/state.h"
 #include "store/scores.h"
 
-// The client area of the 485 x 365 window: a 3-pixel frame all round and a
-// 19-pixel caption.
-constexpr int kScreenWidth = 479;
-constexpr int kScreenHeight = 340;
-
-class SimHost final : public GameHost {
+class SimHost final : public GameHost, public FrontEnd {
 public:
     SimHost(Game& game, ScoreTable& scores, FILE* out)
-        : game_(game), scores_(scores), out_(out), screen_(kScreenWidth, kScreenHeight) {}
+        : game_(game), scores_(scores), out_(out), screen_(kClientWidth, kClientHeight) {}
 
     bool trace = false;
     bool answerYes = true;
@@ -44,6 +43,18 @@ public:
     void PlayEffect(int soundId) override;
     void CheckHighScore() override;
     void Paint(PaintOp op, const ShapeRecord& shape) override;
+
+    void Relay(GameMessage message) override { RunGameMessage(game_, message); }
+    void Minimise() override {}
+    void HideToTray() override {}
+    void Restore() override {}
+    void Close() override {}
+    void ShowInfoSheet(int) override {}
+    void ShowOptions() override {}
+    void ShowHighScores() override {}
+    void OpenMainMenu() override {}
+    // The script's Down stays where its down and release lines left it.
+    bool DownKeyUp() override { return false; }
 
     // One line of output while tracing.
     void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));

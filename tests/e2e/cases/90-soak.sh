@@ -4,6 +4,10 @@
 # menu opens and is left. At the end the program still closes on request.
 # E2E_SOAK_SEED=n replays the same input (the game itself is seeded with
 # the time).
+# What the in-process soak (tests/win32/soak_test.cpp) cannot check: real
+# keystrokes and clicks through the X server, Wine's desktop and its
+# notification area. What this one cannot check: the program's count of the
+# objects it made and freed, which only the in-process soak reads.
 CASES+=" soak"
 
 SOAK_BATCHES=20

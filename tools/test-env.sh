@@ -1,0 +1,71 @@
+# The one environment in which the Windows program and its tests run, for
+# dev.sh and the end-to-end cases alike (sourced, not run): which Windows
+# build runs on this machine, how Wine is called, its prefix, and X servers.
+#
+# trelmo.exe is a 32-bit program. Some machines cannot execute 32-bit code at
+# all (Debian's 32-bit Wine loader then fails with "Exec format error"); there
+# the Windows tests run the same sources built for x86-64 on 64-bit Wine.
+# Call wine_select once Wine is installed.
+
+wine_select() {
+  local top=$1
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    WIN_TREE=$top/build/win32
+    WIN_TOOLCHAIN=$top/cmake/mingw-i686.cmake
+    WINE_LOADER=wine
+    WINESERVER_CMD=wineserver
+    export WINEARCH=win32
+  else
+    WIN_TREE=$top/build/win64
+    WIN_TOOLCHAIN=$top/cmake/mingw-x86_64.cmake
+    # The wine and wineserver commands prefer the 32-bit programs whenever
+    # they are installed.
+    WINE_LOADER=/usr/lib/wine/wine64
+    WINESERVER_CMD=/usr/lib/wine/wineserver64
+    export WINEARCH=win64 WINESERVER=/usr/lib/wine/wineserver64
+  fi
+  export WINEDEBUG=-all
+  # No Mono or Gecko installers: the game needs neither.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# The program and its tests run with code page 936, so that the GBK texts
+# show as Chinese.
+WINE_LOCALE=zh_CN.UTF-8
+wine_run() { LC_ALL=$WINE_LOCALE "$WINE_LOADER" "$@"; }
+wineserver_run() { "$WINESERVER_CMD" "$@"; }
+
+# wine_prepare_prefix DIR: a prefix made once in DIR; wineboot is the slow
+# part, so callers copy a prepared one rather than make another.
+wine_prepare_prefix() {
+  [ -f "$1/system.reg" ] && return 0
+  mkdir -p "$(dirname "$1")"
+  WINEPREFIX=$1 DISPLAY= LC_ALL=$WINE_LOCALE timeout 180 "$WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
+  WINEPREFIX=$1 "$WINESERVER_CMD" -w >/dev/null 2>&1 || true
+  [ -f "$1/system.reg" ]
+}
+
+# xvfb_start [ARGS...]: an X server of our own, 1024 x 768, on a free
+# display; sets XVFB_DISPLAY (":N") and XVFB_PID, and returns once it
+# answers.
+xvfb_start() {
+  local n=$((140 + RANDOM % 200)) i
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  XVFB_DISPLAY=":$n"
+  for i in $(seq 50); do
+    xdpyinfo -display "$XVFB_DISPLAY" >/dev/null 2>&1 && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+xvfb_stop() {
+  if [ -n "${XVFB_PID:-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
+  fi
+  XVFB_PID=
+  return 0
+}

@@ -1,0 +1,74 @@
+// The options dialog: the seven flags as check boxes and radio pairs,
+// stored and shown at once on OK, untouched on Cancel and Esc.
+#include "store/dialogs_fields.h"
+#include "store/settings.h"
+#include "win32/dialogs.h"
+
+namespace {
+
+void Mark(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+bool Marked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void ShowMarks(HWND dialog, const OptionMarks& marks) {
+    CheckRadioButton(dialog, IDC_SEVEN_SHAPES, IDC_ELEVEN_SHAPES,
+                     marks.sevenShapes ? IDC_SEVEN_SHAPES : IDC_ELEVEN_SHAPES);
+    CheckRadioButton(dialog, IDC_DROP_TO_BOTTOM, IDC_FAST_FALL, marks.dropToBottom ? IDC_DROP_TO_BOTTOM : IDC_FAST_FALL);
+    Mark(dialog, IDC_SOUND, marks.sound);
+    Mark(dialog, IDC_PREVIEW, marks.preview);
+    Mark(dialog, IDC_LOOK_3D, marks.look3D);
+    Mark(dialog, IDC_INVERSION, marks.inversion);
+    Mark(dialog, IDC_CLOCKWISE, marks.clockwise);
+}
+
+OptionMarks ReadMarks(HWND dialog) {
+    OptionMarks marks;
+    marks.dropToBottom = Marked(dialog, IDC_DROP_TO_BOTTOM);
+    marks.sevenShapes = Marked(dialog, IDC_SEVEN_SHAPES);
+    marks.sound = Marked(dialog, IDC_SOUND);
+    marks.preview = Marked(dialog, IDC_PREVIEW);
+    marks.look3D = Marked(dialog, IDC_LOOK_3D);
+    marks.inversion = Marked(dialog, IDC_INVERSION);
+    marks.clockwise = Marked(dialog, IDC_CLOCKWISE);
+    return marks;
+}
+
+void StoreOptions(HWND dialog, const DialogContext& context) {
+    Game& game = *context.game;
+    game.options = OptionsForMarks(ReadMarks(dialog));
+    game.state.shapeCount = ShapeCountForStyle(game.options.style);
+    SaveSettings(game.options, *context.scores, kSettingsFile);
+    // The new look shows before the dialog goes away.
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    InvalidateRect(owner, nullptr, TRUE);
+    UpdateWindow(owner);
+}
+
+INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        const DialogContext* context = reinterpret_cast<const DialogContext*>(lParam);
+        ShowMarks(dialog, MarksForOptions(context->game->options));
+        SetFocus(GetDlgItem(dialog, IDOK));
+        return FALSE;  // the focus is set
+    }
+    case WM_COMMAND: {
+        const DialogContext* context = reinterpret_cast<const DialogContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (LOWORD(wParam) == IDOK) {
+            StoreOptions(dialog, *context);
+            EndDialog(dialog, 1);
+        } else if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, 1);
+        }
+        return TRUE;
+    }
+    default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void ShowOptions(HWND parent, const DialogContext& context) {
+    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(IDD_OPTIONS), parent, OptionsDialog,
+                    reinterpret_cast<LPARAM>(&context));
+}

@@ -1,0 +1,111 @@
+// The top-ten table: offering a result, the name entry and the table
+// dialog with its Clear button.
+#include <cstring>
+
+#include "store/dialogs_fields.h"
+#include "store/gbk.h"
+#include "store/settings.h"
+#include "win32/dialogs.h"
+
+namespace {
+
+// Long enough for anything the name box can hold; only its first 18 bytes
+// are kept.
+constexpr int kNameReadBytes = 256;
+
+void EndIgnoringCancel(HWND dialog, WPARAM wParam) {
+    // Esc sends IDCANCEL; only OK closes these dialogs.
+    if (LOWORD(wParam) == IDOK) EndDialog(dialog, 1);
+}
+
+INT_PTR CALLBACK NameEntryDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        SetDlgItemTextA(dialog, IDC_NAME_BOX, reinterpret_cast<const char*>(lParam));
+        return TRUE;  // focus to the first tab stop, OK
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            char* name = reinterpret_cast<char*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            char typed[kNameReadBytes] = {};
+            GetDlgItemTextA(dialog, IDC_NAME_BOX, typed, sizeof typed);
+            CopyGbkPrefix(name, typed, kTypedNameBytes);
+        }
+        EndIgnoringCancel(dialog, wParam);
+        return TRUE;
+    default: return FALSE;
+    }
+}
+
+UINT AlignmentOf(ColumnAlign align) { return align == ColumnAlign::Right ? TA_RIGHT : TA_CENTER; }
+
+void DrawColumnText(HDC dc, const ScoreColumn& column, int y, const char* text) {
+    SetTextAlign(dc, AlignmentOf(column.align));
+    TextOutA(dc, column.x, y, text, static_cast<int>(std::strlen(text)));
+}
+
+void PaintScoreRows(HWND dialog, const ScoreTable& table) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(dialog, &paint);
+    SetBkMode(dc, TRANSPARENT);
+    for (int i = 0; i < kScoreRows; ++i) {
+        const UINT oldAlign = GetTextAlign(dc);
+        HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+        const ScoreRowTexts texts = TextsForScoreRow(table.rows[i], i);
+        const int y = ScoreRowY(i);
+        DrawColumnText(dc, kPlaceColumn, y, texts.place);
+        DrawColumnText(dc, kScoreColumn, y, texts.score);
+        DrawColumnText(dc, kLinesColumn, y, texts.lines);
+        DrawColumnText(dc, kNameColumn, y, texts.name);
+        SetTextAlign(dc, oldAlign);
+        SelectObject(dc, oldFont);
+    }
+    EndPaint(dialog, &paint);
+}
+
+void ClearTable(HWND dialog, const DialogContext& context) {
+    ClearScores(*context.scores);
+    InvalidateRect(dialog, nullptr, TRUE);
+    UpdateWindow(dialog);
+    SaveSettings(context.game->options, *context.scores, kSettingsFile);
+}
+
+INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    const DialogContext* context = reinterpret_cast<const DialogContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        return TRUE;  // focus to the first tab stop, OK
+    case WM_PAINT:
+        if (context == nullptr) return FALSE;
+        PaintScoreRows(dialog, *context->scores);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_CLEAR && context != nullptr) ClearTable(dialog, *context);
+        EndIgnoringCancel(dialog, wParam);
+        return TRUE;
+    default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void CheckHighScore(HWND parent, const DialogContext& context) {
+    const GameState& state = context.game->state;
+    ScoreTable& scores = *context.scores;
+    const int place = QualifyingPlace(scores, state.score);
+    if (place < 0) return;
+    char name[kNameBytes] = {};
+    MakeRoom(scores, place, name);
+    // A dialog that cannot be made counts as closed: the offered name stays.
+    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(IDD_NAME_ENTRY), parent, NameEntryDialog,
+                    reinterpret_cast<LPARAM>(name));
+    FillScoreRow(scores, place, state.score, state.lines, name);
+    SaveSettings(context.game->options, scores, kSettingsFile);
+    ShowHighScores(parent, context);
+}
+
+void ShowHighScores(HWND parent, const DialogContext& context) {
+    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(IDD_SCORE_TABLE), parent, HighScoreDialog,
+                    reinterpret_cast<LPARAM>(&context));
+}

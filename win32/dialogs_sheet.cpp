@@ -1,0 +1,48 @@
+// The information sheet: three static pages (about, keys, scoring) with OK
+// and Cancel, both of which close it.
+#include "win32/dialogs.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "store/dialogs_fields.h"
+
+namespace {
+
+struct SheetPage {
+    const char* title;
+    int dialogTemplate;
+};
+
+constexpr SheetPage kSheetPages[] = {
+    {"关于", IDD_ABOUT},
+    {"功能键定义", IDD_KEY_HELP},
+    {"记分方法", IDD_SCORING},
+};
+constexpr int kSheetPageCount = sizeof kSheetPages / sizeof kSheetPages[0];
+
+constexpr char kSheetCaption[] = "Trelmo信息";
+
+}  // namespace
+
+void ShowInfoSheet(HWND parent, HINSTANCE instance, int startPage) {
+    InitCommonControls();
+    PROPSHEETPAGEA pages[kSheetPageCount] = {};
+    for (int i = 0; i < kSheetPageCount; ++i) {
+        pages[i].dwSize = sizeof pages[i];
+        pages[i].dwFlags = PSP_USETITLE;
+        pages[i].hInstance = instance;
+        pages[i].pszTemplate = MAKEINTRESOURCEA(kSheetPages[i].dialogTemplate);
+        pages[i].pszTitle = kSheetPages[i].title;
+    }
+    PROPSHEETHEADERA sheet = {};
+    sheet.dwSize = sizeof sheet;
+    sheet.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+    sheet.hwndParent = parent;
+    sheet.hInstance = instance;
+    sheet.pszCaption = kSheetCaption;
+    sheet.nPages = kSheetPageCount;
+    sheet.nStartPage = static_cast<UINT>(startPage);
+    sheet.ppsp = pages;
+    if (PropertySheetA(&sheet) == -1) MessageBeep(0);
+}

@@ -1,0 +1,161 @@
+// The main window procedure: each message goes to a small handler; what an
+// input means comes from the tables in commands/input.h.
+#include "win32/main_window.h"
+
+#include <ctime>
+
+#include "commands/dispatch.h"
+#include "commands/input.h"
+#include "draw/layout.h"
+#include "draw/paint.h"
+#include "game/cycle.h"
+#include "game/difficulty.h"
+#include "resources/ids.h"
+#include "win32/dialogs.h"
+#include "win32/gui_objects.h"
+#include "win32/messages.h"
+#include "win32/program.h"
+#include "win32/tray.h"
+
+namespace {
+
+Program* g_program = nullptr;
+
+constexpr char kExitQuestion[] = "确定要退出游戏吗?";
+constexpr char kExitTitle[] = "退出";
+
+int LowWord(WPARAM value) { return static_cast<int>(value & 0xFFFF); }
+// Client coordinates are signed 16-bit values.
+int PointX(LPARAM value) { return static_cast<short>(value & 0xFFFF); }
+int PointY(LPARAM value) { return static_cast<short>((value >> 16) & 0xFFFF); }
+
+void Run(Program& program, Command command) { RunCommand(program.dispatcher, command); }
+
+// A private message that carries a game message runs it.
+bool RunGameMessageFor(Program& program, UINT message) {
+    for (const GameMessageBinding& binding : kGameMessages) {
+        if (binding.message != message) continue;
+        RunGameMessage(program.game, binding.game);
+        return true;
+    }
+    return false;
+}
+
+// Buttons all have control id 0, so a command names its sender by handle.
+Command CommandFromSender(const Program& program, HWND sender) {
+    if (sender == nullptr) return Command::None;
+    for (int i = 0; i < kButtonCount; ++i)
+        if (program.buttons[i] == sender) return CommandForButton(static_cast<Button>(i));
+    return Command::None;
+}
+
+void OnCommand(HWND window, Program& program, WPARAM wParam, LPARAM lParam) {
+    // A clicked button must not keep the focus: keys belong to the window.
+    SetFocus(window);
+    Command command = CommandForMenuId(LowWord(wParam));
+    if (command == Command::None) command = CommandFromSender(program, reinterpret_cast<HWND>(lParam));
+    Run(program, command);
+}
+
+void OnCreate(HWND window, Program& program) {
+    program.host.AttachWindow(window);
+    CreateSurfaces(program.pictures, window, program.instance, program.guiObjects);
+    SeedRandom(program.game.random, static_cast<uint32_t>(std::time(nullptr)));
+}
+
+void OnPaint(HWND window, Program& program) {
+    PAINTSTRUCT paint;
+    HDC dc = CountMade(program.guiObjects, BeginPaint(window, &paint));
+    RECT client;
+    GetClientRect(window, &client);
+    GdiSurface surface(dc, program.pictures);
+    PaintWindow(surface, program.game, client.right, client.bottom);
+    CountFreed(program.guiObjects, EndPaint(window, &paint));
+}
+
+void OnMouseMove(const Program& program, LPARAM lParam) {
+    const bool hand = PointerAt(PointX(lParam), PointY(lParam)) == Pointer::Hand;
+    SetCursor(hand ? program.pictures.hand : program.pictures.arrow);
+}
+
+void RefreshPauseButton(const Program& program) {
+    SetWindowTextA(ButtonHandle(program, PauseButton), program.game.state.paused == 1 ? kContinueText : kPauseText);
+}
+
+// Every message the window handles is answered 0; the rest, and the few
+// rows that say so, get the default processing.
+LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: OnCreate(window, program); return 0;
+    case WM_DESTROY: Shutdown(window, program); return 0;
+    case WM_SYSCOMMAND:
+        if (wParam != SC_CLOSE) break;
+        ConfirmExit(window, program, lParam);
+        return 0;
+    case WM_KEYDOWN: Run(program, CommandForKeyDown(static_cast<int>(wParam))); return 0;
+    case WM_KEYUP: Run(program, CommandForKeyUp(static_cast<int>(wParam))); return 0;
+    case WM_CHAR: Run(program, CommandForChar(static_cast<int>(wParam))); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(program, lParam); return 0;
+    case WM_LBUTTONDOWN: Run(program, CommandForLeftClick(PointX(lParam), PointY(lParam))); return 0;
+    case WM_RBUTTONDOWN: Run(program, CommandForRightClick(PointX(lParam), PointY(lParam))); return 0;
+    case WM_MBUTTONDOWN: Run(program, CommandForMiddleClick()); return 0;
+    case WM_COMMAND: OnCommand(window, program, wParam, lParam); return 0;
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED) program.host.HideToTray();
+        break;
+    case WM_ACTIVATE: RunActivation(program.dispatcher, LowWord(wParam), IsWindowVisible(window) != FALSE); return 0;
+    case WM_PAINT: OnPaint(window, program); return 0;
+    case WM_TIMER: Tick(program.game); return 0;
+    case PrivateMsg::RefreshPauseLabel: RefreshPauseButton(program); return 0;
+    case PrivateMsg::ShowInfoSheetAbout: program.host.ShowInfoSheet(kAboutPage); return 0;
+    case PrivateMsg::TrayNotify: OnTrayNotify(window, lParam, program.guiObjects); return 0;
+    case PrivateMsg::HideToTray: HideToTray(window, program.instance, program.guiObjects); break;
+    default:
+        if (RunGameMessageFor(program, message)) return 0;
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void AttachProgram(Program* program) { g_program = program; }
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing of the game runs once the window has been shut down; only the
+    // default processing remains until the message loop ends.
+    if (g_program == nullptr || g_program->shutDown) return DefWindowProcA(window, message, wParam, lParam);
+    const LRESULT result = Dispatch(window, *g_program, message, wParam, lParam);
+    g_program->host.EndCommand();
+    return result;
+}
+
+void ConfirmExit(HWND window, Program& program, LPARAM lParam) {
+    // The box has no owner, so the window can take a second close command
+    // while it is open; one box at a time.
+    if (program.confirmingExit) return;
+    program.confirmingExit = true;
+    MSGBOXPARAMSA box = {};
+    box.cbSize = sizeof box;
+    box.hwndOwner = nullptr;
+    box.hInstance = program.instance;
+    box.lpszText = kExitQuestion;
+    box.lpszCaption = kExitTitle;
+    box.dwStyle = MB_YESNO | MB_USERICON;
+    box.lpszIcon = MAKEINTRESOURCEA(IDI_EXIT);
+    const int answer = MessageBoxIndirectA(&box);
+    program.confirmingExit = false;
+    if (answer == IDNO || program.shutDown) return;
+    program.host.CheckHighScore();
+    if (program.shutDown) return;
+    DefWindowProcA(window, WM_SYSCOMMAND, SC_CLOSE, lParam);
+}
+
+void Shutdown(HWND window, Program& program) {
+    if (program.shutDown) return;
+    program.shutDown = true;
+    RemoveTrayIcon(window, kTrayIconId, program.guiObjects);
+    ReleaseSurfaces(program.pictures);
+    KillTimer(window, kGravityTimer);
+    PostQuitMessage(0);
+}

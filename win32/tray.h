@@ -1,0 +1,19 @@
+#pragma once
+// The notification-area icon, hiding and restoring the main window.
+#include <windows.h>
+
+#include "win32/gui_objects.h"
+
+constexpr UINT kTrayIconId = 102;
+
+// Hands the icon over to the shell; the icon handle is released whatever
+// the outcome. True when the shell took the icon.
+bool AddTrayIcon(HWND window, UINT iconId, HICON icon, const char* tip, GuiObjectCount& objects);
+// True when an icon was removed; asking when none is shown is harmless.
+bool RemoveTrayIcon(HWND window, UINT iconId, GuiObjectCount& objects);
+// Hides the window and shows the icon in its place.
+void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects);
+// Takes the icon away and shows the window again, repainted.
+void RestoreFromTray(HWND window, GuiObjectCount& objects);
+// The icon's callback: the mouse message that happened over it.
+void OnTrayNotify(HWND window, LPARAM mouseMessage, GuiObjectCount& objects);
