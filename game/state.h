@@ -52,3 +52,8 @@ constexpr int kStartInterval = 1100;
 
 // Program-start values: no game, the empty shape, level 0 at 1100 ms.
 void InitGameState(GameState& state);
+
+// The whole game as the program starts it before its settings are read:
+// program-start values, an empty well, the default options, the generator
+// seeded with `seed`, and the host the rules call.
+void ResetGame(Game& game, GameHost& host, uint32_t seed);

@@ -2,6 +2,7 @@
 // same primitives the window uses) and counting surface operations.
 #include <benchmark/benchmark.h>
 
+#include "draw/layout.h"
 #include "draw/raster.h"
 #include "game/cycle.h"
 #include "game/lines.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr int kClientWidth = 479, kClientHeight = 340;
 
 struct Bench {
     Game game{};
@@ -18,11 +18,7 @@ struct Bench {
     SurfaceHost host{game, raster};
 
     Bench() {
-        InitGameState(game.state);
-        ResetWell(game.well);
-        game.options = kDefaultOptions;
-        SeedRandom(game.random, 11);
-        game.host = &host;
+        ResetGame(game, host, 11);
         NewGame(game);
     }
 };

@@ -12,12 +12,7 @@ namespace {
 class PaintCost : public ::testing::Test {
 protected:
     void SetUp() override {
-        game = Game{};
-        InitGameState(game.state);
-        ResetWell(game.well);
-        game.options = kDefaultOptions;
-        SeedRandom(game.random, 3);
-        game.host = &host;
+        ResetGame(game, host, 3);
         NewGame(game);
         surface.Reset();
     }

@@ -44,11 +44,4 @@ private:
 };
 
 // A game at program start with default options, an empty well and seed 1.
-inline void StartFresh(Game& game, RecordingHost& host) {
-    game = Game{};
-    InitGameState(game.state);
-    ResetWell(game.well);
-    game.options = kDefaultOptions;
-    SeedRandom(game.random, 1);
-    game.host = &host;
-}
+inline void StartFresh(Game& game, RecordingHost& host) { ResetGame(game, host, 1); }

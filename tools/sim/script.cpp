@@ -111,6 +111,14 @@ void PrintScores(const Sim& sim) {
     std::fputs("end\n", sim.out);
 }
 
+// A word that sets a flag one way or the other; false for any other word.
+bool ParseSwitch(const char* word, const char* on, const char* off, bool& flag) {
+    if (std::strcmp(word, on) == 0) flag = true;
+    else if (std::strcmp(word, off) == 0) flag = false;
+    else return false;
+    return true;
+}
+
 // The rectangles of the client area that other tools need, one a line as
 // KIND NAME LEFT TOP RIGHT BOTTOM, right and bottom excluded.
 void PrintLayout(FILE* out) {
@@ -247,19 +255,11 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
     }
     if (std::strcmp(verb, "answer") == 0) {
         problem = "answer takes yes or no";
-        if (args != 1) return Outcome::Bad;
-        if (std::strcmp(line.words[1], "yes") == 0) sim.host.answerYes = true;
-        else if (std::strcmp(line.words[1], "no") == 0) sim.host.answerYes = false;
-        else return Outcome::Bad;
-        return Outcome::Ok;
+        return args == 1 && ParseSwitch(line.words[1], "yes", "no", sim.host.answerYes) ? Outcome::Ok : Outcome::Bad;
     }
     if (std::strcmp(verb, "trace") == 0) {
         problem = "trace takes on or off";
-        if (args != 1) return Outcome::Bad;
-        if (std::strcmp(line.words[1], "on") == 0) sim.host.trace = true;
-        else if (std::strcmp(line.words[1], "off") == 0) sim.host.trace = false;
-        else return Outcome::Bad;
-        return Outcome::Ok;
+        return args == 1 && ParseSwitch(line.words[1], "on", "off", sim.host.trace) ? Outcome::Ok : Outcome::Bad;
     }
     if (std::strcmp(verb, "render") == 0) {
         problem = "render takes a path";
@@ -293,13 +293,9 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 }  // namespace
 
 Sim::Sim(FILE* output) : game{}, scores{}, host(game, scores, output), dispatcher{game, host}, out(output) {
-    InitGameState(game.state);
-    ResetWell(game.well);
-    game.options = kDefaultOptions;
+    ResetGame(game, host, 1);
     game.state.shapeCount = ShapeCountForStyle(game.options.style);
     ClearScores(scores);
-    SeedRandom(game.random, 1);
-    game.host = &host;
     host.RepaintScreen();  // the window's first paint
 }
 

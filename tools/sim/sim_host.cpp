@@ -14,37 +14,6 @@ void SimHost::Trace(const char* format, ...) {
     std::fputc('\n', out_);
 }
 
-void SimHost::ArmGravityTimer(int milliseconds) {
-    timerArmed_ = true;
-    Trace("timer %d", milliseconds);
-}
-
-void SimHost::StopGravityTimer() {
-    timerArmed_ = false;
-    Trace("timer stop");
-}
-
-void SimHost::SetButtonEnabled(Button button, bool enabled) {
-    Trace("button %s %d", kButtonNames[button], enabled ? 1 : 0);
-}
-
-void SimHost::RefreshPauseLabel() { Trace(game_.state.paused == 1 ? "label CONTINUE" : "label PAUSE"); }
-
-bool SimHost::AskYesNo(const char*, const char*) {
-    Trace("ask");
-    return answerYes;
-}
-
-void SimHost::QuitProgram() {
-    Trace("quit");
-    timerArmed_ = false;
-    quit_ = true;
-}
-
-void SimHost::WaitMilliseconds(int milliseconds) { Trace("wait %d", milliseconds); }
-
-void SimHost::PlayEffect(int soundId) { Trace("sound %d", soundId); }
-
 void SimHost::CheckHighScore() {
     const int place = QualifyingPlace(scores_, game_.state.score);
     if (place < 0) return;

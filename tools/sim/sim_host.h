@@ -32,15 +32,32 @@ public:
     // The window's answer to a paint request, onto the screen.
     void RepaintScreen();
 
-    void ArmGravityTimer(int milliseconds) override;
-    void StopGravityTimer() override;
-    void SetButtonEnabled(Button button, bool enabled) override;
-    void RefreshPauseLabel() override;
-    bool AskYesNo(const char* text, const char* title) override;
-    void QuitProgram() override;
-    void WaitMilliseconds(int milliseconds) override;
+    // Each host operation as it happens, when tracing.
+    void ArmGravityTimer(int milliseconds) override {
+        timerArmed_ = true;
+        Trace("timer %d", milliseconds);
+    }
+    void StopGravityTimer() override {
+        timerArmed_ = false;
+        Trace("timer stop");
+    }
+    void SetButtonEnabled(Button button, bool enabled) override {
+        Trace("button %s %d", kButtonNames[button], enabled ? 1 : 0);
+    }
+    void RefreshPauseLabel() override { Trace(game_.state.paused == 1 ? "label CONTINUE" : "label PAUSE"); }
+    bool AskYesNo(const char*, const char*) override {
+        Trace("ask");
+        return answerYes;
+    }
+    void QuitProgram() override {
+        Trace("quit");
+        timerArmed_ = false;
+        quit_ = true;
+    }
+    void WaitMilliseconds(int milliseconds) override { Trace("wait %d", milliseconds); }
     bool CtrlHeld() override { return ctrlHeld; }
-    void PlayEffect(int soundId) override;
+    void PlayEffect(int soundId) override { Trace("sound %d", soundId); }
+    // The name entry takes the typed name, or the offered one.
     void CheckHighScore() override;
     void Paint(PaintOp op, const ShapeRecord& shape) override;
 
