@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "store/atomic_file.h"
 #include "store/gbk.h"
 
 namespace {
@@ -90,14 +91,10 @@ FileState LoadProfile(const char* path, ProfileText& profile) {
     return FileState::Loaded;
 }
 
+// The whole file is replaced at once, so a save cut short leaves the old
+// settings as they were.
 bool SaveProfile(const char* path, const ProfileText& profile) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) return false;
-    const std::string& sig = profile.signature;
-    const std::string& text = profile.text;
-    bool ok = sig.empty() || std::fwrite(sig.data(), 1, sig.size(), file) == sig.size();
-    ok = ok && (text.empty() || std::fwrite(text.data(), 1, text.size(), file) == text.size());
-    return std::fclose(file) == 0 && ok;
+    return ReplaceFileAtomically(path, {profile.signature, profile.text});
 }
 
 // One line: its content lies between the blanks around it, its line break

@@ -16,7 +16,8 @@
 //   the same; a UTF-16 file is read as ANSI, with '?' for every character
 //   outside ASCII, and rewritten as ANSI.
 // Writing edits the text in place, so comments and unknown lines stay as
-// they are; new lines end in CR-LF.
+// they are; new lines end in CR-LF. The file is then replaced whole
+// (atomic_file.h): a save cut short leaves the old file as it was.
 #include <cstdint>
 
 // Same contract as ReadProfileText in profile.h.

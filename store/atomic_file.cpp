@@ -1,0 +1,133 @@
+#include "store/atomic_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+
+// No mkstemp here: a name from the process, a counter and the clock, created
+// only if it does not exist yet, and another name when it does.
+int OpenTemp(const char* path, std::string& tempPath) {
+    static std::atomic<unsigned> counter{0};
+    const unsigned long long stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[48];
+        std::snprintf(suffix, sizeof suffix, ".%x%x%llx", static_cast<unsigned>(_getpid()), counter++, stamp);
+        tempPath = std::string(path) + suffix;
+        const int file = _open(tempPath.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                               _S_IREAD | _S_IWRITE);
+        if (file >= 0 || errno != EEXIST) return file;
+    }
+    return -1;
+}
+
+// Windows files have no permission bits to keep.
+bool KeepMode(int, const char*) { return true; }
+
+bool Write(int file, const char* data, size_t size) {
+    while (size > 0) {
+        const unsigned chunk = size < (1u << 30) ? static_cast<unsigned>(size) : 1u << 30;
+        const int written = _write(file, data, chunk);
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+bool Sync(int file) { return _commit(file) == 0; }
+bool Close(int file) { return _close(file) == 0; }
+
+// rename() refuses to replace an existing file on Windows.
+bool Rename(const char* from, const char* to) {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+#else
+
+int OpenTemp(const char* path, std::string& tempPath) {
+    tempPath = std::string(path) + ".XXXXXX";
+    const int file = mkstemp(&tempPath[0]);
+    if (file >= 0) fcntl(file, F_SETFD, FD_CLOEXEC);  // not handed to programs the game starts
+    return file;
+}
+
+// mkstemp makes the file rw-------: a settings file someone opened to the
+// group stays open to it, and one kept private stays private.
+bool KeepMode(int file, const char* path) {
+    struct stat old;
+    mode_t mode;
+    if (stat(path, &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else if (errno == ENOENT) {
+        // The umask can only be read by setting it; putting it straight
+        // back leaves a moment in which another thread would create files
+        // without it.
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0644 & ~mask;
+    } else {
+        return false;
+    }
+    return fchmod(file, mode) == 0;
+}
+
+bool Write(int file, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(file, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+bool Sync(int file) { return fsync(file) == 0; }
+bool Close(int file) { return ::close(file) == 0; }
+bool Rename(const char* from, const char* to) { return std::rename(from, to) == 0; }
+
+#endif
+
+bool Remove(const char* path) { return std::remove(path) == 0; }
+
+constexpr FileOps kSystemOps = {OpenTemp, KeepMode, Write, Sync, Close, Rename, Remove};
+const FileOps* currentOps = &kSystemOps;
+
+}  // namespace
+
+const FileOps& SystemFileOps() { return kSystemOps; }
+
+void UseFileOps(const FileOps* ops) { currentOps = ops ? ops : &kSystemOps; }
+
+bool ReplaceFileAtomically(const char* path, std::initializer_list<std::string_view> parts) {
+    const FileOps& ops = *currentOps;
+    std::string tempPath;
+    const int file = ops.openTemp(path, tempPath);
+    if (file < 0) return false;
+    bool ok = ops.keepMode(file, path);
+    for (std::string_view part : parts) ok = ok && ops.write(file, part.data(), part.size());
+    ok = ok && ops.sync(file);
+    ok = ops.close(file) && ok;  // closed whatever failed before, or the descriptor leaks
+    ok = ok && ops.rename(tempPath.c_str(), path);
+    if (!ok) ops.remove(tempPath.c_str());
+    return ok;
+}
