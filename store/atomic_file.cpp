@@ -9,10 +9,11 @@
 #include <io.h>
 #include <process.h>
 #include <sys/stat.h>
-#include <windows.h>
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <system_error>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,9 +57,12 @@ bool Write(int file, const char* data, size_t size) {
 bool Sync(int file) { return _commit(file) == 0; }
 bool Close(int file) { return _close(file) == 0; }
 
-// rename() refuses to replace an existing file on Windows.
+// rename() refuses to replace an existing file on Windows; the library's
+// rename replaces it.
 bool Rename(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    std::error_code error;
+    std::filesystem::rename(from, to, error);
+    return !error;
 }
 
 #else
