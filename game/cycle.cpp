@@ -102,6 +102,11 @@ void Tick(Game& game) {
     if (!TryShift(game, 0, 1)) LockPiece(game);
 }
 
+bool TickSettles(const Game& game) {
+    const GameState& s = game.state;
+    return s.paused != 1 && Collides(game.well, s.shape, s.column, WrappingAdd(s.row, 1));
+}
+
 void MoveLeft(Game& game) {
     if (game.state.paused == 1) return;
     TryShift(game, -1, 0);

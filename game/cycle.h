@@ -7,6 +7,9 @@
 void NewGame(Game& game);
 // One expiry of the gravity timer.
 void Tick(Game& game);
+// Whether the next Tick would settle the shape (and so may end the game and
+// open questions), rather than move it or do nothing.
+bool TickSettles(const Game& game);
 void MoveLeft(Game& game);
 void MoveRight(Game& game);
 void Rotate(Game& game);

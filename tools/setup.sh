@@ -28,17 +28,19 @@ if [ "${#missing[@]}" -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine must see code page 936 for the GBK texts.
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
-  if [ "$(id -u)" -eq 0 ]; then
-    sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
-    locale-gen >/dev/null
-  else
-    echo "setup: locale zh_CN.UTF-8 missing; run as root" >&2
+# Wine must see code page 936 for the GBK texts; the end-to-end cases also
+# run the program under code pages 1252 and 932.
+for wanted in zh_CN en_US ja_JP; do
+  locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8$" && continue
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: locale $wanted.UTF-8 missing; run as root" >&2
     exit 1
   fi
-fi
+  sed -i "s/^# *\($wanted.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+  grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" >> /etc/locale.gen
+  generate=1
+done
+if [ -n "${generate:-}" ]; then locale-gen >/dev/null; fi
 
 # The posix thread model is the one whose libstdc++ links statically cleanly.
 # (The x86-64 compilers serve machines that run no 32-bit code: see

@@ -35,12 +35,25 @@ WINE_LOCALE=zh_CN.UTF-8
 wine_run() { LC_ALL=$WINE_LOCALE "$WINE_LOADER" "$@"; }
 wineserver_run() { "$WINESERVER_CMD" "$@"; }
 
+# The fonts the game asks for (the dialogs' 宋体, the score table's stock
+# font), replaced in the prefix by a font that holds Chinese: Wine has
+# none of them, and what it falls back to shows no Chinese.
+WINE_CHINESE_FONT="WenQuanYi Micro Hei"
+WINE_REPLACED_FONTS=("宋体" "SimSun" "MS Sans Serif")
+
 # wine_prepare_prefix DIR: a prefix made once in DIR; wineboot is the slow
 # part, so callers copy a prepared one rather than make another.
 wine_prepare_prefix() {
   [ -f "$1/system.reg" ] && return 0
   mkdir -p "$(dirname "$1")"
   WINEPREFIX=$1 DISPLAY= LC_ALL=$WINE_LOCALE timeout 180 "$WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
+  local face reg=$1.fonts.reg
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for face in "${WINE_REPLACED_FONTS[@]}"; do printf '"%s"="%s"\r\n' "$face" "$WINE_CHINESE_FONT"; done
+  } | iconv -f UTF-8 -t UTF-16 >"$reg"
+  WINEPREFIX=$1 DISPLAY= LC_ALL=$WINE_LOCALE "$WINE_LOADER" regedit /S "$reg" >/dev/null 2>&1 || true
+  rm -f "$reg"
   WINEPREFIX=$1 "$WINESERVER_CMD" -w >/dev/null 2>&1 || true
   [ -f "$1/system.reg" ]
 }

@@ -69,6 +69,6 @@ INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 void ShowOptions(HWND parent, const DialogContext& context) {
-    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(IDD_OPTIONS), parent, OptionsDialog,
+    DialogBoxParamW(context.instance, MAKEINTRESOURCEW(IDD_OPTIONS), parent, OptionsDialog,
                     reinterpret_cast<LPARAM>(&context));
 }

@@ -6,6 +6,7 @@
 #include "store/gbk.h"
 #include "store/settings.h"
 #include "win32/dialogs.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -22,14 +23,16 @@ INT_PTR CALLBACK NameEntryDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        SetDlgItemTextA(dialog, IDC_NAME_BOX, reinterpret_cast<const char*>(lParam));
+        SetDlgItemTextW(dialog, IDC_NAME_BOX, Widen(reinterpret_cast<const char*>(lParam)));
         return TRUE;  // focus to the first tab stop, OK
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             char* name = reinterpret_cast<char*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            char typed[kNameReadBytes] = {};
-            GetDlgItemTextA(dialog, IDC_NAME_BOX, typed, sizeof typed);
-            CopyGbkPrefix(name, typed, kTypedNameBytes);
+            wchar_t typed[kNameReadBytes] = {};
+            GetDlgItemTextW(dialog, IDC_NAME_BOX, typed, kNameReadBytes);
+            char gbk[kTypedNameBytes + 1];
+            Narrow(typed, gbk, sizeof gbk);
+            CopyGbkPrefix(name, gbk, kTypedNameBytes);
         }
         EndIgnoringCancel(dialog, wParam);
         return TRUE;
@@ -41,16 +44,24 @@ UINT AlignmentOf(ColumnAlign align) { return align == ColumnAlign::Right ? TA_RI
 
 void DrawColumnText(HDC dc, const ScoreColumn& column, int y, const char* text) {
     SetTextAlign(dc, AlignmentOf(column.align));
-    TextOutA(dc, column.x, y, text, static_cast<int>(std::strlen(text)));
+    const WideText wide = Widen(text);
+    TextOutW(dc, column.x, y, wide, wide.length);
 }
 
 void PaintScoreRows(HWND dialog, const ScoreTable& table) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
     SetBkMode(dc, TRANSPARENT);
+    // The stock font, or one of its size that can show GBK where it cannot.
+    HFONT gbkFont = nullptr;
+    if (!SystemCodePageIsGbk()) {
+        LOGFONTW stock = {};
+        GetObjectW(GetStockObject(ANSI_VAR_FONT), sizeof stock, &stock);
+        gbkFont = CreateGbkFont(stock.lfHeight, stock.lfWeight);
+    }
     for (int i = 0; i < kScoreRows; ++i) {
         const UINT oldAlign = GetTextAlign(dc);
-        HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+        HGDIOBJ oldFont = SelectObject(dc, gbkFont != nullptr ? gbkFont : GetStockObject(ANSI_VAR_FONT));
         const ScoreRowTexts texts = TextsForScoreRow(table.rows[i], i);
         const int y = ScoreRowY(i);
         DrawColumnText(dc, kPlaceColumn, y, texts.place);
@@ -60,6 +71,7 @@ void PaintScoreRows(HWND dialog, const ScoreTable& table) {
         SetTextAlign(dc, oldAlign);
         SelectObject(dc, oldFont);
     }
+    if (gbkFont != nullptr) DeleteObject(gbkFont);
     EndPaint(dialog, &paint);
 }
 
@@ -98,7 +110,7 @@ void CheckHighScore(HWND parent, const DialogContext& context) {
     char name[kNameBytes] = {};
     MakeRoom(scores, place, name);
     // A dialog that cannot be made counts as closed: the offered name stays.
-    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(IDD_NAME_ENTRY), parent, NameEntryDialog,
+    DialogBoxParamW(context.instance, MAKEINTRESOURCEW(IDD_NAME_ENTRY), parent, NameEntryDialog,
                     reinterpret_cast<LPARAM>(name));
     FillScoreRow(scores, place, state.score, state.lines, name);
     SaveSettings(context.game->options, scores, kSettingsFile);
@@ -106,6 +118,6 @@ void CheckHighScore(HWND parent, const DialogContext& context) {
 }
 
 void ShowHighScores(HWND parent, const DialogContext& context) {
-    DialogBoxParamA(context.instance, MAKEINTRESOURCEA(IDD_SCORE_TABLE), parent, HighScoreDialog,
+    DialogBoxParamW(context.instance, MAKEINTRESOURCEW(IDD_SCORE_TABLE), parent, HighScoreDialog,
                     reinterpret_cast<LPARAM>(&context));
 }

@@ -6,6 +6,7 @@
 #include <prsht.h>
 
 #include "store/dialogs_fields.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -27,22 +28,25 @@ constexpr char kSheetCaption[] = "Trelmo信息";
 
 void ShowInfoSheet(HWND parent, HINSTANCE instance, int startPage) {
     InitCommonControls();
-    PROPSHEETPAGEA pages[kSheetPageCount] = {};
+    PROPSHEETPAGEW pages[kSheetPageCount] = {};
+    WideText titles[kSheetPageCount];
     for (int i = 0; i < kSheetPageCount; ++i) {
+        titles[i] = Widen(kSheetPages[i].title);
         pages[i].dwSize = sizeof pages[i];
         pages[i].dwFlags = PSP_USETITLE;
         pages[i].hInstance = instance;
-        pages[i].pszTemplate = MAKEINTRESOURCEA(kSheetPages[i].dialogTemplate);
-        pages[i].pszTitle = kSheetPages[i].title;
+        pages[i].pszTemplate = MAKEINTRESOURCEW(kSheetPages[i].dialogTemplate);
+        pages[i].pszTitle = titles[i];
     }
-    PROPSHEETHEADERA sheet = {};
+    const WideText caption = Widen(kSheetCaption);
+    PROPSHEETHEADERW sheet = {};
     sheet.dwSize = sizeof sheet;
     sheet.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
     sheet.hwndParent = parent;
     sheet.hInstance = instance;
-    sheet.pszCaption = kSheetCaption;
+    sheet.pszCaption = caption;
     sheet.nPages = kSheetPageCount;
     sheet.nStartPage = static_cast<UINT>(startPage);
     sheet.ppsp = pages;
-    if (PropertySheetA(&sheet) == -1) MessageBeep(0);
+    if (PropertySheetW(&sheet) == -1) MessageBeep(0);
 }

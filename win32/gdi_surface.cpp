@@ -1,5 +1,7 @@
 #include "win32/gdi_surface.h"
 
+#include "win32/text.h"
+
 namespace {
 
 COLORREF ToColorRef(Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
@@ -44,12 +46,19 @@ void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance, G
     pictures.tiles = MakeMemorySurface(objects, instance, windowDc, IDB_TILE_SHEET);
     pictures.digits = MakeMemorySurface(objects, instance, windowDc, IDB_DIGIT_STRIP);
     CountFreed(objects, ReleaseDC(window, windowDc));
+    if (!SystemCodePageIsGbk()) {
+        LOGFONTW system = {};
+        GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+        pictures.labelFont = CountMade(objects, CreateGbkFont(system.lfHeight, system.lfWeight));
+    }
 }
 
 void ReleaseSurfaces(WindowPictures& pictures) {
     if (pictures.objects == nullptr) return;
     FreeMemorySurface(*pictures.objects, pictures.tiles);
     FreeMemorySurface(*pictures.objects, pictures.digits);
+    if (pictures.labelFont != nullptr) CountFreed(*pictures.objects, DeleteObject(pictures.labelFont));
+    pictures.labelFont = nullptr;
 }
 
 void GdiSurface::CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) {
@@ -78,11 +87,17 @@ void GdiSurface::Lines(const LineSegment* segments, int count, Rgb colour) {
     CountFreed(*pictures_.objects, DeleteObject(pen));
 }
 
+GdiSurface::~GdiSurface() {
+    if (previousFont_ != nullptr) SelectObject(dc_, previousFont_);
+}
+
 void GdiSurface::Text(int x, int y, const char* text, int length) {
     if (!textModeSet_) {
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, RGB(0, 0, 0));
+        if (pictures_.labelFont != nullptr) previousFont_ = SelectObject(dc_, pictures_.labelFont);
         textModeSet_ = true;
     }
-    TextOutA(dc_, x, y, text, length);
+    const WideText wide = Widen(text, length);
+    TextOutW(dc_, x, y, wide, wide.length);
 }

@@ -15,6 +15,7 @@
 #include "win32/gui_objects.h"
 #include "win32/messages.h"
 #include "win32/program.h"
+#include "win32/text.h"
 #include "win32/tray.h"
 
 namespace {
@@ -59,6 +60,7 @@ void OnCommand(HWND window, Program& program, WPARAM wParam, LPARAM lParam) {
 
 void OnCreate(HWND window, Program& program) {
     program.host.AttachWindow(window);
+    program.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     CreateSurfaces(program.pictures, window, program.instance, program.guiObjects);
     SeedRandom(program.game.random, static_cast<uint32_t>(std::time(nullptr)));
 }
@@ -78,8 +80,35 @@ void OnMouseMove(const Program& program, LPARAM lParam) {
     SetCursor(hand ? program.pictures.hand : program.pictures.arrow);
 }
 
+// See TrackAtCursor: under a tracked menu, a step that settles the shape
+// closes the menu and runs when tracking has returned.
+void OnGravityTimer(Program& program) {
+    if (program.menuTracked && TickSettles(program.game)) {
+        program.stepAfterMenu = true;
+        EndMenu();
+        return;
+    }
+    Tick(program.game);
+}
+
+// The exit box has no owner, so a click on the game can hide it behind the
+// main window; it is a box of this thread with the exit title.
+BOOL CALLBACK RaiseIfExitBox(HWND candidate, LPARAM title) {
+    wchar_t text[32] = {};
+    GetWindowTextW(candidate, text, 32);
+    if (!IsWindowVisible(candidate) || lstrcmpW(text, reinterpret_cast<const wchar_t*>(title)) != 0) return TRUE;
+    SetForegroundWindow(candidate);
+    BringWindowToTop(candidate);
+    return FALSE;
+}
+
+void RaiseExitBox() {
+    const WideText title = Widen(kExitTitle);
+    EnumThreadWindows(GetCurrentThreadId(), RaiseIfExitBox, reinterpret_cast<LPARAM>(title.text));
+}
+
 void RefreshPauseButton(const Program& program) {
-    SetWindowTextA(ButtonHandle(program, PauseButton), program.game.state.paused == 1 ? kContinueText : kPauseText);
+    SetWindowTextW(ButtonHandle(program, PauseButton), Widen(program.game.state.paused == 1 ? kContinueText : kPauseText));
 }
 
 // Every message the window handles is answered 0; the rest, and the few
@@ -105,13 +134,17 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
         break;
     case WM_ACTIVATE: RunActivation(program.dispatcher, LowWord(wParam), IsWindowVisible(window) != FALSE); return 0;
     case WM_PAINT: OnPaint(window, program); return 0;
-    case WM_TIMER: Tick(program.game); return 0;
+    case WM_TIMER: OnGravityTimer(program); return 0;
     case PrivateMsg::RefreshPauseLabel: RefreshPauseButton(program); return 0;
     case PrivateMsg::ShowInfoSheetAbout: program.host.ShowInfoSheet(kAboutPage); return 0;
-    case PrivateMsg::TrayNotify: OnTrayNotify(window, lParam, program.guiObjects); return 0;
+    case PrivateMsg::TrayNotify: OnTrayNotify(program, lParam); return 0;
     case PrivateMsg::HideToTray: HideToTray(window, program.instance, program.guiObjects); break;
     default:
         if (RunGameMessageFor(program, message)) return 0;
+        if (message == program.taskbarCreated && message != 0) {
+            OnTaskbarCreated(window, program.instance, program.guiObjects);
+            return 0;
+        }
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -132,20 +165,26 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 void ConfirmExit(HWND window, Program& program, LPARAM lParam) {
     // The box has no owner, so the window can take a second close command
-    // while it is open; one box at a time.
-    if (program.confirmingExit) return;
+    // while it is open: one box at a time, brought to the front.
+    if (program.confirmingExit) {
+        RaiseExitBox();
+        return;
+    }
     program.confirmingExit = true;
-    MSGBOXPARAMSA box = {};
+    const WideText question = Widen(kExitQuestion);
+    const WideText title = Widen(kExitTitle);
+    MSGBOXPARAMSW box = {};
     box.cbSize = sizeof box;
     box.hwndOwner = nullptr;
     box.hInstance = program.instance;
-    box.lpszText = kExitQuestion;
-    box.lpszCaption = kExitTitle;
+    box.lpszText = question;
+    box.lpszCaption = title;
     box.dwStyle = MB_YESNO | MB_USERICON;
-    box.lpszIcon = MAKEINTRESOURCEA(IDI_EXIT);
-    const int answer = MessageBoxIndirectA(&box);
+    box.lpszIcon = MAKEINTRESOURCEW(IDI_EXIT);
+    const int answer = MessageBoxIndirectW(&box);
     program.confirmingExit = false;
-    if (answer == IDNO || program.shutDown) return;
+    // Only Yes quits: Esc answers Cancel, which keeps the game.
+    if (answer != IDYES || program.shutDown) return;
     program.host.CheckHighScore();
     if (program.shutDown) return;
     DefWindowProcA(window, WM_SYSCOMMAND, SC_CLOSE, lParam);

@@ -1,6 +1,9 @@
 #include "win32/menus.h"
 
 #include "commands/menus.h"
+#include "game/cycle.h"
+#include "win32/program.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -10,11 +13,12 @@ HMENU BuildMenu(const MenuItem (&items)[N], const GameState* state, GuiObjectCou
     if (menu == nullptr) return nullptr;
     for (const MenuItem& item : items) {
         if (item.text == nullptr) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
         const bool greyed = state != nullptr && MenuItemGreyed(item.id, *state);
-        AppendMenuA(menu, MF_STRING | (greyed ? MF_GRAYED : MF_ENABLED), static_cast<UINT_PTR>(item.id), item.text);
+        AppendMenuW(menu, MF_STRING | (greyed ? MF_GRAYED : MF_ENABLED), static_cast<UINT_PTR>(item.id),
+                    Widen(item.text));
     }
     return menu;
 }
@@ -24,22 +28,32 @@ HMENU BuildMenu(const MenuItem (&items)[N], const GameState* state, GuiObjectCou
 // click elsewhere does not close the menu: the icon's menu opens while the
 // window is hidden and inactive. The message posted afterwards lets the
 // system finish with the menu before the next one, as its notes ask.
-void TrackAtCursor(HWND window, HMENU menu, GuiObjectCount& objects) {
+//
+// Gravity goes on while a menu is tracked. A step that would settle the
+// shape (and may end the game and open its questions) closes the menu
+// instead and waits until tracking has returned: a dialog opened under a
+// tracked menu gets no mouse.
+void TrackAtCursor(Program& program, HMENU menu) {
     if (menu == nullptr) return;
+    HWND window = program.host.window();
     POINT cursor = {};
     GetCursorPos(&cursor);
     SetForegroundWindow(window);
+    program.menuTracked = true;
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
+    program.menuTracked = false;
     PostMessageA(window, WM_NULL, 0, 0);
-    CountFreed(objects, DestroyMenu(menu));
+    CountFreed(program.guiObjects, DestroyMenu(menu));
+    if (program.stepAfterMenu) {
+        program.stepAfterMenu = false;
+        Tick(program.game);
+    }
 }
 
 }  // namespace
 
-void OpenMainMenu(HWND window, const GameState& state, GuiObjectCount& objects) {
-    TrackAtCursor(window, BuildMenu(MainMenu, &state, objects), objects);
+void OpenMainMenu(Program& program) {
+    TrackAtCursor(program, BuildMenu(MainMenu, &program.game.state, program.guiObjects));
 }
 
-void OpenTrayMenu(HWND window, GuiObjectCount& objects) {
-    TrackAtCursor(window, BuildMenu(TrayMenu, nullptr, objects), objects);
-}
+void OpenTrayMenu(Program& program) { TrackAtCursor(program, BuildMenu(TrayMenu, nullptr, program.guiObjects)); }

@@ -1,12 +1,9 @@
 #pragma once
 // The two popup menus on Windows, built from their items
 // (commands/menus.h) and tracked at the pointer.
-#include <windows.h>
-
-#include "game/state.h"
-#include "win32/gui_objects.h"
+struct Program;
 
 // The main window's right-click menu, greyed by the game's state.
-void OpenMainMenu(HWND window, const GameState& state, GuiObjectCount& objects);
+void OpenMainMenu(Program& program);
 // The notification icon's menu.
-void OpenTrayMenu(HWND window, GuiObjectCount& objects);
+void OpenTrayMenu(Program& program);

@@ -19,6 +19,9 @@ struct Program {
     WindowHost host{*this};
     Dispatcher dispatcher{game, host};
     bool confirmingExit = false;  // the exit box is open
+    bool menuTracked = false;     // a popup menu's loop is running
+    bool stepAfterMenu = false;   // a gravity step waits for that loop to end
+    UINT taskbarCreated = 0;      // the shell's message when its taskbar starts again
     bool shutDown = false;        // Shutdown has run
 };
 

@@ -4,6 +4,7 @@
 #include "resources/ids.h"
 #include "win32/main_window.h"
 #include "win32/program.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -39,10 +40,13 @@ HWND CreateMainWindow(HINSTANCE instance) {
 bool CreateButtons(HWND window, Program& program) {
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonPlace& place = kButtonPlaces[i];
-        HWND button = CreateWindowExA(0, "BUTTON", place.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, place.x, place.y,
-                                      place.width, place.height, window, nullptr, program.instance, nullptr);
+        HWND button = CreateWindowExW(0, L"BUTTON", Widen(place.text), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, place.x,
+                                      place.y, place.width, place.height, window, nullptr, program.instance, nullptr);
         if (button == nullptr) return false;
         program.buttons[i] = button;
+        // Where the system's font cannot show GBK, the labels' font can.
+        if (program.pictures.labelFont != nullptr)
+            SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(program.pictures.labelFont), FALSE);
         ShowWindow(button, SW_SHOW);
         UpdateWindow(button);
     }

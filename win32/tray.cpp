@@ -8,6 +8,7 @@
 #include "resources/ids.h"
 #include "win32/menus.h"
 #include "win32/messages.h"
+#include "win32/program.h"
 
 namespace {
 
@@ -46,15 +47,28 @@ bool RemoveTrayIcon(HWND window, UINT iconId, GuiObjectCount& objects) {
     return removed;
 }
 
+namespace {
+
+bool ShowTrayIcon(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
+    HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    return AddTrayIcon(window, kTrayIconId, CountMade(objects, icon), kTrayTip, objects);
+}
+
+}  // namespace
+
 void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
     // Esc and the Hide item minimise (which already comes here) and then ask
     // again: a window already hidden already has its icon.
-    const bool alreadyHidden = !IsWindowVisible(window);
-    ShowWindow(window, SW_HIDE);
-    if (alreadyHidden) return;
-    HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    AddTrayIcon(window, kTrayIconId, CountMade(objects, icon), kTrayTip, objects);
+    if (!IsWindowVisible(window)) return;
+    if (ShowTrayIcon(window, instance, objects)) ShowWindow(window, SW_HIDE);
+}
+
+void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
+    if (IsWindowVisible(window)) return;
+    RemoveTrayIcon(window, kTrayIconId, objects);  // should the shell still hold it
+    objects.trayIcons = 0;                          // the shell that held it is gone
+    if (!ShowTrayIcon(window, instance, objects)) ShowWindow(window, SW_SHOWMINNOACTIVE);
 }
 
 void RestoreFromTray(HWND window, GuiObjectCount& objects) {
@@ -63,10 +77,10 @@ void RestoreFromTray(HWND window, GuiObjectCount& objects) {
     UpdateWindow(window);
 }
 
-void OnTrayNotify(HWND window, LPARAM mouseMessage, GuiObjectCount& objects) {
+void OnTrayNotify(Program& program, LPARAM mouseMessage) {
     switch (mouseMessage) {
-    case WM_LBUTTONDBLCLK: SendMessageA(window, WM_COMMAND, CmdRestore, 0); break;
-    case WM_RBUTTONDOWN: OpenTrayMenu(window, objects); break;
+    case WM_LBUTTONDBLCLK: SendMessageA(program.host.window(), WM_COMMAND, CmdRestore, 0); break;
+    case WM_RBUTTONDOWN: OpenTrayMenu(program); break;
     default: break;
     }
 }

@@ -4,6 +4,8 @@
 
 #include "win32/gui_objects.h"
 
+struct Program;
+
 constexpr UINT kTrayIconId = 102;
 
 // Hands the icon over to the shell; the icon handle is released whatever
@@ -11,9 +13,15 @@ constexpr UINT kTrayIconId = 102;
 bool AddTrayIcon(HWND window, UINT iconId, HICON icon, const char* tip, GuiObjectCount& objects);
 // True when an icon was removed; asking when none is shown is harmless.
 bool RemoveTrayIcon(HWND window, UINT iconId, GuiObjectCount& objects);
-// Hides the window and shows the icon in its place.
+// Hides the window and shows the icon in its place. A window hidden without
+// its icon could not be reached: when the shell refuses the icon, the
+// window stays as it is (minimised, on the taskbar, after Esc).
 void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects);
+// The shell that holds the notification area has started again and knows
+// no icon of ours: a hidden window gets its icon back, exactly one, or
+// waits minimised on the taskbar when the shell refuses it.
+void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects);
 // Takes the icon away and shows the window again, repainted.
 void RestoreFromTray(HWND window, GuiObjectCount& objects);
 // The icon's callback: the mouse message that happened over it.
-void OnTrayNotify(HWND window, LPARAM mouseMessage, GuiObjectCount& objects);
+void OnTrayNotify(Program& program, LPARAM mouseMessage);

@@ -5,6 +5,7 @@
 #include "win32/menus.h"
 #include "win32/messages.h"
 #include "win32/program.h"
+#include "win32/text.h"
 #include "win32/tray.h"
 
 void WindowHost::EndCommand() {
@@ -34,7 +35,7 @@ void WindowHost::RefreshPauseLabel() { SendMessageA(window_, PrivateMsg::Refresh
 // messages paint with their own device contexts.
 bool WindowHost::AskYesNo(const char* text, const char* title) {
     EndCommand();
-    return MessageBoxA(window_, text, title, MB_YESNO | MB_ICONQUESTION) != IDNO;
+    return MessageBoxW(window_, Widen(text), Widen(title), MB_YESNO | MB_ICONQUESTION) != IDNO;
 }
 
 void WindowHost::CheckHighScore() {
@@ -77,6 +78,6 @@ void WindowHost::ShowOptions() { ::ShowOptions(window_, DialogsOf(program_)); }
 
 void WindowHost::ShowHighScores() { ::ShowHighScores(window_, DialogsOf(program_)); }
 
-void WindowHost::OpenMainMenu() { ::OpenMainMenu(window_, program_.game.state, program_.guiObjects); }
+void WindowHost::OpenMainMenu() { ::OpenMainMenu(program_); }
 
 bool WindowHost::DownKeyUp() { return (GetAsyncKeyState(VK_DOWN) & 0x8000) == 0; }

@@ -24,9 +24,14 @@ while read -r kind name left top right bottom; do
 done < <(echo layout | "$SIM")
 SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6
 
-# COMMAND with the case's prefix and display (Wine's other variables come
-# from tools/test-env.sh).
-wine_env() { env WINEPREFIX="$CASE_PREFIX" LC_ALL="$WINE_LOCALE" DISPLAY=":$CASE_DISPLAY" "$@"; }
+# COMMAND with the case's prefix, display and locale (Wine's other variables
+# come from tools/test-env.sh). A case runs under the Chinese locale unless
+# CASE_LOCALES names another for it.
+declare -A CASE_LOCALES
+wine_env() { env WINEPREFIX="$CASE_PREFIX" LC_ALL="$CASE_LOCALE" DISPLAY=":$CASE_DISPLAY" "$@"; }
+
+# trelmo-probe in the case's desktop (tests/e2e/probe/probe.cpp).
+probe() { wine_env TRELMO_DESKTOP="$CASE_NAME" "$WINE_LOADER" "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 
 log() { printf '    %s\n' "$*"; }
 
@@ -60,6 +65,7 @@ start_case() {
   CASE_DIR=$WORK/$CASE_NAME
   CASE_PREFIX=$CASE_DIR/prefix
   CASE_FAILED=0
+  CASE_LOCALE=${CASE_LOCALES[$CASE_NAME]:-$WINE_LOCALE}
   rm -rf "$CASE_DIR"
   mkdir -p "$CASE_DIR"
   cp -a "$BASE_PREFIX" "$CASE_PREFIX"
@@ -278,6 +284,12 @@ close_sheet() {
 # The settings file in the case's prefix, and one key's value in it.
 ini_file() { echo "$CASE_PREFIX/drive_c/windows/trelmo.ini"; }
 ini_value() { sed -n "s/^$1=//p" "$(ini_file)" 2>/dev/null | tr -d '\r'; }
+# A settings file whose ten rows score -1: the score of 0 of any game,
+# even the one before the first that F2 offers, takes a place.
+write_losing_table() {
+  mkdir -p "$(dirname "$(ini_file)")"
+  { echo "[Score]"; for i in $(seq 0 9); do echo "Player$i=-1,0,Anonymous"; done; } >"$(ini_file)"
+}
 
 # How many strongly coloured pixels a picture holds: the program's icon is
 # the only coloured thing on the sheet's pages.

@@ -4,7 +4,7 @@
 # prefix prepared for this run, drives it with xdotool and reads it back
 # from screenshots, comparing with trelmo-sim's pictures of the same state.
 #
-#   run.sh [TRELMO_EXE [TRELMO_SIM]]
+#   run.sh [TRELMO_EXE [TRELMO_SIM]]   (trelmo-probe.exe beside the exe)
 #   E2E_ONLY=name   run one case;  E2E_KEEP=1  keep the prefixes and shots
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -13,13 +13,14 @@ top=$(cd "$here/../.." && pwd)
 wine_select "$top"
 EXE=$(realpath "${1:-$WIN_TREE/trelmo.exe}")
 SIM=$(realpath "${2:-$top/build/native/tools/sim/trelmo-sim}")
+PROBE=$(dirname "$EXE")/trelmo-probe.exe
 WORK=${E2E_WORK:-$top/build/e2e}
 BASE_PREFIX=$WORK/base-prefix
 
 for tool in "$WINE_LOADER" "$WINESERVER_CMD" Xvfb xdotool xdpyinfo xwininfo import convert compare; do
   command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 2; }
 done
-for file in "$EXE" "$SIM"; do
+for file in "$EXE" "$SIM" "$PROBE"; do
   [ -x "$file" ] || { echo "e2e: $file is not built" >&2; exit 2; }
 done
 

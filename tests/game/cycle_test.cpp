@@ -73,6 +73,23 @@ TEST_F(CycleTest, FirstTickShowsTheShapeAtRowOne) {
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw"}));
 }
 
+// The window closes an open menu before a step that settles the shape, as
+// that step may end the game and ask questions.
+TEST_F(CycleTest, TickSettlesExactlyWhenTheNextTickLocksTheShape) {
+    StartWith(3);
+    int moves = 0;
+    while (!TickSettles(game)) {
+        ASSERT_LT(++moves, 30);
+        Tick(game);
+        ASSERT_TRUE(IsEmptyRow(game.well, kBottomRow));
+    }
+    TogglePause(game);
+    EXPECT_FALSE(TickSettles(game));
+    TogglePause(game);
+    Tick(game);
+    EXPECT_FALSE(IsEmptyRow(game.well, kBottomRow));
+}
+
 TEST_F(CycleTest, MovesPaintEraseThenDrawAndRefusalsPaintNothing) {
     StartWith(0);  // bar in grid column 1: reaches column -1
     for (int i = 0; i < 5; ++i) MoveLeft(game);

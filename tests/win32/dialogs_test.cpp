@@ -367,7 +367,7 @@ TEST_F(DialogsTest, TheMainMenuGreysTheMaximaReachedAndIsBuiltAfresh) {
         program.game.state.speedLevel = level;
         program.game.state.startRows = kMaxStartRows;
         MenuSeen seen;
-        Drive({ReadMenu(seen)}, [&] { OpenMainMenu(window, program.game.state, program.guiObjects); });
+        Drive({ReadMenu(seen)}, [&] { OpenMainMenu(program); });
         ASSERT_EQ(seen.ids.size(), 9u);
         EXPECT_EQ(seen.ids[0], 203u);
         EXPECT_EQ(seen.texts[0], "隐藏界面");
@@ -383,7 +383,7 @@ TEST_F(DialogsTest, TheMainMenuGreysTheMaximaReachedAndIsBuiltAfresh) {
 
 TEST_F(DialogsTest, TheIconsMenuIsRestoreAndExit) {
     MenuSeen seen;
-    Drive({ReadMenu(seen)}, [&] { OnTrayNotify(window, WM_RBUTTONDOWN, program.guiObjects); });
+    Drive({ReadMenu(seen)}, [&] { OnTrayNotify(program, WM_RBUTTONDOWN); });
     ASSERT_EQ(seen.ids.size(), 3u);
     EXPECT_EQ(seen.ids[0], 201u);
     EXPECT_EQ(seen.texts[0], "恢复");
@@ -394,10 +394,10 @@ TEST_F(DialogsTest, TheIconsMenuIsRestoreAndExit) {
 
 TEST_F(DialogsTest, OtherMouseMessagesOverTheIconDoNothing) {
     for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP}) {
-        Drive({}, [&] { OnTrayNotify(window, mouse, program.guiObjects); });
+        Drive({}, [&] { OnTrayNotify(program, mouse); });
         EXPECT_FALSE(IsWindowVisible(window));
     }
-    OnTrayNotify(window, WM_LBUTTONDBLCLK, program.guiObjects);
+    OnTrayNotify(program, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(IsIconic(window));
 }
@@ -420,6 +420,22 @@ TEST_F(DialogsTest, HidingTwiceKeepsTheWindowHiddenAndRestoringShowsIt) {
     RestoreFromTray(window, program.guiObjects);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(RemoveTrayIcon(window, kTrayIconId, program.guiObjects));  // restoring took it away
+}
+
+// The shell that held the icon restarted: a hidden window gets exactly one
+// icon again, and a shown window none.
+TEST_F(DialogsTest, ANewTaskbarGivesAHiddenWindowItsIconBackOnce) {
+    ShowWindow(window, SW_SHOW);
+    OnTaskbarCreated(window, program.instance, program.guiObjects);
+    EXPECT_EQ(program.guiObjects.trayIcons, 0);
+    HideToTray(window, program.instance, program.guiObjects);
+    ASSERT_FALSE(IsWindowVisible(window));
+    RemoveTrayIcon(window, kTrayIconId, program.guiObjects);  // as the shell's restart does
+    program.guiObjects.trayIcons = 1;                          // which the program cannot see
+    OnTaskbarCreated(window, program.instance, program.guiObjects);
+    EXPECT_EQ(program.guiObjects.trayIcons, 1);
+    EXPECT_TRUE(RemoveTrayIcon(window, kTrayIconId, program.guiObjects));
+    EXPECT_FALSE(RemoveTrayIcon(window, kTrayIconId, program.guiObjects));
 }
 
 }  // namespace

@@ -95,5 +95,7 @@ case_counters() {
   sleep 0.3
   s=$(shot resumed)
   check "F3 again gives the first label back" face_is "$s" $PAUSE "$running"
-  check "the game runs again" well_moving 3
+  # At level 19 on 16 rows the game may end within the 3 s: the replay
+  # question then shows it ran.
+  check "the game runs again" eval 'well_moving 3 || window_named "游戏结束"'
 }

@@ -1,0 +1,154 @@
+// trelmo-probe: a small Windows program that the end-to-end cases run in
+// the game's Wine desktop, to see what a player cannot read from pixels
+// alone and to play the shell's part.
+//
+//   trelmo-probe texts TITLE   the window of that title and all its
+//                              descendants: "CLASS|TEXT" a line, as UTF-8
+//   trelmo-probe where TITLE TEXT  "X Y", the screen point at the centre of
+//                              the control of that text in that window
+//   trelmo-probe menu          the items of the open popup menu, a line each
+//   trelmo-probe take-icon     puts an icon of the game's window and id in
+//                              the notification area first, so that the
+//                              shell refuses the game's own
+//   trelmo-probe visible       "1" when the game's window is visible, else "0"
+//   trelmo-probe shell-restart the shell forgets the game's notification
+//                              icon and announces a new taskbar, as when
+//                              the program that holds the area restarts
+// It looks in the Wine desktop named by TRELMO_DESKTOP, the game's. Exit
+// code 0 when it found what it was asked about, 1 otherwise.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+void Print(const std::wstring& line) {
+    const std::wstring withBreak = line + L"\n";
+    char bytes[4096];
+    const int n = WideCharToMultiByte(CP_UTF8, 0, withBreak.c_str(), static_cast<int>(withBreak.size()), bytes,
+                                      sizeof bytes, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes, static_cast<DWORD>(n > 0 ? n : 0), &written, nullptr);
+}
+
+// The text a window holds now; GetWindowText would give another process's
+// edit box only the text it was made with.
+std::wstring TextOf(HWND window) {
+    wchar_t text[512] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &ignored);
+    return text;
+}
+
+void PrintWindow(HWND window) {
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    const std::wstring text = TextOf(window);
+    Print(std::wstring(className) + L"|" + text);
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+    PrintWindow(child);
+    return TRUE;
+}
+
+int Texts(const wchar_t* title) {
+    HWND window = FindWindowW(nullptr, title);
+    if (window == nullptr) return 1;
+    PrintWindow(window);
+    EnumChildWindows(window, PrintChild, 0);
+    return 0;
+}
+
+struct Search {
+    const wchar_t* text;
+    HWND found;
+};
+
+BOOL CALLBACK FindByText(HWND child, LPARAM searchAddress) {
+    Search& search = *reinterpret_cast<Search*>(searchAddress);
+    if (TextOf(child) != search.text) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+int Where(const wchar_t* title, const wchar_t* text) {
+    HWND window = FindWindowW(nullptr, title);
+    if (window == nullptr) return 1;
+    Search search = {text, nullptr};
+    EnumChildWindows(window, FindByText, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return 1;
+    RECT r = {};
+    GetWindowRect(search.found, &r);
+    Print(std::to_wstring((r.left + r.right) / 2) + L" " + std::to_wstring((r.top + r.bottom) / 2));
+    return 0;
+}
+
+int Menu() {
+    HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (menuWindow == nullptr) return 1;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    if (menu == nullptr) return 1;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        Print(text);
+    }
+    return 0;
+}
+
+// The record of the game's icon: its window and id 102.
+bool GameIcon(NOTIFYICONDATAW& record) {
+    record = {};
+    record.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    record.hWnd = FindWindowW(L"PDLTrelmo", nullptr);
+    record.uID = 102;
+    return record.hWnd != nullptr;
+}
+
+int TakeIcon() {
+    NOTIFYICONDATAW record;
+    if (!GameIcon(record)) return 1;
+    record.uFlags = NIF_ICON;
+    record.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
+    return Shell_NotifyIconW(NIM_ADD, &record) ? 0 : 1;
+}
+
+int Visible() {
+    HWND game = FindWindowW(L"PDLTrelmo", nullptr);
+    if (game == nullptr) return 1;
+    Print(IsWindowVisible(game) ? L"1" : L"0");
+    return 0;
+}
+
+int ShellRestart() {
+    NOTIFYICONDATAW record;
+    if (!GameIcon(record)) return 1;
+    Shell_NotifyIconW(NIM_DELETE, &record);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        &ignored);
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    wchar_t desktopName[64] = {};
+    if (GetEnvironmentVariableW(L"TRELMO_DESKTOP", desktopName, 64) > 0) {
+        HDESK desktop = OpenDesktopW(desktopName, 0, FALSE, GENERIC_ALL);
+        if (desktop == nullptr || !SetThreadDesktop(desktop)) return 1;
+    }
+    int count = 0;
+    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (args == nullptr || count < 2) return 2;
+    const std::wstring verb = args[1];
+    if (verb == L"texts" && count == 3) return Texts(args[2]);
+    if (verb == L"where" && count == 4) return Where(args[2], args[3]);
+    if (verb == L"menu") return Menu();
+    if (verb == L"take-icon") return TakeIcon();
+    if (verb == L"visible") return Visible();
+    if (verb == L"shell-restart") return ShellRestart();
+    return 2;
+}
