@@ -46,7 +46,7 @@ void TrackAtCursor(Program& program, HMENU menu) {
     CountFreed(program.guiObjects, DestroyMenu(menu));
     if (program.stepAfterMenu) {
         program.stepAfterMenu = false;
-        Tick(program.game);
+        if (!program.shutDown) Tick(program.game);
     }
 }
 
