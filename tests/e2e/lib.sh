@@ -9,9 +9,11 @@ CLIENT_X=273 CLIENT_Y=204
 
 # From the program's own layout (trelmo-sim's layout verb): the client size,
 # the rectangles (left,top right,bottom, inclusive) that the software raster
-# does not paint, the five label texts and the seven buttons, and the
-# buttons in creation order as x y width height.
+# does not paint, the five label texts and the seven buttons, the buttons
+# in creation order as x y width height, the well's picture area and the
+# counters' boxes.
 LABEL_MASKS=() BUTTON_MASKS=() BUTTONS=()
+declare -A COUNTERS  # the counters' boxes by name (score, lines, speed, startrows), as x y w h
 while read -r kind name left top right bottom; do
   case $kind in
     client) CLIENT_W=$right CLIENT_H=$bottom ;;
@@ -20,6 +22,8 @@ while read -r kind name left top right bottom; do
       BUTTON_MASKS+=("$left,$top $((right - 1)),$((bottom - 1))")
       BUTTONS+=("$left $top $((right - left)) $((bottom - top))")
       ;;
+    well) WELL="$left $top $((right - left)) $((bottom - top))" ;;
+    counter) COUNTERS[$name]="$left $top $((right - left)) $((bottom - top))" ;;
   esac
 done < <(echo layout | "$SIM")
 SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6
@@ -31,7 +35,7 @@ declare -A CASE_LOCALES
 wine_env() { env WINEPREFIX="$CASE_PREFIX" LC_ALL="$CASE_LOCALE" DISPLAY=":$CASE_DISPLAY" "$@"; }
 
 # trelmo-probe in the case's desktop (tests/e2e/probe/probe.cpp).
-probe() { wine_env TRELMO_DESKTOP="$CASE_NAME" "$WINE_LOADER" "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+probe() { wine_env TRELMO_DESKTOP="$CASE_NAME" "$WINE_LOADER" "$PROBE_EXE" "$@" 2>/dev/null | tr -d '\r'; }
 
 log() { printf '    %s\n' "$*"; }
 
@@ -213,7 +217,10 @@ same_region_as_render() {
 same_pictures() { [ "$(differing_pixels "$1" "$2")" = 0 ]; }
 
 # The well's picture area of a screenshot.
-well_of() { convert "$1" -crop "200x315+$((CLIENT_X + 135))+$((CLIENT_Y + 10))" +repage "$2"; }
+well_of() {
+  local w=($WELL)
+  convert "$1" -crop "${w[2]}x${w[3]}+$((CLIENT_X + w[0]))+$((CLIENT_Y + w[1]))" +repage "$2"
+}
 
 # well_frozen SECONDS: the well shows the same picture over that time.
 well_frozen() {

@@ -13,14 +13,14 @@ top=$(cd "$here/../.." && pwd)
 wine_select "$top"
 EXE=$(realpath "${1:-$WIN_TREE/trelmo.exe}")
 SIM=$(realpath "${2:-$top/build/native/tools/sim/trelmo-sim}")
-PROBE=$(dirname "$EXE")/trelmo-probe.exe
+PROBE_EXE=$(dirname "$EXE")/trelmo-probe.exe
 WORK=${E2E_WORK:-$top/build/e2e}
 BASE_PREFIX=$WORK/base-prefix
 
 for tool in "$WINE_LOADER" "$WINESERVER_CMD" Xvfb xdotool xdpyinfo xwininfo import convert compare; do
   command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 2; }
 done
-for file in "$EXE" "$SIM" "$PROBE"; do
+for file in "$EXE" "$SIM" "$PROBE_EXE"; do
   [ -x "$file" ] || { echo "e2e: $file is not built" >&2; exit 2; }
 done
 

@@ -137,6 +137,11 @@ void PrintLayout(FILE* out) {
         print("button", kButtonNames[i], b.x, b.y, b.x + b.width, b.y + b.height);
     }
     print("well", "cells", kWellLeft, kWellTop, kWellRight, kWellBottom);
+    const CounterLayout* const counters[] = {&kScoreCounter, &kLinesCounter, &kSpeedCounter, &kStartRowsCounter};
+    for (int i = 0; i < 4; ++i) {
+        const FrameBlock& box = counters[i]->box;
+        print("counter", counterNames[i], box.x, box.y, box.x + box.width, box.y + box.height);
+    }
     const auto region = [&](const char* name, const Region& r) { print("region", name, r.left, r.top, r.right, r.bottom); };
     region("hand", kLogoHandRegion);
     region("about", kLogoClickRegion);

@@ -9,8 +9,10 @@ readonly SQUARE_SHAPE=6
 
 # Any lit pixel in well rows FIRST..LAST of a screenshot.
 well_rows_lit() {
-  local y=$((CLIENT_Y + 10 + 15 * $2)) h=$((15 * ($3 - $2 + 1)))
-  [ "$(convert "$1" -crop "200x$h+$((CLIENT_X + 135))+$y" +repage -format '%[fx:maxima.r+maxima.g+maxima.b>0]' info:)" = 1 ]
+  local w=($WELL)
+  local row=$((w[3] / 21))
+  local y=$((CLIENT_Y + w[1] + row * $2)) h=$((row * ($3 - $2 + 1)))
+  [ "$(convert "$1" -crop "${w[2]}x$h+$((CLIENT_X + w[0]))+$y" +repage -format '%[fx:maxima.r+maxima.g+maxima.b>0]' info:)" = 1 ]
 }
 
 # Waits for the first piece; leaves the screenshot that showed it in PROBE.

@@ -5,7 +5,7 @@ CASES+=" counters"
 
 # Client centres of the four small buttons.
 SPEED_UP_AT="432 151" SPEED_DOWN_AT="452 151" ROWS_UP_AT="432 206" ROWS_DOWN_AT="452 206"
-SPEED_BOX="365 138 56 28" ROWS_BOX="365 193 56 28"
+SPEED_BOX=${COUNTERS[speed]} ROWS_BOX=${COUNTERS[startrows]}
 
 click_button() { click_client $1 $2 1; }
 
