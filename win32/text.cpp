@@ -8,15 +8,14 @@ WideText Widen(const char* gbk, int length) {
     WideText wide = {};
     if (gbk == nullptr) return wide;
     if (length < 0) length = static_cast<int>(std::strlen(gbk));
+    // Every GBK character is one UTF-16 unit, so keeping the first units
+    // cuts at a whole character.
+    wchar_t all[512];
+    const int bytes = length < 511 ? length : 511;
+    const int units = bytes > 0 ? MultiByteToWideChar(kGbkCodePage, 0, gbk, bytes, all, 512) : 0;
     const int capacity = static_cast<int>(sizeof wide.text / sizeof wide.text[0]) - 1;
-    wide.length = MultiByteToWideChar(kGbkCodePage, 0, gbk, length, wide.text, capacity);
-    if (wide.length == 0 && length > 0) {
-        // Too long for the buffer: keep what fits, cut at a whole character.
-        char cut[sizeof wide.text / sizeof wide.text[0]];
-        CopyGbkPrefix(cut, gbk, static_cast<size_t>(capacity));
-        wide.length = MultiByteToWideChar(kGbkCodePage, 0, cut, -1, wide.text, capacity + 1) - 1;
-        if (wide.length < 0) wide.length = 0;
-    }
+    wide.length = units < capacity ? units : capacity;
+    for (int i = 0; i < wide.length; ++i) wide.text[i] = all[i];
     wide.text[wide.length] = L'\0';
     return wide;
 }

@@ -8,7 +8,7 @@
 constexpr UINT kGbkCodePage = 936;
 
 // One of the program's texts as UTF-16: short texts only (labels, captions,
-// names, questions); longer ones are cut at a whole character.
+// names, questions); the first 127 characters of a longer one.
 struct WideText {
     wchar_t text[128];
     int length;  // UTF-16 units, without the terminator
