@@ -61,7 +61,8 @@ void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
     // Esc and the Hide item minimise (which already comes here) and then ask
     // again: a window already hidden already has its icon.
     if (!IsWindowVisible(window)) return;
-    if (ShowTrayIcon(window, instance, objects)) ShowWindow(window, SW_HIDE);
+    ShowWindow(window, SW_HIDE);
+    if (!ShowTrayIcon(window, instance, objects)) ShowWindow(window, SW_SHOWMINNOACTIVE);
 }
 
 void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects) {

@@ -15,7 +15,7 @@ bool AddTrayIcon(HWND window, UINT iconId, HICON icon, const char* tip, GuiObjec
 bool RemoveTrayIcon(HWND window, UINT iconId, GuiObjectCount& objects);
 // Hides the window and shows the icon in its place. A window hidden without
 // its icon could not be reached: when the shell refuses the icon, the
-// window stays as it is (minimised, on the taskbar, after Esc).
+// window comes back minimised, on the taskbar.
 void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects);
 // The shell that holds the notification area has started again and knows
 // no icon of ours: a hidden window gets its icon back, exactly one, or
