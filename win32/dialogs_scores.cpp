@@ -53,12 +53,7 @@ void PaintScoreRows(HWND dialog, const ScoreTable& table) {
     HDC dc = BeginPaint(dialog, &paint);
     SetBkMode(dc, TRANSPARENT);
     // The stock font, or one of its size that can show GBK where it cannot.
-    HFONT gbkFont = nullptr;
-    if (!SystemCodePageIsGbk()) {
-        LOGFONTW stock = {};
-        GetObjectW(GetStockObject(ANSI_VAR_FONT), sizeof stock, &stock);
-        gbkFont = CreateGbkFont(stock.lfHeight, stock.lfWeight);
-    }
+    HFONT gbkFont = CreateGbkFontLike(ANSI_VAR_FONT);
     for (int i = 0; i < kScoreRows; ++i) {
         const UINT oldAlign = GetTextAlign(dc);
         HGDIOBJ oldFont = SelectObject(dc, gbkFont != nullptr ? gbkFont : GetStockObject(ANSI_VAR_FONT));

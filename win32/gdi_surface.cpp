@@ -46,11 +46,7 @@ void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance, G
     pictures.tiles = MakeMemorySurface(objects, instance, windowDc, IDB_TILE_SHEET);
     pictures.digits = MakeMemorySurface(objects, instance, windowDc, IDB_DIGIT_STRIP);
     CountFreed(objects, ReleaseDC(window, windowDc));
-    if (!SystemCodePageIsGbk()) {
-        LOGFONTW system = {};
-        GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
-        pictures.labelFont = CountMade(objects, CreateGbkFont(system.lfHeight, system.lfWeight));
-    }
+    pictures.labelFont = CountMade(objects, CreateGbkFontLike(SYSTEM_FONT));
 }
 
 void ReleaseSurfaces(WindowPictures& pictures) {

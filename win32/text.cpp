@@ -32,10 +32,11 @@ void Narrow(const wchar_t* wide, char* gbk, int size) {
     CopyGbkPrefix(gbk, whole, static_cast<size_t>(size - 1));
 }
 
-bool SystemCodePageIsGbk() { return GetACP() == kGbkCodePage; }
-
-HFONT CreateGbkFont(int height, int weight) {
+HFONT CreateGbkFontLike(int stockFont) {
+    if (GetACP() == kGbkCodePage) return nullptr;
+    LOGFONTW stock = {};
+    GetObjectW(GetStockObject(stockFont), sizeof stock, &stock);
     // No face named: the font mapper picks one that holds the character set.
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"");
+    return CreateFontW(stock.lfHeight, 0, 0, 0, stock.lfWeight, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"");
 }

@@ -22,10 +22,8 @@ WideText Widen(const char* gbk, int length = -1);
 // double-byte character; a character GBK cannot hold becomes "?".
 void Narrow(const wchar_t* wide, char* gbk, int size);
 
-// Whether the system's code page for programs that are not Unicode is GBK's:
-// there the system's default fonts already show the texts.
-bool SystemCodePageIsGbk();
-
-// A font of the given height and weight that can show GBK text, for where
-// the system's default cannot; the caller frees it.
-HFONT CreateGbkFont(int height, int weight);
+// Where the system's code page for programs that are not Unicode is not
+// GBK's, its stock fonts cannot show the texts: a font of the stock font's
+// height and weight that can, which the caller frees. Null on code page
+// 936, where the stock font itself serves.
+HFONT CreateGbkFontLike(int stockFont);

@@ -49,10 +49,13 @@ bool RemoveTrayIcon(HWND window, UINT iconId, GuiObjectCount& objects) {
 
 namespace {
 
-bool ShowTrayIcon(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
+// The icon for a hidden window; a window hidden without it could not be
+// reached, so when the shell refuses it the window comes back minimised.
+void ShowTrayIconOrMinimised(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
     HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    return AddTrayIcon(window, kTrayIconId, CountMade(objects, icon), kTrayTip, objects);
+    if (!AddTrayIcon(window, kTrayIconId, CountMade(objects, icon), kTrayTip, objects))
+        ShowWindow(window, SW_SHOWMINNOACTIVE);
 }
 
 }  // namespace
@@ -62,14 +65,14 @@ void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
     // again: a window already hidden already has its icon.
     if (!IsWindowVisible(window)) return;
     ShowWindow(window, SW_HIDE);
-    if (!ShowTrayIcon(window, instance, objects)) ShowWindow(window, SW_SHOWMINNOACTIVE);
+    ShowTrayIconOrMinimised(window, instance, objects);
 }
 
 void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
     if (IsWindowVisible(window)) return;
     RemoveTrayIcon(window, kTrayIconId, objects);  // should the shell still hold it
     objects.trayIcons = 0;                          // the shell that held it is gone
-    if (!ShowTrayIcon(window, instance, objects)) ShowWindow(window, SW_SHOWMINNOACTIVE);
+    ShowTrayIconOrMinimised(window, instance, objects);
 }
 
 void RestoreFromTray(HWND window, GuiObjectCount& objects) {
