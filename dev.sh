@@ -121,9 +121,6 @@ case "${1:-}" in
     # The window tests need an X display; they get one of their own.
     (
       xvfb_start
-      # One wineserver for the whole run: a test program that starts while
-      # the previous one's server is shutting down fails at once.
-      wineserver_run -p
       status=0
       (cd "$WIN_TREE" && DISPLAY=$XVFB_DISPLAY LC_ALL=$WINE_LOCALE ctest --output-on-failure) || status=$?
       wineserver_run -k 2>/dev/null || true
