@@ -2,7 +2,7 @@
 
 #include "draw/pictures.h"
 #include "tools/assetgen/dib.h"
-#include "tools/assetgen/vga.h"
+#include "media/vga.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // pictures of draw/. An empty result means the picture does not fit the
 // file's pixel format (more than 256 colours, or a colour outside the VGA
 // set), which the generator reports as a failure.
-#include "tools/assetgen/bytes.h"
+#include "media/bytes.h"
 
 Bytes TileSheetBmp();   // bitmap 101: 220 x 30, 8 bits, a palette of the colours used
 Bytes LogoBmp();        // bitmap 102: 78 x 92, 8 bits, a palette of the colours used

@@ -3,7 +3,7 @@
 // share: a 40-byte BITMAPINFOHEADER, a palette of BGR0 quads, and rows of
 // palette indices stored bottom row first, each padded to four bytes.
 #include "draw/surface.h"
-#include "tools/assetgen/bytes.h"
+#include "media/bytes.h"
 
 constexpr int kInfoHeaderSize = 40;
 

@@ -3,8 +3,8 @@
 // layout the resource compiler reads: a directory of one entry, then the
 // image as a bitmap twice the picture's height, colour rows first and the
 // transparency (AND) mask rows after them.
-#include "tools/assetgen/artwork.h"
-#include "tools/assetgen/bytes.h"
+#include "media/artwork.h"
+#include "media/bytes.h"
 
 // 16 colours (4 bits per pixel, the VGA palette); transparent pixels have
 // mask bit 1 and colour 0, so the screen shows through unchanged.

@@ -5,10 +5,10 @@
 #include <string>
 #include <system_error>
 
-#include "tools/assetgen/artwork.h"
+#include "media/artwork.h"
 #include "tools/assetgen/bitmaps.h"
 #include "tools/assetgen/icons.h"
-#include "tools/assetgen/sounds.h"
+#include "media/sounds.h"
 
 namespace {
 

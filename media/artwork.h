@@ -1,6 +1,6 @@
 #pragma once
 // Our own pixel maps for the three icons and the hand cursor.
-#include "tools/assetgen/vga.h"
+#include "media/vga.h"
 
 constexpr int kIconSize = 32;
 using IconRows = char[kIconSize][kIconSize + 1];

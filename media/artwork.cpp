@@ -1,6 +1,6 @@
 // The pictures of the icons and the hand cursor, drawn one character per
 // pixel. Inks are listed in artwork.h.
-#include "tools/assetgen/artwork.h"
+#include "media/artwork.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The two sounds as complete RIFF/WAVE files: PCM, mono, 8 bits per sample
 // (unsigned, silence 128), each with a format, a fact and a data chunk.
-#include "tools/assetgen/bytes.h"
+#include "media/bytes.h"
 
 // Wave 110, played as a shape settles: a short low thud, 11025 Hz, 1539
 // samples (about 140 ms), 16-byte format chunk, nothing after the data.

@@ -1,4 +1,4 @@
-#include "tools/assetgen/sounds.h"
+#include "media/sounds.h"
 
 #include <cmath>
 #include <cstring>
