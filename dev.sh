@@ -2,6 +2,7 @@
 # The project's one entry point.
 #   ./dev.sh test   install what is missing, build, run every test
 #   ./dev.sh play   install what is missing, build, start the game under Wine
+#   ./dev.sh play native   the same for the Linux program (GTK 3)
 #   ./dev.sh build  build the trees only
 #   ./dev.sh bless  write the scripted games' outputs as their expected ones
 #   ./dev.sh fuzz   run the fuzz targets (TRELMO_FUZZ_SECONDS each, default 30)
@@ -94,6 +95,24 @@ play() {
   xvfb_stop
 }
 
+# Builds the Linux program alone (no tests, so no test packages) and starts
+# it; on an X server of its own when there is no display.
+play_native() {
+  local tree=$top/build/linux
+  cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DTRELMO_TESTS=OFF >/dev/null
+  cmake --build "$tree" -j "$jobs" --target trelmo
+  if [ -z "${DISPLAY:-}" ]; then
+    trap xvfb_stop EXIT
+    xvfb_start
+    export DISPLAY=$XVFB_DISPLAY
+    echo "No DISPLAY: started Xvfb on $DISPLAY; the game runs there, out of sight"
+    echo "(attach a VNC server such as x11vnc to it, or run from a desktop session)."
+  fi
+  echo "== starting $tree/gtk/trelmo"
+  "$tree/gtk/trelmo" || true
+  xvfb_stop
+}
+
 # Writes each scripted game's output as its expected output, after a change
 # that alters the output on purpose; review the diff before committing it.
 bless() {
@@ -127,10 +146,22 @@ case "${1:-}" in
       xvfb_stop
       exit "$status"
     )
+    echo "== end-to-end tests of the Linux program"
+    status=0
+    bash tests/e2e/run.sh --native "$native/gtk/trelmo" "$native/tools/sim/trelmo-sim" | tee "$native/e2e-native.log" || status=1
     echo "== end-to-end tests of trelmo.exe"
-    bash tests/e2e/run.sh "$WIN_TREE/trelmo.exe" "$native/tools/sim/trelmo-sim"
+    bash tests/e2e/run.sh "$WIN_TREE/trelmo.exe" "$native/tools/sim/trelmo-sim" | tee "$native/e2e-wine.log" || status=1
+    # One count for both front ends.
+    tail -n 1 -q "$native/e2e-native.log" "$native/e2e-wine.log" |
+      awk '{ passed += $1; failed += $3 } END { print passed " passed, " failed " failed" }'
+    exit "$status"
     ;;
   play)
+    if [ "${2:-}" = native ]; then
+      bash tools/setup.sh native
+      play_native
+      exit 0
+    fi
     bash tools/setup.sh
     build_all
     wine_prepare_prefix "$WINEPREFIX"
@@ -148,7 +179,7 @@ case "${1:-}" in
     fuzz_briefly
     ;;
   *)
-    echo "usage: $0 test|play|build|bless|fuzz" >&2
+    echo "usage: $0 test|play [native]|build|bless|fuzz" >&2
     exit 2
     ;;
 esac

@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need on Debian 12, as root, without
 # questions. Quick when everything is already there.
+#   setup.sh          everything: the builds, Wine and every test
+#   setup.sh native   only what building and playing the Linux program needs
 set -euo pipefail
 
-packages=(
-  cmake make g++ googletest libbenchmark-dev clang libclang-rt-14-dev
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine32:i386 wine64
-  xvfb xdotool x11-utils imagemagick
-  locales fonts-wqy-microhei
+native_packages=(
+  cmake make g++ pkg-config libgtk-3-dev libpulse-dev fonts-wqy-microhei xvfb x11-utils
 )
+if [ "${1:-}" = native ]; then
+  packages=("${native_packages[@]}")
+else
+  packages=(
+    "${native_packages[@]}"
+    googletest libbenchmark-dev clang libclang-rt-14-dev
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine32:i386 wine64
+    xvfb xdotool x11-utils imagemagick locales
+    openbox trayer
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -23,10 +33,14 @@ if [ "${#missing[@]}" -gt 0 ]; then
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
-  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  if [ "${1:-}" != native ]; then
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  fi
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+[ "${1:-}" = native ] && exit 0
 
 # Wine must see code page 936 for the GBK texts; the end-to-end cases also
 # run the program under code pages 1252 and 932.

@@ -1,11 +1,8 @@
-# Helpers of the end-to-end tests: one Xvfb display, one copy of the
-# prepared Wine prefix and one Wine virtual desktop per case; input with
-# xdotool, read-back with screenshots. Sourced by run.sh.
-
-# The window's outer corner on the 1024 x 768 desktop and its client origin
-# (a 3-pixel frame and a 19-pixel caption under Wine's default metrics).
-WINDOW_X=270 WINDOW_Y=182 WINDOW_W=485 WINDOW_H=365
-CLIENT_X=273 CLIENT_Y=204
+# Helpers of the end-to-end tests, for either front end: one Xvfb display
+# per case, input with xdotool, read-back with screenshots compared with
+# trelmo-sim's pictures. What differs between trelmo.exe under Wine and the
+# Linux program (starting, stopping, where the settings file lives) is in
+# front_wine.sh and front_gtk.sh. Sourced by run.sh.
 
 # From the program's own layout (trelmo-sim's layout verb): the client size,
 # the rectangles (left,top right,bottom, inclusive) that the software raster
@@ -27,15 +24,6 @@ while read -r kind name left top right bottom; do
   esac
 done < <(echo layout | "$SIM")
 SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6
-
-# COMMAND with the case's prefix, display and locale (Wine's other variables
-# come from tools/test-env.sh). A case runs under the Chinese locale unless
-# CASE_LOCALES names another for it.
-declare -A CASE_LOCALES
-wine_env() { env WINEPREFIX="$CASE_PREFIX" LC_ALL="$CASE_LOCALE" DISPLAY=":$CASE_DISPLAY" "$@"; }
-
-# trelmo-probe in the case's desktop (tests/e2e/probe/probe.cpp).
-probe() { wine_env TRELMO_DESKTOP="$CASE_NAME" "$WINE_LOADER" "$PROBE_EXE" "$@" 2>/dev/null | tr -d '\r'; }
 
 log() { printf '    %s\n' "$*"; }
 
@@ -62,21 +50,20 @@ wait_until() {
   done
 }
 
-# start_case NAME: a fresh prefix copy and display, then trelmo.exe in a
-# virtual desktop; true once the window has painted.
+# start_case NAME: a display of its own and what the front end needs on it
+# (front_prepare_case), then the program; true once the window has painted.
 start_case() {
   CASE_NAME=$1
   CASE_DIR=$WORK/$CASE_NAME
-  CASE_PREFIX=$CASE_DIR/prefix
   CASE_FAILED=0
   CASE_LOCALE=${CASE_LOCALES[$CASE_NAME]:-$WINE_LOCALE}
   rm -rf "$CASE_DIR"
   mkdir -p "$CASE_DIR"
-  cp -a "$BASE_PREFIX" "$CASE_PREFIX"
   # No key repeat: under load a key held between xdotool's press and release
   # would repeat, and a second Space or Return answers the next dialog.
   xvfb_start -r || return 1
   CASE_DISPLAY=${XVFB_DISPLAY#:}
+  front_prepare_case || return 1
   local launched
   launched=$(date +%s)
   if declare -F "${CASE_NAME}_before_launch" >/dev/null; then "${CASE_NAME}_before_launch"; fi
@@ -84,24 +71,12 @@ start_case() {
   # Start-up opens the information sheet before the game takes any input;
   # a case may look at it before it is closed.
   wait_until 40 window_named "$SHEET_TITLE" || return 1
+  front_window_found || return 1
   if declare -F "${CASE_NAME}_while_sheet" >/dev/null; then "${CASE_NAME}_while_sheet"; fi
   close_sheet || return 1
   wait_until 20 window_painted || return 1
   # The program seeds its generator with the time at window creation.
   SEED_CANDIDATES=($(seq $((launched - 1)) $(($(date +%s) + 1))))
-}
-
-launch_trelmo() {
-  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$EXE" >>"$CASE_DIR/wine.log" 2>&1 &
-}
-
-# Everything the case started: its Wine processes (through its own
-# wineserver) and its X server.
-stop_case() {
-  wine_env "$WINESERVER_CMD" -k >/dev/null 2>&1
-  wine_env "$WINESERVER_CMD" -w >/dev/null 2>&1
-  xvfb_stop
-  [ -n "${E2E_KEEP:-}" ] || rm -rf "$CASE_PREFIX"
 }
 
 # shot [NAME]: a screenshot of the whole desktop; prints its path.
@@ -247,21 +222,6 @@ well_moving() {
 face_is() { button_face "$1" "$2" "$CASE_DIR/face.png" && same_pictures "$CASE_DIR/face.png" "$3"; }
 face_differs() { ! face_is "$@"; }
 
-# launch_other PROGRAM: another Wine program in the case's desktop.
-launch_other() {
-  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$1" >>"$CASE_DIR/wine.log" 2>&1 &
-}
-
-# Whether trelmo.exe runs in this case's prefix: a process whose program is
-# the exe and whose environment names this prefix.
-trelmo_running() {
-  local pid
-  for pid in $(pgrep -f '^[^ ]*trelmo\.exe'); do
-    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$CASE_PREFIX" && return 0
-  done
-  return 1
-}
-
 # Windows found by their exact title (xdotool reads it as UTF-8).
 SHEET_TITLE="Trelmo信息"
 window_named() { xdo search --name "^$1\$" >/dev/null 2>&1; }
@@ -270,7 +230,7 @@ visible_window_named() { xdo search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 # "x y width height" of the window with that title.
 window_geometry() {
   local id
-  id=$(xdo search --name "^$1\$" | head -1)
+  id=$(xdo search --onlyvisible --name "^$1\$" | head -1)
   [ -n "$id" ] || return 1
   # xwininfo, since xdotool counts the offset of Wine's desktop twice.
   DISPLAY=":$CASE_DISPLAY" xwininfo -id "$id" |
@@ -288,8 +248,7 @@ close_sheet() {
   wait_until 10 window_gone "$SHEET_TITLE"
 }
 
-# The settings file in the case's prefix, and one key's value in it.
-ini_file() { echo "$CASE_PREFIX/drive_c/windows/trelmo.ini"; }
+# One key's value in the settings file (ini_file, the front end's).
 ini_value() { sed -n "s/^$1=//p" "$(ini_file)" 2>/dev/null | tr -d '\r'; }
 # A settings file whose ten rows score -1: the score of 0 of any game,
 # even the one before the first that F2 offers, takes a place.

@@ -9,7 +9,7 @@ SCORE_NAMES=(Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel India Juliet)
 
 scores_before_launch() {
   local i
-  mkdir -p "$CASE_PREFIX/drive_c/windows"
+  mkdir -p "$(dirname "$(ini_file)")"
   {
     echo "[Score]"
     for i in $(seq 0 9); do echo "Player$i=$((-1 - i)),$((9 - i)),${SCORE_NAMES[$i]}"; done

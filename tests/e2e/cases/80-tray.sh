@@ -5,11 +5,17 @@
 CASES+=" tray"
 
 TRELMO_TITLE="Trelmo"
-MINIMISE_BOX="707 193"
+MINIMISE_BOX=${MINIMISE_BOX:-"707 193"}
+# Where the icons show (a front end may say otherwise): a band of the
+# desktop's bottom-right corner, and the icons' centre line.
+TRAY_ZONE=${TRAY_ZONE:-124x16+900+750} TRAY_ZONE_X=${TRAY_ZONE_X:-900} TRAY_ICON_Y=${TRAY_ICON_Y:-758}
+TRAY_ICON_WIDTH=${TRAY_ICON_WIDTH:-20}  # at most, for one icon
+# The main menu's items: their text from the menu's corner, and their height.
+MENU_TEXT_LEFT=${MENU_TEXT_LEFT:-15} MENU_TEXT_TOP=${MENU_TEXT_TOP:-6} MENU_ITEM_STEP=${MENU_ITEM_STEP:-18}
 # Where the tray menu's items open, from the icon (the menu is pushed
 # into the corner of the desktop).
-TRAY_RESTORE_DX=-21 TRAY_RESTORE_DY=-30
-TRAY_EXIT_DX=-21 TRAY_EXIT_DY=-2
+TRAY_RESTORE_DX=${TRAY_RESTORE_DX:--21} TRAY_RESTORE_DY=${TRAY_RESTORE_DY:--30}
+TRAY_EXIT_DX=${TRAY_EXIT_DX:--21} TRAY_EXIT_DY=${TRAY_EXIT_DY:--2}
 
 window_shown() { visible_window_named "$TRELMO_TITLE"; }
 window_hidden() { ! window_shown; }
@@ -18,19 +24,20 @@ window_hidden() { ! window_shown; }
 # differ from the ground there (the task bar's, or the desktop's when no
 # bar is shown). Prints the count, the last run's centre x and its width.
 tray_icons() {
-  convert "$1" -crop 124x16+900+750 +repage -colorspace Gray -scale '124x1!' -depth 8 txt:- |
-    awk -F'[,:() ]+' 'NR == 2 { ground = $4 }
+  local width=${TRAY_ZONE%%x*}
+  convert "$1" -crop "$TRAY_ZONE" +repage -colorspace Gray -scale "${width}x1!" -depth 8 txt:- |
+    awk -F'[,:() ]+' -v left="$TRAY_ZONE_X" -v width="$width" 'NR == 2 { ground = $4 }
       NR > 1 { icon = ($4 - ground > 10 || ground - $4 > 10)
         if (icon && !inrun) { n++; first = $1 } if (!icon && inrun) last = $1 - 1; inrun = icon }
-      END { if (inrun) last = 123; print n + 0, 900 + int((first + last) / 2), last - first + 1 }'
+      END { if (inrun) last = width - 1; print n + 0, left + int((first + last) / 2), last - first + 1 }'
 }
 # Sets TRAY_X, TRAY_Y and TRAY_SEEN (what was there when not one icon).
 exactly_one_tray_icon() {
   local r
   r=($(tray_icons "$(shot tray)"))
-  TRAY_X=${r[1]} TRAY_Y=758 TRAY_SEEN="${r[0]} icons, the last ${r[2]} pixels wide"
+  TRAY_X=${r[1]} TRAY_Y=$TRAY_ICON_Y TRAY_SEEN="${r[0]} icons, the last ${r[2]} pixels wide"
   # Two icons side by side would make one run of twice the width.
-  [ "${r[0]}" = 1 ] && [ "${r[2]}" -le 20 ]
+  [ "${r[0]}" = 1 ] && [ "${r[2]}" -le "$TRAY_ICON_WIDTH" ]
 }
 one_tray_icon() { exactly_one_tray_icon || { log "     $TRAY_SEEN"; return 1; }; }
 # The same, given a few seconds for a menu over the corner to go away.
@@ -79,7 +86,7 @@ leave_tray_menu() {
 # Dark pixels of one item's text in the main menu opened at (X, Y): items
 # are 18 pixels high from 2 pixels below the menu's top.
 menu_item_dark_pixels() {
-  convert "$1" -crop "80x10+$(($2 + 15))+$(($3 + 6 + 18 * $4))" +repage \
+  convert "$1" -crop "80x10+$(($2 + MENU_TEXT_LEFT))+$(($3 + MENU_TEXT_TOP + MENU_ITEM_STEP * $4))" +repage \
     -colorspace Gray -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
 }
 
@@ -120,9 +127,10 @@ case_tray() {
   click_client 420 240 3
   sleep 0.7
   s=$(shot main-menu)
-  check '"最大速度" is greyed at level 19' test "$(menu_item_dark_pixels "$s" 693 444 3)" = 0
-  check '"最大起始行数" is not' test "$(menu_item_dark_pixels "$s" 693 444 4)" -gt 0
-  check '"隐藏界面" is not' test "$(menu_item_dark_pixels "$s" 693 444 0)" -gt 0
+  local menu_x=$((CLIENT_X + 420)) menu_y=$((CLIENT_Y + 240))
+  check '"最大速度" is greyed at level 19' test "$(menu_item_dark_pixels "$s" $menu_x $menu_y 3)" = 0
+  check '"最大起始行数" is not' test "$(menu_item_dark_pixels "$s" $menu_x $menu_y 4)" -gt 0
+  check '"隐藏界面" is not' test "$(menu_item_dark_pixels "$s" $menu_x $menu_y 0)" -gt 0
   key Escape
   sleep 0.5
 

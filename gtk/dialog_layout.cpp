@@ -1,0 +1,276 @@
+#include "gtk/dialog_layout.h"
+
+#include <string>
+
+#include "gtk/pictures.h"
+#include "gtk/text.h"
+#include "resources/dialog_script_text.h"
+
+namespace {
+
+constexpr int kDialogFontPoints = 9;  // FONT 9 of every template
+constexpr char kDialogWidgetName[] = "trelmo-dialog";
+
+const DialogScript* ResourceScript() {
+    static DialogScript script;
+    static const bool read = ParseDialogScript(kDialogScriptHeader, kDialogScriptTemplates, script);
+    return read ? &script : nullptr;
+}
+
+// The family of gtk-font-name, without characters that would end the CSS
+// string.
+std::string DesktopFontFamily() {
+    gchar* fontName = nullptr;
+    g_object_get(gtk_settings_get_default(), "gtk-font-name", &fontName, nullptr);
+    PangoFontDescription* font = pango_font_description_from_string(fontName != nullptr ? fontName : "Sans");
+    const char* family = pango_font_description_get_family(font);
+    std::string result;
+    for (const char* c = family != nullptr ? family : "Sans"; *c != '\0'; ++c)
+        if (*c != '"' && *c != '\\') result += *c;
+    pango_font_description_free(font);
+    g_free(fontName);
+    return result;
+}
+
+// The dialog font, and controls that keep the sizes of their rectangles,
+// which the theme's paddings and minimum sizes would make larger. Only the
+// dialogs carry the name the rules select.
+std::string DialogCss() {
+    const std::string dialog = std::string("#") + kDialogWidgetName;
+    return dialog + ", " + dialog + " * { font-family: \"" + DesktopFontFamily() +
+           "\"; font-size: " + std::to_string(kDialogFontPoints) + "pt; }\n" +
+           dialog + " button { padding: 0 2px; min-height: 0; min-width: 0; }\n" +
+           dialog + " entry { padding: 0 2px; min-height: 0; min-width: 0; }\n" +
+           dialog + " checkbutton, " + dialog + " radiobutton { padding: 0; min-height: 0; }\n" +
+           dialog + " check, " + dialog + " radio { margin: 0 4px 0 0; min-width: 13px; min-height: 13px; }\n" +
+           dialog + " label { padding: 0; min-height: 0; }\n" +
+           dialog + " separator { min-height: 0; margin: 0; }\n";
+}
+
+// One provider for the screen, reloaded at each dialog so a changed desktop
+// font shows in the next one.
+void ApplyDialogStyle() {
+    static GtkCssProvider* provider = nullptr;
+    if (provider == nullptr) {
+        provider = gtk_css_provider_new();
+        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    }
+    gtk_css_provider_load_from_data(provider, DialogCss().c_str(), -1, nullptr);
+}
+
+GtkWidget* NewLabel(const DialogControl& control) {
+    GtkWidget* label = gtk_label_new_with_mnemonic(MnemonicFromGbk(control.text).c_str());
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    gtk_label_set_yalign(GTK_LABEL(label), 0.0f);
+    // A static text wraps within its rectangle, as SS_LEFT does.
+    gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+    gtk_label_set_line_wrap_mode(GTK_LABEL(label), PANGO_WRAP_WORD_CHAR);
+    return label;
+}
+
+GtkWidget* NewIcon(const DialogControl& control) {
+    GdkPixbuf* icon = IconPixbuf(control.iconId);
+    GtkWidget* image = icon != nullptr ? gtk_image_new_from_pixbuf(icon) : gtk_image_new();
+    if (icon != nullptr) g_object_unref(icon);
+    return image;
+}
+
+GtkWidget* NewGroupBox(const DialogControl& control) {
+    GtkWidget* frame = gtk_frame_new(nullptr);
+    gtk_frame_set_label_widget(GTK_FRAME(frame), gtk_label_new_with_mnemonic(MnemonicFromGbk(control.text).c_str()));
+    return frame;
+}
+
+GtkWidget* NewEditBox() {
+    GtkWidget* entry = gtk_entry_new();
+    gtk_entry_set_width_chars(GTK_ENTRY(entry), 0);  // the rectangle decides
+    gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
+    return entry;
+}
+
+// Radio buttons of one Windows group (from a WS_GROUP control to the next)
+// exclude each other.
+GtkWidget* NewRadioButton(const DialogControl& control, GtkWidget*& groupLeader) {
+    const std::string text = MnemonicFromGbk(control.text);
+    GtkWidget* radio = groupLeader != nullptr
+                           ? gtk_radio_button_new_with_mnemonic_from_widget(GTK_RADIO_BUTTON(groupLeader), text.c_str())
+                           : gtk_radio_button_new_with_mnemonic(nullptr, text.c_str());
+    if (groupLeader == nullptr) groupLeader = radio;
+    return radio;
+}
+
+GtkWidget* NewControl(const DialogControl& control, GtkWidget*& radioLeader) {
+    switch (control.kind) {
+    case ControlKind::Label: return NewLabel(control);
+    case ControlKind::Icon: return NewIcon(control);
+    case ControlKind::EtchedRule: return gtk_separator_new(GTK_ORIENTATION_HORIZONTAL);
+    case ControlKind::GroupBox: return NewGroupBox(control);
+    case ControlKind::PushButton: return gtk_button_new_with_mnemonic(MnemonicFromGbk(control.text).c_str());
+    case ControlKind::CheckBox: return gtk_check_button_new_with_mnemonic(MnemonicFromGbk(control.text).c_str());
+    case ControlKind::RadioButton: return NewRadioButton(control, radioLeader);
+    case ControlKind::EditBox: return NewEditBox();
+    }
+    return nullptr;
+}
+
+// Tab visits the tab stops in template order, as the Windows dialog manager
+// does; GTK would go by position. GTK 3 has no other call for this.
+void SetTabOrder(const TemplatePanel& panel) {
+    GList* chain = nullptr;
+    for (int i = 0; i < panel.source->controlCount; ++i)
+        if (panel.source->controls[i].tabStop) chain = g_list_append(chain, panel.controls[i]);
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_container_set_focus_chain(GTK_CONTAINER(panel.fixed), chain);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    g_list_free(chain);
+}
+
+// Keys the Windows dialog manager handles: a mnemonic letter works without
+// Alt unless an edit box has the focus, and Enter on a check box or radio
+// button presses the default button.
+gboolean OnDialogKey(GtkWidget* window, GdkEventKey* event, gpointer) {
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
+    if ((event->state & gtk_accelerator_get_default_mod_mask()) != 0 || GTK_IS_ENTRY(focus)) return FALSE;
+    if (event->keyval == GDK_KEY_Return || event->keyval == GDK_KEY_KP_Enter) {
+        if (!GTK_IS_TOGGLE_BUTTON(focus)) return FALSE;
+        gtk_window_activate_default(GTK_WINDOW(window));
+        return TRUE;
+    }
+    return gtk_window_mnemonic_activate(GTK_WINDOW(window), gdk_keyval_to_lower(event->keyval), GDK_MOD1_MASK);
+}
+
+// A captioned modal template has no system menu: a title bar without
+// buttons, movable only.
+void DecorateWithoutSystemMenu(GtkWidget* dialog, gpointer) {
+    GdkWindow* window = gtk_widget_get_window(dialog);
+    gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE));
+    gdk_window_set_functions(window, GDK_FUNC_MOVE);
+}
+
+// Focus given before the window is shown does not reach the containers in
+// between, and Tab would then start from nowhere.
+void FocusAtMap(GtkWidget*, gpointer widget) { gtk_widget_grab_focus(GTK_WIDGET(widget)); }
+
+void OnEndingButton(GtkButton* button, gpointer dialog) {
+    gtk_dialog_response(GTK_DIALOG(dialog), GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "trelmo-id")));
+}
+
+// The template's position is the window's, from the parent's client area.
+void PlaceAtTemplatePosition(GtkWindow* dialog, GtkWindow* parent, const DialogTemplate& source,
+                             DialogBaseUnits base) {
+    int originX = 0;
+    int originY = 0;
+    GdkWindow* parentWindow = parent != nullptr ? gtk_widget_get_window(GTK_WIDGET(parent)) : nullptr;
+    if (parentWindow != nullptr) gdk_window_get_origin(parentWindow, &originX, &originY);
+    gtk_window_move(dialog, originX + DialogUnitsToPixelsX(source.x, base),
+                    originY + DialogUnitsToPixelsY(source.y, base));
+}
+
+}  // namespace
+
+const DialogTemplate* FindTemplate(int templateId) {
+    const DialogScript* script = ResourceScript();
+    return script != nullptr ? FindDialogTemplate(*script, templateId) : nullptr;
+}
+
+GtkWidget* PanelControl(const TemplatePanel& panel, int controlId) {
+    for (int i = 0; i < panel.source->controlCount; ++i)
+        if (panel.source->controls[i].id == controlId) return panel.controls[i];
+    return nullptr;
+}
+
+GtkWidget* NewStyledDialog(GtkWindow* parent, const char* utf8Caption) {
+    ApplyDialogStyle();
+    GtkWidget* dialog = gtk_dialog_new();
+    gtk_widget_set_name(dialog, kDialogWidgetName);
+    gtk_window_set_title(GTK_WINDOW(dialog), utf8Caption);
+    gtk_window_set_transient_for(GTK_WINDOW(dialog), parent);
+    gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
+    gtk_window_set_resizable(GTK_WINDOW(dialog), FALSE);
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(dialog), TRUE);
+    // The client area is ours alone: no border, no spacing, no button row.
+    GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(dialog));
+    gtk_container_set_border_width(GTK_CONTAINER(content), 0);
+    gtk_box_set_spacing(GTK_BOX(content), 0);
+    GList* children = gtk_container_get_children(GTK_CONTAINER(content));
+    for (GList* child = children; child != nullptr; child = child->next) {
+        gtk_widget_hide(GTK_WIDGET(child->data));
+        gtk_widget_set_no_show_all(GTK_WIDGET(child->data), TRUE);
+    }
+    g_list_free(children);
+    g_signal_connect(dialog, "key-press-event", G_CALLBACK(OnDialogKey), nullptr);
+    return dialog;
+}
+
+DialogBaseUnits DialogBaseUnitsOf(GtkWidget* dialog) {
+    PangoLayout* layout = gtk_widget_create_pango_layout(dialog, kBaseUnitAlphabet);
+    int width = 0;
+    int height = 0;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    g_object_unref(layout);
+    return BaseUnitsForFont(width, height);
+}
+
+TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits base) {
+    TemplatePanel panel = {};
+    panel.source = &dialog;
+    panel.fixed = gtk_fixed_new();
+    gtk_widget_set_size_request(panel.fixed, DialogUnitsToPixelsX(dialog.width, base),
+                                DialogUnitsToPixelsY(dialog.height, base));
+    GtkWidget* radioLeader = nullptr;
+    for (int i = 0; i < dialog.controlCount; ++i) {
+        const DialogControl& control = dialog.controls[i];
+        if (control.startsGroup) radioLeader = nullptr;
+        GtkWidget* widget = NewControl(control, radioLeader);
+        const PixelRect rect = DialogRectToPixels(control.x, control.y, control.width, control.height, base);
+        // A static icon takes the size of its picture, as on Windows.
+        if (control.kind == ControlKind::Icon) {
+            gtk_widget_set_size_request(widget, -1, -1);
+        } else {
+            gtk_widget_set_size_request(widget, rect.width, rect.height);
+        }
+        gtk_widget_set_can_focus(widget, control.tabStop);
+        gtk_fixed_put(GTK_FIXED(panel.fixed), widget, rect.x, rect.y);
+        panel.controls[i] = widget;
+    }
+    SetTabOrder(panel);
+    return panel;
+}
+
+GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& panel) {
+    const DialogTemplate* source = FindTemplate(templateId);
+    if (source == nullptr) return nullptr;
+    GtkWidget* dialog = NewStyledDialog(parent, Utf8FromGbk(source->caption).c_str());
+    gtk_window_set_deletable(GTK_WINDOW(dialog), FALSE);
+    g_signal_connect_after(dialog, "realize", G_CALLBACK(DecorateWithoutSystemMenu), nullptr);
+    const DialogBaseUnits base = DialogBaseUnitsOf(dialog);
+    panel = BuildTemplatePanel(*source, base);
+    gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), panel.fixed);
+    for (int id : {kOkButton, kCancelButton}) {
+        GtkWidget* button = PanelControl(panel, id);
+        if (button == nullptr) continue;
+        g_object_set_data(G_OBJECT(button), "trelmo-id", GINT_TO_POINTER(id));
+        g_signal_connect(button, "clicked", G_CALLBACK(OnEndingButton), dialog);
+    }
+    if (GtkWidget* ok = PanelControl(panel, kOkButton)) {
+        gtk_widget_set_can_default(ok, TRUE);
+        gtk_window_set_default(GTK_WINDOW(dialog), ok);
+        g_signal_connect_after(dialog, "map", G_CALLBACK(FocusAtMap), ok);
+    }
+    if (source->centred) {
+        gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
+    } else {
+        PlaceAtTemplatePosition(GTK_WINDOW(dialog), parent, *source, base);
+    }
+    gtk_widget_show_all(panel.fixed);
+    return GTK_DIALOG(dialog);
+}
+
+bool RunUntilOk(GtkDialog* dialog) {
+    for (;;) {
+        const int response = gtk_dialog_run(dialog);
+        if (response == kOkButton) return true;
+        if (response == GTK_RESPONSE_NONE) return false;  // destroyed meanwhile
+    }
+}

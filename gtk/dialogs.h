@@ -1,0 +1,30 @@
+#pragma once
+// The modal windows of the Linux program: the options, the top-ten table
+// with its name entry, and the information sheet. Each is laid out from the
+// dialog template the Windows program uses, runs its own nested loop
+// (gtk_dialog_run) and returns when it has closed.
+#include <gtk/gtk.h>
+
+#include "game/state.h"
+#include "store/scores.h"
+
+// What the dialogs read and change; it outlives each dialog.
+struct DialogContext {
+    GtkWindow* parent;         // the main window, which owns every dialog
+    Game* game;                // the options, the shape count and the result offered
+    ScoreTable* scores;
+    const char* settingsFile;  // where SaveSettingsFile writes (gtk/settings_file.h)
+    // Shows the main window again from the state, before the dialog closes.
+    void (*repaintParent)(void* data);
+    void* repaintData;
+};
+
+// The three-page information sheet, opened on the given page.
+void ShowInfoSheet(GtkWindow* parent, int startPage);
+// The options dialog; OK stores and saves the options and repaints the parent.
+void ShowOptions(const DialogContext& context);
+// Offers the current score and lines to the table; returns after any name
+// entry and table display have closed.
+void CheckHighScore(const DialogContext& context);
+// The top-ten table.
+void ShowHighScores(const DialogContext& context);

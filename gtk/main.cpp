@@ -1,0 +1,45 @@
+// trelmo: the game on GTK 3. One copy, one fixed window with seven buttons,
+// the information sheet, then the main loop.
+#include <gtk/gtk.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "commands/commands.h"
+#include "game/cycle.h"
+#include "game/random.h"
+#include "gtk/dialogs.h"
+#include "gtk/main_window.h"
+#include "gtk/program.h"
+#include "gtk/settings_file.h"
+#include "gtk/single_instance.h"
+#include "store/settings.h"
+
+int main(int argc, char** argv) {
+    if (!TakeInstanceLock(InstanceLockPath(std::getenv("XDG_RUNTIME_DIR"), getuid()))) return 0;
+    // Placement and the notification icon need X11; under Wayland the
+    // program runs on XWayland.
+    gdk_set_allowed_backends("x11");
+    if (!gtk_init_check(&argc, &argv)) return 0;
+
+    static Program program;
+    program.game.host = &program.host;
+    program.settingsFile = SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    SeedRandom(program.game.random, static_cast<uint32_t>(std::time(nullptr)));
+    if (!CreateMainWindow(program)) return 0;
+    gtk_widget_show_all(program.window);
+
+    InitGameState(program.game.state);
+    if (!program.settingsFile.empty())
+        LoadSettings(program.game.options, program.scores, program.game.state.shapeCount,
+                     program.settingsFile.c_str());
+    // No game yet, and speed and starting rows are at their minimum.
+    gtk_widget_set_sensitive(program.buttons[PauseButton], FALSE);
+    gtk_widget_set_sensitive(program.buttons[SpeedDownButton], FALSE);
+    gtk_widget_set_sensitive(program.buttons[RowsDownButton], FALSE);
+
+    program.host.ShowInfoSheet(kAboutPage);
+    if (!program.shutDown) gtk_main();
+    return 0;
+}

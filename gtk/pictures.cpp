@@ -1,0 +1,72 @@
+#include "gtk/pictures.h"
+
+#include "media/artwork.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr int kChannels = 4;  // RGBA
+
+void PutPixel(guchar* pixel, Rgb colour, bool opaque) {
+    pixel[0] = colour.r;
+    pixel[1] = colour.g;
+    pixel[2] = colour.b;
+    pixel[3] = opaque ? 255 : 0;
+}
+
+GdkPixbuf* NewPicture(int width, int height) {
+    GdkPixbuf* picture = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, width, height);
+    if (picture != nullptr) gdk_pixbuf_fill(picture, 0);  // all transparent
+    return picture;
+}
+
+const IconRows* RowsOfIcon(int iconId) {
+    switch (iconId) {
+    case IDI_PROGRAM: return &kWellIcon;
+    case IDI_EXIT: return &kExitIcon;
+    case IDI_NAME_ENTRY: return &kLaughIcon;
+    default: return nullptr;
+    }
+}
+
+int InkIndex(char key) {
+    for (int i = 0; i < kVgaColourCount; ++i)
+        if (kIconInks[i] == key) return i;
+    return -1;
+}
+
+}  // namespace
+
+GdkPixbuf* IconPixbuf(int iconId) {
+    const IconRows* rows = RowsOfIcon(iconId);
+    if (rows == nullptr) return nullptr;
+    GdkPixbuf* picture = NewPicture(kIconSize, kIconSize);
+    if (picture == nullptr) return nullptr;
+    guchar* pixels = gdk_pixbuf_get_pixels(picture);
+    const int stride = gdk_pixbuf_get_rowstride(picture);
+    for (int y = 0; y < kIconSize; ++y) {
+        for (int x = 0; x < kIconSize; ++x) {
+            const int ink = InkIndex((*rows)[y][x]);
+            if (ink >= 0) PutPixel(pixels + y * stride + kChannels * x, kVgaColours[ink], true);
+        }
+    }
+    return picture;
+}
+
+GdkCursor* HandCursor(GdkDisplay* display) {
+    GdkPixbuf* picture = NewPicture(kIconSize, kIconSize);
+    if (picture == nullptr) return nullptr;
+    guchar* pixels = gdk_pixbuf_get_pixels(picture);
+    const int stride = gdk_pixbuf_get_rowstride(picture);
+    for (int y = 0; y < kHandHeight; ++y) {
+        for (int x = 0; x < kHandWidth; ++x) {
+            const char key = kHandCursor[y][x];
+            if (key == kCursorClear) continue;
+            const Rgb colour = key == kCursorBlack ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+            PutPixel(pixels + y * stride + kChannels * x, colour, true);
+        }
+    }
+    GdkCursor* cursor = gdk_cursor_new_from_pixbuf(display, picture, 0, 0);
+    g_object_unref(picture);
+    return cursor;
+}

@@ -1,0 +1,96 @@
+#include "gtk/sound.h"
+
+#include <glib.h>
+#include <pulse/error.h>
+
+#include <cstring>
+#include <string>
+
+#include "game/host.h"
+#include "media/sounds.h"
+
+// One sound: its samples and format from the same RIFF/WAVE data the
+// Windows program carries, and the stream it plays on, opened at its first
+// use and kept.
+struct Sounds::Wave {
+    pa_sample_spec format = {};
+    Bytes samples;
+    pa_simple* stream = nullptr;
+};
+
+namespace {
+
+constexpr int kSilentPauseMs = 100;
+
+uint32_t U32(const Bytes& bytes, size_t at) {
+    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (uint32_t{bytes[at + 3]} << 24);
+}
+
+// The "fmt " and "data" chunks of a RIFF/WAVE file: mono or stereo 8-bit
+// PCM, which is all the program carries.
+bool ReadWave(const Bytes& file, pa_sample_spec& format, Bytes& samples) {
+    if (file.size() < 12 || std::memcmp(file.data(), "RIFF", 4) != 0 || std::memcmp(file.data() + 8, "WAVE", 4) != 0)
+        return false;
+    bool haveFormat = false;
+    for (size_t at = 12; at + 8 <= file.size();) {
+        const uint32_t size = U32(file, at + 4);
+        const size_t body = at + 8;
+        if (size > file.size() - body) return false;
+        if (std::memcmp(file.data() + at, "fmt ", 4) == 0 && size >= 16) {
+            const int channels = file[body + 2] | (file[body + 3] << 8);
+            const int bits = file[body + 14] | (file[body + 15] << 8);
+            if (bits != 8 || channels < 1 || channels > 2) return false;
+            format.format = PA_SAMPLE_U8;
+            format.channels = static_cast<uint8_t>(channels);
+            format.rate = U32(file, body + 4);
+            haveFormat = true;
+        } else if (std::memcmp(file.data() + at, "data", 4) == 0) {
+            samples.assign(file.begin() + static_cast<long>(body), file.begin() + static_cast<long>(body + size));
+            return haveFormat;
+        }
+        at = body + size + (size & 1);
+    }
+    return false;
+}
+
+}  // namespace
+
+Sounds::Sounds() : lock_(new Wave), row_(new Wave) {
+    ReadWave(LockSoundWav(), lock_->format, lock_->samples);
+    ReadWave(RowSoundWav(), row_->format, row_->samples);
+}
+
+Sounds::~Sounds() {
+    for (Wave* wave : {lock_, row_}) {
+        if (wave->stream != nullptr) pa_simple_free(wave->stream);
+        delete wave;
+    }
+}
+
+Sounds::Wave* Sounds::WaveFor(int soundId) {
+    switch (soundId) {
+    case LockSound: return lock_;
+    case RowSound: return row_;
+    default: return nullptr;
+    }
+}
+
+void Sounds::Play(const Options& options, int soundId) {
+    if (options.sound == 0) {
+        g_usleep(kSilentPauseMs * 1000);
+        return;
+    }
+    Wave* wave = WaveFor(soundId);
+    if (wave == nullptr || wave->samples.empty()) return;
+    if (wave->stream == nullptr) {
+        wave->stream = pa_simple_new(nullptr, "Trelmo", PA_STREAM_PLAYBACK, nullptr, "effect", &wave->format,
+                                     nullptr, nullptr, nullptr);
+        if (wave->stream == nullptr) return;  // no sound server: as a busy device
+    }
+    // A stream whose server went away is dropped and opened again next time.
+    if (pa_simple_write(wave->stream, wave->samples.data(), wave->samples.size(), nullptr) < 0 ||
+        pa_simple_drain(wave->stream, nullptr) < 0) {
+        pa_simple_free(wave->stream);
+        wave->stream = nullptr;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The two sounds, played to their end through PulseAudio's simple API
+// (PipeWire desktops serve it too).
+#include <pulse/simple.h>
+
+#include "game/options.h"
+
+class Sounds {
+public:
+    Sounds();
+    ~Sounds();
+    Sounds(const Sounds&) = delete;
+    Sounds& operator=(const Sounds&) = delete;
+
+    // Sound 110 or 111, returning when it has been heard; at once when no
+    // sound server answers (as a busy device on Windows); a 100 ms pause
+    // instead while the Sound option is off.
+    void Play(const Options& options, int soundId);
+
+private:
+    struct Wave;
+    Wave* WaveFor(int soundId);
+
+    Wave* lock_;
+    Wave* row_;
+};

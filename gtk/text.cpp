@@ -1,0 +1,71 @@
+#include "gtk/text.h"
+
+#include <glib.h>
+
+#include <cstring>
+
+namespace {
+
+std::string Convert(const char* text, int length, const char* to, const char* from, const char* fallback) {
+    gsize written = 0;
+    gchar* converted =
+        g_convert_with_fallback(text, length, to, from, fallback, nullptr, &written, nullptr);
+    if (converted == nullptr) return std::string();
+    std::string result(converted, written);
+    g_free(converted);
+    return result;
+}
+
+}  // namespace
+
+std::string Utf8FromGbk(const char* gbk, int length) {
+    // Invalid input stops g_convert; undecodable bytes are replaced by hand.
+    std::string result;
+    int start = 0;
+    while (start < length) {
+        int end = start;
+        while (end < length) {
+            const unsigned char lead = static_cast<unsigned char>(gbk[end]);
+            if (lead < 0x80) { ++end; continue; }
+            if (lead == 0x80 || lead == 0xFF || end + 1 >= length) break;
+            const unsigned char trail = static_cast<unsigned char>(gbk[end + 1]);
+            if (trail < 0x40 || trail == 0x7F || trail == 0xFF) break;
+            end += 2;
+        }
+        std::string part = Convert(gbk + start, end - start, "UTF-8", "GBK", "?");
+        if (part.empty() && end > start) part.assign(static_cast<size_t>(end - start), '?');
+        result += part;
+        if (end < length) {
+            result += "\xEF\xBF\xBD";
+            ++end;
+        }
+        start = end;
+    }
+    return result;
+}
+
+std::string Utf8FromGbk(const char* gbk) { return Utf8FromGbk(gbk, static_cast<int>(std::strlen(gbk))); }
+
+std::string GbkFromUtf8(const char* utf8) {
+    if (!g_utf8_validate(utf8, -1, nullptr)) return std::string();
+    return Convert(utf8, -1, "GBK", "UTF-8", "?");
+}
+
+std::string MnemonicFromGbk(const char* gbk) {
+    const std::string utf8 = Utf8FromGbk(gbk);
+    std::string result;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (c == '_') {
+            result += "__";
+        } else if (c == '&' && i + 1 < utf8.size() && utf8[i + 1] == '&') {
+            result += '&';
+            ++i;
+        } else if (c == '&') {
+            result += '_';
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}

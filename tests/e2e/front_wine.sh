@@ -1,0 +1,59 @@
+# The end-to-end cases' front end for trelmo.exe: one copy of the prepared
+# Wine prefix and one Wine virtual desktop per case. Sourced by run.sh after
+# lib.sh and the cases.
+
+# The window's outer corner on the 1024 x 768 desktop and its client origin
+# (a 3-pixel frame and a 19-pixel caption under Wine's default metrics).
+WINDOW_X=270 WINDOW_Y=182 WINDOW_W=485 WINDOW_H=365
+CLIENT_X=273 CLIENT_Y=204
+
+# COMMAND with the case's prefix, display and locale (Wine's other variables
+# come from tools/test-env.sh). A case runs under the Chinese locale unless
+# CASE_LOCALES names another for it.
+declare -A CASE_LOCALES
+wine_env() { env WINEPREFIX="$CASE_PREFIX" LC_ALL="$CASE_LOCALE" DISPLAY=":$CASE_DISPLAY" "$@"; }
+
+# trelmo-probe in the case's desktop (tests/e2e/probe/probe.cpp).
+probe() { wine_env TRELMO_DESKTOP="$CASE_NAME" "$WINE_LOADER" "$PROBE_EXE" "$@" 2>/dev/null | tr -d '\r'; }
+
+front_prepare_case() {
+  CASE_PREFIX=$CASE_DIR/prefix
+  cp -a "$BASE_PREFIX" "$CASE_PREFIX"
+}
+
+launch_trelmo() {
+  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$EXE" >>"$CASE_DIR/wine.log" 2>&1 &
+}
+
+# The window's place is Wine's, fixed on its 1024 x 768 desktop.
+front_window_found() { true; }
+
+# A second copy, run to its end; its exit code.
+run_second_copy() { wine_env timeout 30 "$WINE_LOADER" "$EXE" >>"$CASE_DIR/wine.log" 2>&1; }
+
+# Everything the case started: its Wine processes (through its own
+# wineserver) and its X server.
+stop_case() {
+  wine_env "$WINESERVER_CMD" -k >/dev/null 2>&1
+  wine_env "$WINESERVER_CMD" -w >/dev/null 2>&1
+  xvfb_stop
+  [ -n "${E2E_KEEP:-}" ] || rm -rf "$CASE_PREFIX"
+}
+
+# launch_other PROGRAM: another Wine program in the case's desktop.
+launch_other() {
+  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$1" >>"$CASE_DIR/wine.log" 2>&1 &
+}
+
+# Whether trelmo.exe runs in this case's prefix: a process whose program is
+# the exe and whose environment names this prefix.
+trelmo_running() {
+  local pid
+  for pid in $(pgrep -f '^[^ ]*trelmo\.exe'); do
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$CASE_PREFIX" && return 0
+  done
+  return 1
+}
+
+# The settings file in the case's prefix.
+ini_file() { echo "$CASE_PREFIX/drive_c/windows/trelmo.ini"; }

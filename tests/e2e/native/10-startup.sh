@@ -1,0 +1,39 @@
+# Start-up of the Linux program: the information sheet first, on its About
+# page, holding the game until it closes; then the window where the Windows
+# program puts its own, with the same client area, pixels and buttons, and
+# no way to maximise or resize it.
+native_startup_while_sheet() {
+  local s
+  s=$(shot sheet)
+  check "start-up opens \"$SHEET_TITLE\" on its About page" sheet_shows_about "$s"
+  check "over the main window" visible_window_named "$TRELMO_TITLE"
+}
+
+window_actions() { xprop -display ":$CASE_DISPLAY" -id "$(xdo search --onlyvisible --name "^$TRELMO_TITLE\$" | head -1)" _NET_WM_ALLOWED_ACTIONS; }
+can_be_minimised() { window_actions | grep -q _NET_WM_ACTION_MINIMIZE; }
+cannot_be_maximised() { ! window_actions | grep -q _NET_WM_ACTION_MAXIMIZE; }
+cannot_be_resized() { ! window_actions | grep -q _NET_WM_ACTION_RESIZE; }
+
+case_native_startup() {
+  local s g
+  s=$(shot start)
+  DESKTOP=$(pixel "$s" 5 5)
+  g=($(window_geometry "$TRELMO_TITLE"))
+  check "a client area of 479 x 340 (got ${g[2]} x ${g[3]})" test "${g[2]}x${g[3]}" = 479x340
+  # The frame is the window manager's; its corner is where Windows puts the
+  # 485 x 365 window's: (1024 / 2 - 242, 768 / 2 - 202).
+  check "the frame's top-left corner at (270, 182)" window_at "$s" 270 182
+  check "nothing of it left of x 270" desktop_at "$s" 269 182
+  check "nothing of it above y 182" desktop_at "$s" 270 181
+  check "client area equals the raster's start screen" same_as_render "$s" ""
+  check "start button enabled" button_enabled "$s" $START
+  check "options button enabled" button_enabled "$s" $OPTIONS
+  check "speed + enabled" button_enabled "$s" $SPEED_UP
+  check "rows + enabled" button_enabled "$s" $ROWS_UP
+  check "pause button disabled" button_disabled "$s" $PAUSE
+  check "speed - disabled" button_disabled "$s" $SPEED_DOWN
+  check "rows - disabled" button_disabled "$s" $ROWS_DOWN
+  check "the window can be minimised" can_be_minimised
+  check "but not maximised" cannot_be_maximised
+  check "nor resized" cannot_be_resized
+}

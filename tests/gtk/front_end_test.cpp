@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+#include <gdk/gdkkeysyms.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "gtk/keys.h"
+#include "gtk/settings_file.h"
+#include "gtk/single_instance.h"
+#include "gtk/text.h"
+#include "store/atomic_file.h"
+#include "store/settings.h"
+#include "tests/store/temp_files.h"
+
+namespace {
+
+TEST(GtkKeys, KeysActByKeysymAndCharactersAsTyped) {
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_Left, false).key, Command::MoveLeft);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_Right, false).key, Command::MoveRight);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_Up, false).key, Command::Rotate);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_space, false).key, Command::Rotate);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_Down, true).key, Command::DownPressed);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_KP_Down, false).key, Command::DownPressed);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_Escape, false).key, Command::Hide);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_F1, false).key, Command::ShowAbout);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_F8, false).key, Command::ShowHighScores);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_F9, false).key, Command::None);
+    EXPECT_EQ(CommandForKeyRelease(GDK_KEY_Down), Command::DownReleased);
+    EXPECT_EQ(CommandForKeyRelease(GDK_KEY_Left), Command::None);
+
+    // "+" from the main keys or the keypad; "<" and ">" whatever shifted them.
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_plus, false).character, Command::SpeedUp);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_KP_Add, false).character, Command::SpeedUp);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_KP_Subtract, false).character, Command::SpeedDown);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_less, false).character, Command::RowsUp);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_greater, false).character, Command::RowsDown);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_plus, false).key, Command::None);
+    // Ctrl turns characters into control codes on Windows.
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_minus, true).character, Command::None);
+    EXPECT_EQ(CommandsForKeyPress(GDK_KEY_space, false).character, Command::None);
+}
+
+TEST(GtkText, GbkAndUtf8MeetAtTheToolkit) {
+    EXPECT_EQ(Utf8FromGbk("开始(F2)"), u8"开始(F2)");  // literals are GBK, u8 ones UTF-8
+    EXPECT_EQ(GbkFromUtf8(u8"开始(F2)"), "开始(F2)");
+    // A lead byte without its trail byte is one replacement character.
+    EXPECT_EQ(Utf8FromGbk("A\xBF"), "A\xEF\xBF\xBD");
+    EXPECT_EQ(Utf8FromGbk("\x80Z"), "\xEF\xBF\xBDZ");
+    EXPECT_EQ(GbkFromUtf8(u8"a\u20AC\U0001F600b"), "a\x80?b");  // GBK holds the euro sign, not the emoji
+    EXPECT_EQ(GbkFromUtf8("\xC3"), "");         // not UTF-8 at all
+    EXPECT_EQ(MnemonicFromGbk("确定(&O)"), u8"确定(_O)");
+    EXPECT_EQ(MnemonicFromGbk("Ctrl && DOWN_1"), "Ctrl & DOWN__1");
+}
+
+TEST(GtkSettingsFile, LivesInTheUsersConfigurationFolder) {
+    EXPECT_EQ(SettingsFilePath("/x/conf", "/home/p"), "/x/conf/trelmo/trelmo.ini");
+    EXPECT_EQ(SettingsFilePath(nullptr, "/home/p"), "/home/p/.config/trelmo/trelmo.ini");
+    EXPECT_EQ(SettingsFilePath("", "/home/p"), "/home/p/.config/trelmo/trelmo.ini");
+    EXPECT_EQ(SettingsFilePath("relative", "/home/p"), "/home/p/.config/trelmo/trelmo.ini");
+    EXPECT_EQ(SettingsFilePath(nullptr, nullptr), "");
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(GtkSettingsFile, TheFirstSaveMakesTheFolderAndAFailedSaveLeavesTheFile) {
+    TempDir dir;
+    const std::string file = SettingsFilePath(dir.Path("config").c_str(), nullptr);
+    Options options = {};
+    options.sound = 1;
+    ScoreTable table = {};
+    SaveSettingsFile(options, table, file.c_str());
+    struct stat folder;
+    ASSERT_EQ(stat(dir.Path("config/trelmo").c_str(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    const std::string saved = ReadAll(file);
+    EXPECT_NE(saved.find("[Settings]"), std::string::npos);
+    EXPECT_NE(saved.find("Sound=1"), std::string::npos);
+
+    // A disk that fills up in the middle of the next save.
+    FileOps ops = SystemFileOps();
+    ops.write = [](int handle, const char* data, size_t size) {
+        SystemFileOps().write(handle, data, size / 2);
+        return false;
+    };
+    UseFileOps(&ops);
+    options.sound = 0;
+    SaveSettingsFile(options, table, file.c_str());
+    UseFileOps(nullptr);
+    EXPECT_EQ(ReadAll(file), saved);
+}
+
+TEST(GtkSingleInstance, ASecondCopyFindsTheLockTaken) {
+    TempDir dir;
+    EXPECT_EQ(InstanceLockPath("/run/user/7", 7), "/run/user/7/trelmo.lock");
+    EXPECT_EQ(InstanceLockPath(nullptr, 7), "/tmp/trelmo-7.lock");
+    const std::string lock = InstanceLockPath(dir.Path("").c_str(), 0);
+    EXPECT_TRUE(TakeInstanceLock(lock));
+    EXPECT_FALSE(TakeInstanceLock(lock));  // a second open of the file, as a second process
+    // A lock that cannot be made does not keep the game from starting.
+    EXPECT_TRUE(TakeInstanceLock(dir.Path("missing/folder/trelmo.lock")));
+}
+
+}  // namespace
