@@ -148,10 +148,6 @@ void DecorateWithoutSystemMenu(GtkWidget* dialog, gpointer) {
     gdk_window_set_functions(window, GDK_FUNC_MOVE);
 }
 
-// Focus given before the window is shown does not reach the containers in
-// between, and Tab would then start from nowhere.
-void FocusAtMap(GtkWidget*, gpointer widget) { gtk_widget_grab_focus(GTK_WIDGET(widget)); }
-
 void OnEndingButton(GtkButton* button, gpointer dialog) {
     gtk_dialog_response(GTK_DIALOG(dialog), GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "trelmo-id")));
 }
@@ -167,7 +163,13 @@ void PlaceAtTemplatePosition(GtkWindow* dialog, GtkWindow* parent, const DialogT
                     originY + DialogUnitsToPixelsY(source.y, base));
 }
 
+void FocusAtMap(GtkWidget*, gpointer widget) { gtk_widget_grab_focus(GTK_WIDGET(widget)); }
+
 }  // namespace
+
+void FocusWhenShown(GtkWidget* dialog, GtkWidget* widget) {
+    g_signal_connect_after(dialog, "map", G_CALLBACK(FocusAtMap), widget);
+}
 
 const DialogTemplate* FindTemplate(int templateId) {
     const DialogScript* script = ResourceScript();
@@ -256,7 +258,7 @@ GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& p
     if (GtkWidget* ok = PanelControl(panel, kOkButton)) {
         gtk_widget_set_can_default(ok, TRUE);
         gtk_window_set_default(GTK_WINDOW(dialog), ok);
-        g_signal_connect_after(dialog, "map", G_CALLBACK(FocusAtMap), ok);
+        FocusWhenShown(dialog, ok);
     }
     if (source->centred) {
         gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);

@@ -31,6 +31,11 @@ GtkWidget* NewStyledDialog(GtkWindow* parent, const char* utf8Caption);
 // The dialog units of a window made by NewStyledDialog.
 DialogBaseUnits DialogBaseUnitsOf(GtkWidget* dialog);
 
+// Gives `widget` the focus once the dialog is on the screen: focus given
+// before that does not reach the containers in between, and the first Tab
+// would start from nowhere.
+void FocusWhenShown(GtkWidget* dialog, GtkWidget* widget);
+
 // The template's controls on a new GtkFixed the size of the template.
 TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits base);
 

@@ -93,7 +93,7 @@ void ShowInfoSheet(GtkWindow* parent, int startPage) {
     gtk_notebook_set_current_page(GTK_NOTEBOOK(notebook), startPage);
     gtk_widget_set_can_default(ok, TRUE);
     gtk_window_set_default(GTK_WINDOW(sheet), ok);
-    gtk_window_set_focus(GTK_WINDOW(sheet), notebook);
+    FocusWhenShown(sheet, notebook);  // the tabs, as no page takes the focus
 
     gtk_dialog_run(GTK_DIALOG(sheet));  // OK, Cancel, Esc and the close all end it
     gtk_widget_destroy(sheet);
