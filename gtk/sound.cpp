@@ -21,13 +21,15 @@ struct Sounds::Wave {
 namespace {
 
 constexpr int kSilentPauseMs = 100;
+constexpr int kPcm = 1;
 
 uint32_t U32(const Bytes& bytes, size_t at) {
     return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (uint32_t{bytes[at + 3]} << 24);
 }
 
-// The "fmt " and "data" chunks of a RIFF/WAVE file: mono or stereo 8-bit
-// PCM, which is all the program carries.
+}  // namespace
+
+// Reads the "fmt " and "data" chunks, skipping any other.
 bool ReadWave(const Bytes& file, pa_sample_spec& format, Bytes& samples) {
     if (file.size() < 12 || std::memcmp(file.data(), "RIFF", 4) != 0 || std::memcmp(file.data() + 8, "WAVE", 4) != 0)
         return false;
@@ -37,9 +39,10 @@ bool ReadWave(const Bytes& file, pa_sample_spec& format, Bytes& samples) {
         const size_t body = at + 8;
         if (size > file.size() - body) return false;
         if (std::memcmp(file.data() + at, "fmt ", 4) == 0 && size >= 16) {
+            const int encoding = file[body] | (file[body + 1] << 8);
             const int channels = file[body + 2] | (file[body + 3] << 8);
             const int bits = file[body + 14] | (file[body + 15] << 8);
-            if (bits != 8 || channels < 1 || channels > 2) return false;
+            if (encoding != kPcm || bits != 8 || channels < 1 || channels > 2) return false;
             format.format = PA_SAMPLE_U8;
             format.channels = static_cast<uint8_t>(channels);
             format.rate = U32(file, body + 4);
@@ -52,8 +55,6 @@ bool ReadWave(const Bytes& file, pa_sample_spec& format, Bytes& samples) {
     }
     return false;
 }
-
-}  // namespace
 
 Sounds::Sounds() : lock_(new Wave), row_(new Wave) {
     ReadWave(LockSoundWav(), lock_->format, lock_->samples);

@@ -2,6 +2,8 @@
 #include <gdk/gdkkeysyms.h>
 #include <sys/stat.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -9,6 +11,9 @@
 #include "gtk/keys.h"
 #include "gtk/settings_file.h"
 #include "gtk/single_instance.h"
+#include "gtk/sound.h"
+#include "game/host.h"
+#include "media/sounds.h"
 #include "gtk/text.h"
 #include "store/atomic_file.h"
 #include "store/settings.h"
@@ -105,6 +110,45 @@ TEST(GtkSingleInstance, ASecondCopyFindsTheLockTaken) {
     EXPECT_FALSE(TakeInstanceLock(lock));  // a second open of the file, as a second process
     // A lock that cannot be made does not keep the game from starting.
     EXPECT_TRUE(TakeInstanceLock(dir.Path("missing/folder/trelmo.lock")));
+}
+
+TEST(GtkSounds, PlayTheSamplesOfTheProgramsOwnWaves) {
+    pa_sample_spec format = {};
+    Bytes samples;
+    ASSERT_TRUE(ReadWave(LockSoundWav(), format, samples));
+    EXPECT_EQ(format.rate, 11025u);
+    EXPECT_EQ(format.channels, 1);
+    EXPECT_EQ(format.format, PA_SAMPLE_U8);
+    EXPECT_EQ(samples.size(), 1539u);
+    // The row sound's descriptive chunk after its data is not sound.
+    ASSERT_TRUE(ReadWave(RowSoundWav(), format, samples));
+    EXPECT_EQ(format.rate, 8000u);
+    EXPECT_EQ(samples.size(), 671u);
+
+    Bytes cut = RowSoundWav();
+    cut.resize(60);
+    EXPECT_FALSE(ReadWave(cut, format, samples));
+    Bytes wide = LockSoundWav();
+    wide[12 + 8 + 14] = 16;  // 16 bits a sample
+    EXPECT_FALSE(ReadWave(wide, format, samples));
+}
+
+long long MillisecondsToPlay(Sounds& sounds, int32_t soundOn) {
+    Options options = {};
+    options.sound = soundOn;
+    const auto start = std::chrono::steady_clock::now();
+    sounds.Play(options, LockSound);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST(GtkSounds, NoSoundServerCostsNoTimeAndSoundOffAPause) {
+    setenv("PULSE_SERVER", "unix:/nonexistent/trelmo-test", 1);
+    setenv("PULSE_CLIENTCONFIG", "/dev/null", 1);
+    Sounds sounds;
+    EXPECT_LT(MillisecondsToPlay(sounds, 1), 50);
+    const long long off = MillisecondsToPlay(sounds, 0);
+    EXPECT_GE(off, 100);
+    EXPECT_LT(off, 200);
 }
 
 }  // namespace
