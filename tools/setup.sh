@@ -18,7 +18,7 @@ else
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32:i386 wine64
     xvfb xdotool x11-utils imagemagick locales
-    openbox trayer
+    openbox trayer libxfixes-dev
   )
 fi
 

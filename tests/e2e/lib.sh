@@ -11,16 +11,16 @@
 # counters' boxes.
 LABEL_MASKS=() BUTTON_MASKS=() BUTTONS=()
 declare -A COUNTERS  # the counters' boxes by name (score, lines, speed, startrows), as x y w h
-while read -r kind name left top right bottom; do
+while read -r kind name x0 y0 x1 y1; do
   case $kind in
-    client) CLIENT_W=$right CLIENT_H=$bottom ;;
-    label) LABEL_MASKS+=("$left,$top $((right - 1)),$((bottom - 1))") ;;
+    client) CLIENT_W=$x1 CLIENT_H=$y1 ;;
+    label) LABEL_MASKS+=("$x0,$y0 $((x1 - 1)),$((y1 - 1))") ;;
     button)
-      BUTTON_MASKS+=("$left,$top $((right - 1)),$((bottom - 1))")
-      BUTTONS+=("$left $top $((right - left)) $((bottom - top))")
+      BUTTON_MASKS+=("$x0,$y0 $((x1 - 1)),$((y1 - 1))")
+      BUTTONS+=("$x0 $y0 $((x1 - x0)) $((y1 - y0))")
       ;;
-    well) WELL="$left $top $((right - left)) $((bottom - top))" ;;
-    counter) COUNTERS[$name]="$left $top $((right - left)) $((bottom - top))" ;;
+    well) WELL="$x0 $y0 $((x1 - x0)) $((y1 - y0))" ;;
+    counter) COUNTERS[$name]="$x0 $y0 $((x1 - x0)) $((y1 - y0))" ;;
   esac
 done < <(echo layout | "$SIM")
 SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6

@@ -8,6 +8,7 @@
 #                                          prefix (trelmo-probe.exe beside it)
 #   run.sh --native TRELMO [TRELMO_SIM]    the Linux program, under openbox
 #                                          with trayer as notification area
+#                                          (trelmo-xprobe from the same tree)
 #   E2E_ONLY=name   run one case;  E2E_KEEP=1  keep the prefixes and shots
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,9 +20,10 @@ if [ "${1:-}" = --native ]; then
   FRONT=gtk
   shift
   EXE=$(realpath "${1:-$top/build/native/gtk/trelmo}")
+  XPROBE=$(dirname "$EXE")/../tests/e2e/xprobe/trelmo-xprobe
   WORK=${E2E_WORK:-$top/build/e2e-native}
   tools=(openbox trayer)
-  files=("$EXE")
+  files=("$EXE" "$XPROBE")
 else
   wine_select "$top"
   EXE=$(realpath "${1:-$WIN_TREE/trelmo.exe}")

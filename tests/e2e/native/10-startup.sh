@@ -14,6 +14,18 @@ can_be_minimised() { window_actions | grep -q _NET_WM_ACTION_MINIMIZE; }
 cannot_be_maximised() { ! window_actions | grep -q _NET_WM_ACTION_MAXIMIZE; }
 cannot_be_resized() { ! window_actions | grep -q _NET_WM_ACTION_RESIZE; }
 
+# The pointer as the X server shows it (trelmo-xprobe), against the hand's
+# pixel map in media/artwork.cpp.
+pointer_image() { DISPLAY=":$CASE_DISPLAY" "$XPROBE" cursor; }
+hand_rows() { sed -n '/kHandCursor = {/,/};/s/^ *"\(.*\)",$/\1/p' "$top/media/artwork.cpp"; }
+pointer_is_hand() {
+  local image
+  image=$(pointer_image) || return 1
+  [ "$(echo "$image" | head -n 1)" = "hot 0 0" ] &&
+    [ "$(echo "$image" | sed -n '2,19p' | cut -c1-16)" = "$(hand_rows)" ]
+}
+pointer_over() { xdo mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)); sleep 0.3; }
+
 case_native_startup() {
   local s g
   s=$(shot start)
@@ -36,4 +48,10 @@ case_native_startup() {
   check "the window can be minimised" can_be_minimised
   check "but not maximised" cannot_be_maximised
   check "nor resized" cannot_be_resized
+  pointer_over 200 200
+  check "the pointer over the well is not the hand" eval '! pointer_is_hand'
+  pointer_over 60 230
+  check "over the logo it is cursor 1, the hand" pointer_is_hand
+  pointer_over 400 100
+  check "and away from the logo no longer" eval '! pointer_is_hand'
 }
