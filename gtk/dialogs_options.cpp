@@ -17,24 +17,14 @@ bool Marked(const TemplatePanel& panel, int id) {
 
 // Checking one radio button of a pair clears the other.
 void ShowMarks(const TemplatePanel& panel, const OptionMarks& marks) {
-    Mark(panel, marks.sevenShapes ? IDC_SEVEN_SHAPES : IDC_ELEVEN_SHAPES, true);
-    Mark(panel, marks.dropToBottom ? IDC_DROP_TO_BOTTOM : IDC_FAST_FALL, true);
-    Mark(panel, IDC_SOUND, marks.sound);
-    Mark(panel, IDC_PREVIEW, marks.preview);
-    Mark(panel, IDC_LOOK_3D, marks.look3D);
-    Mark(panel, IDC_INVERSION, marks.inversion);
-    Mark(panel, IDC_CLOCKWISE, marks.clockwise);
+    for (const MarkPair& pair : kMarkPairs) Mark(panel, marks.*pair.mark ? pair.first : pair.second, true);
+    for (const MarkBox& box : kMarkBoxes) Mark(panel, box.control, marks.*box.mark);
 }
 
 OptionMarks ReadMarks(const TemplatePanel& panel) {
-    OptionMarks marks;
-    marks.dropToBottom = Marked(panel, IDC_DROP_TO_BOTTOM);
-    marks.sevenShapes = Marked(panel, IDC_SEVEN_SHAPES);
-    marks.sound = Marked(panel, IDC_SOUND);
-    marks.preview = Marked(panel, IDC_PREVIEW);
-    marks.look3D = Marked(panel, IDC_LOOK_3D);
-    marks.inversion = Marked(panel, IDC_INVERSION);
-    marks.clockwise = Marked(panel, IDC_CLOCKWISE);
+    OptionMarks marks = {};
+    for (const MarkPair& pair : kMarkPairs) marks.*pair.mark = Marked(panel, pair.first);
+    for (const MarkBox& box : kMarkBoxes) marks.*box.mark = Marked(panel, box.control);
     return marks;
 }
 

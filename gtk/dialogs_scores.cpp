@@ -88,14 +88,11 @@ void ClearTable(GtkButton*, gpointer data) {
 
 void CheckHighScore(const DialogContext& context) {
     const GameState& state = context.game->state;
-    ScoreTable& scores = *context.scores;
-    const int place = QualifyingPlace(scores, state.score);
-    if (place < 0) return;
-    char name[kNameBytes] = {};
-    MakeRoom(scores, place, name);
-    RunNameEntry(context.parent, name);
-    FillScoreRow(scores, place, state.score, state.lines, name);
-    SaveSettingsFile(context.game->options, scores, context.settingsFile);
+    const NameAsker askName = [](char (&name)[kNameBytes], void* parent) {
+        RunNameEntry(static_cast<GtkWindow*>(parent), name);
+    };
+    if (!OfferResult(*context.scores, state.score, state.lines, askName, context.parent)) return;
+    SaveSettingsFile(context.game->options, *context.scores, context.settingsFile);
     ShowHighScores(context);
 }
 

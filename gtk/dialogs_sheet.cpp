@@ -3,22 +3,10 @@
 #include "gtk/dialog_layout.h"
 #include "gtk/dialogs.h"
 #include "gtk/text.h"
+#include "store/dialogs_fields.h"
 
 namespace {
 
-struct SheetPage {
-    const char* title;
-    int dialogTemplate;
-};
-
-constexpr SheetPage kSheetPages[] = {
-    {"关于", IDD_ABOUT},
-    {"功能键定义", IDD_KEY_HELP},
-    {"记分方法", IDD_SCORING},
-};
-constexpr int kSheetPageCount = sizeof kSheetPages / sizeof kSheetPages[0];
-
-constexpr char kSheetCaption[] = "Trelmo信息";
 constexpr char kSheetOk[] = "确定";
 constexpr char kSheetCancel[] = "取消";
 

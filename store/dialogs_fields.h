@@ -23,6 +23,40 @@ struct OptionMarks {
 OptionMarks MarksForOptions(const Options& options);
 Options OptionsForMarks(const OptionMarks& marks);
 
+// Which control of the options dialog shows which mark: five check boxes,
+// and two radio pairs whose first button stands for the mark.
+struct MarkBox {
+    int control;
+    bool OptionMarks::*mark;
+};
+constexpr MarkBox kMarkBoxes[] = {
+    {IDC_SOUND, &OptionMarks::sound},       {IDC_PREVIEW, &OptionMarks::preview},
+    {IDC_LOOK_3D, &OptionMarks::look3D},    {IDC_INVERSION, &OptionMarks::inversion},
+    {IDC_CLOCKWISE, &OptionMarks::clockwise},
+};
+struct MarkPair {
+    int first, second;
+    bool OptionMarks::*mark;  // the first is checked when it holds
+};
+constexpr MarkPair kMarkPairs[] = {
+    {IDC_SEVEN_SHAPES, IDC_ELEVEN_SHAPES, &OptionMarks::sevenShapes},
+    {IDC_DROP_TO_BOTTOM, IDC_FAST_FALL, &OptionMarks::dropToBottom},
+};
+
+// The information sheet: its caption and its pages in order, each a title
+// on its tab and a template.
+inline constexpr char kSheetCaption[] = "Trelmo信息";
+struct SheetPage {
+    const char* title;
+    int dialogTemplate;
+};
+constexpr SheetPage kSheetPages[] = {
+    {"关于", IDD_ABOUT},
+    {"功能键定义", IDD_KEY_HELP},
+    {"记分方法", IDD_SCORING},
+};
+constexpr int kSheetPageCount = sizeof kSheetPages / sizeof kSheetPages[0];
+
 // The table's rows are painted in dialog client pixels, one row every 18
 // pixels from y 45, each text right-aligned or centred on its x.
 constexpr int kScoreRowTop = 45;
@@ -44,7 +78,7 @@ inline int ScoreRowY(int row) { return kScoreRowTop + kScoreRowStep * row; }
 
 // The four texts of table row `row` (0..9).
 struct ScoreRowTexts {
-    char place[12];  // "1." .. "10."
+    char place[16];  // "1." .. "10.", and room for any int with its point
     char score[12];  // any 32-bit value fits
     char lines[12];
     char name[kNameBytes];

@@ -10,25 +10,15 @@ void Mark(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checke
 bool Marked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 void ShowMarks(HWND dialog, const OptionMarks& marks) {
-    CheckRadioButton(dialog, IDC_SEVEN_SHAPES, IDC_ELEVEN_SHAPES,
-                     marks.sevenShapes ? IDC_SEVEN_SHAPES : IDC_ELEVEN_SHAPES);
-    CheckRadioButton(dialog, IDC_DROP_TO_BOTTOM, IDC_FAST_FALL, marks.dropToBottom ? IDC_DROP_TO_BOTTOM : IDC_FAST_FALL);
-    Mark(dialog, IDC_SOUND, marks.sound);
-    Mark(dialog, IDC_PREVIEW, marks.preview);
-    Mark(dialog, IDC_LOOK_3D, marks.look3D);
-    Mark(dialog, IDC_INVERSION, marks.inversion);
-    Mark(dialog, IDC_CLOCKWISE, marks.clockwise);
+    for (const MarkPair& pair : kMarkPairs)
+        CheckRadioButton(dialog, pair.first, pair.second, marks.*pair.mark ? pair.first : pair.second);
+    for (const MarkBox& box : kMarkBoxes) Mark(dialog, box.control, marks.*box.mark);
 }
 
 OptionMarks ReadMarks(HWND dialog) {
-    OptionMarks marks;
-    marks.dropToBottom = Marked(dialog, IDC_DROP_TO_BOTTOM);
-    marks.sevenShapes = Marked(dialog, IDC_SEVEN_SHAPES);
-    marks.sound = Marked(dialog, IDC_SOUND);
-    marks.preview = Marked(dialog, IDC_PREVIEW);
-    marks.look3D = Marked(dialog, IDC_LOOK_3D);
-    marks.inversion = Marked(dialog, IDC_INVERSION);
-    marks.clockwise = Marked(dialog, IDC_CLOCKWISE);
+    OptionMarks marks = {};
+    for (const MarkPair& pair : kMarkPairs) marks.*pair.mark = Marked(dialog, pair.first);
+    for (const MarkBox& box : kMarkBoxes) marks.*box.mark = Marked(dialog, box.control);
     return marks;
 }
 

@@ -99,16 +99,18 @@ INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 void CheckHighScore(HWND parent, const DialogContext& context) {
     const GameState& state = context.game->state;
-    ScoreTable& scores = *context.scores;
-    const int place = QualifyingPlace(scores, state.score);
-    if (place < 0) return;
-    char name[kNameBytes] = {};
-    MakeRoom(scores, place, name);
+    struct Asker {
+        HWND parent;
+        HINSTANCE instance;
+    } asker = {parent, context.instance};
     // A dialog that cannot be made counts as closed: the offered name stays.
-    DialogBoxParamW(context.instance, MAKEINTRESOURCEW(IDD_NAME_ENTRY), parent, NameEntryDialog,
-                    reinterpret_cast<LPARAM>(name));
-    FillScoreRow(scores, place, state.score, state.lines, name);
-    SaveSettings(context.game->options, scores, kSettingsFile);
+    const NameAsker askName = [](char (&name)[kNameBytes], void* data) {
+        const Asker& from = *static_cast<const Asker*>(data);
+        DialogBoxParamW(from.instance, MAKEINTRESOURCEW(IDD_NAME_ENTRY), from.parent, NameEntryDialog,
+                        reinterpret_cast<LPARAM>(name));
+    };
+    if (!OfferResult(*context.scores, state.score, state.lines, askName, &asker)) return;
+    SaveSettings(context.game->options, *context.scores, kSettingsFile);
     ShowHighScores(parent, context);
 }
 

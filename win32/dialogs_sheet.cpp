@@ -8,24 +8,6 @@
 #include "store/dialogs_fields.h"
 #include "win32/text.h"
 
-namespace {
-
-struct SheetPage {
-    const char* title;
-    int dialogTemplate;
-};
-
-constexpr SheetPage kSheetPages[] = {
-    {"关于", IDD_ABOUT},
-    {"功能键定义", IDD_KEY_HELP},
-    {"记分方法", IDD_SCORING},
-};
-constexpr int kSheetPageCount = sizeof kSheetPages / sizeof kSheetPages[0];
-
-constexpr char kSheetCaption[] = "Trelmo信息";
-
-}  // namespace
-
 void ShowInfoSheet(HWND parent, HINSTANCE instance, int startPage) {
     InitCommonControls();
     PROPSHEETPAGEW pages[kSheetPageCount] = {};
