@@ -74,17 +74,21 @@ fuzz_briefly() {
   done
 }
 
+# A machine without a display gets an X server of its own, out of sight.
+ensure_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  trap xvfb_stop EXIT
+  xvfb_start
+  export DISPLAY=$XVFB_DISPLAY
+  echo "No DISPLAY: started Xvfb on $DISPLAY; the game runs there, out of sight"
+  echo "(attach a VNC server such as x11vnc to it, or run from a desktop session)."
+}
+
 # Starts trelmo.exe under Wine with the Chinese code page; on an X server of
 # its own when there is no display, and in a Wine desktop when no window
 # manager runs.
 play() {
-  if [ -z "${DISPLAY:-}" ]; then
-    trap xvfb_stop EXIT
-    xvfb_start
-    export DISPLAY=$XVFB_DISPLAY
-    echo "No DISPLAY: started Xvfb on $DISPLAY; the game runs there, out of sight"
-    echo "(attach a VNC server such as x11vnc to it, or run from a desktop session)."
-  fi
+  ensure_display
   echo "== starting trelmo.exe"
   if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
     wine_run "$WIN_TREE/trelmo.exe" || true
@@ -101,13 +105,7 @@ play_native() {
   local tree=$top/build/linux
   cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DTRELMO_TESTS=OFF >/dev/null
   cmake --build "$tree" -j "$jobs" --target trelmo
-  if [ -z "${DISPLAY:-}" ]; then
-    trap xvfb_stop EXIT
-    xvfb_start
-    export DISPLAY=$XVFB_DISPLAY
-    echo "No DISPLAY: started Xvfb on $DISPLAY; the game runs there, out of sight"
-    echo "(attach a VNC server such as x11vnc to it, or run from a desktop session)."
-  fi
+  ensure_display
   echo "== starting $tree/gtk/trelmo"
   "$tree/gtk/trelmo" || true
   xvfb_stop

@@ -64,7 +64,9 @@ wine_prepare_prefix() {
 xvfb_start() {
   local n=$((140 + RANDOM % 200)) i
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
+  # -noreset: the server would otherwise reset when its last client leaves
+  # (here the xdpyinfo below) and refuse whoever connects meanwhile.
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset "$@" >/dev/null 2>&1 &
   XVFB_PID=$!
   XVFB_DISPLAY=":$n"
   for i in $(seq 50); do

@@ -79,6 +79,20 @@ start_case() {
   SEED_CANDIDATES=($(seq $((launched - 1)) $(($(date +%s) + 1))))
 }
 
+# check_start_screen SHOT: the client area before the first game is the
+# raster's, with no game to pause and speed and rows at their minimum.
+check_start_screen() {
+  local s=$1
+  check "client area equals the raster's start screen" same_as_render "$s" ""
+  check "start button enabled" button_enabled "$s" $START
+  check "options button enabled" button_enabled "$s" $OPTIONS
+  check "speed + enabled" button_enabled "$s" $SPEED_UP
+  check "rows + enabled" button_enabled "$s" $ROWS_UP
+  check "pause button disabled" button_disabled "$s" $PAUSE
+  check "speed - disabled" button_disabled "$s" $SPEED_DOWN
+  check "rows - disabled" button_disabled "$s" $ROWS_DOWN
+}
+
 # shot [NAME]: a screenshot of the whole desktop; prints its path.
 shot() {
   local file n

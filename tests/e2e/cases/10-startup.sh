@@ -29,12 +29,5 @@ case_startup() {
   check "bottom-right corner at (754, 546)" window_at "$s" 754 546
   check "nothing of it right of x 754" desktop_at "$s" 755 546
   check "nothing of it below y 546" desktop_at "$s" 754 547
-  check "client area equals the raster's start screen" same_as_render "$s" ""
-  check "start button enabled" button_enabled "$s" $START
-  check "options button enabled" button_enabled "$s" $OPTIONS
-  check "speed + enabled" button_enabled "$s" $SPEED_UP
-  check "rows + enabled" button_enabled "$s" $ROWS_UP
-  check "pause button disabled" button_disabled "$s" $PAUSE
-  check "speed - disabled" button_disabled "$s" $SPEED_DOWN
-  check "rows - disabled" button_disabled "$s" $ROWS_DOWN
+  check_start_screen "$s"
 }

@@ -37,14 +37,7 @@ case_native_startup() {
   check "the frame's top-left corner at (270, 182)" window_at "$s" 270 182
   check "nothing of it left of x 270" desktop_at "$s" 269 182
   check "nothing of it above y 182" desktop_at "$s" 270 181
-  check "client area equals the raster's start screen" same_as_render "$s" ""
-  check "start button enabled" button_enabled "$s" $START
-  check "options button enabled" button_enabled "$s" $OPTIONS
-  check "speed + enabled" button_enabled "$s" $SPEED_UP
-  check "rows + enabled" button_enabled "$s" $ROWS_UP
-  check "pause button disabled" button_disabled "$s" $PAUSE
-  check "speed - disabled" button_disabled "$s" $SPEED_DOWN
-  check "rows - disabled" button_disabled "$s" $ROWS_DOWN
+  check_start_screen "$s"
   check "the window can be minimised" can_be_minimised
   check "but not maximised" cannot_be_maximised
   check "nor resized" cannot_be_resized
