@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -380,13 +381,14 @@ TEST_F(MainWindowTest, HostRealisesButtonsWaitsAndTheQuietSound) {
     program->host.SetButtonEnabled(OptionsButton, true);
     EXPECT_TRUE(IsWindowEnabled(ButtonOf(OptionsButton)));
     EXPECT_FALSE(program->host.CtrlHeld());
-    DWORD start = GetTickCount();
+    // GetTickCount moves in steps of up to 16 ms; the steady clock does not.
+    auto start = std::chrono::steady_clock::now();
     program->host.WaitMilliseconds(50);
-    EXPECT_GE(GetTickCount() - start, 40u);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(45));
     program->game.options.sound = 0;
-    start = GetTickCount();
+    start = std::chrono::steady_clock::now();
     program->host.PlayEffect(110);
-    EXPECT_GE(GetTickCount() - start, 90u);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(95));
 }
 
 }  // namespace
