@@ -2,6 +2,7 @@
 
 #include <glib.h>
 #include <pulse/error.h>
+#include <pulse/sample.h>
 
 #include <cstring>
 #include <string>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kSilentPauseMs = 100;
 constexpr int kPcm = 1;
+constexpr int kBufferMs = 20;
 
 uint32_t U32(const Bytes& bytes, size_t at) {
     return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (uint32_t{bytes[at + 3]} << 24);
@@ -84,8 +86,16 @@ void Sounds::Play(const Options& options, int soundId) {
     Wave* wave = WaveFor(soundId);
     if (wave == nullptr || wave->samples.empty()) return;
     if (wave->stream == nullptr) {
+        // A short buffer: the server's default holds seconds, and the drain
+        // would wait for it.
+        pa_buffer_attr buffer;
+        buffer.maxlength = static_cast<uint32_t>(-1);
+        buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMs * 1000, &wave->format));
+        buffer.prebuf = static_cast<uint32_t>(-1);
+        buffer.minreq = static_cast<uint32_t>(-1);
+        buffer.fragsize = static_cast<uint32_t>(-1);
         wave->stream = pa_simple_new(nullptr, "Trelmo", PA_STREAM_PLAYBACK, nullptr, "effect", &wave->format,
-                                     nullptr, nullptr, nullptr);
+                                     nullptr, &buffer, nullptr);
         if (wave->stream == nullptr) return;  // no sound server: as a busy device
     }
     // A stream whose server went away is dropped and opened again next time.
