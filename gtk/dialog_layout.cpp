@@ -177,9 +177,8 @@ const DialogTemplate* FindTemplate(int templateId) {
 }
 
 GtkWidget* PanelControl(const TemplatePanel& panel, int controlId) {
-    for (int i = 0; i < panel.source->controlCount; ++i)
-        if (panel.source->controls[i].id == controlId) return panel.controls[i];
-    return nullptr;
+    const DialogControl* control = FindDialogControl(*panel.source, controlId);
+    return control != nullptr ? panel.controls[control - panel.source->controls] : nullptr;
 }
 
 GtkWidget* NewStyledDialog(GtkWindow* parent, const char* utf8Caption) {

@@ -14,6 +14,7 @@ namespace {
 // an inch. The desktop's family at that size, made smaller should it not
 // keep within the label boxes.
 constexpr int kLabelPixels = 12;
+constexpr int kSmallestLabelPixels = 6;
 
 PangoFontDescription* LabelFont(GtkWidget* widget, int pixels) {
     PangoFontDescription* font =
@@ -34,8 +35,12 @@ Screen::~Screen() {
     cairo_surface_destroy(image_);
 }
 
+void Screen::ForgetChanges() {
+    cairo_region_destroy(changed_);
+    changed_ = cairo_region_create();
+}
+
 void Screen::Touch(int left, int top, int right, int bottom) {
-    if (exposing_) return;
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, kClientWidth);
@@ -100,19 +105,15 @@ void Screen::Flush(GdkWindow* window) {
         gdk_window_end_draw_frame(window, context);
         gdk_display_flush(gdk_window_get_display(window));
     }
-    cairo_region_destroy(changed_);
-    changed_ = cairo_region_create();
+    ForgetChanges();
 }
 
 void Screen::Expose(cairo_t* cairo, const Game& game, GtkWidget* widget) {
     // The window's answer to a paint request, as on Windows: everything
     // from the state. It also holds whatever a command had yet to show.
-    exposing_ = true;
     raster_.ForgetTexts();
     PaintWindow(*this, game, kClientWidth, kClientHeight);
-    exposing_ = false;
-    cairo_region_destroy(changed_);
-    changed_ = cairo_region_create();
+    ForgetChanges();
     const cairo_rectangle_int_t whole = {0, 0, kClientWidth, kClientHeight};
     cairo_region_t* all = cairo_region_create_rectangle(&whole);
     Mirror(all);
@@ -122,12 +123,12 @@ void Screen::Expose(cairo_t* cairo, const Game& game, GtkWidget* widget) {
     DrawLabels(cairo, widget);
 }
 
-void Screen::DrawLabels(cairo_t* cairo, GtkWidget* widget) {
-    PangoLayout* layout = pango_cairo_create_layout(cairo);
-    // The largest size up to kLabelPixels at which every label keeps
-    // within its box.
-    for (int pixels = kLabelPixels; pixels >= 6; --pixels) {
-        PangoFontDescription* font = LabelFont(widget, pixels);
+// The largest size up to kLabelPixels at which every label keeps within
+// its box, found at the first expose.
+int Screen::LabelPixels(PangoLayout* layout, GtkWidget* widget) {
+    if (labelPixels_ != 0) return labelPixels_;
+    for (labelPixels_ = kLabelPixels; labelPixels_ > kSmallestLabelPixels; --labelPixels_) {
+        PangoFontDescription* font = LabelFont(widget, labelPixels_);
         pango_layout_set_font_description(layout, font);
         pango_font_description_free(font);
         bool fits = true;
@@ -139,6 +140,14 @@ void Screen::DrawLabels(cairo_t* cairo, GtkWidget* widget) {
         }
         if (fits) break;
     }
+    return labelPixels_;
+}
+
+void Screen::DrawLabels(cairo_t* cairo, GtkWidget* widget) {
+    PangoLayout* layout = pango_cairo_create_layout(cairo);
+    PangoFontDescription* font = LabelFont(widget, LabelPixels(layout, widget));
+    pango_layout_set_font_description(layout, font);
+    pango_font_description_free(font);
     cairo_set_source_rgb(cairo, 0, 0, 0);
     for (const Raster::TextCall& text : raster_.texts()) {
         pango_layout_set_text(layout, Utf8FromGbk(text.bytes.c_str(), static_cast<int>(text.bytes.size())).c_str(), -1);

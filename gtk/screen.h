@@ -5,6 +5,7 @@
 // the labels are the desktop's font over it.
 #include <cairo.h>
 #include <gtk/gtk.h>
+#include <pango/pango.h>
 
 #include "draw/raster.h"
 #include "draw/surface.h"
@@ -36,12 +37,14 @@ public:
 
 private:
     void Touch(int left, int top, int right, int bottom);
+    void ForgetChanges();
     // Brings the cairo copy of the raster up to date within `region`.
     void Mirror(const cairo_region_t* region);
     void DrawLabels(cairo_t* cairo, GtkWidget* widget);
+    int LabelPixels(PangoLayout* layout, GtkWidget* widget);
 
     Raster raster_;
     cairo_surface_t* image_;    // the raster as cairo reads it
     cairo_region_t* changed_;   // painted since the last Flush
-    bool exposing_ = false;     // an expose paints; nothing to remember
+    int labelPixels_ = 0;       // the labels' font size, once known
 };
