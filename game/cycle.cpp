@@ -102,11 +102,6 @@ void Tick(Game& game) {
     if (!TryShift(game, 0, 1)) LockPiece(game);
 }
 
-bool TickSettles(const Game& game) {
-    const GameState& s = game.state;
-    return s.paused != 1 && Collides(game.well, s.shape, s.column, WrappingAdd(s.row, 1));
-}
-
 void MoveLeft(Game& game) {
     if (game.state.paused == 1) return;
     TryShift(game, -1, 0);
@@ -147,10 +142,18 @@ void DownKeyReleased(Game& game) {
     if (game.options.dropStyle == 0 || game.state.fastFall == 1) ArmGravity(game, game.state.interval);
 }
 
-void LockPiece(Game& game) {
-    GameState& s = game.state;
+// The lock sound comes before anything else of the lock: nothing has
+// changed when the step stops for it.
+void LockPiece(Game& game) { Suspend(game, Request::Sound, LockSound, Resume::LockAfterSound); }
+
+void ContinueLock(Game& game) {
     MergeShape(game);
-    if (ClearFullRows(game)) SpeedUp(game);
+    ClearFullRows(game);
+}
+
+void FinishLock(Game& game, bool speedUp) {
+    GameState& s = game.state;
+    if (speedUp) SpeedUp(game);
     s.shapeIndex = s.nextIndex;
     s.nextIndex = rand_below(game.random, s.shapeCount);
     if (game.options.preview != 0) game.host->PaintPreview(ShapeCatalogue[s.nextIndex]);
@@ -171,15 +174,22 @@ void GameOver(Game& game) {
     host.PaintPiece(s.shape, 0);  // drawn over the stack it does not fit into
     host.StopGravityTimer();
     host.SetButtonEnabled(PauseButton, false);
-    host.CheckHighScore();
-    s.shapeVisible = 0;
-    if (host.AskYesNo(kReplayQuestion, kReplayTitle)) {
-        s.paused = 0;
-        host.RefreshPauseLabel();
-        NewGame(game);
-    } else {
-        host.QuitProgram();
+    Suspend(game, Request::OfferScore, 0, Resume::GameOverAfterOffer);
+}
+
+void AskReplay(Game& game) {
+    game.state.shapeVisible = 0;
+    Suspend(game, Request::AskReplay, 0, Resume::GameOverAfterAnswer);
+}
+
+void AnswerReplay(Game& game, bool yes) {
+    if (!yes) {
+        Suspend(game, Request::QuitProgram, 0, Resume::Ended);
+        return;
     }
+    game.state.paused = 0;
+    game.host->RefreshPauseLabel();
+    NewGame(game);
 }
 
 void TogglePause(Game& game) {

@@ -1,15 +1,12 @@
 #pragma once
 // The falling-piece cycle: a game from its start through every shape to game
-// over, and the pause rules. Each command runs to completion and paints
-// exactly what it changed, through the host.
+// over, and the pause rules. Each command paints exactly what it changed,
+// through the host, and runs to completion or to a request (game/steps.h).
 #include "game/state.h"
 
 void NewGame(Game& game);
 // One expiry of the gravity timer.
 void Tick(Game& game);
-// Whether the next Tick would settle the shape (and so may end the game and
-// open questions), rather than move it or do nothing.
-bool TickSettles(const Game& game);
 void MoveLeft(Game& game);
 void MoveRight(Game& game);
 void Rotate(Game& game);
@@ -22,11 +19,20 @@ void TogglePause(Game& game);
 void AutoPause(Game& game);
 void AutoResume(Game& game);
 
-// Steps of Tick and the drop, exposed for tests.
+// Steps of Tick and the drop, exposed for tests. LockPiece stops at once
+// for the lock sound; ContinueLock merges the shape and clears the rows,
+// which end in FinishLock: the speed raised when the rows' score crossed a
+// multiple of 10,000, the next shape, and GameOver when it does not fit.
 void LockPiece(Game& game);
+void ContinueLock(Game& game);
+void FinishLock(Game& game, bool speedUp);
 // Puts the catalogue shape at the spawn position; true when it fits.
 bool SpawnShape(Game& game, int shapeIndex);
+// Stops for the score offer, then for the replay question (AskReplay), then
+// starts a new game or stops for the end of the program (AnswerReplay).
 void GameOver(Game& game);
+void AskReplay(Game& game);
+void AnswerReplay(Game& game, bool yes);
 
 // The host never sees a negative period: it is armed as 0, the fastest rate.
 void ArmGravity(Game& game, int milliseconds);

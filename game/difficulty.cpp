@@ -65,18 +65,24 @@ void RowsDown(Game& game) {
     game.host->PaintStartRows();
 }
 
+// Each step waits 50 ms first, then takes one level or row.
 void MaxSpeed(Game& game) {
     if (game.state.speedLevel > kMaxSpeedLevel) return;
-    for (int steps = kMaxSpeedLevel + 1 - game.state.speedLevel; steps > 0; --steps) {
-        game.host->WaitMilliseconds(kMaxStepWait);
-        SpeedUp(game);
-    }
+    Suspend(game, Request::Wait, kMaxStepWait, Resume::MaxSpeedAfterWait, 0,
+            kMaxSpeedLevel + 1 - game.state.speedLevel);
+}
+
+void ContinueMaxSpeed(Game& game, int steps) {
+    SpeedUp(game);
+    if (steps > 1) Suspend(game, Request::Wait, kMaxStepWait, Resume::MaxSpeedAfterWait, 0, steps - 1);
 }
 
 void MaxRows(Game& game) {
     if (game.state.startRows > kMaxStartRows) return;
-    for (int steps = kMaxStartRows + 1 - game.state.startRows; steps > 0; --steps) {
-        game.host->WaitMilliseconds(kMaxStepWait);
-        RowsUp(game);
-    }
+    Suspend(game, Request::Wait, kMaxStepWait, Resume::MaxRowsAfterWait, 0, kMaxStartRows + 1 - game.state.startRows);
+}
+
+void ContinueMaxRows(Game& game, int steps) {
+    RowsUp(game);
+    if (steps > 1) Suspend(game, Request::Wait, kMaxStepWait, Resume::MaxRowsAfterWait, 0, steps - 1);
 }

@@ -11,6 +11,10 @@ void SpeedUp(Game& game);
 void SpeedDown(Game& game);
 void RowsUp(Game& game);
 void RowsDown(Game& game);
-// Steps up one level or row every 50 ms until past the top.
+// Steps up one level or row every 50 ms until past the top: each step stops
+// for its wait, and the Continue functions take the step with `steps` left,
+// this one included.
 void MaxSpeed(Game& game);
 void MaxRows(Game& game);
+void ContinueMaxSpeed(Game& game, int steps);
+void ContinueMaxRows(Game& game, int steps);

@@ -1,7 +1,9 @@
 #pragma once
-// Everything the rules ask of the window around them. The shell realises it
-// on the main window; trelmo-sim and the tests realise it without one. The
-// rules see nothing else of the platform.
+// Everything the rules ask of the window around them at once. The shell
+// realises it on the main window; trelmo-sim and the tests realise it
+// without one. What takes time (sounds, waits, dialogs, questions, the end
+// of the program) is not asked here: the rules stop with a request for it
+// (game/steps.h). The rules see nothing else of the platform.
 #include "game/shapes.h"
 #include "resources/ids.h"
 
@@ -44,20 +46,8 @@ public:
     virtual void SetButtonEnabled(Button button, bool enabled) = 0;
     // Makes the pause button read "继续(F3)" while paused, else "暂停(F3)".
     virtual void RefreshPauseLabel() = 0;
-    // A modal Yes/No question; true unless the answer is No.
-    virtual bool AskYesNo(const char* text, const char* title) = 0;
-    // Ends the program at once, without the exit confirmation. The command
-    // that calls it returns afterwards without touching the host again.
-    virtual void QuitProgram() = 0;
-    // Holds the thread; no input is handled meanwhile.
-    virtual void WaitMilliseconds(int milliseconds) = 0;
     // Whether Ctrl is held as of the input being handled.
     virtual bool CtrlHeld() = 0;
-    // Plays sound 110 or 111 to its end, or waits 100 ms with sound off.
-    virtual void PlayEffect(int soundId) = 0;
-    // Offers the current score and lines to the top-ten table; returns after
-    // any name entry and table display have closed.
-    virtual void CheckHighScore() = 0;
 
     // Paints, on the surface the command holds, from the game state as it
     // stands at the call.

@@ -1,5 +1,6 @@
 #include "game/lines.h"
 
+#include "game/cycle.h"
 #include "game/well.h"
 #include "game/wrap.h"
 
@@ -13,23 +14,26 @@ void RemoveRow(Well& well, int row) {
 
 }  // namespace
 
-bool ClearFullRows(Game& game) {
-    GameState& s = game.state;
-    int removed = 0;
-    for (int row = kBottomRow; row >= 0;) {
-        if (!IsFullRow(game.well, row)) {
-            --row;
-            continue;
-        }
-        s.lines = WrappingAdd(s.lines, 1);
-        game.host->PlayEffect(RowSound);
-        RemoveRow(game.well, row);
-        game.host->PaintWell();
-        game.host->PaintLines();
-        ++removed;  // the same row again: it now holds the one above
+void ClearFullRows(Game& game, int row, int removed) {
+    for (; row >= 0; --row) {
+        if (!IsFullRow(game.well, row)) continue;
+        game.state.lines = WrappingAdd(game.state.lines, 1);
+        Suspend(game, Request::Sound, RowSound, Resume::ClearAfterRowSound, row, removed);
+        return;
     }
-    if (removed == 0) return false;
+    FinishLock(game, removed > 0 && ScoreRows(game, removed));
+}
 
+void ContinueClearing(Game& game, int row, int removed) {
+    RemoveRow(game.well, row);
+    game.host->PaintWell();
+    game.host->PaintLines();
+    // The same row again: it now holds the one above.
+    ClearFullRows(game, row, removed + 1);
+}
+
+bool ScoreRows(Game& game, int removed) {
+    GameState& s = game.state;
     const int32_t before = s.score / kSpeedUpEvery;
     if (removed < static_cast<int>(sizeof kPointsForRows / sizeof kPointsForRows[0]))
         s.score = WrappingAdd(s.score, kPointsForRows[removed]);

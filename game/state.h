@@ -7,6 +7,7 @@
 #include "game/options.h"
 #include "game/random.h"
 #include "game/shapes.h"
+#include "game/steps.h"
 
 constexpr int kWellRows = 22;     // rows 0..20 playfield, row 21 the floor
 constexpr int kWellColumns = 12;  // columns 1..10 playfield, 0 and 11 walls
@@ -44,6 +45,7 @@ struct Game {
     Well well;
     Options options;
     Random random;
+    Steps steps;  // runs of the rules waiting for a request
     GameHost* host;
 };
 

@@ -22,7 +22,6 @@ bool Collides(const Well& well, const ShapeRecord& shape, int column, int row) {
 }
 
 void MergeShape(Game& game) {
-    game.host->PlayEffect(LockSound);
     const GameState& s = game.state;
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {

@@ -10,8 +10,8 @@ void ResetWell(Well& well);
 // array never collide; the empty record never does.
 bool Collides(const Well& well, const ShapeRecord& shape, int column, int row);
 
-// The lock sound, then the falling shape's cells become its colour index.
-// The caller guarantees the position fits.
+// The falling shape's cells become its colour index (after the lock sound,
+// which LockPiece asks for). The caller guarantees the position fits.
 void MergeShape(Game& game);
 
 // Random cells in the bottom startRows rows (coin first, colour only on 1),

@@ -33,7 +33,8 @@ DialogContext DialogsOf(Program& program) {
 }  // namespace
 
 void GtkHost::EndCommand() {
-    if (program_.window != nullptr) program_.screen.Flush(gtk_widget_get_window(program_.window));
+    // A window shut down shows nothing more.
+    if (program_.window != nullptr && !program_.shutDown) program_.screen.Flush(gtk_widget_get_window(program_.window));
 }
 
 void GtkHost::ArmGravityTimer(int milliseconds) {
@@ -56,18 +57,25 @@ void GtkHost::RefreshPauseLabel() {
     gtk_button_set_label(GTK_BUTTON(program_.buttons[PauseButton]), Utf8FromGbk(text).c_str());
 }
 
-bool GtkHost::AskYesNo(const char* text, const char* title) {
+// Gravity goes on while a menu is open, but a request (a settled shape's
+// sound first, which may lead to the game's end and its dialogs) closes it.
+void GtkHost::BeginRequest() {
+    if (program_.menu != nullptr) gtk_menu_popdown(GTK_MENU(program_.menu));
     EndCommand();
+}
+
+bool GtkHost::AskYesNo(const char* text, const char* title) {
+    BeginRequest();
     return AskQuestion(GTK_WINDOW(program_.window), text, title);
 }
 
 void GtkHost::QuitProgram() {
-    EndCommand();
+    BeginRequest();
     ShutDown(program_);
 }
 
 void GtkHost::WaitMilliseconds(int milliseconds) {
-    EndCommand();
+    BeginRequest();
     if (milliseconds > 0) g_usleep(static_cast<gulong>(milliseconds) * 1000);
 }
 
@@ -77,12 +85,12 @@ bool GtkHost::CtrlHeld() {
 }
 
 void GtkHost::PlayEffect(int soundId) {
-    EndCommand();
+    BeginRequest();
     program_.sounds.Play(program_.game.options, soundId);
 }
 
 void GtkHost::CheckHighScore() {
-    EndCommand();
+    BeginRequest();
     ::CheckHighScore(DialogsOf(program_));
 }
 

@@ -4,7 +4,7 @@
 
 #include "commands/input.h"
 #include "draw/layout.h"
-#include "game/cycle.h"
+#include "game/steps.h"
 #include "gtk/keys.h"
 #include "gtk/pictures.h"
 #include "gtk/program.h"
@@ -26,9 +26,9 @@ constexpr char kButtonStyle[] =
     "button { padding: 0; margin: 0; min-width: 0; min-height: 0; box-shadow: none; outline-width: 0; }";
 
 void Run(Program& program, Command command) {
-    if (program.shutDown || command == Command::None) return;
+    if (command == Command::None) return;
     RunCommand(program.dispatcher, command);
-    if (!program.shutDown) program.host.EndCommand();
+    program.host.EndCommand();
 }
 
 gboolean OnDraw(GtkWidget* widget, cairo_t* cairo, Program* program) {
@@ -71,7 +71,6 @@ gboolean OnMotion(GtkWidget* widget, GdkEventMotion* event, Program* program) {
 }
 
 gboolean OnFocusIn(GtkWidget* widget, GdkEventFocus*, Program* program) {
-    if (program->shutDown) return FALSE;
     RunActivation(program->dispatcher, kActive, gtk_widget_get_visible(widget) && !program->hidden);
     program->host.EndCommand();
     return FALSE;
@@ -80,7 +79,7 @@ gboolean OnFocusIn(GtkWidget* widget, GdkEventFocus*, Program* program) {
 // An open popup menu holds the keyboard, but on Windows a tracked menu
 // leaves its window active: the game goes on.
 gboolean OnFocusOut(GtkWidget* widget, GdkEventFocus*, Program* program) {
-    if (program->shutDown || program->menu != nullptr) return FALSE;
+    if (program->menu != nullptr) return FALSE;
     RunActivation(program->dispatcher, kInactive, gtk_widget_get_visible(widget) != FALSE);
     program->host.EndCommand();
     return FALSE;
@@ -88,6 +87,7 @@ gboolean OnFocusOut(GtkWidget* widget, GdkEventFocus*, Program* program) {
 
 // The minimise button hides to the icon, as Esc does.
 gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, Program* program) {
+    // Shutting down hides the window; that is no hiding to the icon.
     if ((event->changed_mask & GDK_WINDOW_STATE_ICONIFIED) == 0 || program->shutDown) return FALSE;
     const bool iconified = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
     if (iconified && !program->iconifiedAsHidden) {
@@ -189,13 +189,9 @@ bool CreateMainWindow(Program& program) {
     return true;
 }
 
-// Gravity goes on while a menu is open; a step that settles the shape (and
-// may end the game and open its dialogs) closes the menu first.
 void RunGravityStep(Program& program) {
-    if (program.shutDown) return;
-    if (program.menu != nullptr && TickSettles(program.game)) gtk_menu_popdown(GTK_MENU(program.menu));
-    Tick(program.game);
-    if (!program.shutDown) program.host.EndCommand();
+    RunGravityTick(program.dispatcher);
+    program.host.EndCommand();
 }
 
 void RepaintWindow(Program& program) {
@@ -211,14 +207,16 @@ void ConfirmExit(Program& program) {
     }
     program.host.EndCommand();
     const bool yes = AskToExit(program);
+    // The box's own loop may have seen the game end the program meanwhile.
     if (!yes || program.shutDown) return;
     program.host.CheckHighScore();
-    if (!program.shutDown) ShutDown(program);
+    ShutDown(program);
 }
 
 void ShutDown(Program& program) {
     if (program.shutDown) return;
     program.shutDown = true;
+    EndRules(program.game);
     RemoveTrayIcon(program);
     program.host.StopGravityTimer();
     if (program.menu != nullptr) gtk_menu_popdown(GTK_MENU(program.menu));

@@ -9,9 +9,8 @@ namespace {
 
 void OnItemChosen(GtkMenuItem* item, Program* program) {
     const int id = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "trelmo-command"));
-    if (program->shutDown) return;
     RunCommand(program->dispatcher, CommandForMenuId(id));
-    if (!program->shutDown) program->host.EndCommand();
+    program->host.EndCommand();
 }
 
 void OnMenuGone(GtkMenuShell*, Program* program) { program->menu = nullptr; }

@@ -8,7 +8,7 @@
 #include "commands/input.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
-#include "game/cycle.h"
+#include "game/steps.h"
 #include "game/difficulty.h"
 #include "resources/ids.h"
 #include "win32/dialogs.h"
@@ -80,15 +80,11 @@ void OnMouseMove(const Program& program, LPARAM lParam) {
     SetCursor(hand ? program.pictures.hand : program.pictures.arrow);
 }
 
-// See TrackAtCursor: under a tracked menu, a step that settles the shape
-// closes the menu and runs when tracking has returned.
+// See TrackAtCursor: under a tracked menu, a step that stops for a request
+// closes the menu, and the request waits for tracking to return.
 void OnGravityTimer(Program& program) {
-    if (program.menuTracked && TickSettles(program.game)) {
-        program.stepAfterMenu = true;
-        EndMenu();
-        return;
-    }
-    Tick(program.game);
+    RunGravityTick(program.dispatcher);
+    if (program.menuTracked && PendingRequest(program.game) != Request::None) EndMenu();
 }
 
 // The exit box has no owner, so a click on the game can hide it behind the
@@ -193,6 +189,7 @@ void ConfirmExit(HWND window, Program& program, LPARAM lParam) {
 void Shutdown(HWND window, Program& program) {
     if (program.shutDown) return;
     program.shutDown = true;
+    EndRules(program.game);
     RemoveTrayIcon(window, kTrayIconId, program.guiObjects);
     ReleaseSurfaces(program.pictures);
     KillTimer(window, kGravityTimer);

@@ -1,7 +1,7 @@
 #include "win32/menus.h"
 
 #include "commands/menus.h"
-#include "game/cycle.h"
+#include "commands/driver.h"
 #include "win32/program.h"
 #include "win32/text.h"
 
@@ -29,25 +29,25 @@ HMENU BuildMenu(const MenuItem (&items)[N], const GameState* state, GuiObjectCou
 // window is hidden and inactive. The message posted afterwards lets the
 // system finish with the menu before the next one, as its notes ask.
 //
-// Gravity goes on while a menu is tracked. A step that would settle the
-// shape (and may end the game and open its questions) closes the menu
-// instead and waits until tracking has returned: a dialog opened under a
-// tracked menu gets no mouse.
+// Gravity goes on while a menu is tracked, but what its steps ask for waits
+// until tracking has returned (a dialog opened under a tracked menu gets no
+// mouse): a request closes the menu (see OnGravityTimer) and is carried out
+// here.
 void TrackAtCursor(Program& program, HMENU menu) {
     if (menu == nullptr) return;
     HWND window = program.host.window();
     POINT cursor = {};
     GetCursorPos(&cursor);
     SetForegroundWindow(window);
+    const int depth = StepDepth(program.game);
     program.menuTracked = true;
+    program.dispatcher.carrier = nullptr;
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
+    program.dispatcher.carrier = &program.host;
     program.menuTracked = false;
     PostMessageA(window, WM_NULL, 0, 0);
     CountFreed(program.guiObjects, DestroyMenu(menu));
-    if (program.stepAfterMenu) {
-        program.stepAfterMenu = false;
-        if (!program.shutDown) Tick(program.game);
-    }
+    CarryOutRequests(program.dispatcher, program.host, depth);
 }
 
 }  // namespace

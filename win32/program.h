@@ -17,10 +17,9 @@ struct Program {
     WindowPictures pictures = {};
     GuiObjectCount guiObjects = {};  // what the window holds: see gui_objects.h
     WindowHost host{*this};
-    Dispatcher dispatcher{game, host};
+    Dispatcher dispatcher{game, host, &host};
     bool confirmingExit = false;  // the exit box is open
     bool menuTracked = false;     // a popup menu's loop is running
-    bool stepAfterMenu = false;   // a gravity step waits for that loop to end
     UINT taskbarCreated = 0;      // the shell's message when its taskbar starts again
     bool shutDown = false;        // Shutdown has run
 };

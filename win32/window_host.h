@@ -1,11 +1,13 @@
 #pragma once
 // The rules' host and the commands' front end on the main window: the
-// gravity timer, the buttons, the pause label, questions, waits, the Ctrl
-// key, sounds, the high-score check and painting on the window's device
-// context; the private messages, hiding, the dialogs and the menu.
+// gravity timer, the buttons, the pause label, the Ctrl key and painting on
+// the window's device context; the rules' requests (sounds, waits, the score
+// offer, the question, quitting); the private messages, hiding, the dialogs
+// and the menu.
 #include <windows.h>
 
 #include "commands/dispatch.h"
+#include "commands/driver.h"
 #include "game/host.h"
 #include "win32/gdi_surface.h"
 
@@ -13,7 +15,7 @@ struct Program;
 
 constexpr UINT_PTR kGravityTimer = 101;
 
-class WindowHost final : public GameHost, public FrontEnd {
+class WindowHost final : public GameHost, public FrontEnd, public RequestCarrier {
 public:
     explicit WindowHost(Program& program) : program_(program) {}
 
@@ -30,13 +32,17 @@ public:
     void StopGravityTimer() override;
     void SetButtonEnabled(Button button, bool enabled) override;
     void RefreshPauseLabel() override;
+    bool CtrlHeld() override;
+    void Paint(PaintOp op, const ShapeRecord& shape) override;
+
+    // The rules' requests, carried out the blocking way: the thread is held
+    // for a sound or a wait; the offer's dialogs and the question run nested
+    // message loops.
+    void PlayEffect(int soundId) override;
+    void WaitMilliseconds(int milliseconds) override;
+    void CheckHighScore() override;
     bool AskYesNo(const char* text, const char* title) override;
     void QuitProgram() override;
-    void WaitMilliseconds(int milliseconds) override;
-    bool CtrlHeld() override;
-    void PlayEffect(int soundId) override;
-    void CheckHighScore() override;
-    void Paint(PaintOp op, const ShapeRecord& shape) override;
 
     void Relay(GameMessage message) override;
     void Minimise() override;

@@ -6,6 +6,7 @@
 #include "game/lines.h"
 #include "game/well.h"
 #include "tests/bench/surface_host.h"
+#include "tests/support/settle.h"
 
 namespace {
 
@@ -60,8 +61,11 @@ TEST_F(PaintCost, RefusedMovePaintsNothing) {
 TEST_F(PaintCost, RowRemovalRepaintsTheWellOnceAndTwoCounters) {
     for (int c = 1; c <= 10; ++c) game.well.cells[20][c] = 1;
     for (int c = 1; c <= 5; ++c) game.well.cells[19][c] = 2;
+    game.options.preview = 0;  // the lock's end then paints nothing more
     surface.Reset();
-    EXPECT_FALSE(ClearFullRows(game));
+    ClearFullRows(game);
+    SettleRequests(game);
+    EXPECT_EQ(game.state.speedLevel, 0);
     // Well: one black fill and one tile per settled cell left; lines and
     // score: seven glyphs each.
     EXPECT_EQ(surface.fills, 1);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/dispatch.h"
+#include "commands/driver.h"
 #include "commands/input.h"
 #include "game/cycle.h"
 #include "tests/game/recording_host.h"
@@ -37,6 +38,23 @@ private:
     RecordingHost& host_;
 };
 
+// Carries out each request at once, recording it in the host's list.
+class RecordingCarrier final : public RequestCarrier {
+public:
+    explicit RecordingCarrier(RecordingHost& host) : host_(host) {}
+    void PlayEffect(int soundId) override { host_.calls.push_back("sound " + std::to_string(soundId)); }
+    void WaitMilliseconds(int milliseconds) override { host_.calls.push_back("wait " + std::to_string(milliseconds)); }
+    void CheckHighScore() override { host_.calls.push_back("highscore"); }
+    bool AskYesNo(const char*, const char*) override {
+        host_.calls.push_back("ask");
+        return host_.answerYes;
+    }
+    void QuitProgram() override { host_.calls.push_back("quit"); }
+
+private:
+    RecordingHost& host_;
+};
+
 using Calls = std::vector<std::string>;
 
 class DispatchTest : public ::testing::Test {
@@ -50,7 +68,8 @@ protected:
     Game game;
     RecordingHost host;
     RecordingFrontEnd frontEnd{game, host};
-    Dispatcher dispatcher{game, frontEnd};
+    RecordingCarrier carrier{host};
+    Dispatcher dispatcher{game, frontEnd, &carrier};
 };
 
 TEST_F(DispatchTest, StartOffersTheGameToTheTableBeforeTheNewGame) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/driver.h"
 #include "draw/paint.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
@@ -25,6 +26,7 @@ struct Driver {
     Game game{};
     ScoreTable scores{};
     SimHost host{game, scores, stdout};
+    Dispatcher dispatcher{game, host, &host};
 
     Driver(uint32_t seed, Options options) {
         InitGameState(game.state);
@@ -36,6 +38,9 @@ struct Driver {
         game.host = &host;
         host.RepaintScreen();
     }
+
+    // Carries out what the last command asked for, as trelmo-sim does.
+    void Settle() { CarryOutRequests(dispatcher, host, 0); }
 
     bool ScreenIsAFullRepaint() const {
         Raster full(kClientWidth, kClientHeight);
@@ -60,7 +65,6 @@ bool SameWell(const Well& a, const Well& b) { return std::memcmp(&a, &b, sizeof 
 // Returns how many comparisons were made.
 int PlayAndCompare(Driver& d, uint32_t choiceSeed, int steps) {
     Choices choices{choiceSeed};
-    d.host.CheckHighScore();
     NewGame(d.game);
     int compared = 0;
     for (int step = 0; step < steps && !d.host.quitRequested(); ++step) {
@@ -74,6 +78,7 @@ int PlayAndCompare(Driver& d, uint32_t choiceSeed, int steps) {
             case 9: if (choices.Below(4) == 0) SpeedUp(d.game); else Tick(d.game); break;
             default: Tick(d.game); break;
         }
+        d.Settle();
         const GameState& s = d.game.state;
         const bool moved = s.column != before.column || s.row != before.row ||
                            std::memcmp(s.shape.grid, before.shape.grid, sizeof s.shape.grid) != 0;
@@ -109,8 +114,10 @@ void RemoveFourRows(Options options) {
     ASSERT_EQ(s.column, -1);
     EXPECT_TRUE(d.ScreenIsAFullRepaint());
     DownKeyPressed(d.game);
+    d.Settle();
     ASSERT_EQ(s.lines, 4);
     Tick(d.game);
+    d.Settle();
     EXPECT_TRUE(d.ScreenIsAFullRepaint());
 }
 
@@ -139,6 +146,7 @@ TEST(SimScreen, ScreenStartsAsTheFirstPaintAndFollowsTheFirstGravityStep) {
     NewGame(d.game);
     EXPECT_FALSE(d.ScreenIsAFullRepaint());  // a shape entering the well is not painted yet
     Tick(d.game);
+    d.Settle();
     EXPECT_TRUE(d.ScreenIsAFullRepaint());
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 
 #include "game/cycle.h"
 #include "game/difficulty.h"
@@ -69,24 +70,32 @@ TEST_F(CycleTest, FirstShapeOfElevenShapeGamesIsAFourCellShape) {
 TEST_F(CycleTest, FirstTickShowsTheShapeAtRowOne) {
     StartWith(3);
     Tick(game);
+    host.Settle(game);
     EXPECT_EQ(game.state.row, 1);
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw"}));
 }
 
-// The window closes an open menu before a step that settles the shape, as
-// that step may end the game and ask questions.
-TEST_F(CycleTest, TickSettlesExactlyWhenTheNextTickLocksTheShape) {
+// A front end closes an open menu when a step stops for a request: the tick
+// that settles the shape must stop for the lock sound before it changes or
+// paints anything, and a tick that moves the shape must not stop at all.
+TEST_F(CycleTest, ASettlingTickStopsForTheLockSoundBeforeAnythingElse) {
     StartWith(3);
-    int moves = 0;
-    while (!TickSettles(game)) {
-        ASSERT_LT(++moves, 30);
+    for (int moves = 0; moves < 30 && IsEmptyRow(game.well, kBottomRow); ++moves) {
+        const GameState before = game.state;
+        const Well well = game.well;
+        host.Take();
         Tick(game);
-        ASSERT_TRUE(IsEmptyRow(game.well, kBottomRow));
+        if (PendingRequest(game) == Request::None) {
+            EXPECT_EQ(game.state.row, before.row + 1);
+            continue;
+        }
+        EXPECT_EQ(PendingRequest(game), Request::Sound);
+        EXPECT_EQ(TopSuspension(game).value, LockSound);
+        EXPECT_TRUE(host.Take().empty());
+        EXPECT_EQ(game.state.row, before.row);
+        EXPECT_EQ(0, std::memcmp(&well, &game.well, sizeof well));
+        host.Settle(game);
     }
-    TogglePause(game);
-    EXPECT_FALSE(TickSettles(game));
-    TogglePause(game);
-    Tick(game);
     EXPECT_FALSE(IsEmptyRow(game.well, kBottomRow));
 }
 
@@ -116,6 +125,7 @@ TEST_F(CycleTest, ErasePaintsAtTheOldPlaceAndDrawAtTheNew) {
     game.host = &positions;
     MoveRight(game);
     Tick(game);
+    host.Settle(game);
     EXPECT_EQ(positions.calls, (Calls{"erase 4,0", "draw 5,0", "erase 5,0", "draw 5,1"}));
 }
 
@@ -162,10 +172,12 @@ TEST_F(CycleTest, PausedCommandsDoNothing) {
     host.Take();
     const GameState before = game.state;
     Tick(game);
+    host.Settle(game);
     MoveLeft(game);
     MoveRight(game);
     Rotate(game);
     DownKeyPressed(game);
+    host.Settle(game);
     EXPECT_TRUE(host.Take().empty());
     EXPECT_EQ(game.state.row, before.row);
     EXPECT_EQ(game.state.column, before.column);
@@ -173,12 +185,14 @@ TEST_F(CycleTest, PausedCommandsDoNothing) {
 
 TEST_F(CycleTest, BeforeTheFirstGameOnlyPositionDrifts) {
     Tick(game);
+    host.Settle(game);
     MoveLeft(game);
     Rotate(game);
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "piece erase", "piece draw", "piece erase", "piece draw"}));
     EXPECT_EQ(game.state.row, 1);
     EXPECT_EQ(game.state.column, 3);
     DownKeyPressed(game);
+    host.Settle(game);
     EXPECT_TRUE(host.Take().empty());
     for (int r = 0; r <= 20; ++r) EXPECT_TRUE(IsEmptyRow(game.well, r));
 }
@@ -187,6 +201,7 @@ TEST_F(CycleTest, EndlessDriftBeforeTheFirstGameWrapsAtTheLimits) {
     game.state.row = INT32_MAX;
     game.state.column = INT32_MIN;
     Tick(game);
+    host.Settle(game);
     MoveLeft(game);
     EXPECT_EQ(game.state.row, INT32_MIN);
     EXPECT_EQ(game.state.column, INT32_MAX);
@@ -195,6 +210,7 @@ TEST_F(CycleTest, EndlessDriftBeforeTheFirstGameWrapsAtTheLimits) {
 TEST_F(CycleTest, HardDropSettlesAtTheLowestRowWithoutTouchingTheTimer) {
     StartWith(6);  // square
     DownKeyPressed(game);
+    host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "sound 110", "preview"}));
     EXPECT_EQ(game.well.cells[19][5], 7);
     EXPECT_EQ(game.well.cells[20][6], 7);
@@ -208,6 +224,7 @@ TEST_F(CycleTest, HardDropOfARestingShapeSettlesItWhereItIs) {
     game.well.cells[2][1] = 0;
     host.answerYes = false;  // the next shape cannot enter: keep the final well
     DownKeyPressed(game);
+    host.Settle(game);
     EXPECT_EQ(game.well.cells[0][5], 7);
     EXPECT_EQ(game.well.cells[1][6], 7);
 }
@@ -216,6 +233,7 @@ TEST_F(CycleTest, FastFallStyleArmsZeroAndReleaseRestoresTheInterval) {
     game.options.dropStyle = 0;
     StartWith(3);
     DownKeyPressed(game);
+    host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"timer 0"}));
     DownKeyReleased(game);
     EXPECT_EQ(host.Take(), (Calls{"timer 1100"}));
@@ -225,6 +243,7 @@ TEST_F(CycleTest, CtrlDownInDropStyleFallsFastThenPlainDownDrops) {
     StartWith(3);
     host.ctrl = true;
     DownKeyPressed(game);
+    host.Settle(game);
     EXPECT_EQ(game.state.fastFall, 1);
     EXPECT_EQ(host.Take(), (Calls{"timer 0"}));
     host.ctrl = false;
@@ -233,6 +252,7 @@ TEST_F(CycleTest, CtrlDownInDropStyleFallsFastThenPlainDownDrops) {
     // fastFall stays until the next drop clears it.
     EXPECT_EQ(game.state.fastFall, 1);
     DownKeyPressed(game);
+    host.Settle(game);
     EXPECT_EQ(game.state.fastFall, 0);
     host.Take();
     DownKeyReleased(game);
@@ -253,6 +273,7 @@ TEST_F(CycleTest, LockTakesTheNextShapeAndDrawsANewOne) {
     game.state.nextIndex = 2;
     game.state.row = 19;
     Tick(game);  // cannot fall: locks
+    host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"sound 110", "preview"}));
     EXPECT_EQ(game.state.shapeIndex, 2);
     EXPECT_EQ(std::string(game.state.shape.grid), std::string(ShapeCatalogue[2].grid));
@@ -265,6 +286,7 @@ TEST_F(CycleTest, ClearingAcrossTenThousandSpeedsUpBeforeTheNextShape) {
     game.state.score = 9900;
     for (int c = 1; c <= 10; ++c) game.well.cells[20][c] = c == 6 ? 0 : 1;
     DownKeyPressed(game);  // bar upright in well column 6 completes row 20
+    host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "sound 110", "sound 111", "well", "lines", "score",
                                   "button SpeedDown 1", "speed", "timer 1000", "preview"}));
     EXPECT_EQ(game.state.speedLevel, 1);
@@ -279,6 +301,7 @@ TEST_F(CycleTest, GameOverDrawsTheShapeOverTheStackThenAsks) {
     host.Take();
     host.answerYes = false;
     Tick(game);
+    host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"sound 110", "preview", "piece draw", "timer stop", "button Pause 0", "highscore",
                                   std::string("ask ") + kReplayTitle + "|" + kReplayQuestion, "quit"}));
     EXPECT_EQ(game.state.shapeVisible, 0);
@@ -291,6 +314,7 @@ TEST_F(CycleTest, GameOverWithYesUnpausesAndStartsANewGame) {
     for (int c = 1; c <= 10; ++c) game.well.cells[1][c] = c == 1 ? 0 : 2;
     game.state.autoPaused = 1;
     DownKeyPressed(game);
+    host.Settle(game);
     const Calls calls = host.Take();
     const Calls tail(calls.end() - 9, calls.end());
     EXPECT_EQ(tail, (Calls{std::string("ask ") + kReplayTitle + "|" + kReplayQuestion, "label", "well", "score",

@@ -102,6 +102,7 @@ TEST_F(DifficultyTest, RowsDownGreysOnReachingZeroAndStaysThere) {
 
 TEST_F(DifficultyTest, MaxRowsFromZeroMakesSeventeenWaitedSteps) {
     MaxRows(game);
+    host.Settle(game);
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "wait 50"), 17);
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "startrows"), 17);
     EXPECT_EQ(host.calls.front(), "wait 50");
@@ -113,6 +114,7 @@ TEST_F(DifficultyTest, MaxSpeedFromTwelveMakesEightSteps) {
     for (int i = 0; i < 12; ++i) SpeedUp(game);
     host.Take();
     MaxSpeed(game);
+    host.Settle(game);
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "wait 50"), 8);
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "speed"), 8);
     EXPECT_EQ(game.state.speedLevel, 19);
@@ -123,6 +125,7 @@ TEST_F(DifficultyTest, MaxSpeedAtNineteenMakesExactlyOneStep) {
     for (int i = 0; i < 19; ++i) SpeedUp(game);
     host.Take();
     MaxSpeed(game);
+    host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"wait 50", "button SpeedDown 1", "button SpeedUp 0", "speed", "timer 0"}));
 }
 

@@ -10,7 +10,21 @@ using Calls = std::vector<std::string>;
 
 class LinesTest : public ::testing::Test {
 protected:
-    void SetUp() override { StartFresh(game, host); }
+    // Without the preview, finishing the lock paints nothing unless the
+    // speed goes up.
+    void SetUp() override {
+        StartFresh(game, host);
+        game.options.preview = 0;
+    }
+
+    // Clears the rows as a lock does, each sound carried out at once; true
+    // when the speed went up.
+    bool Clear() {
+        const int level = game.state.speedLevel;
+        ClearFullRows(game);
+        host.Settle(game);
+        return game.state.speedLevel > level;
+    }
 
     void FillRow(int row, int colour = 1) {
         for (int c = 1; c <= 10; ++c) game.well.cells[row][c] = colour;
@@ -29,7 +43,7 @@ TEST_F(LinesTest, NoFullRowPaintsAndPlaysNothing) {
     FillRowWithHole(20, 3);
     game.options.inverse = 0;
     game.state.score = 500;
-    EXPECT_FALSE(ClearFullRows(game));
+    EXPECT_FALSE(Clear());
     EXPECT_TRUE(host.Take().empty());
     EXPECT_EQ(game.state.score, 500);
     EXPECT_EQ(game.well.cells[20][1], 2);  // not inverted
@@ -40,7 +54,7 @@ TEST_F(LinesTest, RowsEighteenAndTwentyGoInTurnAndScoreTwoRows) {
     FillRowWithHole(19, 0, 6);
     FillRow(20, 7);
     game.well.cells[17][3] = 9;
-    EXPECT_FALSE(ClearFullRows(game));
+    EXPECT_FALSE(Clear());
     EXPECT_EQ(host.Take(), (Calls{"sound 111", "well", "lines", "sound 111", "well", "lines", "score"}));
     EXPECT_EQ(game.state.lines, 2);
     EXPECT_EQ(game.state.score, 300);
@@ -53,15 +67,14 @@ TEST_F(LinesTest, RowsEighteenAndTwentyGoInTurnAndScoreTwoRows) {
 
 TEST_F(LinesTest, LinesCountIsUpdatedBeforeEachRowSound) {
     struct CountingHost : RecordingHost {
-        Game* game = nullptr;
         std::vector<int> linesAtSound;
-        void PlayEffect(int) override { linesAtSound.push_back(game->state.lines); }
+        void OnSound(Game& g, int) override { linesAtSound.push_back(g.state.lines); }
     } counting;
-    counting.game = &game;
     game.host = &counting;
     FillRow(19);
     FillRow(20);
     ClearFullRows(game);
+    counting.Settle(game);
     EXPECT_EQ(counting.linesAtSound, (std::vector<int>{1, 2}));
 }
 
@@ -71,7 +84,7 @@ TEST_F(LinesTest, PointsFollowTheTableAndFiveRowsScoreNothing) {
         ResetWell(game.well);
         game.state.score = 0;
         for (int i = 0; i < rows; ++i) FillRow(20 - i);
-        ClearFullRows(game);
+        Clear();
         EXPECT_EQ(game.state.score, expected[rows]) << rows << " rows";
         for (int r = 0; r <= 20; ++r) EXPECT_TRUE(IsEmptyRow(game.well, r));
     }
@@ -80,7 +93,8 @@ TEST_F(LinesTest, PointsFollowTheTableAndFiveRowsScoreNothing) {
 TEST_F(LinesTest, TopRowIsRemovedByEmptyingIt) {
     FillRow(0, 4);
     FillRowWithHole(1, 2, 3);
-    EXPECT_FALSE(ClearFullRows(game));
+    host.answerYes = false;  // the next shape cannot enter: keep the final well
+    EXPECT_FALSE(Clear());
     EXPECT_TRUE(IsEmptyRow(game.well, 0));
     EXPECT_EQ(game.well.cells[1][1], 3);
     EXPECT_EQ(game.state.lines, 1);
@@ -89,7 +103,7 @@ TEST_F(LinesTest, TopRowIsRemovedByEmptyingIt) {
 TEST_F(LinesTest, WallsAndFloorNeverMove) {
     FillRow(20);
     FillRow(0);
-    ClearFullRows(game);
+    Clear();
     for (int r = 0; r < kWellRows; ++r) {
         EXPECT_EQ(game.well.cells[r][0], -1);
         EXPECT_EQ(game.well.cells[r][11], -1);
@@ -102,11 +116,12 @@ TEST_F(LinesTest, CrossingTenThousandRaisesSpeedInsteadOfInverting) {
     game.state.score = 9900;
     FillRowWithHole(19, 4);
     FillRow(20);
-    EXPECT_TRUE(ClearFullRows(game));
+    EXPECT_TRUE(Clear());
     EXPECT_EQ(game.state.score, 10000);
     EXPECT_EQ(game.well.cells[20][1], 2);  // the holed row, not inverted
     EXPECT_EQ(game.well.cells[20][5], 0);
-    EXPECT_EQ(host.Take().back(), "score");
+    const Calls calls = host.Take();
+    EXPECT_EQ(Calls(calls.end() - 4, calls.end()), (Calls{"score", "button SpeedDown 1", "speed", "timer 1000"}));
 }
 
 TEST_F(LinesTest, NoCrossingWithInversionOnInvertsAndRepaints) {
@@ -114,7 +129,7 @@ TEST_F(LinesTest, NoCrossingWithInversionOnInvertsAndRepaints) {
     game.state.score = 10000;
     for (int r = 17; r <= 20; ++r) FillRow(r);
     FillRowWithHole(16, 4);
-    EXPECT_FALSE(ClearFullRows(game));
+    EXPECT_FALSE(Clear());
     EXPECT_EQ(game.state.score, 11500);
     // Former row 16 is now row 20, inverted: only the hole is filled.
     for (int c = 1; c <= 10; ++c) {
@@ -134,7 +149,7 @@ TEST_F(LinesTest, NoCrossingWithInversionOnInvertsAndRepaints) {
 TEST_F(LinesTest, CrossingTwentyThousandFromEighteenEightHundred) {
     game.state.score = 18800;
     for (int r = 17; r <= 20; ++r) FillRow(r);
-    EXPECT_TRUE(ClearFullRows(game));
+    EXPECT_TRUE(Clear());
     EXPECT_EQ(game.state.score, 20300);
 }
 
@@ -142,7 +157,7 @@ TEST_F(LinesTest, InversionOffLeavesTheStack) {
     game.options.inverse = 1;
     FillRow(20);
     FillRowWithHole(19, 0);
-    EXPECT_FALSE(ClearFullRows(game));
+    EXPECT_FALSE(Clear());
     EXPECT_EQ(game.well.cells[20][1], 0);
     EXPECT_EQ(game.well.cells[20][2], 2);
     EXPECT_EQ(host.Take().back(), "score");
@@ -151,9 +166,10 @@ TEST_F(LinesTest, InversionOffLeavesTheStack) {
 TEST_F(LinesTest, InversionOfAnEmptyBottomRowChangesNothingButRepaints) {
     game.options.inverse = 0;
     FillRow(20);
-    const Random before = game.random;
-    ClearFullRows(game);
-    EXPECT_EQ(game.random.state, before.state);
+    Random onlyTheNextShape = game.random;
+    rand_below(onlyTheNextShape, game.state.shapeCount);
+    Clear();
+    EXPECT_EQ(game.random.state, onlyTheNextShape.state);
     for (int r = 0; r <= 20; ++r) EXPECT_TRUE(IsEmptyRow(game.well, r));
     EXPECT_EQ(host.Take().back(), "well");
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "game/cycle.h"
 #include "game/host.h"
 #include "game/state.h"
 #include "game/well.h"
@@ -22,16 +23,26 @@ public:
         Add(std::string("button ") + kButtonNames[b] + (on ? " 1" : " 0"));
     }
     void RefreshPauseLabel() override { Add("label"); }
-    bool AskYesNo(const char* text, const char* title) override {
-        Add(std::string("ask ") + title + "|" + text);
-        return answerYes;
-    }
-    void QuitProgram() override { quit = true; Add("quit"); }
-    void WaitMilliseconds(int ms) override { Add("wait " + std::to_string(ms)); }
     bool CtrlHeld() override { return ctrl; }
-    void PlayEffect(int id) override { Add("sound " + std::to_string(id)); }
-    void CheckHighScore() override { ++highScoreChecks; Add("highscore"); }
     void Paint(PaintOp op, const ShapeRecord&) override { Add(kPaintOpNames[static_cast<int>(op)]); }
+
+    // Carries out every pending request at once, recording each as a line,
+    // and lets the rules go on.
+    void Settle(Game& game) {
+        while (StepDepth(game) > 0) {
+            const Suspension& step = TopSuspension(game);
+            switch (step.request) {
+            case Request::None: break;
+            case Request::Sound: OnSound(game, step.value); break;
+            case Request::Wait: Add("wait " + std::to_string(step.value)); break;
+            case Request::OfferScore: ++highScoreChecks; Add("highscore"); break;
+            case Request::AskReplay: Add(std::string("ask ") + kReplayTitle + "|" + kReplayQuestion); break;
+            case Request::QuitProgram: quit = true; Add("quit"); break;
+            }
+            ResumeRules(game, answerYes);
+        }
+    }
+    virtual void OnSound(Game&, int id) { Add("sound " + std::to_string(id)); }
 
     std::vector<std::string> Take() {
         std::vector<std::string> out;
@@ -39,7 +50,7 @@ public:
         return out;
     }
 
-private:
+protected:
     void Add(std::string s) { calls.push_back(std::move(s)); }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// A host that does nothing: every timer, dialog, sound and paint request is
-// ignored and the replay question answered Yes. Tests derive from it to
+// A host that does nothing: every timer, button and paint request is
+// ignored (tests/support/settle.h carries out the rules' requests). Tests derive from it to
 // watch only what they need.
 #include "game/host.h"
 
@@ -10,11 +10,6 @@ public:
     void StopGravityTimer() override {}
     void SetButtonEnabled(Button, bool) override {}
     void RefreshPauseLabel() override {}
-    bool AskYesNo(const char*, const char*) override { return true; }
-    void QuitProgram() override {}
-    void WaitMilliseconds(int) override {}
     bool CtrlHeld() override { return false; }
-    void PlayEffect(int) override {}
-    void CheckHighScore() override {}
     void Paint(PaintOp, const ShapeRecord&) override {}
 };

@@ -187,7 +187,7 @@ bool TakesRestOfLine(const char* verb) {
 
 Outcome RunTicks(Sim& sim, unsigned long long count) {
     for (unsigned long long i = 0; i < count; ++i) {
-        if (sim.host.timerArmed()) Tick(sim.game);
+        if (sim.host.timerArmed()) RunGravityTick(sim.dispatcher);
         if (sim.host.quitRequested()) return Outcome::Quit;
     }
     return Outcome::Ok;
@@ -297,7 +297,7 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 
 }  // namespace
 
-Sim::Sim(FILE* output) : game{}, scores{}, host(game, scores, output), dispatcher{game, host}, out(output) {
+Sim::Sim(FILE* output) : game{}, scores{}, host(game, scores, output), dispatcher{game, host, &host}, out(output) {
     ResetGame(game, host, 1);
     game.state.shapeCount = ShapeCountForStyle(game.options.style);
     ClearScores(scores);

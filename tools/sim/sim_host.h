@@ -6,13 +6,14 @@
 #include <cstdio>
 
 #include "commands/dispatch.h"
+#include "commands/driver.h"
 #include "draw/layout.h"
 #include "draw/raster.h"
 #include "game/host.h"
 #include "game/state.h"
 #include "store/scores.h"
 
-class SimHost final : public GameHost, public FrontEnd {
+class SimHost final : public GameHost, public FrontEnd, public RequestCarrier {
 public:
     SimHost(Game& game, ScoreTable& scores, FILE* out)
         : game_(game), scores_(scores), out_(out), screen_(kClientWidth, kClientHeight) {}
@@ -45,6 +46,14 @@ public:
         Trace("button %s %d", kButtonNames[button], enabled ? 1 : 0);
     }
     void RefreshPauseLabel() override { Trace(game_.state.paused == 1 ? "label CONTINUE" : "label PAUSE"); }
+    bool CtrlHeld() override { return ctrlHeld; }
+    void Paint(PaintOp op, const ShapeRecord& shape) override;
+
+    // The requests are carried out at once, as the trace tells them.
+    void PlayEffect(int soundId) override { Trace("sound %d", soundId); }
+    void WaitMilliseconds(int milliseconds) override { Trace("wait %d", milliseconds); }
+    // The name entry takes the typed name, or the offered one.
+    void CheckHighScore() override;
     bool AskYesNo(const char*, const char*) override {
         Trace("ask");
         return answerYes;
@@ -54,12 +63,6 @@ public:
         timerArmed_ = false;
         quit_ = true;
     }
-    void WaitMilliseconds(int milliseconds) override { Trace("wait %d", milliseconds); }
-    bool CtrlHeld() override { return ctrlHeld; }
-    void PlayEffect(int soundId) override { Trace("sound %d", soundId); }
-    // The name entry takes the typed name, or the offered one.
-    void CheckHighScore() override;
-    void Paint(PaintOp op, const ShapeRecord& shape) override;
 
     void Relay(GameMessage message) override { RunGameMessage(game_, message); }
     void Minimise() override {}
