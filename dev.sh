@@ -4,6 +4,8 @@
 #   ./dev.sh play   install what is missing, build, start the game under Wine
 #   ./dev.sh play native   the same for the Linux program (GTK 3)
 #   ./dev.sh build  build the trees only
+#   ./dev.sh web    build the core and trelmo-sim with Emscripten, replay the
+#                   scripted games under node
 #   ./dev.sh bless  write the scripted games' outputs as their expected ones
 #   ./dev.sh fuzz   run the fuzz targets (TRELMO_FUZZ_SECONDS each, default 30)
 set -euo pipefail
@@ -38,6 +40,17 @@ build_all() {
     echo "== this machine runs no 32-bit code: the Windows tests use the x86-64 build"
     build_windows "$WIN_TREE" "$WIN_TOOLCHAIN"
   fi
+}
+
+# The core and trelmo-sim compiled to WebAssembly (build/web), and every
+# scripted game of tests/sim/ replayed under node: the core's proof that it
+# builds and runs the same off the desktop.
+web_tests() {
+  local tree=$top/build/web start=$SECONDS
+  emcmake cmake -S "$top" -B "$tree" >/dev/null
+  cmake --build "$tree" -j "$jobs"
+  (cd "$tree" && ctest --output-on-failure -j "$jobs")
+  echo "== web build and replay: $((SECONDS - start)) s"
 }
 
 # The native tests again under AddressSanitizer and UBSan, then each fuzz
@@ -129,6 +142,8 @@ case "${1:-}" in
     build_all
     echo "== native tests"
     (cd "$native" && ctest --output-on-failure -j "$jobs")
+    echo "== scripted games under node (Emscripten)"
+    web_tests
     echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     sanitized_tests
     echo "== fuzzing"
@@ -168,6 +183,10 @@ case "${1:-}" in
   build)
     build_all
     ;;
+  web)
+    bash tools/setup.sh web
+    web_tests
+    ;;
   bless)
     bless
     ;;
@@ -177,7 +196,7 @@ case "${1:-}" in
     fuzz_briefly
     ;;
   *)
-    echo "usage: $0 test|play [native]|build|bless|fuzz" >&2
+    echo "usage: $0 test|play [native]|build|web|bless|fuzz" >&2
     exit 2
     ;;
 esac

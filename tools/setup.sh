@@ -3,16 +3,26 @@
 # questions. Quick when everything is already there.
 #   setup.sh          everything: the builds, Wine and every test
 #   setup.sh native   only what building and playing the Linux program needs
+#   setup.sh web      only what the web tree needs: Emscripten, and node
 set -euo pipefail
+case "${1:-}" in
+  ''|native|web) ;;
+  *) echo "usage: $0 [native|web]" >&2; exit 2 ;;
+esac
 
 native_packages=(
   cmake make g++ pkg-config libgtk-3-dev libpulse-dev fonts-wqy-microhei xvfb x11-utils
 )
+# Debian's Emscripten brings its libraries prebuilt, in a cache it never
+# writes to: it fetches nothing. Its dependencies bring node and acorn.
+web_packages=(cmake make emscripten)
 if [ "${1:-}" = native ]; then
   packages=("${native_packages[@]}")
+elif [ "${1:-}" = web ]; then
+  packages=("${web_packages[@]}")
 else
   packages=(
-    "${native_packages[@]}"
+    "${native_packages[@]}" "${web_packages[@]}"
     googletest libbenchmark-dev clang libclang-rt-14-dev
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
@@ -33,14 +43,14 @@ if [ "${#missing[@]}" -gt 0 ]; then
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
-  if [ "${1:-}" != native ]; then
+  if [ -z "${1:-}" ]; then
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   fi
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-[ "${1:-}" = native ] && exit 0
+[ -n "${1:-}" ] && exit 0
 
 # Wine must see code page 936 for the GBK texts; the end-to-end cases also
 # run the program under code pages 1252 and 932.

@@ -2,6 +2,7 @@
 # expected file, line for line; with -DBLESS=ON writes the output (and an
 # exit code other than 0) as the expected files instead (./dev.sh bless).
 # A script runs in a folder of its own, with NAME.ini beside it as input.ini.
+# RUNNER, when given, is the program that runs SIM (node, in a web tree).
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(source_dir ${SCRIPT} DIRECTORY)
 set(work ${WORK_DIR}/${name})
@@ -10,7 +11,7 @@ file(MAKE_DIRECTORY ${work})
 if(EXISTS ${source_dir}/${name}.ini)
   configure_file(${source_dir}/${name}.ini ${work}/input.ini COPYONLY)
 endif()
-execute_process(COMMAND ${SIM} ${SCRIPT} WORKING_DIRECTORY ${work}
+execute_process(COMMAND ${RUNNER} ${SIM} ${SCRIPT} WORKING_DIRECTORY ${work}
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE code)
 if(BLESS)
   file(WRITE ${EXPECTED} "${actual}")

@@ -1,0 +1,18 @@
+# A web tree (emcmake cmake): the core and trelmo-sim compiled to
+# WebAssembly, the program run by node.
+
+# The node that runs the tree's programs in its tests. (emcmake's own
+# emulator passes node a flag that node 20 refuses.)
+find_program(TRELMO_NODE NAMES node nodejs)
+if(NOT TRELMO_NODE)
+  message(FATAL_ERROR "A web tree runs trelmo-sim under node: apt-get install nodejs")
+endif()
+
+# Emscripten's JavaScript passes at link time load Debian's node modules
+# (acorn) from /usr/share/nodejs, where only Debian's own node looks
+# unasked: with any other node, every link is told where they are.
+execute_process(COMMAND ${TRELMO_NODE} -e "require('acorn')"
+  RESULT_VARIABLE acorn_missing OUTPUT_QUIET ERROR_QUIET)
+if(acorn_missing AND EXISTS /usr/share/nodejs/acorn)
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+endif()
