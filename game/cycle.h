@@ -3,6 +3,7 @@
 // over, and the pause rules. Each command runs to completion and paints
 // exactly what it changed, through the host.
 #include "game/state.h"
+#include "resources/texts.h"  // kReplayQuestion and kReplayTitle, asked at game over
 
 void NewGame(Game& game);
 // One expiry of the gravity timer.
@@ -30,6 +31,3 @@ void GameOver(Game& game);
 
 // The host never sees a negative period: it is armed as 0, the fastest rate.
 void ArmGravity(Game& game, int milliseconds);
-
-extern const char kReplayQuestion[];
-extern const char kReplayTitle[];
