@@ -1,10 +1,11 @@
 // The texts reach every compiler as GBK byte escapes made from the UTF-8
-// table, so their bytes are the same whichever compiler built this.
+// tables, so their bytes are the same whichever compiler built this.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "resources/texts.h"
+#include "tests/support/texts.h"
 
 namespace {
 
@@ -20,6 +21,11 @@ TEST(Texts, AreGbkWhateverTheCompiler) {
     EXPECT_EQ(Bytes(kReplayQuestion),
               "\xD4\xD9\xCA\xD4\xD2\xBB\xB4\xCE\xC2\xF0? "
               "\xB0\xB4\xC8\xA1\xCF\xFB\xB0\xB4\xC5\xA5\xCD\xCB\xB3\xF6");  // 再试一次吗? 按取消按钮退出
+}
+
+TEST(Texts, TheTestsOwnSpliceIntoLiterals) {
+    EXPECT_EQ(Bytes("1,2," ZHANG_SAN), "1,2,\xD5\xC5\xC8\xFD");  // 张三
+    EXPECT_EQ(Bytes(ZHANG ZHANG), "\xD5\xC5\xD5\xC5");
 }
 
 }  // namespace
