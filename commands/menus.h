@@ -3,6 +3,7 @@
 // are greyed by the game's state when the menu is built.
 #include "commands/commands.h"
 #include "game/state.h"
+#include "resources/texts.h"
 
 struct MenuItem {
     int id;            // 0 for a separator
@@ -11,22 +12,22 @@ struct MenuItem {
 
 // The main window's right-click menu.
 constexpr MenuItem MainMenu[] = {
-    {CmdHide, "隐藏界面"},
-    {CmdHighScores, "显示前十名..."},
-    {CmdKeyHelp, "功能键定义..."},
-    {CmdMaxSpeed, "最大速度"},
-    {CmdMaxRows, "最大起始行数"},
+    {CmdHide, kHideItem},
+    {CmdHighScores, kHighScoresItem},
+    {CmdKeyHelp, kKeyHelpItem},
+    {CmdMaxSpeed, kMaxSpeedItem},
+    {CmdMaxRows, kMaxRowsItem},
     {0, nullptr},
-    {CmdAbout, "关于..."},
+    {CmdAbout, kAboutItem},
     {0, nullptr},
-    {CmdExit, "退出"},
+    {CmdExit, kExitItem},
 };
 
 // The notification icon's right-click menu.
 constexpr MenuItem TrayMenu[] = {
-    {CmdRestore, "恢复"},
+    {CmdRestore, kRestoreItem},
     {0, nullptr},
-    {CmdExit, "退出"},
+    {CmdExit, kExitItem},
 };
 
 // Stepping to a maximum that is already reached has nothing to do.

@@ -2,6 +2,7 @@
 // The fixed layout of the main window's client area, in pixels, origin at
 // the top left. Rectangles are left, top, right, bottom with right and
 // bottom excluded; blocks are x, y, width, height.
+#include "resources/texts.h"
 
 // The client area of the 485 x 365 window: a 3-pixel frame all round and a
 // 19-pixel caption.
@@ -79,12 +80,6 @@ struct LabelPlace {
 
 constexpr int kLabelHeight = 21;
 
-inline constexpr char kNextText[] = "下一个:";
-inline constexpr char kScoreText[] = "分数:";
-inline constexpr char kLinesText[] = "行数:";
-inline constexpr char kSpeedText[] = "速度:";
-inline constexpr char kStartRowsText[] = "起始行数:";
-
 constexpr LabelPlace kNextLabel = {10, 10, kNextText, sizeof kNextText - 1, 91};
 constexpr LabelPlace kCounterLabels[] = {
     {360, 5, kScoreText, sizeof kScoreText - 1, 111},
@@ -109,15 +104,12 @@ struct ButtonPlace {
     int x, y, width, height;
 };
 
-inline constexpr char kPauseText[] = "暂停(F3)";
-inline constexpr char kContinueText[] = "继续(F3)";
-
 constexpr ButtonPlace kButtonPlaces[] = {
-    {"+", 422, 138, 20, 26},          // SpeedUp
-    {"-", 442, 138, 20, 26},          // SpeedDown
-    {"+", 422, 193, 20, 26},          // RowsUp
-    {"-", 442, 193, 20, 26},          // RowsDown
-    {"开始(F2)", 360, 270, 110, 25},  // Start
-    {kPauseText, 360, 300, 110, 25},  // Pause; reads kContinueText while paused
-    {"选项(F4)", 10, 300, 110, 25},   // Options
+    {"+", 422, 138, 20, 26},           // SpeedUp
+    {"-", 442, 138, 20, 26},           // SpeedDown
+    {"+", 422, 193, 20, 26},           // RowsUp
+    {"-", 442, 193, 20, 26},           // RowsDown
+    {kStartText, 360, 270, 110, 25},   // Start
+    {kPauseText, 360, 300, 110, 25},   // Pause; reads kContinueText while paused
+    {kOptionsText, 10, 300, 110, 25},  // Options
 };

@@ -5,9 +5,6 @@
 #include "game/well.h"
 #include "game/wrap.h"
 
-const char kReplayQuestion[] = "再试一次吗? 按取消按钮退出";
-const char kReplayTitle[] = "游戏结束";
-
 void InitGameState(GameState& state) {
     state = GameState{};
     state.column = kSpawnColumn;

@@ -3,6 +3,7 @@
 // over, and the pause rules. Each command paints exactly what it changed,
 // through the host, and runs to completion or to a request (game/steps.h).
 #include "game/state.h"
+#include "resources/texts.h"  // kReplayQuestion and kReplayTitle, asked at game over
 
 void NewGame(Game& game);
 // One expiry of the gravity timer.
@@ -36,6 +37,3 @@ void AnswerReplay(Game& game, bool yes);
 
 // The host never sees a negative period: it is armed as 0, the fastest rate.
 void ArmGravity(Game& game, int milliseconds);
-
-extern const char kReplayQuestion[];
-extern const char kReplayTitle[];

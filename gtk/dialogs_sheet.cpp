@@ -3,12 +3,10 @@
 #include "gtk/dialog_layout.h"
 #include "gtk/dialogs.h"
 #include "gtk/text.h"
+#include "resources/texts.h"
 #include "store/dialogs_fields.h"
 
 namespace {
-
-constexpr char kSheetOk[] = "确定";
-constexpr char kSheetCancel[] = "取消";
 
 // The property sheet's frame in dialog units: the tabs 4 from the edges,
 // the buttons 50 x 14, 4 apart, 4 below the tabs and from the right and

@@ -4,14 +4,9 @@
 #include "gtk/program.h"
 #include "gtk/text.h"
 #include "resources/ids.h"
+#include "resources/texts.h"
 
 namespace {
-
-constexpr char kExitQuestion[] = "确定要退出游戏吗?";
-constexpr char kExitTitle[] = "退出";
-// The texts of a Windows Yes/No box on a Chinese system.
-constexpr char kYesText[] = "是(&Y)";
-constexpr char kNoText[] = "否(&N)";
 
 // A Windows message box answers to the plain letters of its buttons, Alt
 // or not.

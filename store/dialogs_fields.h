@@ -6,6 +6,7 @@
 
 #include "game/options.h"
 #include "resources/ids.h"
+#include "resources/texts.h"
 #include "store/scores.h"
 
 // The marks of the options dialog. Inversion and clockwise turning show
@@ -43,17 +44,16 @@ constexpr MarkPair kMarkPairs[] = {
     {IDC_DROP_TO_BOTTOM, IDC_FAST_FALL, &OptionMarks::dropToBottom},
 };
 
-// The information sheet: its caption and its pages in order, each a title
-// on its tab and a template.
-inline constexpr char kSheetCaption[] = "Trelmo信息";
+// The information sheet's pages in order, each a title on its tab and a
+// template; its caption is kSheetCaption.
 struct SheetPage {
     const char* title;
     int dialogTemplate;
 };
 constexpr SheetPage kSheetPages[] = {
-    {"关于", IDD_ABOUT},
-    {"功能键定义", IDD_KEY_HELP},
-    {"记分方法", IDD_SCORING},
+    {kAboutPageTitle, IDD_ABOUT},
+    {kKeyHelpPageTitle, IDD_KEY_HELP},
+    {kScoringPageTitle, IDD_SCORING},
 };
 constexpr int kSheetPageCount = sizeof kSheetPages / sizeof kSheetPages[0];
 

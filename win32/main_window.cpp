@@ -11,6 +11,7 @@
 #include "game/steps.h"
 #include "game/difficulty.h"
 #include "resources/ids.h"
+#include "resources/texts.h"
 #include "win32/dialogs.h"
 #include "win32/gui_objects.h"
 #include "win32/messages.h"
@@ -21,9 +22,6 @@
 namespace {
 
 Program* g_program = nullptr;
-
-constexpr char kExitQuestion[] = "确定要退出游戏吗?";
-constexpr char kExitTitle[] = "退出";
 
 int LowWord(WPARAM value) { return static_cast<int>(value & 0xFFFF); }
 // Client coordinates are signed 16-bit values.

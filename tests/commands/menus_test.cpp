@@ -4,13 +4,14 @@
 #include "commands/menus.h"
 #include "game/difficulty.h"
 #include "game/state.h"
+#include "resources/texts.h"
 
 namespace {
 
 TEST(Menus, MainMenuItemsInOrderWithTwoSeparators) {
     const int ids[] = {203, 204, 205, 206, 207, 0, 208, 0, 202};
-    const char* texts[] = {"隐藏界面", "显示前十名...", "功能键定义...", "最大速度", "最大起始行数",
-                           nullptr, "关于...", nullptr, "退出"};
+    const char* texts[] = {kHideItem, kHighScoresItem, kKeyHelpItem, kMaxSpeedItem, kMaxRowsItem,
+                           nullptr, kAboutItem, nullptr, kExitItem};
     ASSERT_EQ(sizeof MainMenu / sizeof MainMenu[0], 9u);
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i);
@@ -25,10 +26,10 @@ TEST(Menus, MainMenuItemsInOrderWithTwoSeparators) {
 TEST(Menus, TrayMenuIsRestoreSeparatorExit) {
     ASSERT_EQ(sizeof TrayMenu / sizeof TrayMenu[0], 3u);
     EXPECT_EQ(TrayMenu[0].id, 201);
-    EXPECT_STREQ(TrayMenu[0].text, "恢复");
+    EXPECT_STREQ(TrayMenu[0].text, kRestoreItem);
     EXPECT_EQ(TrayMenu[1].text, nullptr);
     EXPECT_EQ(TrayMenu[2].id, 202);
-    EXPECT_STREQ(TrayMenu[2].text, "退出");
+    EXPECT_STREQ(TrayMenu[2].text, kExitItem);
 }
 
 TEST(Menus, OnlyTheMaximaThatAreReachedAreGreyed) {

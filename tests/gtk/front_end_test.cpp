@@ -14,6 +14,7 @@
 #include "gtk/sound.h"
 #include "game/host.h"
 #include "media/sounds.h"
+#include "resources/texts.h"
 #include "gtk/text.h"
 #include "store/atomic_file.h"
 #include "store/settings.h"
@@ -48,14 +49,18 @@ TEST(GtkKeys, KeysActByKeysymAndCharactersAsTyped) {
 }
 
 TEST(GtkText, GbkAndUtf8MeetAtTheToolkit) {
-    EXPECT_EQ(Utf8FromGbk("开始(F2)"), u8"开始(F2)");  // literals are GBK, u8 ones UTF-8
-    EXPECT_EQ(GbkFromUtf8(u8"开始(F2)"), "开始(F2)");
+    // The texts are GBK, u8 literals UTF-8 (named here: a test macro's
+    // spelling of its arguments must be ASCII).
+    const std::string start = u8"开始(F2)";
+    const std::string yes = u8"是(_Y)";
+    EXPECT_EQ(Utf8FromGbk(kStartText), start);
+    EXPECT_EQ(GbkFromUtf8(start.c_str()), kStartText);
     // A lead byte without its trail byte is one replacement character.
     EXPECT_EQ(Utf8FromGbk("A\xBF"), "A\xEF\xBF\xBD");
     EXPECT_EQ(Utf8FromGbk("\x80Z"), "\xEF\xBF\xBDZ");
     EXPECT_EQ(GbkFromUtf8(u8"a\u20AC\U0001F600b"), "a\x80?b");  // GBK holds the euro sign, not the emoji
     EXPECT_EQ(GbkFromUtf8("\xC3"), "");         // not UTF-8 at all
-    EXPECT_EQ(MnemonicFromGbk("确定(&O)"), u8"确定(_O)");
+    EXPECT_EQ(MnemonicFromGbk(kYesText), yes);
     EXPECT_EQ(MnemonicFromGbk("Ctrl && DOWN_1"), "Ctrl & DOWN__1");
 }
 

@@ -8,6 +8,7 @@
 #include "resources/dialog_script.h"
 #include "resources/dialog_script_text.h"
 #include "resources/ids.h"
+#include "tests/support/texts.h"
 
 namespace {
 
@@ -28,9 +29,9 @@ struct ExpectedTemplate {
 TEST(DialogScript, FindsEveryTemplateOfTheResourceScript) {
     const ExpectedTemplate expected[] = {
         {IDD_ABOUT, 0, 0, 220, 152, "", true, 12},
-        {IDD_SCORE_TABLE, 34, 5, 206, 181, "排行榜", false, 8},
-        {IDD_NAME_ENTRY, 80, 50, 174, 81, "恭喜!", false, 6},
-        {IDD_OPTIONS, 0, 0, 179, 119, "选项设定", true, 13},
+        {IDD_SCORE_TABLE, 34, 5, 206, 181, SCORE_TABLE_CAPTION, false, 8},
+        {IDD_NAME_ENTRY, 80, 50, 174, 81, NAME_ENTRY_CAPTION, false, 6},
+        {IDD_OPTIONS, 0, 0, 179, 119, OPTIONS_CAPTION, true, 13},
         {IDD_KEY_HELP, 0, 0, 220, 151, "", true, 21},
         {IDD_SCORING, 0, 0, 220, 141, "", true, 5},
     };
@@ -44,7 +45,7 @@ TEST(DialogScript, FindsEveryTemplateOfTheResourceScript) {
         EXPECT_EQ(dialog->y, want.y);
         EXPECT_EQ(dialog->width, want.width);
         EXPECT_EQ(dialog->height, want.height);
-        EXPECT_STREQ(dialog->caption, want.caption);  // GBK, like the literal
+        EXPECT_STREQ(dialog->caption, want.caption);  // GBK, like the texts
         EXPECT_EQ(dialog->centred, want.centred);
         EXPECT_EQ(dialog->controlCount, want.controlCount);
     }
@@ -67,13 +68,13 @@ void ExpectControl(const DialogControl& control, ControlKind kind, int id, const
 TEST(DialogScript, ReadsControlsFieldByFieldInTemplateOrder) {
     const DialogScript script = ParsedResourceScript();
     const DialogTemplate& options = *FindDialogTemplate(script, IDD_OPTIONS);
-    ExpectControl(options.controls[0], ControlKind::PushButton, 1, "确定(&O)", 115, 82, 57, 14, false, true);
-    ExpectControl(options.controls[3], ControlKind::GroupBox, 102, "方式：", 4, 4, 94, 60, true, false);
-    ExpectControl(options.controls[5], ControlKind::RadioButton, IDC_SEVEN_SHAPES, "七种Trelmo(&S)", 11, 15, 78,
+    ExpectControl(options.controls[0], ControlKind::PushButton, 1, OPTIONS_OK_TEXT, 115, 82, 57, 14, false, true);
+    ExpectControl(options.controls[3], ControlKind::GroupBox, 102, MODE_GROUP_TEXT, 4, 4, 94, 60, true, false);
+    ExpectControl(options.controls[5], ControlKind::RadioButton, IDC_SEVEN_SHAPES, SEVEN_SHAPES_TEXT, 11, 15, 78,
                   9, false, true);
-    ExpectControl(options.controls[8], ControlKind::RadioButton, IDC_DROP_TO_BOTTOM, "直接到底部(&D)", 13, 83,
+    ExpectControl(options.controls[8], ControlKind::RadioButton, IDC_DROP_TO_BOTTOM, DROP_TO_BOTTOM_TEXT, 13, 83,
                   70, 12, false, true);
-    ExpectControl(options.controls[12], ControlKind::CheckBox, IDC_INVERSION, "翻转模式(&I)", 12, 45, 65, 10,
+    ExpectControl(options.controls[12], ControlKind::CheckBox, IDC_INVERSION, INVERSION_TEXT, 12, 45, 65, 10,
                   false, true);
 
     const DialogTemplate& nameEntry = *FindDialogTemplate(script, IDD_NAME_ENTRY);
@@ -81,19 +82,18 @@ TEST(DialogScript, ReadsControlsFieldByFieldInTemplateOrder) {
     ExpectControl(nameEntry.controls[2], ControlKind::EtchedRule, -1, "", 5, 56, 162, 1, false, false);
     ExpectControl(nameEntry.controls[3], ControlKind::Icon, -1, "", 7, 9, 20, 20, false, false);
     EXPECT_EQ(nameEntry.controls[3].iconId, IDI_NAME_ENTRY);
-    ExpectControl(nameEntry.controls[4], ControlKind::Label, -1, "你的成绩已经进入排行榜前十名", 43, 4, 118, 11,
-                  true, false);
+    ExpectControl(nameEntry.controls[4], ControlKind::Label, -1, NAME_ENTRY_PROMPT, 43, 4, 118, 11, true, false);
 
     const DialogTemplate& scoreTable = *FindDialogTemplate(script, IDD_SCORE_TABLE);
-    ExpectControl(*FindDialogControl(scoreTable, IDC_CLEAR), ControlKind::PushButton, IDC_CLEAR, "清除(&C)", 90,
-                  162, 50, 14, false, true);
-    ExpectControl(*FindDialogControl(scoreTable, 103), ControlKind::Label, 103, "名次", 10, 9, 24, 8, false, false);
+    ExpectControl(*FindDialogControl(scoreTable, IDC_CLEAR), ControlKind::PushButton, IDC_CLEAR, CLEAR_SCORES_TEXT,
+                  90, 162, 50, 14, false, true);
+    ExpectControl(*FindDialogControl(scoreTable, 103), ControlKind::Label, 103, PLACE_HEADING, 10, 9, 24, 8, false,
+                  false);
     EXPECT_EQ(FindDialogControl(scoreTable, IDC_SOUND), nullptr);
 
     // The doubled ampersand stays as written; the toolkit's edge shows it as one.
     const DialogTemplate& keyHelp = *FindDialogTemplate(script, IDD_KEY_HELP);
-    ExpectControl(keyHelp.controls[16], ControlKind::Label, -1, "Ctrl && DOWN: 直接下落状态下使用快速下落", 13, 132,
-                  183, 8, false, false);
+    ExpectControl(keyHelp.controls[16], ControlKind::Label, -1, FAST_FALL_HELP, 13, 132, 183, 8, false, false);
 }
 
 constexpr char kHeader[] = "#pragma once\n#define IDD_SMALL 9 // a comment\n#define SMALL_STYLE WS_POPUP | DS_CENTER\n";

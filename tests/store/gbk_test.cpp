@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "store/gbk.h"
+#include "tests/support/texts.h"
 
 namespace {
 
@@ -16,14 +17,14 @@ TEST(GbkPrefix, ShortTextIsCopiedWhole) {
 
 TEST(GbkPrefix, CutFallsOnACharacterBoundary) {
     char out[20];
-    // 张三李四 is eight bytes in GBK; a five-byte cut keeps two characters.
-    CopyGbkPrefix(out, "张三李四", 5);
+    // Four characters, eight bytes; a five-byte cut keeps two characters.
+    CopyGbkPrefix(out, ZHANG_SAN LI_SI, 5);
     EXPECT_EQ(std::strlen(out), 4u);
-    EXPECT_EQ(std::memcmp(out, "张三", 4), 0);
-    CopyGbkPrefix(out, "a张三", 4);
-    EXPECT_STREQ(out, "a张");
-    CopyGbkPrefix(out, "a张三", 5);
-    EXPECT_STREQ(out, "a张三");
+    EXPECT_EQ(std::memcmp(out, ZHANG_SAN, 4), 0);
+    CopyGbkPrefix(out, "a" ZHANG_SAN, 4);
+    EXPECT_STREQ(out, "a" ZHANG);
+    CopyGbkPrefix(out, "a" ZHANG_SAN, 5);
+    EXPECT_STREQ(out, "a" ZHANG_SAN);
 }
 
 TEST(GbkPrefix, LoneLeadByteAtTheEndOfTheTextIsKept) {

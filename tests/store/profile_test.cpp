@@ -9,6 +9,7 @@
 #include "store/profile.h"
 #include "store/profile_portable.h"
 #include "tests/store/temp_files.h"
+#include "tests/support/texts.h"
 
 namespace {
 
@@ -218,13 +219,14 @@ TEST_P(Profile, BinaryBytesNeitherBreakLinesNorHideOtherKeys) {
 
 TEST_P(Profile, DoubleByteValuesAreCutOnCharacterBoundaries) {
     std::string forty;
-    for (int i = 0; i < 40; ++i) forty += "张";
-    const std::string file = File("gbk.ini", "[s]\r\nlong=" + forty + "\r\nflag=1张张\r\nname=1,2,张三\r\n");
+    for (int i = 0; i < 40; ++i) forty += ZHANG;
+    const std::string file =
+        File("gbk.ini", "[s]\r\nlong=" + forty + "\r\nflag=1" ZHANG ZHANG "\r\nname=1,2," ZHANG_SAN "\r\n");
     // A zeroed buffer: only the text counts here, since the Windows
     // function reports the full size when it leaves a half character out.
     EXPECT_EQ(Read(file, "s", "long", 78, "", nullptr, '\0'), forty.substr(0, 76));
-    EXPECT_EQ(Read(file, "s", "flag", 5, "", nullptr, '\0'), "1张");
-    EXPECT_EQ(Read(file, "s", "name"), "1,2,张三");
+    EXPECT_EQ(Read(file, "s", "flag", 5, "", nullptr, '\0'), "1" ZHANG);
+    EXPECT_EQ(Read(file, "s", "name"), "1,2," ZHANG_SAN);
 }
 
 TEST_P(Profile, SignedFilesAreRead) {
@@ -303,8 +305,8 @@ TEST_P(Profile, WrittenValuesLoseLeadingBlanksAndReadBackWhole) {
     EXPECT_EQ(Read(file, "Score", "Player0"), "5,5,x");
     EXPECT_TRUE(Write(file, "Score", "Player0", "500,3,Li Ming"));
     EXPECT_EQ(Read(file, "Score", "Player0"), "500,3,Li Ming");
-    EXPECT_TRUE(Write(file, "Score", "Player1", "1,2,张三"));
-    EXPECT_EQ(Read(file, "Score", "Player1"), "1,2,张三");
+    EXPECT_TRUE(Write(file, "Score", "Player1", "1,2," ZHANG_SAN));
+    EXPECT_EQ(Read(file, "Score", "Player1"), "1,2," ZHANG_SAN);
 }
 
 TEST_P(Profile, WritingKeepsTheUtf8Signature) {

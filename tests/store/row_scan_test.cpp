@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/row_scan.h"
+#include "tests/support/texts.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ TEST(ScoreRowScan, AgreesWithTheLibraryScanOnThePattern) {
     const char* texts[] = {
         "500,3,Li Ming", "120",       "",          "   ",       "abc",        "-7,+8,n",
         "+,1,x",         "5 ,6,n",    " 5, 6, n",  "5,6,",      "5,6,  ",     "5,6,\tname\tmore",
-        "0,0,",          "1,2,张三",  "00012,0003,x", "-0,-0,-", "1,,x",       ",1,x",
+        "0,0,",          ("1,2," ZHANG_SAN), "00012,0003,x", "-0,-0,-", "1,,x",       ",1,x",
         "1,2,3,4",       "12abc,4,x", "7,-,x",     "\n\v\f\r9,9,\n\vz", "2147483647,-2147483648,max",
     };
     for (const char* text : texts) {

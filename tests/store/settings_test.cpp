@@ -7,6 +7,7 @@
 
 #include "store/settings.h"
 #include "tests/store/temp_files.h"
+#include "tests/support/texts.h"
 
 namespace {
 
@@ -137,7 +138,7 @@ TEST_F(Settings, ScoreRowsAreReadWithTheRowPattern) {
                                     "Player6=abc\r\n"
                                     "Player7=\"7,7,quoted\"\r\n"
                                     "Player8=8 ,8,x\r\n"
-                                    "Player9=9,9,张三\r\n"));
+                                    "Player9=9,9," ZHANG_SAN "\r\n"));
     const HighScoreEntry* rows = loaded.table.rows;
     auto expectRow = [&](int i, int32_t score, int32_t lines, const char* name) {
         EXPECT_EQ(rows[i].score, score) << "row " << i;
@@ -153,7 +154,7 @@ TEST_F(Settings, ScoreRowsAreReadWithTheRowPattern) {
     expectRow(6, 0, 0, "");
     expectRow(7, 7, 7, "quoted");
     expectRow(8, 8, 0, "");
-    expectRow(9, 9, 9, "张三");
+    expectRow(9, 9, 9, ZHANG_SAN);
 }
 
 TEST_F(Settings, FieldsThatFailKeepTheValuesTheRowHad) {
@@ -174,7 +175,7 @@ TEST_F(Settings, FieldsThatFailKeepTheValuesTheRowHad) {
 
 TEST_F(Settings, NamesOfAnyLengthAreCutTo19BytesOnCharacterBoundaries) {
     std::string ten;  // ten double-byte characters, 20 bytes
-    for (int i = 0; i < 10; ++i) ten += "张";
+    for (int i = 0; i < 10; ++i) ten += ZHANG;
     struct Case {
         std::string name;
         std::string loaded;
@@ -225,7 +226,7 @@ TEST_F(Settings, FileQuirksAreReadLikeTheSystemReadsThem) {
 ScoreTable SampleTable() {
     ScoreTable table;
     ClearScores(table);
-    table.rows[0] = {12345, 67, "张三"};
+    table.rows[0] = {12345, 67, ZHANG_SAN};
     table.rows[1] = {900, 9, "Li Ming"};
     table.rows[2] = {-3, -4, ""};
     return table;
@@ -237,7 +238,8 @@ TEST_F(Settings, SaveWritesTheFlagsThenTheRowsInFileOrder) {
     SaveSettings(options, SampleTable(), file.c_str());
     EXPECT_EQ(ReadBytes(file),
               "[Settings]\r\nDropStyle=1\r\nStyle=0\r\nSound=1\r\nPreview=0\r\n3Dtrelmo=1\r\nInverse=0\r\n"
-              "RotateDir=1\r\n[Score]\r\nPlayer0=12345,67,张三\r\nPlayer1=900,9,Li Ming\r\nPlayer2=-3,-4,\r\n"
+              "RotateDir=1\r\n[Score]\r\nPlayer0=12345,67," ZHANG_SAN "\r\nPlayer1=900,9,Li Ming\r\n"
+              "Player2=-3,-4,\r\n"
               "Player3=0,0,Anonymous\r\nPlayer4=0,0,Anonymous\r\nPlayer5=0,0,Anonymous\r\n"
               "Player6=0,0,Anonymous\r\nPlayer7=0,0,Anonymous\r\nPlayer8=0,0,Anonymous\r\n"
               "Player9=0,0,Anonymous\r\n");
@@ -251,7 +253,7 @@ TEST_F(Settings, SavedSettingsLoadBackExceptNamesCutAtASpace) {
     EXPECT_EQ(std::memcmp(&loaded.options, &options, sizeof options), 0);
     EXPECT_EQ(loaded.shapeCount, 11);
     EXPECT_EQ(loaded.table.rows[0].score, 12345);
-    EXPECT_STREQ(loaded.table.rows[0].name, "张三");
+    EXPECT_STREQ(loaded.table.rows[0].name, ZHANG_SAN);
     EXPECT_STREQ(loaded.table.rows[1].name, "Li");
     EXPECT_EQ(loaded.table.rows[2].lines, -4);
     EXPECT_STREQ(loaded.table.rows[2].name, "") << "an empty name reads back empty";
@@ -282,7 +284,7 @@ TEST_F(Settings, SaveReplacesValuesAndKeepsUnknownKeysAndSections) {
     const Loaded loaded = Load(file);
     EXPECT_EQ(loaded.options.sound, 1);
     EXPECT_EQ(loaded.table.rows[0].score, 12345);
-    EXPECT_STREQ(loaded.table.rows[0].name, "张三");
+    EXPECT_STREQ(loaded.table.rows[0].name, ZHANG_SAN);
     EXPECT_STREQ(loaded.table.rows[5].name, "Anonymous");
 }
 

@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "game/difficulty.h"
+#include "resources/texts.h"
 #include "store/dialogs_fields.h"
 #include "store/settings.h"
+#include "tests/support/texts.h"
 #include "win32/dialogs.h"
 #include "win32/main_window.h"
 #include "win32/menus.h"
@@ -119,10 +121,9 @@ protected:
 
 bool DialogsTest::kept = false;
 
-constexpr char kNameTitle[] = "恭喜!";
-constexpr char kTableTitle[] = "排行榜";
-constexpr char kOptionsTitle[] = "选项设定";
-constexpr char kSheetTitle[] = "Trelmo信息";
+constexpr char kNameTitle[] = NAME_ENTRY_CAPTION;
+constexpr char kTableTitle[] = SCORE_TABLE_CAPTION;
+constexpr char kOptionsTitle[] = OPTIONS_CAPTION;
 
 TEST_F(DialogsTest, AScoreThatDoesNotBeatTheTenthRowOpensNothing) {
     DeleteFileA(SettingsPath().c_str());
@@ -168,7 +169,7 @@ TEST_F(DialogsTest, ANameIsNeverCutInsideADoubleByteCharacter) {
     // 17 letters and a two-byte character across the 18-byte read.
     Drive({{"#32770", kNameTitle,
             [&](HWND dialog) {
-                SetDlgItemTextA(dialog, IDC_NAME_BOX, "ABCDEFGHIJKLMNOPQ中");
+                SetDlgItemTextA(dialog, IDC_NAME_BOX, "ABCDEFGHIJKLMNOPQ" ZHONG);
                 Press(dialog, IDOK);
             }},
            {"#32770", kTableTitle, [&](HWND dialog) { Press(dialog, IDOK); }}},
@@ -314,7 +315,7 @@ TEST_F(DialogsTest, TheSheetOpensOnTheGivenPageWithThreeTabsAndNoApply) {
         int selected = -1, tabs = 0;
         std::vector<std::string> titles;
         bool applyShown = true;
-        Drive({{"#32770", kSheetTitle,
+        Drive({{"#32770", kSheetCaption,
                 [&](HWND sheet) {
                     HWND tab = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
                     selected = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
@@ -335,7 +336,7 @@ TEST_F(DialogsTest, TheSheetOpensOnTheGivenPageWithThreeTabsAndNoApply) {
               [&] { ShowInfoSheet(window, program.instance, page); });
         EXPECT_EQ(selected, page);
         EXPECT_EQ(tabs, 3);
-        EXPECT_EQ(titles, (std::vector<std::string>{"关于", "功能键定义", "记分方法"}));
+        EXPECT_EQ(titles, (std::vector<std::string>{kAboutPageTitle, kKeyHelpPageTitle, kScoringPageTitle}));
         EXPECT_FALSE(applyShown);
     }
 }
@@ -370,7 +371,7 @@ TEST_F(DialogsTest, TheMainMenuGreysTheMaximaReachedAndIsBuiltAfresh) {
         Drive({ReadMenu(seen)}, [&] { OpenMainMenu(program); });
         ASSERT_EQ(seen.ids.size(), 9u);
         EXPECT_EQ(seen.ids[0], 203u);
-        EXPECT_EQ(seen.texts[0], "隐藏界面");
+        EXPECT_EQ(seen.texts[0], kHideItem);
         EXPECT_EQ(seen.ids[3], 206u);
         EXPECT_EQ((seen.states[3] & MF_GRAYED) != 0, level == kMaxSpeedLevel);
         EXPECT_NE(seen.states[4] & MF_GRAYED, 0u);  // 16 starting rows
@@ -386,10 +387,10 @@ TEST_F(DialogsTest, TheIconsMenuIsRestoreAndExit) {
     Drive({ReadMenu(seen)}, [&] { OnTrayNotify(program, WM_RBUTTONDOWN); });
     ASSERT_EQ(seen.ids.size(), 3u);
     EXPECT_EQ(seen.ids[0], 201u);
-    EXPECT_EQ(seen.texts[0], "恢复");
+    EXPECT_EQ(seen.texts[0], kRestoreItem);
     EXPECT_NE(seen.states[1] & MF_SEPARATOR, 0u);
     EXPECT_EQ(seen.ids[2], 202u);
-    EXPECT_EQ(seen.texts[2], "退出");
+    EXPECT_EQ(seen.texts[2], kExitItem);
 }
 
 TEST_F(DialogsTest, OtherMouseMessagesOverTheIconDoNothing) {

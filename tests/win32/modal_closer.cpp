@@ -6,7 +6,9 @@
 #include <cstring>
 #include <iterator>
 
+#include "resources/texts.h"
 #include "store/dialogs_fields.h"
+#include "tests/support/texts.h"
 
 namespace {
 
@@ -84,21 +86,21 @@ void ModalCloser::AnswerDialog(HWND dialog) {
     answered_.push_back(dialog);
     ++tally_.dialogs;
     const std::string title = TitleOf(dialog);
-    if (title == "游戏结束") {
+    if (title == kReplayTitle) {
         ++tally_.gameOvers;
         PostButton(dialog, IDYES);
-    } else if (title == "退出") {
+    } else if (title == kExitTitle) {
         ++tally_.exitBoxes;
         if (inputDuringExitBox_) inputDuringExitBox_();
         PostButton(dialog, exitAnswer_);
-    } else if (title == "恭喜!") {
+    } else if (title == NAME_ENTRY_CAPTION) {
         ++tally_.nameEntries;
         AnswerNameEntry(dialog);
-    } else if (title == "排行榜") {
+    } else if (title == SCORE_TABLE_CAPTION) {
         if (Coin(15)) PostButton(dialog, IDC_CLEAR);
         if (Coin(30)) PostButton(dialog, IDCANCEL);  // ignored: only OK closes it
         PostButton(dialog, IDOK);
-    } else if (title == "选项设定") {
+    } else if (title == OPTIONS_CAPTION) {
         AnswerOptions(dialog);
     } else if (SendMessageA(dialog, PSM_GETTABCONTROL, 0, 0) != 0) {
         // The information sheet, whose caption is set after it activates.

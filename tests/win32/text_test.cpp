@@ -4,22 +4,24 @@
 
 #include <cstring>
 
+#include "resources/texts.h"
+#include "tests/support/texts.h"
 #include "win32/text.h"
 
 namespace {
 
 TEST(Text, GbkWidensToTheSameCharactersOnEveryCodePage) {
-    const WideText label = Widen("起始行数:");
+    const WideText label = Widen(kStartRowsText);  // 起始行数:
     EXPECT_EQ(label.length, 5);
     EXPECT_EQ(std::wstring(label.text), L"\u8d77\u59cb\u884c\u6570:");
     // A count of bytes, as the labels are written: the first two characters.
-    EXPECT_EQ(std::wstring(Widen("起始行数:", 4).text), L"\u8d77\u59cb");
+    EXPECT_EQ(std::wstring(Widen(kStartRowsText, 4).text), L"\u8d77\u59cb");
 }
 
 TEST(Text, ANameComesBackAsItsGbkBytes) {
     char gbk[19];
     Narrow(L"\u5f20\u4e09\u4e30", gbk, sizeof gbk);  // 张三丰
-    EXPECT_STREQ(gbk, "张三丰");
+    EXPECT_STREQ(gbk, ZHANG_SAN_FENG);
     EXPECT_EQ(std::strlen(gbk), 6u);
 }
 
@@ -32,7 +34,7 @@ TEST(Text, ACharacterGbkCannotHoldBecomesAQuestionMark) {
 TEST(Text, ACutNeverHalvesADoubleByteCharacter) {
     char gbk[6];  // five bytes and the terminator
     Narrow(L"\u5f20\u4e09\u4e30", gbk, sizeof gbk);
-    EXPECT_STREQ(gbk, "张三");
+    EXPECT_STREQ(gbk, ZHANG_SAN);
     char tiny[1];
     Narrow(L"\u5f20", tiny, sizeof tiny);
     EXPECT_STREQ(tiny, "");
@@ -40,7 +42,7 @@ TEST(Text, ACutNeverHalvesADoubleByteCharacter) {
 
 TEST(Text, ATextLongerThanTheBufferKeepsItsFirstCharacters) {
     std::string many;
-    for (int i = 0; i < 200; ++i) many += "行";
+    for (int i = 0; i < 200; ++i) many += HANG;
     const WideText wide = Widen(many.c_str());
     EXPECT_EQ(wide.length, 127);
     EXPECT_EQ(wide.text[126], L'\u884c');
