@@ -25,9 +25,7 @@ while read -r kind name x0 y0 x1 y1; do
 done < <(echo layout | "$SIM")
 SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6
 
-# Quiet while a wait is still looking (QUIET_LOOK, set by wait_until): a
-# check that fails tells only what its last look saw.
-log() { [ -n "${QUIET_LOOK:-}" ] || printf '    %s\n' "$*"; }
+log() { printf '    %s\n' "$*"; }
 
 # check DESCRIPTION COMMAND...: one assertion of the running case.
 check() {
@@ -42,49 +40,14 @@ check() {
   fi
 }
 
-# wait_until SECONDS COMMAND...: polls every 0.2 s until COMMAND holds;
-# false when it still fails at one last look after the time is up. Every
-# check of the screen, a window or a file after an action waits this way
-# (look_until for screenshots): how soon the program gets there depends on
-# the machine and its load.
+# wait_until SECONDS COMMAND...: polls every 0.2 s; false on timeout.
 wait_until() {
-  local deadline=$((SECONDS + $1)) outer_quiet=${QUIET_LOOK:-}
+  local deadline=$((SECONDS + $1))
   shift
-  QUIET_LOOK=1
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    if "$@"; then
-      QUIET_LOOK=$outer_quiet
-      return 0
-    fi
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.2
   done
-  QUIET_LOOK=$outer_quiet
-  "$@"
-}
-
-# look_until SECONDS NAME TEST [ARGS...]: screenshots until TEST SHOT ARGS...
-# holds (wait_until); the last one is kept as shot NAME, its path in SHOT,
-# for further checks of the same screen.
-look_until() {
-  local limit=$1 name=$2 status
-  shift 2
-  wait_until "$limit" look_shows "$@"
-  status=$?
-  SHOT=$(shot_file "$name")
-  cp "$CASE_DIR/look.png" "$SHOT" 2>/dev/null
-  return "$status"
-}
-look_shows() {
-  import -display ":$CASE_DISPLAY" -window root "$CASE_DIR/look.png" 2>/dev/null || return 1
-  "$1" "$CASE_DIR/look.png" "${@:2}"
-}
-
-# settled SECONDS COMMAND...: a check that something did NOT happen waits
-# that long first, for the program to have done it if it would.
-settled() {
-  sleep "$1"
-  shift
-  "$@"
 }
 
 # start_case NAME: a display of its own and what the front end needs on it
@@ -111,43 +74,32 @@ start_case() {
   front_window_found || return 1
   if declare -F "${CASE_NAME}_while_sheet" >/dev/null; then "${CASE_NAME}_while_sheet"; fi
   close_sheet || return 1
-  look_until 20 painted client_painted || return 1
+  wait_until 20 window_painted || return 1
   # The program seeds its generator with the time at window creation.
   SEED_CANDIDATES=($(seq $((launched - 1)) $(($(date +%s) + 1))))
 }
 
-# The start screen: the client area before the first game is the raster's,
-# with no game to pause and speed and rows at their minimum.
-BUTTON_NAMES=("speed +" "speed -" "rows +" "rows -" "start button" "pause button" "options button")
-START_LIVE=($START $OPTIONS $SPEED_UP $ROWS_UP) START_DEAD=($PAUSE $SPEED_DOWN $ROWS_DOWN)
-start_screen_shown() {
-  local b
-  same_as_render "$1" "" || return 1
-  for b in "${START_LIVE[@]}"; do button_enabled "$1" "$b" || return 1; done
-  for b in "${START_DEAD[@]}"; do button_disabled "$1" "$b" || return 1; done
-}
-# check_start_screen: waits for the start screen, then checks each part of
-# the last look (left in SHOT).
+# check_start_screen SHOT: the client area before the first game is the
+# raster's, with no game to pause and speed and rows at their minimum.
 check_start_screen() {
-  QUIET_LOOK=1 look_until 10 start start_screen_shown  # the checks below tell
-  local b
-  check "client area equals the raster's start screen" same_as_render "$SHOT" ""
-  for b in "${START_LIVE[@]}"; do check "${BUTTON_NAMES[$b]} enabled" button_enabled "$SHOT" "$b"; done
-  for b in "${START_DEAD[@]}"; do check "${BUTTON_NAMES[$b]} disabled" button_disabled "$SHOT" "$b"; done
+  local s=$1
+  check "client area equals the raster's start screen" same_as_render "$s" ""
+  check "start button enabled" button_enabled "$s" $START
+  check "options button enabled" button_enabled "$s" $OPTIONS
+  check "speed + enabled" button_enabled "$s" $SPEED_UP
+  check "rows + enabled" button_enabled "$s" $ROWS_UP
+  check "pause button disabled" button_disabled "$s" $PAUSE
+  check "speed - disabled" button_disabled "$s" $SPEED_DOWN
+  check "rows - disabled" button_disabled "$s" $ROWS_DOWN
 }
 
 # shot [NAME]: a screenshot of the whole desktop; prints its path.
 shot() {
-  local file
-  file=$(shot_file "${1:-shot}")
+  local file n
+  n=$(ls "$CASE_DIR" | grep -c '^[0-9][0-9]*-')
+  file=$CASE_DIR/$(printf '%02d' $((n + 1)))-${1:-shot}.png
   import -display ":$CASE_DISPLAY" -window root "$file" 2>/dev/null
   echo "$file"
-}
-# The next numbered screenshot's path in the case's folder.
-shot_file() {
-  local n
-  n=$(ls "$CASE_DIR" | grep -c '^[0-9][0-9]*-')
-  echo "$CASE_DIR/$(printf '%02d' $((n + 1)))-$1.png"
 }
 
 # The client area of a screenshot, as a 479 x 340 picture.
@@ -157,11 +109,11 @@ client_of() { convert "$1" -crop "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y" +
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:; }
 client_pixel() { pixel "$1" $((CLIENT_X + $2)) $((CLIENT_Y + $3)); }
 
-# client_painted SHOT: the well frame's grey corner, the black well and the
-# start button's label (live in every state) are on screen.
-client_painted() {
-  [ "$(client_pixel "$1" 130 5)" = "128,128,128" ] && [ "$(client_pixel "$1" 200 200)" = "0,0,0" ] &&
-    button_enabled "$1" $START
+# True once the well frame's grey corner and the black well are on screen.
+window_painted() {
+  local f=$CASE_DIR/probe.png
+  import -display ":$CASE_DISPLAY" -window root "$f" 2>/dev/null || return 1
+  [ "$(client_pixel "$f" 130 5)" = "128,128,128" ] && [ "$(client_pixel "$f" 200 200)" = "0,0,0" ]
 }
 
 # masked FILE OUT: the client picture with labels and buttons blanked.
@@ -221,17 +173,12 @@ type_chars() { xdo type --delay 120 "$1"; }
 click_client() { xdo mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click "$3"; }
 click_screen() { xdo mousemove "$1" "$2" click "$3"; }
 
-# dark_pixels PICTURE [CROP]: how many pixels (of that part) are dark in
-# every channel, as text is.
-dark_pixels() {
-  convert "$1" ${2:+-crop "$2" +repage} \
-    -channel RGB -separate -evaluate-sequence max -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
-}
 # How many dark pixels the face of a button shows: its text is black while
 # it is enabled, and grey with a white shadow while it is disabled.
 button_dark_pixels() {
   local b=(${BUTTONS[$2]})
-  dark_pixels "$1" "$((b[2] - 6))x$((b[3] - 6))+$((CLIENT_X + b[0] + 3))+$((CLIENT_Y + b[1] + 3))"
+  convert "$1" -crop "$((b[2] - 6))x$((b[3] - 6))+$((CLIENT_X + b[0] + 3))+$((CLIENT_Y + b[1] + 3))" +repage \
+    -channel RGB -separate -evaluate-sequence max -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
 }
 button_enabled() { [ "$(button_dark_pixels "$1" "$2")" -gt 0 ]; }
 button_disabled() { [ "$(button_dark_pixels "$1" "$2")" -eq 0 ]; }
@@ -257,8 +204,6 @@ same_region_as_render() {
 
 # same_pictures A B: two pictures are pixel for pixel the same.
 same_pictures() { [ "$(differing_pixels "$1" "$2")" = 0 ]; }
-# screen_is PICTURE: a screenshot now is that earlier one.
-screen_is() { same_pictures "$(shot now)" "$1"; }
 
 # The well's picture area of a screenshot.
 well_of() {
@@ -290,44 +235,16 @@ well_moving() {
 # face saved earlier.
 face_is() { button_face "$1" "$2" "$CASE_DIR/face.png" && same_pictures "$CASE_DIR/face.png" "$3"; }
 face_differs() { ! face_is "$@"; }
-# part_settled SHOT CUTTER WHICH PICTURE: CUTTER SHOT WHICH OUT cuts one
-# part of the screenshot (button_face, window_picture); true once the part
-# is the same as at the look before, kept in PICTURE: it has painted, and
-# any fade between states (GTK's buttons have them) is over.
-part_settled() {
-  "$2" "$1" "$3" "$4.new" || return 1
-  [ -e "$4" ] && same_pictures "$4.new" "$4" && return 0
-  mv "$4.new" "$4"
-  return 1
-}
-# save_pause_face NAME PICTURE: the live pause button's settled face.
-save_pause_face() {
-  rm -f "$2"
-  look_until 10 "$1" pause_face_settled "$2"
-}
-pause_face_settled() { button_enabled "$1" $PAUSE && part_settled "$1" button_face $PAUSE "$2"; }
-# After F2 the pause button turns live: its face then is the running
-# game's label.
-save_running_pause_face() { save_pause_face new-game "$1"; }
 
 # Windows found by their exact title (xdotool reads it as UTF-8).
 SHEET_TITLE="Trelmo信息"
-# windows_named TITLE [SEARCH-OPTION...]: their ids. Xdotool's search
-# ignores case, and GTK names its tooltips after the program ("trelmo").
-windows_named() {
-  local id title=$1
-  shift
-  for id in $(xdo search "$@" --name "^$title\$" 2>/dev/null); do
-    [ "$(xdo getwindowname "$id" 2>/dev/null)" = "$title" ] && echo "$id"
-  done
-}
-window_named() { [ -n "$(windows_named "$1")" ]; }
+window_named() { xdo search --name "^$1\$" >/dev/null 2>&1; }
 window_gone() { ! window_named "$1"; }
-visible_window_named() { [ -n "$(windows_named "$1" --onlyvisible)" ]; }
+visible_window_named() { xdo search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 # "x y width height" of the window with that title.
 window_geometry() {
   local id
-  id=$(windows_named "$1" --onlyvisible | head -1)
+  id=$(xdo search --onlyvisible --name "^$1\$" | head -1)
   [ -n "$id" ] || return 1
   # xwininfo, since xdotool counts the offset of Wine's desktop twice.
   DISPLAY=":$CASE_DISPLAY" xwininfo -id "$id" |
@@ -347,8 +264,6 @@ close_sheet() {
 
 # One key's value in the settings file (ini_file, the front end's).
 ini_value() { sed -n "s/^$1=//p" "$(ini_file)" 2>/dev/null | tr -d '\r'; }
-# The ten rows of the top-ten table are empty ones.
-score_rows_empty() { [ "$(grep -c '^Player[0-9]=0,0,Anonymous' "$(ini_file)" 2>/dev/null)" = 10 ]; }
 # A settings file whose ten rows score -1: the score of 0 of any game,
 # even the one before the first that F2 offers, takes a place.
 write_losing_table() {
@@ -370,8 +285,6 @@ sheet_icon_zone() {
 sheet_shows_about() {
   sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -gt 50 ]
 }
-# Any other page has text where the About page has its icon.
 sheet_shows_other_page() {
-  sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -eq 0 ] &&
-    [ "$(dark_pixels "$CASE_DIR/sheet-icon.png")" -gt 20 ]
+  sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -eq 0 ]
 }
