@@ -25,7 +25,9 @@ while read -r kind name x0 y0 x1 y1; do
 done < <(echo layout | "$SIM")
 SPEED_UP=0 SPEED_DOWN=1 ROWS_UP=2 ROWS_DOWN=3 START=4 PAUSE=5 OPTIONS=6
 
-log() { printf '    %s\n' "$*"; }
+# Quiet while a wait is still looking (QUIET_LOOK, set by wait_until): a
+# check that fails tells only what its last look saw.
+log() { [ -n "${QUIET_LOOK:-}" ] || printf '    %s\n' "$*"; }
 
 # check DESCRIPTION COMMAND...: one assertion of the running case.
 check() {
@@ -40,14 +42,49 @@ check() {
   fi
 }
 
-# wait_until SECONDS COMMAND...: polls every 0.2 s; false on timeout.
+# wait_until SECONDS COMMAND...: polls every 0.2 s until COMMAND holds;
+# false when it still fails at one last look after the time is up. Every
+# check of the screen, a window or a file after an action waits this way
+# (look_until for screenshots): how soon the program gets there depends on
+# the machine and its load.
 wait_until() {
-  local deadline=$((SECONDS + $1))
+  local deadline=$((SECONDS + $1)) outer_quiet=${QUIET_LOOK:-}
   shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
+  QUIET_LOOK=1
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    if "$@"; then
+      QUIET_LOOK=$outer_quiet
+      return 0
+    fi
     sleep 0.2
   done
+  QUIET_LOOK=$outer_quiet
+  "$@"
+}
+
+# look_until SECONDS NAME TEST [ARGS...]: screenshots until TEST SHOT ARGS...
+# holds (wait_until); the last one is kept as shot NAME, its path in SHOT,
+# for further checks of the same screen.
+look_until() {
+  local limit=$1 name=$2 status
+  shift 2
+  wait_until "$limit" look_shows "$@"
+  status=$?
+  SHOT=$(shot_file "$name")
+  cp "$CASE_DIR/look.png" "$SHOT" 2>/dev/null
+  return "$status"
+}
+look_shows() {
+  import -display ":$CASE_DISPLAY" -window root "$CASE_DIR/look.png" 2>/dev/null || return 1
+  "$1" "$CASE_DIR/look.png" "${@:2}"
+}
+
+# settled SECONDS COMMAND...: a check that something did NOT happen waits
+# that long first, for the program to have done it if it would.
+settled() {
+  sleep "$1"
+  shift
+  "$@"
 }
 
 # start_case NAME: a display of its own and what the front end needs on it
@@ -74,7 +111,7 @@ start_case() {
   front_window_found || return 1
   if declare -F "${CASE_NAME}_while_sheet" >/dev/null; then "${CASE_NAME}_while_sheet"; fi
   close_sheet || return 1
-  wait_until 20 window_painted || return 1
+  look_until 20 painted client_painted || return 1
   # The program seeds its generator with the time at window creation.
   SEED_CANDIDATES=($(seq $((launched - 1)) $(($(date +%s) + 1))))
 }
@@ -95,11 +132,16 @@ check_start_screen() {
 
 # shot [NAME]: a screenshot of the whole desktop; prints its path.
 shot() {
-  local file n
-  n=$(ls "$CASE_DIR" | grep -c '^[0-9][0-9]*-')
-  file=$CASE_DIR/$(printf '%02d' $((n + 1)))-${1:-shot}.png
+  local file
+  file=$(shot_file "${1:-shot}")
   import -display ":$CASE_DISPLAY" -window root "$file" 2>/dev/null
   echo "$file"
+}
+# The next numbered screenshot's path in the case's folder.
+shot_file() {
+  local n
+  n=$(ls "$CASE_DIR" | grep -c '^[0-9][0-9]*-')
+  echo "$CASE_DIR/$(printf '%02d' $((n + 1)))-$1.png"
 }
 
 # The client area of a screenshot, as a 479 x 340 picture.
@@ -109,11 +151,11 @@ client_of() { convert "$1" -crop "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y" +
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:; }
 client_pixel() { pixel "$1" $((CLIENT_X + $2)) $((CLIENT_Y + $3)); }
 
-# True once the well frame's grey corner and the black well are on screen.
-window_painted() {
-  local f=$CASE_DIR/probe.png
-  import -display ":$CASE_DISPLAY" -window root "$f" 2>/dev/null || return 1
-  [ "$(client_pixel "$f" 130 5)" = "128,128,128" ] && [ "$(client_pixel "$f" 200 200)" = "0,0,0" ]
+# client_painted SHOT: the well frame's grey corner, the black well and the
+# start button's label (live in every state) are on screen.
+client_painted() {
+  [ "$(client_pixel "$1" 130 5)" = "128,128,128" ] && [ "$(client_pixel "$1" 200 200)" = "0,0,0" ] &&
+    button_enabled "$1" $START
 }
 
 # masked FILE OUT: the client picture with labels and buttons blanked.

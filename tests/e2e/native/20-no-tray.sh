@@ -12,20 +12,18 @@ activate_from_taskbar() { xdo windowactivate "$(trelmo_window)"; }
 
 case_no_tray() {
   key F2
-  check "a piece appears" wait_until 5 piece_appeared
+  check "a piece appears" wait_until 10 piece_appeared
   key Escape
-  check "Esc iconifies the window" wait_until 5 window_iconic
+  check "Esc iconifies the window" wait_until 10 window_iconic
   check "no icon was made in its place" test -z "$(xdo search --class trayer 2>/dev/null)"
   sleep 1
   activate_from_taskbar
-  check "activating it brings it back" wait_until 5 window_back
+  check "activating it brings it back" wait_until 10 window_back
   check "and the game runs again" well_moving 3
 
   click_screen $MINIMISE_BOX 1
-  check "the minimise box iconifies it too" wait_until 5 window_iconic
+  check "the minimise box iconifies it too" wait_until 10 window_iconic
   activate_from_taskbar
-  check "and it comes back the same way" wait_until 5 window_back
-  local s
-  s=$(shot back)
-  check "the whole client area is shown again" window_painted
+  check "and it comes back the same way" wait_until 10 window_back
+  check "the whole client area is shown again" look_until 10 back client_painted
 }
