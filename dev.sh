@@ -3,6 +3,7 @@
 #   ./dev.sh test   install what is missing, build, run every test
 #   ./dev.sh play   install what is missing, build, start the game under Wine
 #   ./dev.sh play native   the same for the Linux program (GTK 3)
+#   ./dev.sh play web      build trelmo.html and serve it on 127.0.0.1
 #   ./dev.sh build  build the trees only
 #   ./dev.sh web    build the core and trelmo-sim with Emscripten, replay the
 #                   scripted games under node
@@ -124,6 +125,21 @@ play_native() {
   xvfb_stop
 }
 
+# Builds the page alone and serves it on this machine only; a browser at
+# hand opens it. TRELMO_PORT picks the port (default 8000).
+play_web() {
+  local tree=$top/build/web port=${TRELMO_PORT:-8000}
+  emcmake cmake -S "$top" -B "$tree" >/dev/null
+  cmake --build "$tree" -j "$jobs" --target trelmo
+  local address=http://127.0.0.1:$port/trelmo.html
+  echo "== serving $tree/trelmo.html at $address (Ctrl-C stops)"
+  echo "   (or open file://$tree/trelmo.html; the file alone is the whole game)"
+  if [ -n "${DISPLAY:-}" ] && command -v xdg-open >/dev/null; then
+    (sleep 1; xdg-open "$address" >/dev/null 2>&1 || true) &
+  fi
+  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$tree"
+}
+
 # Writes each scripted game's output as its expected output, after a change
 # that alters the output on purpose; review the diff before committing it.
 bless() {
@@ -175,6 +191,10 @@ case "${1:-}" in
       play_native
       exit 0
     fi
+    if [ "${2:-}" = web ]; then
+      bash tools/setup.sh web
+      play_web
+    fi
     bash tools/setup.sh
     build_all
     wine_prepare_prefix "$WINEPREFIX"
@@ -196,7 +216,7 @@ case "${1:-}" in
     fuzz_briefly
     ;;
   *)
-    echo "usage: $0 test|play [native]|build|web|bless|fuzz" >&2
+    echo "usage: $0 test|play [native|web]|build|web|bless|fuzz" >&2
     exit 2
     ;;
 esac
