@@ -4,6 +4,7 @@
 // leave pending is read by the script (trelmo_pending), carried out there
 // and answered with trelmo_answer.
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,8 @@
 #include "resources/texts.h"
 #include "store/dialogs_fields.h"
 #include "store/gbk.h"
+#include "store/option_keys.h"
+#include "store/profile.h"
 #include "store/settings.h"
 #include "web/screen.h"
 #include "web/web_host.h"
@@ -82,6 +85,9 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed) {
     Program& p = program();
+    // Emscripten's C library starts with a umask of 0777, which would make
+    // the saved settings file unreadable to the page.
+    umask(022);
     ResetGame(p.game, p.host, seed);
     InitGameState(p.game.state);
     LoadSettings(p.game.options, p.scores, p.game.state.shapeCount, kSettingsPath);
@@ -175,6 +181,35 @@ EMSCRIPTEN_KEEPALIVE void trelmo_shut_down() {
     p.shutDown = true;
     EndRules(p.game);
     p.host.StopGravityTimer();
+}
+
+// Whether `path` is a settings file: one at least of its options or score
+// rows is there. The page refuses to load anything else.
+EMSCRIPTEN_KEEPALIVE int trelmo_is_settings_file(const char* path) {
+    constexpr char kAbsent[] = "\x01" "absent";
+    char value[80];
+    for (const OptionKey& option : kOptionKeys) {
+        ReadProfileText("Settings", option.key, kAbsent, value, sizeof value, path);
+        if (std::strcmp(value, kAbsent) != 0) return 1;
+    }
+    for (int row = 0; row < kScoreRows; ++row) {
+        char key[16];
+        std::snprintf(key, sizeof key, "Player%d", row);
+        ReadProfileText("Score", key, kAbsent, value, sizeof value, path);
+        if (std::strcmp(value, kAbsent) != 0) return 1;
+    }
+    return 0;
+}
+
+// A settings file the page loaded has replaced the old one: the options
+// and the table are read from it as at start-up, and shown.
+EMSCRIPTEN_KEEPALIVE void trelmo_reload_settings() {
+    Program& p = program();
+    p.game.options = kDefaultOptions;
+    ClearScores(p.scores);
+    LoadSettings(p.game.options, p.scores, p.game.state.shapeCount, kSettingsPath);
+    p.screen.PaintWhole(p.game);
+    EndEvent();
 }
 
 EMSCRIPTEN_KEEPALIVE int trelmo_sound_on() { return program().game.options.sound; }

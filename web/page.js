@@ -34,6 +34,7 @@
   back.height = H;
   const backContext = back.getContext('2d');
   let scale = 1;
+  let started = false;  // the module is ready and this tab runs the game
   let ended = false;
   let hidden = false;
   let active = document.hasFocus();
@@ -91,7 +92,7 @@
   // ---- every event goes through here ----
   // Runs an entry point, then starts whatever request the rules left.
   function run(entry) {
-    if (ended) return;
+    if (!started || ended) return;
     entry();
     carryOutRequests();
   }
@@ -119,10 +120,14 @@
     context.imageSmoothingEnabled = false;
     context.drawImage(back, x, y, w, h, x * scale, y * scale, w * scale, h * scale);
   };
-  page.drawLabel = (x, y, width, text, length) => {
+  // A label keeps within its box, whatever the font's glyphs reach.
+  page.drawLabel = (x, y, width, height, text, length) => {
     const label = gbkText(text, length);
     context.save();
     context.setTransform(scale, 0, 0, scale, 0, 0);
+    context.beginPath();
+    context.rect(x, y, width, height);
+    context.clip();
     let pixels = LABEL_PIXELS;
     for (;;) {
       context.font = `${pixels}px ${FONT_FAMILY}`;
@@ -318,7 +323,7 @@
     run(() => _trelmo_activation(now ? 1 : 0, hidden || document.visibilityState !== 'visible' ? 0 : 1));
   }
   window.addEventListener('blur', () => {
-    _trelmo_keys_lost();
+    if (started) _trelmo_keys_lost();
     setActive(false);
   });
   window.addEventListener('focus', () => setActive(!hidden && document.visibilityState === 'visible'));
@@ -388,7 +393,7 @@
     const key = virtualKey(event);
     if (GAME_KEYS.has(key)) event.preventDefault();
     if (gameHasKeyboard()) run(() => _trelmo_key_up(key));
-    else if (key === 0x28) _trelmo_keys_lost();
+    else if (key === 0x28 && started) _trelmo_keys_lost();
   });
   canvas.addEventListener('mousedown', (event) => {
     wakeAudio();
@@ -773,6 +778,41 @@
     }
   };
 
+  // The file to take away, and one to load in its place: a file that is
+  // no settings file is refused, and the one in storage kept.
+  function offerFileActions() {
+    const message = $('storage-message');
+    $('storage').hidden = false;
+    $('download').addEventListener('click', () => {
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([storedBytes() || new Uint8Array(0)], { type: 'application/octet-stream' }));
+      link.download = STORAGE_KEY;
+      link.click();
+      setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    });
+    $('load').addEventListener('click', () => $('file').click());
+    $('file').addEventListener('change', async () => {
+      const file = $('file').files[0];
+      $('file').value = '';
+      if (!file || ended) return;
+      const bytes = new Uint8Array(await file.arrayBuffer());
+      const candidate = '/candidate.ini';
+      FS.writeFile(candidate, bytes);
+      const path = toModule(Array.from(candidate, (c) => c.charCodeAt(0)));
+      const usable = _trelmo_is_settings_file(path);
+      _free(path);
+      FS.unlink(candidate);
+      if (!usable) {
+        message.textContent = `${file.name} 不是 trelmo.ini 设置文件，未载入。`;
+        return;
+      }
+      FS.writeFile(SETTINGS_PATH, bytes);
+      page.settingsSaved(SETTINGS_PATH);
+      run(() => _trelmo_reload_settings());
+      message.textContent = `已载入 ${file.name}。`;
+    });
+  }
+
   // ---- one copy ----
   let releaseLock = () => {};
   function withOneCopy(start) {
@@ -799,9 +839,12 @@
     if (bytes !== null) FS.writeFile(SETTINGS_PATH, bytes);
     drawIcon(tray, IDI_PROGRAM);
     windowBox.hidden = false;
+    started = true;
+    active = document.hasFocus();
     fitScale();
     const seed = /seed=(\d+)/.exec(location.hash);
     run(() => _trelmo_start(seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0));
+    offerFileActions();
     showSheet(0);
   }
 

@@ -12,8 +12,8 @@
 EM_JS(void, JsCopyRect, (const uint8_t* pixels, int x, int y, int w, int h), {
     Module.page.copyRect(pixels, x, y, w, h);
 });
-EM_JS(void, JsDrawLabel, (int x, int y, int width, const char* text, int length), {
-    Module.page.drawLabel(x, y, width, text, length);
+EM_JS(void, JsDrawLabel, (int x, int y, int width, int height, const char* text, int length), {
+    Module.page.drawLabel(x, y, width, height, text, length);
 });
 
 namespace {
@@ -103,5 +103,5 @@ void WebScreen::Flush() {
     if (!labelsDue_) return;
     labelsDue_ = false;
     for (const Raster::TextCall& text : raster_.texts())
-        JsDrawLabel(text.x, text.y, LabelWidthAt(text.x, text.y), text.bytes.data(), static_cast<int>(text.bytes.size()));
+        JsDrawLabel(text.x, text.y, LabelWidthAt(text.x, text.y), kLabelHeight, text.bytes.data(), static_cast<int>(text.bytes.size()));
 }
