@@ -5,8 +5,9 @@
 #   ./dev.sh play native   the same for the Linux program (GTK 3)
 #   ./dev.sh play web      build trelmo.html and serve it on 127.0.0.1
 #   ./dev.sh build  build the trees only
-#   ./dev.sh web    build the core and trelmo-sim with Emscripten, replay the
-#                   scripted games under node
+#   ./dev.sh web    build the core, trelmo-sim and trelmo.html with
+#                   Emscripten, replay the scripted games under node and
+#                   test the page in headless Chromium
 #   ./dev.sh bless  write the scripted games' outputs as their expected ones
 #   ./dev.sh fuzz   run the fuzz targets (TRELMO_FUZZ_SECONDS each, default 30)
 set -euo pipefail
@@ -52,6 +53,18 @@ web_tests() {
   cmake --build "$tree" -j "$jobs"
   (cd "$tree" && ctest --output-on-failure -j "$jobs")
   echo "== web build and replay: $((SECONDS - start)) s"
+  page_tests "$tree"
+}
+
+# The page itself, trelmo.html, in headless Chromium (tests/web/run.js);
+# puppeteer-core comes from the npm registry at the locked version.
+page_tests() {
+  local tree=$1 start=$SECONDS
+  if ! [ -d "$top/tests/web/node_modules/puppeteer-core" ]; then
+    (cd "$top/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
+  fi
+  node "$top/tests/web/run.js" "$tree"
+  echo "== page tests in Chromium: $((SECONDS - start)) s"
 }
 
 # The native tests again under AddressSanitizer and UBSan, then each fuzz

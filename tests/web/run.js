@@ -1,0 +1,296 @@
+// The page's tests: build/web/trelmo.html in Debian's headless Chromium,
+// driven by puppeteer-core, its canvas compared with trelmo-sim's pictures
+// of the same state. Every look at the page waits for what it expects,
+// within a time limit.
+//   node tests/web/run.js BUILD_DIR [CASE...]
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const puppeteer = require('puppeteer-core');
+
+const tree = path.resolve(process.argv[2] || 'build/web');
+const only = process.argv.slice(3);
+const pageUrl = `file://${tree}/trelmo.html`;
+const simScript = path.join(tree, 'tools/sim/trelmo-sim.js');
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'trelmo-web-'));
+const W = 479, H = 340;
+const LIMIT_MS = 5000;
+
+// ---- trelmo-sim ----
+function sim(lines) {
+  const script = path.join(work, `script-${Date.now()}-${Math.random().toString(36).slice(2)}.sim`);
+  fs.writeFileSync(script, lines.join('\n') + '\n');
+  return execFileSync(process.execPath, [simScript, script], { cwd: work, encoding: 'latin1' });
+}
+// The client area as trelmo-sim renders it after `lines`: RGB rows.
+function simPicture(lines) {
+  const file = path.join(work, `render-${Date.now()}.bmp`);
+  sim([...lines, `render ${file}`]);
+  const bmp = fs.readFileSync(file);
+  const offset = bmp.readUInt32LE(10);
+  const pitch = (W * 3 + 3) & ~3;
+  const rgb = Buffer.alloc(W * H * 3);
+  for (let y = 0; y < H; ++y) {
+    for (let x = 0; x < W; ++x) {
+      const from = offset + (H - 1 - y) * pitch + 3 * x;  // bottom-up, BGR
+      rgb[3 * (y * W + x)] = bmp[from + 2];
+      rgb[3 * (y * W + x) + 1] = bmp[from + 1];
+      rgb[3 * (y * W + x) + 2] = bmp[from];
+    }
+  }
+  return rgb;
+}
+// The fixed rectangles of the client area by kind and name.
+const layout = {};
+for (const line of sim(['layout']).split('\n')) {
+  const [kind, name, ...box] = line.split(' ');
+  if (box.length === 4) (layout[kind] = layout[kind] || {})[name] = box.map(Number);
+}
+const inLabel = (x, y) => Object.values(layout.label).some(([l, t, r, b]) => x >= l && x < r && y >= t && y < b);
+
+// ---- the page ----
+let browser;
+let context;  // each case's own, with its own storage
+const pageErrors = [];
+async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true } = {}) {
+  const page = await context.newPage();
+  // An error in the page fails the case that is running.
+  page.on('pageerror', (error) => pageErrors.push(error.message));
+  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  if (storage !== null) {
+    // A file put there before the page loads.
+    await page.evaluateOnNewDocument((text) => localStorage.setItem('trelmo.ini', text), storage);
+  }
+  await page.goto(`${pageUrl}#seed=${seed}`);
+  if (waitForGame) await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
+  return page;
+}
+// The canvas as RGB rows at one canvas pixel a game pixel, and its scale.
+async function canvasPicture(page) {
+  const { data, scale } = await page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let text = '';
+    for (let i = 0; i < pixels.length; ++i) text += String.fromCharCode(pixels[i]);
+    return { data: btoa(text), scale: canvas.width / 479 };
+  });
+  return { rgba: Buffer.from(data, 'base64'), scale };
+}
+// The first game pixel outside the labels where the canvas differs, or
+// null; at a scale above 1 every canvas pixel of a game pixel's square
+// must be that pixel.
+function firstDifference({ rgba, scale }, rgb) {
+  const width = W * scale;
+  for (let y = 0; y < H * scale; ++y) {
+    for (let x = 0; x < width; ++x) {
+      const gx = Math.floor(x / scale), gy = Math.floor(y / scale);
+      if (inLabel(gx, gy)) continue;
+      const at = 4 * (y * width + x), want = 3 * (gy * W + gx);
+      if (rgba[at] !== rgb[want] || rgba[at + 1] !== rgb[want + 1] || rgba[at + 2] !== rgb[want + 2])
+        return `canvas (${x}, ${y}) is ${rgba.subarray(at, at + 3).join(',')}, trelmo-sim's (${gx}, ${gy}) ${rgb.subarray(want, want + 3).join(',')}`;
+    }
+  }
+  return null;
+}
+// Waits for the canvas to be `rgb`, or one of several pictures.
+async function waitForPicture(page, rgb, what) {
+  const until = Date.now() + LIMIT_MS;
+  const pictures = Array.isArray(rgb) ? rgb : [rgb];
+  let difference;
+  for (;;) {
+    const canvas = await canvasPicture(page);
+    const differences = pictures.map((picture) => firstDifference(canvas, picture));
+    difference = differences.includes(null) ? null : differences[0];
+    if (process.env.TRELMO_WEB_DEBUG) console.log(Date.now() % 100000, difference);
+    if (difference === null) return;
+    if (Date.now() > until) {
+      if (process.env.TRELMO_WEB_SHOTS) await page.screenshot({ path: path.join(process.env.TRELMO_WEB_SHOTS, 'failed.png') });
+      throw new Error(`${what}: ${difference}`);
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+async function waitFor(page, predicate, what, ...args) {
+  try {
+    await page.waitForFunction(predicate, { timeout: LIMIT_MS, polling: 20 }, ...args);
+  } catch (error) {
+    throw new Error(`${what}: not within ${LIMIT_MS} ms`);
+  }
+}
+const closeSheet = async (page) => {
+  await page.keyboard.press('Escape');
+  await waitFor(page, () => !document.querySelector('dialog[open]'), 'the information sheet closes on Esc');
+};
+const buttonTexts = (page) => page.$$eval('#stage button', (all) => all.map((b) => [b.textContent, b.disabled]));
+
+// ---- the cases ----
+const cases = {
+  async 'start screen: the sheet on About, then the picture and the buttons'() {
+    const page = await openPage();
+    const tab = await page.$eval('dialog[open] .tabs .current', (t) => t.textContent);
+    if (tab !== '关于') throw new Error(`the sheet opened on ${tab}`);
+    await closeSheet(page);
+    await waitForPicture(page, simPicture([]), 'the start screen');
+    const buttons = await page.$$eval('#stage button', (all) => all.map((b) => {
+      const box = b.getBoundingClientRect(), stage = b.parentElement.getBoundingClientRect();
+      return [box.left - stage.left, box.top - stage.top, box.right - stage.left, box.bottom - stage.top];
+    }));
+    const expected = ['SpeedUp', 'SpeedDown', 'RowsUp', 'RowsDown', 'Start', 'Pause', 'Options'].map((n) => layout.button[n]);
+    if (JSON.stringify(buttons) !== JSON.stringify(expected)) throw new Error(`buttons at ${JSON.stringify(buttons)}`);
+    const texts = JSON.stringify(await buttonTexts(page));
+    const wanted = JSON.stringify([['+', false], ['-', true], ['+', false], ['-', true], ['开始(F2)', false], ['暂停(F3)', true], ['选项(F4)', false]]);
+    if (texts !== wanted) throw new Error(`buttons read ${texts}`);
+    await page.close();
+  },
+
+  async 'play: keys give trelmo-sim\'s picture of the same script'() {
+    const page = await openPage({ seed: 7 });
+    await closeSheet(page);
+    // A new shape shows at its first move: the script ends with one, so the
+    // window holds what a repaint would show.
+    for (const key of ['F2', 'ArrowLeft', 'ArrowLeft', 'ArrowUp', 'ArrowDown', 'ArrowRight', 'Space', 'ArrowDown', 'ArrowLeft']) await page.keyboard.press(key);
+    // The gravity timer runs meanwhile: on a slow machine a step or two of
+    // the last shape may come before the look.
+    const script = ['seed 7', 'new', 'left', 'left', 'rotate', 'down', 'release', 'right', 'rotate', 'down', 'release', 'left'];
+    await waitForPicture(page, [0, 1, 2, 3].map((steps) => simPicture([...script, `tick ${steps}`])), 'after the keys');
+    await page.close();
+  },
+
+  async 'counters: F5 steps the speed up every 50 ms to its maximum'() {
+    const page = await openPage();
+    await closeSheet(page);
+    const final = simPicture(['maxspeed']);
+    const started = Date.now();
+    await page.keyboard.press('F5');
+    const midway = firstDifference(await canvasPicture(page), final);
+    await waitForPicture(page, final, 'the speed at its maximum');
+    const took = Date.now() - started;
+    if (midway === null || took < 19 * 50 - 60) throw new Error(`the speed reached its maximum in ${took} ms, not step by step`);
+    await page.close();
+  },
+
+  async 'crisp: at ratio 2 every game pixel is a square of 2 x 2'() {
+    const page = await openPage({ ratio: 2 });
+    await closeSheet(page);
+    const picture = await canvasPicture(page);
+    if (picture.scale !== 2) throw new Error(`the canvas is at scale ${picture.scale}`);
+    const rendering = await page.$eval('#screen', (c) => [getComputedStyle(c).imageRendering, c.getBoundingClientRect().width]);
+    if (rendering[0] !== 'pixelated' || rendering[1] !== W) throw new Error(`the canvas shows as ${rendering}`);
+    await waitForPicture(page, simPicture([]), 'the start screen at ratio 2');
+    await page.close();
+  },
+
+  async 'options: saved to storage and kept over a reload'() {
+    const page = await openPage();
+    await closeSheet(page);
+    await page.keyboard.press('F4');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '选项设定', 'the options dialog opens on F4');
+    await page.keyboard.press('p');  // the mnemonic of Sound
+    await page.keyboard.press('Enter');
+    await waitFor(page, () => /Sound=0/.test(localStorage.getItem('trelmo.ini') || ''), 'Sound=0 in storage');
+    await page.reload();
+    await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
+    await closeSheet(page);
+    await page.keyboard.press('F4');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '选项设定', 'the options dialog opens again');
+    const sound = await page.$eval('dialog[open] .panel', (panel) =>
+      [...panel.querySelectorAll('label')].find((l) => l.textContent.startsWith('声音')).querySelector('input').checked);
+    if (sound) throw new Error('Sound is on again after the reload');
+    await page.close();
+  },
+
+  async 'settings: a file in storage before the page loads is the one it starts with'() {
+    const page = await openPage({ storage: '[Settings]\r\n3Dtrelmo=0\r\nPreview=0\r\n' });
+    await closeSheet(page);
+    await waitForPicture(page, simPicture(['set 3Dtrelmo 0', 'set Preview 0']), 'the flat look from the stored file');
+    await page.close();
+  },
+
+  async 'loading: a settings file is taken, anything else refused'() {
+    const page = await openPage();
+    await closeSheet(page);
+    const refused = path.join(work, 'notes.txt');
+    fs.writeFileSync(refused, 'not a settings file\n');
+    await (await page.$('#file')).uploadFile(refused);
+    await waitFor(page, () => /notes\.txt/.test(document.getElementById('storage-message').textContent), 'the refusal is shown');
+    if (await page.evaluate(() => localStorage.getItem('trelmo.ini') !== null)) throw new Error('a refused file was stored');
+    const taken = path.join(work, 'trelmo.ini');
+    fs.writeFileSync(taken, '[Settings]\r\nStyle=0\r\n[Score]\r\nPlayer0=1500 9 Ann\r\n');
+    await (await page.$('#file')).uploadFile(taken);
+    await waitFor(page, () => /Style=0/.test(localStorage.getItem('trelmo.ini') || ''), 'the loaded file in storage');
+    await page.close();
+  },
+
+  async 'one copy: a second tab does not run the game'() {
+    const first = await openPage();
+    const second = await openPage({ waitForGame: false });
+    await waitFor(second, () => document.getElementById('notice').textContent !== '', 'the second tab says the game is open elsewhere');
+    const running = await second.evaluate(() => !document.getElementById('window').hidden);
+    if (running) throw new Error('the second tab shows a game');
+    await second.close();
+    await first.close();
+  },
+
+  async 'activation: losing the focus pauses, coming back resumes'() {
+    const page = await openPage();
+    await closeSheet(page);
+    await page.keyboard.press('F2');
+    await waitFor(page, () => !document.querySelectorAll('#stage button')[5].disabled, 'the pause button is enabled in a game');
+    await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+    await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '继续(F3)', 'paused on losing the focus');
+    await page.evaluate(() => window.dispatchEvent(new Event('focus')));
+    await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '暂停(F3)', 'resumed on coming back');
+    await page.close();
+  },
+
+  async 'hiding: Esc leaves the icon, a double-click restores'() {
+    const page = await openPage();
+    await closeSheet(page);
+    await page.keyboard.press('Escape');
+    await waitFor(page, () => getComputedStyle(document.getElementById('tray')).display !== 'none', 'the icon in place of the window');
+    const tip = await page.$eval('#tray', (t) => t.title);
+    if (tip !== 'Pindle trelmo') throw new Error(`the icon's tip reads ${tip}`);
+    await page.click('#tray', { clickCount: 2 });
+    await waitFor(page, () => document.getElementById('window').style.visibility === '', 'the window back');
+    await waitForPicture(page, simPicture([]), 'the window repainted');
+    await page.close();
+  },
+};
+
+(async () => {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'trelmo-chromium-'));
+  browser = await puppeteer.launch({
+    executablePath: process.env.TRELMO_CHROMIUM || '/usr/bin/chromium',
+    headless: 'new',
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+  });
+  let passed = 0, failed = 0;
+  for (const [name, test] of Object.entries(cases)) {
+    if (only.length > 0 && !only.some((word) => name.includes(word))) continue;
+    const started = Date.now();
+    try {
+      pageErrors.length = 0;
+      context = await browser.createIncognitoBrowserContext();
+      await test();
+      if (pageErrors.length > 0) throw new Error(`the page failed: ${pageErrors.join('; ')}`);
+      ++passed;
+      console.log(`ok   ${name} (${Date.now() - started} ms)`);
+    } catch (error) {
+      ++failed;
+      console.log(`FAIL ${name}: ${error.message}`);
+    }
+    await context.close().catch(() => {});
+  }
+  await browser.close();
+  fs.rmSync(profile, { recursive: true, force: true });
+  fs.rmSync(work, { recursive: true, force: true });
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
