@@ -116,6 +116,7 @@ async function waitFor(page, predicate, what, ...args) {
   try {
     await page.waitForFunction(predicate, { timeout: LIMIT_MS, polling: 20 }, ...args);
   } catch (error) {
+    if (process.env.TRELMO_WEB_SHOTS) await page.screenshot({ path: path.join(process.env.TRELMO_WEB_SHOTS, 'failed.png') });
     throw new Error(`${what}: not within ${LIMIT_MS} ms`);
   }
 }
@@ -217,9 +218,40 @@ const cases = {
     await waitFor(page, () => /notes\.txt/.test(document.getElementById('storage-message').textContent), 'the refusal is shown');
     if (await page.evaluate(() => localStorage.getItem('trelmo.ini') !== null)) throw new Error('a refused file was stored');
     const taken = path.join(work, 'trelmo.ini');
-    fs.writeFileSync(taken, '[Settings]\r\nStyle=0\r\n[Score]\r\nPlayer0=1500 9 Ann\r\n');
+    fs.writeFileSync(taken, '[Settings]\r\nStyle=0\r\n[Score]\r\nPlayer0=1500,9,Ann\r\n');
     await (await page.$('#file')).uploadFile(taken);
     await waitFor(page, () => /Style=0/.test(localStorage.getItem('trelmo.ini') || ''), 'the loaded file in storage');
+    await page.close();
+  },
+
+  async 'offer and game over: name entry, table, and No to the replay question ends the game'() {
+    // Row 9 below zero, so that the empty game F2 offers takes it.
+    const page = await openPage({ storage: '[Score]\r\nPlayer9=-1,0,Low\r\n' });
+    await closeSheet(page);
+    const dialogTitle = () => page.evaluate(() => document.querySelector('dialog[open] .title')?.textContent || '');
+    await page.keyboard.press('F2');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '恭喜!', 'the name entry on F2');
+    const offered = await page.$eval('dialog[open] input[type=text]', (box) => box.value);
+    if (offered !== 'Low') throw new Error(`the name entry offers ${offered}`);
+    await page.$eval('dialog[open] input[type=text]', (box) => { box.value = ''; });
+    await page.type('dialog[open] input[type=text]', '张三');
+    await page.keyboard.press('Enter');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '排行榜', 'the table after the name');
+    const tenth = await page.$$eval('dialog[open] .scorerow', (cells) => cells.slice(-4).map((c) => c.textContent).join(' '));
+    if (tenth !== '10. 0 0 张三') throw new Error(`the tenth row reads ${tenth}`);
+    const stored = await page.evaluate(() => localStorage.getItem('trelmo.ini'));
+    if (!stored.includes('Player9=0,0,\xd5\xc5\xc8\xfd')) throw new Error('the new row is not stored in GBK');
+    await page.keyboard.press('Enter');
+    await waitFor(page, () => !document.querySelectorAll('#stage button')[5].disabled, 'a game after the table');
+    // Drops until the well is full; a score of 0 does not enter the table again.
+    for (let drops = 0; (await dialogTitle()) !== '游戏结束'; ++drops) {
+      if (drops === 80) throw new Error('no replay question after 80 drops');
+      await page.keyboard.press('ArrowDown');
+      await new Promise((resolve) => setTimeout(resolve, 30));
+    }
+    await page.keyboard.press('n');
+    await waitFor(page, () => document.getElementById('notice').textContent !== '' && document.getElementById('window').hidden,
+      'the page says the game has ended');
     await page.close();
   },
 
