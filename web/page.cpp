@@ -388,6 +388,22 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_icon(int iconId) {
     return pixels;
 }
 
+// Cursor 1, the hand over the logo, as 16 x 18 RGBA pixels; its hot spot
+// is the fingertip at (0, 0).
+EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_hand_cursor() {
+    static uint8_t pixels[kHandWidth * kHandHeight * 4];
+    for (int y = 0; y < kHandHeight; ++y) {
+        for (int x = 0; x < kHandWidth; ++x) {
+            const char ink = kHandCursor[y][x];
+            const uint8_t level = ink == kCursorWhite ? 255 : 0;
+            uint8_t* to = pixels + 4 * (y * kHandWidth + x);
+            to[0] = to[1] = to[2] = level;
+            to[3] = ink == kCursorClear ? 0 : 255;
+        }
+    }
+    return pixels;
+}
+
 // Sound 110 or 111 as its RIFF/WAVE file; the size through `size`.
 EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_sound(int soundId, int* size) {
     static const Bytes lock = LockSoundWav();

@@ -404,8 +404,21 @@
     run(() => _trelmo_mouse_down(event.button, Math.floor(event.offsetX), Math.floor(event.offsetY)));
   });
   canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+  // The game's own hand, cursor 1, made into an image once.
+  let handCursor = null;
+  function handCursorStyle() {
+    if (handCursor !== null) return handCursor;
+    const at = _trelmo_hand_cursor();
+    const picture = document.createElement('canvas');
+    picture.width = 16;
+    picture.height = 18;
+    picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(HEAPU8.slice(at, at + 16 * 18 * 4).buffer), 16, 18), 0, 0);
+    handCursor = `url(${picture.toDataURL()}) 0 0, pointer`;
+    return handCursor;
+  }
   canvas.addEventListener('mousemove', (event) => {
-    canvas.style.cursor = _trelmo_hand_at(Math.floor(event.offsetX), Math.floor(event.offsetY)) ? 'pointer' : 'default';
+    if (!started) return;
+    canvas.style.cursor = _trelmo_hand_at(Math.floor(event.offsetX), Math.floor(event.offsetY)) ? handCursorStyle() : 'default';
   });
 
   // ---- dialogs, laid out from the templates ----

@@ -143,6 +143,13 @@ const cases = {
     const texts = JSON.stringify(await buttonTexts(page));
     const wanted = JSON.stringify([['+', false], ['-', true], ['+', false], ['-', true], ['开始(F2)', false], ['暂停(F3)', true], ['选项(F4)', false]]);
     if (texts !== wanted) throw new Error(`buttons read ${texts}`);
+    // The game's hand over the logo, the arrow elsewhere.
+    const stage = await page.$eval('#stage', (e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top }; });
+    const [l, t, r, b] = layout.region.hand;
+    await page.mouse.move(stage.x + (l + r) / 2, stage.y + (t + b) / 2);
+    await waitFor(page, () => document.getElementById('screen').style.cursor.startsWith('url("data:image/png'), 'the hand over the logo');
+    await page.mouse.move(stage.x + r + 5, stage.y + t);
+    await waitFor(page, () => document.getElementById('screen').style.cursor === 'default', 'the arrow beside the logo');
     await page.close();
   },
 
@@ -251,6 +258,29 @@ const cases = {
     }
     await page.keyboard.press('n');
     await waitFor(page, () => document.getElementById('notice').textContent !== '' && document.getElementById('window').hidden,
+      'the page says the game has ended');
+    await page.close();
+  },
+
+  async 'menu and exit: the right-click menu greys, Exit asks, Yes ends the game'() {
+    const page = await openPage();
+    await closeSheet(page);
+    const stage = await page.$eval('#stage', (e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top }; });
+    const menuItems = () => page.$$eval('.menu div', (items) => items.map((i) => `${i.textContent}${i.className === 'greyed' ? '/grey' : ''}`).join(' '));
+    await page.mouse.click(stage.x + 60, stage.y + 150, { button: 'right' });
+    await waitFor(page, () => document.querySelectorAll('.menu div').length === 7, 'the main menu at the pointer');
+    const fresh = await menuItems();
+    if (fresh !== '隐藏界面 显示前十名... 功能键定义... 最大速度 最大起始行数 关于... 退出') throw new Error(`the menu reads ${fresh}`);
+    await page.keyboard.press('Escape');
+    await waitFor(page, () => !document.querySelector('.menu'), 'Esc closes the menu');
+    await page.keyboard.press('F5');
+    await page.mouse.click(stage.x + 60, stage.y + 150, { button: 'right' });
+    await waitFor(page, () => document.querySelectorAll('.menu div.greyed').length === 1, 'MaxSpeed greyed at the maximum speed');
+    if (!(await menuItems()).includes('最大速度/grey')) throw new Error(`the menu reads ${await menuItems()}`);
+    await page.evaluate(() => [...document.querySelectorAll('.menu div')].find((i) => i.textContent === '退出').click());
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '退出', 'the exit box');
+    await page.evaluate(() => [...document.querySelectorAll('dialog[open] button')].find((b) => b.textContent.startsWith('是')).click());
+    await waitFor(page, () => document.getElementById('window').hidden && document.getElementById('notice').textContent !== '',
       'the page says the game has ended');
     await page.close();
   },
