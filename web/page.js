@@ -159,13 +159,27 @@
   };
 
   // ---- the gravity timer ----
+  // While the game is hidden, to the icon or with its tab, it is paused
+  // and a tick would do nothing: the timer waits, and starts a full period
+  // again on coming back.
+  let gravityPeriod = null;
+  function updateGravityTimer() {
+    const wanted = gravityPeriod !== null && !hidden && !ended && document.visibilityState === 'visible';
+    if (gravityTimer !== 0 && !wanted) {
+      clearInterval(gravityTimer);
+      gravityTimer = 0;
+    } else if (gravityTimer === 0 && wanted) {
+      gravityTimer = setInterval(() => run(() => _trelmo_tick()), gravityPeriod);
+    }
+  }
   page.armTimer = (milliseconds) => {
     page.stopTimer();
-    gravityTimer = setInterval(() => run(() => _trelmo_tick()), Math.max(milliseconds, SHORTEST_PERIOD_MS));
+    gravityPeriod = Math.max(milliseconds, SHORTEST_PERIOD_MS);
+    updateGravityTimer();
   };
   page.stopTimer = () => {
-    if (gravityTimer !== 0) clearInterval(gravityTimer);
-    gravityTimer = 0;
+    gravityPeriod = null;
+    updateGravityTimer();
   };
 
   // ---- sounds: the module's WAVE data, through Web Audio ----
@@ -301,6 +315,7 @@
     windowBox.style.visibility = 'hidden';
     tray.style.display = 'block';
     setActive(false);
+    updateGravityTimer();
   }
   function restore() {
     if (!hidden) return;
@@ -309,6 +324,7 @@
     windowBox.style.visibility = '';
     _trelmo_repaint();
     setActive(document.hasFocus() && document.visibilityState === 'visible');
+    updateGravityTimer();
   }
   tray.addEventListener('dblclick', () => run(() => _trelmo_menu_item(CmdRestore)));
   tray.addEventListener('contextmenu', (event) => {
@@ -327,8 +343,10 @@
     setActive(false);
   });
   window.addEventListener('focus', () => setActive(!hidden && document.visibilityState === 'visible'));
-  document.addEventListener('visibilitychange', () =>
-    setActive(!hidden && document.visibilityState === 'visible' && document.hasFocus()));
+  document.addEventListener('visibilitychange', () => {
+    setActive(!hidden && document.visibilityState === 'visible' && document.hasFocus());
+    updateGravityTimer();
+  });
 
   // ---- popup menus ----
   function closeMenu() {

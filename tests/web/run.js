@@ -54,7 +54,7 @@ const inLabel = (x, y) => Object.values(layout.label).some(([l, t, r, b]) => x >
 let browser;
 let context;  // each case's own, with its own storage
 const pageErrors = [];
-async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true } = {}) {
+async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null } = {}) {
   const page = await context.newPage();
   // An error in the page fails the case that is running.
   page.on('pageerror', (error) => pageErrors.push(error.message));
@@ -63,6 +63,7 @@ async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = tru
     // A file put there before the page loads.
     await page.evaluateOnNewDocument((text) => localStorage.setItem('trelmo.ini', text), storage);
   }
+  if (beforeLoad !== null) await page.evaluateOnNewDocument(beforeLoad);
   await page.goto(`${pageUrl}#seed=${seed}`);
   if (waitForGame) await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
   return page;
@@ -307,16 +308,40 @@ const cases = {
     await page.close();
   },
 
-  async 'hiding: Esc leaves the icon, a double-click restores'() {
-    const page = await openPage();
+  async 'hiding: Esc leaves the icon, a double-click restores; idle means no timer'() {
+    // The page's live intervals, counted.
+    const page = await openPage({ beforeLoad: () => {
+      const live = new Set();
+      const set = window.setInterval, clear = window.clearInterval;
+      window.setInterval = (...args) => { const id = set(...args); live.add(id); return id; };
+      window.clearInterval = (id) => { live.delete(id); clear(id); };
+      window.liveIntervals = () => live.size;
+    } });
+    const intervals = (count, what) => waitFor(page, (n) => window.liveIntervals() === n, what, count);
     await closeSheet(page);
+    await intervals(0, 'no timer before the first game');
+    await page.keyboard.press('F2');
+    await intervals(1, 'the gravity timer in a game');
     await page.keyboard.press('Escape');
     await waitFor(page, () => getComputedStyle(document.getElementById('tray')).display !== 'none', 'the icon in place of the window');
+    await intervals(0, 'no timer while hidden');
     const tip = await page.$eval('#tray', (t) => t.title);
     if (tip !== 'Pindle trelmo') throw new Error(`the icon's tip reads ${tip}`);
     await page.click('#tray', { clickCount: 2 });
     await waitFor(page, () => document.getElementById('window').style.visibility === '', 'the window back');
-    await waitForPicture(page, simPicture([]), 'the window repainted');
+    await intervals(1, 'the timer again once restored');
+    // Restored, the window is painted whole, the new shape included.
+    const script = ['seed 1', 'new', 'deactivate', 'activate'];
+    await waitForPicture(page, [0, 1, 2].map((steps) => simPicture([...script, `tick ${steps}`])), 'the window repainted');
+    await page.keyboard.press('Escape');
+    await intervals(0, 'no timer while hidden again');
+    await page.evaluate(() => document.getElementById('tray').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 700, clientY: 500 })));
+    await waitFor(page, () => [...document.querySelectorAll('.menu div')].map((i) => i.textContent).join(' ') === '恢复 退出', "the icon's menu");
+    await page.evaluate(() => [...document.querySelectorAll('.menu div')].find((i) => i.textContent === '退出').click());
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '退出', 'the exit box from the icon');
+    await page.keyboard.press('y');
+    await waitFor(page, () => document.getElementById('notice').textContent !== '', 'the game ended');
+    await intervals(0, 'no timer once ended');
     await page.close();
   },
 };
