@@ -153,8 +153,17 @@ function openDialog(options) {
   } else {
     dialog.show();
   }
+  // The browser may close a dialog on a repeated Esc whatever the page
+  // says; one that only its buttons end opens again.
+  let closing = false;
+  dialog.addEventListener('close', () => {
+    if (closing || !dialog.isConnected) return;
+    if (modal) dialog.showModal();
+    else dialog.show();
+  });
   const close = () => {
     if (!dialog.isConnected) return;
+    closing = true;
     if (modal) --modalCount;
     dialog.close();
     dialog.remove();
