@@ -268,6 +268,23 @@ const cases = {
     await page.close();
   },
 
+  async 'mouse: the logo opens the sheet, a right click in the well moves right, the middle one turns'() {
+    const page = await openPage({ seed: 3 });
+    await closeSheet(page);
+    const stage = await page.$eval('#stage', (e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top }; });
+    const [l, t] = layout.region.about;
+    await page.mouse.click(stage.x + l + 10, stage.y + t + 10);
+    await waitFor(page, () => document.querySelector('dialog[open] .tabs .current')?.textContent === '关于', 'the sheet from the logo');
+    await closeSheet(page);
+    await page.keyboard.press('F2');
+    const [wl, wt] = layout.region.right;
+    await page.mouse.click(stage.x + wl + 50, stage.y + wt + 200, { button: 'right' });
+    await page.mouse.click(stage.x + wl + 50, stage.y + wt + 200, { button: 'middle' });
+    const script = ['seed 3', 'new', 'right', 'rotate'];
+    await waitForPicture(page, [0, 1, 2].map((steps) => simPicture([...script, `tick ${steps}`])), 'after the clicks');
+    await page.close();
+  },
+
   async 'menu and exit: the right-click menu greys, Exit asks, Yes ends the game'() {
     const page = await openPage();
     await closeSheet(page);
@@ -310,6 +327,14 @@ const cases = {
     await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '继续(F3)', 'paused on losing the focus');
     await page.evaluate(() => window.dispatchEvent(new Event('focus')));
     await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '暂停(F3)', 'resumed on coming back');
+    // A pause the player took stays over losing and regaining the focus.
+    await page.keyboard.press('F3');
+    await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '继续(F3)', 'paused by F3');
+    await page.evaluate(() => { window.dispatchEvent(new Event('blur')); window.dispatchEvent(new Event('focus')); });
+    await page.keyboard.press('F7');
+    await waitFor(page, () => document.querySelector('dialog[open] .tabs .current')?.textContent === '功能键定义', 'F7 opens the sheet on the keys');
+    const label = await page.$eval('#stage button:nth-child(7)', (b) => b.textContent);
+    if (label !== '继续(F3)') throw new Error(`the pause button reads ${label} after the focus came back`);
     await page.close();
   },
 
