@@ -50,10 +50,15 @@ function waveOf(soundId) {
   return waves[soundId];
 }
 // Until the page has had a key or a click the browser keeps the audio
-// suspended: it is made, or resumed, at the first one.
+// suspended: it is made, or resumed, at the first one, once the input's
+// own change is on the canvas (making it takes a while), while the
+// gesture still counts.
 function wakeAudio() {
-  if (audio === null && window.AudioContext) audio = new AudioContext();
-  if (audio !== null && audio.state === 'suspended') audio.resume();
+  if (audio !== null && audio.state !== 'suspended') return;
+  setTimeout(() => {
+    if (audio === null && window.AudioContext) audio = new AudioContext();
+    if (audio !== null && audio.state === 'suspended') audio.resume();
+  }, 0);
 }
 // The step lasts the sound's length, by the clock, whether or not the
 // browser lets it be heard; 100 ms with sound off.
