@@ -133,6 +133,15 @@ const cases = {
     const page = await openPage();
     const tab = await page.$eval('dialog[open] .tabs .current', (t) => t.textContent);
     if (tab !== '关于') throw new Error(`the sheet opened on ${tab}`);
+    // The browser's own action for F5 (reload) and F3 (find) is stopped,
+    // even with a dialog open.
+    await page.evaluate(() => {
+      window.refused = [];
+      document.addEventListener('keydown', (event) => { if (event.defaultPrevented) window.refused.push(event.key); }, true);
+    });
+    await page.keyboard.press('F5');
+    await page.keyboard.press('F3');
+    await waitFor(page, () => window.refused.join() === 'F5,F3', 'F5 and F3 kept from the browser');
     await closeSheet(page);
     await waitForPicture(page, simPicture([]), 'the start screen');
     const buttons = await page.$$eval('#stage button', (all) => all.map((b) => {

@@ -104,6 +104,11 @@ function virtualKey(event) {
 const GAME_KEYS = new Set([0x1b, 0x20, 0x25, 0x26, 0x27, 0x28, 0x70, 0x71, 0x72, 0x73, 0x74, 0x75, 0x76, 0x77]);
 const GAME_CHARACTERS = new Set(['+', '-', '<', '>']);
 const gameHasKeyboard = () => !ended && !hidden && modalCount === 0 && !windowBox.hidden;
+// The function keys belong to the game even while a dialog has the
+// keyboard: no find, no reload, no help of the browser's.
+window.addEventListener('keydown', (event) => {
+  if (started && !ended && /^F([1-9]|1[0-2])$/.test(event.key)) event.preventDefault();
+}, true);
 window.addEventListener('keydown', (event) => {
   wakeAudio();
   if (menu !== null && event.key === 'Escape') {
