@@ -3,9 +3,11 @@
 #   ./dev.sh test   install what is missing, build, run every test
 #   ./dev.sh play   install what is missing, build, start the game under Wine
 #   ./dev.sh play native   the same for the Linux program (GTK 3)
+#   ./dev.sh play web      build trelmo.html and serve it on 127.0.0.1
 #   ./dev.sh build  build the trees only
-#   ./dev.sh web    build the core and trelmo-sim with Emscripten, replay the
-#                   scripted games under node
+#   ./dev.sh web    build the core, trelmo-sim and trelmo.html with
+#                   Emscripten, replay the scripted games under node and
+#                   test the page in headless Chromium
 #   ./dev.sh bless  write the scripted games' outputs as their expected ones
 #   ./dev.sh fuzz   run the fuzz targets (TRELMO_FUZZ_SECONDS each, default 30)
 set -euo pipefail
@@ -51,6 +53,18 @@ web_tests() {
   cmake --build "$tree" -j "$jobs"
   (cd "$tree" && ctest --output-on-failure -j "$jobs")
   echo "== web build and replay: $((SECONDS - start)) s"
+  page_tests "$tree"
+}
+
+# The page itself, trelmo.html, in headless Chromium (tests/web/run.js);
+# puppeteer-core comes from the npm registry at the locked version.
+page_tests() {
+  local tree=$1 start=$SECONDS
+  if ! [ -d "$top/tests/web/node_modules/puppeteer-core" ]; then
+    (cd "$top/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
+  fi
+  node "$top/tests/web/run.js" "$tree"
+  echo "== page tests in Chromium: $((SECONDS - start)) s"
 }
 
 # The native tests again under AddressSanitizer and UBSan, then each fuzz
@@ -124,6 +138,21 @@ play_native() {
   xvfb_stop
 }
 
+# Builds the page alone and serves it on this machine only; a browser at
+# hand opens it. TRELMO_PORT picks the port (default 8000).
+play_web() {
+  local tree=$top/build/web port=${TRELMO_PORT:-8000}
+  emcmake cmake -S "$top" -B "$tree" >/dev/null
+  cmake --build "$tree" -j "$jobs" --target trelmo
+  local address=http://127.0.0.1:$port/trelmo.html
+  echo "== serving $tree/trelmo.html at $address (Ctrl-C stops)"
+  echo "   (or open file://$tree/trelmo.html; the file alone is the whole game)"
+  if [ -n "${DISPLAY:-}" ] && command -v xdg-open >/dev/null; then
+    (sleep 1; xdg-open "$address" >/dev/null 2>&1 || true) &
+  fi
+  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$tree"
+}
+
 # Writes each scripted game's output as its expected output, after a change
 # that alters the output on purpose; review the diff before committing it.
 bless() {
@@ -175,6 +204,10 @@ case "${1:-}" in
       play_native
       exit 0
     fi
+    if [ "${2:-}" = web ]; then
+      bash tools/setup.sh web
+      play_web
+    fi
     bash tools/setup.sh
     build_all
     wine_prepare_prefix "$WINEPREFIX"
@@ -196,7 +229,7 @@ case "${1:-}" in
     fuzz_briefly
     ;;
   *)
-    echo "usage: $0 test|play [native]|build|web|bless|fuzz" >&2
+    echo "usage: $0 test|play [native|web]|build|web|bless|fuzz" >&2
     exit 2
     ;;
 esac

@@ -1,9 +1,9 @@
 # Which front end this tree builds, chosen once per tree and kept in its
-# cache: win32 (trelmo.exe), gtk (the Linux program) or none (the core, the
-# tools and the tests alone). Unless told, the platform's own: win32 under a
-# Windows toolchain; gtk where GTK 3, PulseAudio and X11's headers are
-# installed, none where they are not; none under Emscripten, whose web front
-# end is still to come, and in a fuzzing tree.
+# cache: win32 (trelmo.exe), gtk (the Linux program), web (trelmo.html) or
+# none (the core, the tools and the tests alone). Unless told, the
+# platform's own: win32 under a Windows toolchain; web under Emscripten;
+# gtk where GTK 3, PulseAudio and X11's headers are installed, none where
+# they are not, and in a fuzzing tree.
 
 # GTK 3, PulseAudio and X11 through the build machine's pkg-config; never
 # asked under a cross toolchain.
@@ -26,7 +26,7 @@ endmacro()
 if(WIN32)
   set(front_ends win32)
 elseif(EMSCRIPTEN)
-  set(front_ends none)
+  set(front_ends web none)
 else()
   set(front_ends gtk none)
 endif()

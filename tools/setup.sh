@@ -3,7 +3,8 @@
 # questions. Quick when everything is already there.
 #   setup.sh          everything: the builds, Wine and every test
 #   setup.sh native   only what building and playing the Linux program needs
-#   setup.sh web      only what the web tree needs: Emscripten, and node
+#   setup.sh web      only what the web tree needs: Emscripten, node, and
+#                     Chromium and npm for the page's tests
 set -euo pipefail
 case "${1:-}" in
   ''|native|web) ;;
@@ -15,7 +16,12 @@ native_packages=(
 )
 # Debian's Emscripten brings its libraries prebuilt, in a cache it never
 # writes to: it fetches nothing. Its dependencies bring node and acorn.
-web_packages=(cmake make emscripten)
+# The page's tests run in Debian's Chromium, driven by puppeteer-core from
+# the npm registry (tests/web/package-lock.json), which downloads no browser.
+web_packages=(cmake make emscripten chromium)
+# A node from elsewhere (NodeSource's) brings its own npm and conflicts with
+# Debian's.
+command -v npm >/dev/null || web_packages+=(npm)
 if [ "${1:-}" = native ]; then
   packages=("${native_packages[@]}")
 elif [ "${1:-}" = web ]; then

@@ -1,0 +1,422 @@
+// The page's tests: build/web/trelmo.html in Debian's headless Chromium,
+// driven by puppeteer-core, its canvas compared with trelmo-sim's pictures
+// of the same state. Every look at the page waits for what it expects,
+// within a time limit.
+//   node tests/web/run.js BUILD_DIR [CASE...]
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const puppeteer = require('puppeteer-core');
+
+const tree = path.resolve(process.argv[2] || 'build/web');
+const only = process.argv.slice(3);
+const pageUrl = `file://${tree}/trelmo.html`;
+const simScript = path.join(tree, 'tools/sim/trelmo-sim.js');
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'trelmo-web-'));
+const W = 479, H = 340;
+const LIMIT_MS = 5000;
+
+// ---- trelmo-sim ----
+function sim(lines) {
+  const script = path.join(work, `script-${Date.now()}-${Math.random().toString(36).slice(2)}.sim`);
+  fs.writeFileSync(script, lines.join('\n') + '\n');
+  return execFileSync(process.execPath, [simScript, script], { cwd: work, encoding: 'latin1' });
+}
+// The client area as trelmo-sim renders it after `lines`: RGB rows.
+function simPicture(lines) {
+  const file = path.join(work, `render-${Date.now()}.bmp`);
+  sim([...lines, `render ${file}`]);
+  const bmp = fs.readFileSync(file);
+  const offset = bmp.readUInt32LE(10);
+  const pitch = (W * 3 + 3) & ~3;
+  const rgb = Buffer.alloc(W * H * 3);
+  for (let y = 0; y < H; ++y) {
+    for (let x = 0; x < W; ++x) {
+      const from = offset + (H - 1 - y) * pitch + 3 * x;  // bottom-up, BGR
+      rgb[3 * (y * W + x)] = bmp[from + 2];
+      rgb[3 * (y * W + x) + 1] = bmp[from + 1];
+      rgb[3 * (y * W + x) + 2] = bmp[from];
+    }
+  }
+  return rgb;
+}
+// The fixed rectangles of the client area by kind and name.
+const layout = {};
+for (const line of sim(['layout']).split('\n')) {
+  const [kind, name, ...box] = line.split(' ');
+  if (box.length === 4) (layout[kind] = layout[kind] || {})[name] = box.map(Number);
+}
+const inLabel = (x, y) => Object.values(layout.label).some(([l, t, r, b]) => x >= l && x < r && y >= t && y < b);
+
+// ---- the page ----
+let browser;
+let context;  // each case's own, with its own storage
+const pageErrors = [];
+async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null } = {}) {
+  const page = await context.newPage();
+  // An error in the page fails the case that is running.
+  page.on('pageerror', (error) => pageErrors.push(error.message));
+  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  if (storage !== null) {
+    // A file put there before the page loads.
+    await page.evaluateOnNewDocument((text) => localStorage.setItem('trelmo.ini', text), storage);
+  }
+  if (beforeLoad !== null) await page.evaluateOnNewDocument(beforeLoad);
+  await page.goto(`${pageUrl}#seed=${seed}`);
+  if (waitForGame) await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
+  return page;
+}
+// The canvas as RGB rows at one canvas pixel a game pixel, and its scale.
+async function canvasPicture(page) {
+  const { data, scale } = await page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let text = '';
+    for (let i = 0; i < pixels.length; ++i) text += String.fromCharCode(pixels[i]);
+    return { data: btoa(text), scale: canvas.width / 479 };
+  });
+  return { rgba: Buffer.from(data, 'base64'), scale };
+}
+// The first game pixel outside the labels where the canvas differs, or
+// null; at a scale above 1 every canvas pixel of a game pixel's square
+// must be that pixel.
+function firstDifference({ rgba, scale }, rgb) {
+  const width = W * scale;
+  for (let y = 0; y < H * scale; ++y) {
+    for (let x = 0; x < width; ++x) {
+      const gx = Math.floor(x / scale), gy = Math.floor(y / scale);
+      if (inLabel(gx, gy)) continue;
+      const at = 4 * (y * width + x), want = 3 * (gy * W + gx);
+      if (rgba[at] !== rgb[want] || rgba[at + 1] !== rgb[want + 1] || rgba[at + 2] !== rgb[want + 2])
+        return `canvas (${x}, ${y}) is ${rgba.subarray(at, at + 3).join(',')}, trelmo-sim's (${gx}, ${gy}) ${rgb.subarray(want, want + 3).join(',')}`;
+    }
+  }
+  return null;
+}
+// Waits for the canvas to be `rgb`, or one of several pictures.
+async function waitForPicture(page, rgb, what) {
+  const until = Date.now() + LIMIT_MS;
+  const pictures = Array.isArray(rgb) ? rgb : [rgb];
+  let difference;
+  for (;;) {
+    const canvas = await canvasPicture(page);
+    const differences = pictures.map((picture) => firstDifference(canvas, picture));
+    difference = differences.includes(null) ? null : differences[0];
+    if (process.env.TRELMO_WEB_DEBUG) console.log(Date.now() % 100000, difference);
+    if (difference === null) return;
+    if (Date.now() > until) {
+      if (process.env.TRELMO_WEB_SHOTS) await page.screenshot({ path: path.join(process.env.TRELMO_WEB_SHOTS, 'failed.png') });
+      throw new Error(`${what}: ${difference}`);
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+async function waitFor(page, predicate, what, ...args) {
+  try {
+    await page.waitForFunction(predicate, { timeout: LIMIT_MS, polling: 20 }, ...args);
+  } catch (error) {
+    if (process.env.TRELMO_WEB_SHOTS) await page.screenshot({ path: path.join(process.env.TRELMO_WEB_SHOTS, 'failed.png') });
+    throw new Error(`${what}: not within ${LIMIT_MS} ms`);
+  }
+}
+const closeSheet = async (page) => {
+  await page.keyboard.press('Escape');
+  await waitFor(page, () => !document.querySelector('dialog[open]'), 'the information sheet closes on Esc');
+};
+const buttonTexts = (page) => page.$$eval('#stage button', (all) => all.map((b) => [b.textContent, b.disabled]));
+
+// ---- the cases ----
+const cases = {
+  async 'start screen: the sheet on About, then the picture and the buttons'() {
+    const page = await openPage();
+    const tab = await page.$eval('dialog[open] .tabs .current', (t) => t.textContent);
+    if (tab !== '关于') throw new Error(`the sheet opened on ${tab}`);
+    // The browser's own action for F5 (reload) and F3 (find) is stopped,
+    // even with a dialog open.
+    await page.evaluate(() => {
+      window.refused = [];
+      document.addEventListener('keydown', (event) => { if (event.defaultPrevented) window.refused.push(event.key); }, true);
+    });
+    await page.keyboard.press('F5');
+    await page.keyboard.press('F3');
+    await waitFor(page, () => window.refused.join() === 'F5,F3', 'F5 and F3 kept from the browser');
+    await closeSheet(page);
+    await waitForPicture(page, simPicture([]), 'the start screen');
+    const buttons = await page.$$eval('#stage button', (all) => all.map((b) => {
+      const box = b.getBoundingClientRect(), stage = b.parentElement.getBoundingClientRect();
+      return [box.left - stage.left, box.top - stage.top, box.right - stage.left, box.bottom - stage.top];
+    }));
+    const expected = ['SpeedUp', 'SpeedDown', 'RowsUp', 'RowsDown', 'Start', 'Pause', 'Options'].map((n) => layout.button[n]);
+    if (JSON.stringify(buttons) !== JSON.stringify(expected)) throw new Error(`buttons at ${JSON.stringify(buttons)}`);
+    const texts = JSON.stringify(await buttonTexts(page));
+    const wanted = JSON.stringify([['+', false], ['-', true], ['+', false], ['-', true], ['开始(F2)', false], ['暂停(F3)', true], ['选项(F4)', false]]);
+    if (texts !== wanted) throw new Error(`buttons read ${texts}`);
+    // The game's hand over the logo, the arrow elsewhere.
+    const stage = await page.$eval('#stage', (e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top }; });
+    const [l, t, r, b] = layout.region.hand;
+    await page.mouse.move(stage.x + (l + r) / 2, stage.y + (t + b) / 2);
+    await waitFor(page, () => document.getElementById('screen').style.cursor.startsWith('url("data:image/png'), 'the hand over the logo');
+    await page.mouse.move(stage.x + r + 5, stage.y + t);
+    await waitFor(page, () => document.getElementById('screen').style.cursor === 'default', 'the arrow beside the logo');
+    await page.close();
+  },
+
+  async 'play: keys give trelmo-sim\'s picture of the same script'() {
+    const page = await openPage({ seed: 7 });
+    await closeSheet(page);
+    // A new shape shows at its first move: the script ends with one, so the
+    // window holds what a repaint would show.
+    for (const key of ['F2', 'ArrowLeft', 'ArrowLeft', 'ArrowUp', 'ArrowDown', 'ArrowRight', 'Space', 'ArrowDown', 'ArrowLeft']) await page.keyboard.press(key);
+    // The gravity timer runs meanwhile: on a slow machine a step or two of
+    // the last shape may come before the look.
+    const script = ['seed 7', 'new', 'left', 'left', 'rotate', 'down', 'release', 'right', 'rotate', 'down', 'release', 'left'];
+    await waitForPicture(page, [0, 1, 2, 3].map((steps) => simPicture([...script, `tick ${steps}`])), 'after the keys');
+    await page.close();
+  },
+
+  async 'counters: F5 steps the speed up every 50 ms to its maximum'() {
+    const page = await openPage();
+    await closeSheet(page);
+    const final = simPicture(['maxspeed']);
+    const started = Date.now();
+    await page.keyboard.press('F5');
+    const midway = firstDifference(await canvasPicture(page), final);
+    await waitForPicture(page, final, 'the speed at its maximum');
+    const took = Date.now() - started;
+    if (midway === null || took < 19 * 50 - 60) throw new Error(`the speed reached its maximum in ${took} ms, not step by step`);
+    await page.close();
+  },
+
+  async 'crisp: at ratio 2 every game pixel is a square of 2 x 2'() {
+    const page = await openPage({ ratio: 2 });
+    await closeSheet(page);
+    const picture = await canvasPicture(page);
+    if (picture.scale !== 2) throw new Error(`the canvas is at scale ${picture.scale}`);
+    const rendering = await page.$eval('#screen', (c) => [getComputedStyle(c).imageRendering, c.getBoundingClientRect().width]);
+    if (rendering[0] !== 'pixelated' || rendering[1] !== W) throw new Error(`the canvas shows as ${rendering}`);
+    await waitForPicture(page, simPicture([]), 'the start screen at ratio 2');
+    await page.close();
+  },
+
+  async 'options: saved to storage and kept over a reload'() {
+    const page = await openPage();
+    await closeSheet(page);
+    await page.keyboard.press('F4');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '选项设定', 'the options dialog opens on F4');
+    await page.keyboard.press('p');  // the mnemonic of Sound
+    await page.keyboard.press('Enter');
+    await waitFor(page, () => /Sound=0/.test(localStorage.getItem('trelmo.ini') || ''), 'Sound=0 in storage');
+    await page.reload();
+    await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
+    await closeSheet(page);
+    await page.keyboard.press('F4');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '选项设定', 'the options dialog opens again');
+    const sound = await page.$eval('dialog[open] .panel', (panel) =>
+      [...panel.querySelectorAll('label')].find((l) => l.textContent.startsWith('声音')).querySelector('input').checked);
+    if (sound) throw new Error('Sound is on again after the reload');
+    await page.close();
+  },
+
+  async 'settings: a file in storage before the page loads is the one it starts with'() {
+    const page = await openPage({ storage: '[Settings]\r\n3Dtrelmo=0\r\nPreview=0\r\n' });
+    await closeSheet(page);
+    await waitForPicture(page, simPicture(['set 3Dtrelmo 0', 'set Preview 0']), 'the flat look from the stored file');
+    await page.close();
+  },
+
+  async 'loading: a settings file is taken, anything else refused'() {
+    const page = await openPage();
+    await closeSheet(page);
+    const refused = path.join(work, 'notes.txt');
+    fs.writeFileSync(refused, 'not a settings file\n');
+    await (await page.$('#file')).uploadFile(refused);
+    await waitFor(page, () => /notes\.txt/.test(document.getElementById('storage-message').textContent), 'the refusal is shown');
+    if (await page.evaluate(() => localStorage.getItem('trelmo.ini') !== null)) throw new Error('a refused file was stored');
+    const taken = path.join(work, 'trelmo.ini');
+    fs.writeFileSync(taken, '[Settings]\r\nStyle=0\r\n[Score]\r\nPlayer0=1500,9,Ann\r\n');
+    await (await page.$('#file')).uploadFile(taken);
+    await waitFor(page, () => /Style=0/.test(localStorage.getItem('trelmo.ini') || ''), 'the loaded file in storage');
+    await page.close();
+  },
+
+  async 'offer and game over: name entry, table, and No to the replay question ends the game'() {
+    // Row 9 below zero, so that the empty game F2 offers takes it.
+    const page = await openPage({ storage: '[Score]\r\nPlayer9=-1,0,Low\r\n' });
+    await closeSheet(page);
+    const dialogTitle = () => page.evaluate(() => document.querySelector('dialog[open] .title')?.textContent || '');
+    await page.keyboard.press('F2');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '恭喜!', 'the name entry on F2');
+    const offered = await page.$eval('dialog[open] input[type=text]', (box) => box.value);
+    if (offered !== 'Low') throw new Error(`the name entry offers ${offered}`);
+    // Esc does not end it, not even twice (when the browser itself closes it).
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('Escape');
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '恭喜!', 'the name entry kept over Esc');
+    await page.$eval('dialog[open] input[type=text]', (box) => { box.value = ''; });
+    await page.type('dialog[open] input[type=text]', '张三');
+    await page.keyboard.press('Enter');
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '排行榜', 'the table after the name');
+    const tenth = await page.$$eval('dialog[open] .scorerow', (cells) => cells.slice(-4).map((c) => c.textContent).join(' '));
+    if (tenth !== '10. 0 0 张三') throw new Error(`the tenth row reads ${tenth}`);
+    const stored = await page.evaluate(() => localStorage.getItem('trelmo.ini'));
+    if (!stored.includes('Player9=0,0,\xd5\xc5\xc8\xfd')) throw new Error('the new row is not stored in GBK');
+    await page.keyboard.press('Enter');
+    await waitFor(page, () => !document.querySelectorAll('#stage button')[5].disabled, 'a game after the table');
+    // Drops until the well is full; a score of 0 does not enter the table again.
+    for (let drops = 0; (await dialogTitle()) !== '游戏结束'; ++drops) {
+      if (drops === 80) throw new Error('no replay question after 80 drops');
+      await page.keyboard.press('ArrowDown');
+      await new Promise((resolve) => setTimeout(resolve, 30));
+    }
+    await page.keyboard.press('n');
+    await waitFor(page, () => document.getElementById('notice').textContent !== '' && document.getElementById('window').hidden,
+      'the page says the game has ended');
+    await page.close();
+  },
+
+  async 'mouse: the logo opens the sheet, a right click in the well moves right, the middle one turns'() {
+    const page = await openPage({ seed: 3 });
+    await closeSheet(page);
+    const stage = await page.$eval('#stage', (e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top }; });
+    const [l, t] = layout.region.about;
+    await page.mouse.click(stage.x + l + 10, stage.y + t + 10);
+    await waitFor(page, () => document.querySelector('dialog[open] .tabs .current')?.textContent === '关于', 'the sheet from the logo');
+    await closeSheet(page);
+    await page.keyboard.press('F2');
+    const [wl, wt] = layout.region.right;
+    await page.mouse.click(stage.x + wl + 50, stage.y + wt + 200, { button: 'right' });
+    await page.mouse.click(stage.x + wl + 50, stage.y + wt + 200, { button: 'middle' });
+    const script = ['seed 3', 'new', 'right', 'rotate'];
+    await waitForPicture(page, [0, 1, 2].map((steps) => simPicture([...script, `tick ${steps}`])), 'after the clicks');
+    await page.close();
+  },
+
+  async 'menu and exit: the right-click menu greys, Exit asks, Yes ends the game'() {
+    const page = await openPage();
+    await closeSheet(page);
+    const stage = await page.$eval('#stage', (e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top }; });
+    const menuItems = () => page.$$eval('.menu div', (items) => items.map((i) => `${i.textContent}${i.className === 'greyed' ? '/grey' : ''}`).join(' '));
+    await page.mouse.click(stage.x + 60, stage.y + 150, { button: 'right' });
+    await waitFor(page, () => document.querySelectorAll('.menu div').length === 7, 'the main menu at the pointer');
+    const fresh = await menuItems();
+    if (fresh !== '隐藏界面 显示前十名... 功能键定义... 最大速度 最大起始行数 关于... 退出') throw new Error(`the menu reads ${fresh}`);
+    await page.keyboard.press('Escape');
+    await waitFor(page, () => !document.querySelector('.menu'), 'Esc closes the menu');
+    await page.keyboard.press('F5');
+    await page.mouse.click(stage.x + 60, stage.y + 150, { button: 'right' });
+    await waitFor(page, () => document.querySelectorAll('.menu div.greyed').length === 1, 'MaxSpeed greyed at the maximum speed');
+    if (!(await menuItems()).includes('最大速度/grey')) throw new Error(`the menu reads ${await menuItems()}`);
+    await page.evaluate(() => [...document.querySelectorAll('.menu div')].find((i) => i.textContent === '退出').click());
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '退出', 'the exit box');
+    await page.evaluate(() => [...document.querySelectorAll('dialog[open] button')].find((b) => b.textContent.startsWith('是')).click());
+    await waitFor(page, () => document.getElementById('window').hidden && document.getElementById('notice').textContent !== '',
+      'the page says the game has ended');
+    await page.close();
+  },
+
+  async 'one copy: a second tab does not run the game'() {
+    const first = await openPage();
+    const second = await openPage({ waitForGame: false });
+    await waitFor(second, () => document.getElementById('notice').textContent !== '', 'the second tab says the game is open elsewhere');
+    const running = await second.evaluate(() => !document.getElementById('window').hidden);
+    if (running) throw new Error('the second tab shows a game');
+    await second.close();
+    await first.close();
+  },
+
+  async 'activation: losing the focus pauses, coming back resumes'() {
+    const page = await openPage();
+    await closeSheet(page);
+    await page.keyboard.press('F2');
+    await waitFor(page, () => !document.querySelectorAll('#stage button')[5].disabled, 'the pause button is enabled in a game');
+    await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+    await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '继续(F3)', 'paused on losing the focus');
+    await page.evaluate(() => window.dispatchEvent(new Event('focus')));
+    await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '暂停(F3)', 'resumed on coming back');
+    // A pause the player took stays over losing and regaining the focus.
+    await page.keyboard.press('F3');
+    await waitFor(page, () => document.querySelectorAll('#stage button')[5].textContent === '继续(F3)', 'paused by F3');
+    await page.evaluate(() => { window.dispatchEvent(new Event('blur')); window.dispatchEvent(new Event('focus')); });
+    await page.keyboard.press('F7');
+    await waitFor(page, () => document.querySelector('dialog[open] .tabs .current')?.textContent === '功能键定义', 'F7 opens the sheet on the keys');
+    const label = await page.$eval('#stage button:nth-child(7)', (b) => b.textContent);
+    if (label !== '继续(F3)') throw new Error(`the pause button reads ${label} after the focus came back`);
+    await page.close();
+  },
+
+  async 'hiding: Esc leaves the icon, a double-click restores; idle means no timer'() {
+    // The page's live intervals, counted.
+    const page = await openPage({ beforeLoad: () => {
+      const live = new Set();
+      const set = window.setInterval, clear = window.clearInterval;
+      window.setInterval = (...args) => { const id = set(...args); live.add(id); return id; };
+      window.clearInterval = (id) => { live.delete(id); clear(id); };
+      window.liveIntervals = () => live.size;
+    } });
+    const intervals = (count, what) => waitFor(page, (n) => window.liveIntervals() === n, what, count);
+    await closeSheet(page);
+    await intervals(0, 'no timer before the first game');
+    await page.keyboard.press('F2');
+    await intervals(1, 'the gravity timer in a game');
+    await page.keyboard.press('Escape');
+    await waitFor(page, () => getComputedStyle(document.getElementById('tray')).display !== 'none', 'the icon in place of the window');
+    await intervals(0, 'no timer while hidden');
+    const tip = await page.$eval('#tray', (t) => t.title);
+    if (tip !== 'Pindle trelmo') throw new Error(`the icon's tip reads ${tip}`);
+    await page.click('#tray', { clickCount: 2 });
+    await waitFor(page, () => document.getElementById('window').style.visibility === '', 'the window back');
+    await intervals(1, 'the timer again once restored');
+    // Restored, the window is painted whole, the new shape included.
+    const script = ['seed 1', 'new', 'deactivate', 'activate'];
+    await waitForPicture(page, [0, 1, 2].map((steps) => simPicture([...script, `tick ${steps}`])), 'the window repainted');
+    await page.keyboard.press('Escape');
+    await intervals(0, 'no timer while hidden again');
+    await page.evaluate(() => document.getElementById('tray').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 700, clientY: 500 })));
+    await waitFor(page, () => [...document.querySelectorAll('.menu div')].map((i) => i.textContent).join(' ') === '恢复 退出', "the icon's menu");
+    await page.evaluate(() => [...document.querySelectorAll('.menu div')].find((i) => i.textContent === '退出').click());
+    await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '退出', 'the exit box from the icon');
+    await page.keyboard.press('y');
+    await waitFor(page, () => document.getElementById('notice').textContent !== '', 'the game ended');
+    await intervals(0, 'no timer once ended');
+    await page.close();
+  },
+};
+
+(async () => {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'trelmo-chromium-'));
+  browser = await puppeteer.launch({
+    executablePath: process.env.TRELMO_CHROMIUM || '/usr/bin/chromium',
+    headless: 'new',
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+  });
+  let passed = 0, failed = 0;
+  for (const [name, test] of Object.entries(cases)) {
+    if (only.length > 0 && !only.some((word) => name.includes(word))) continue;
+    const started = Date.now();
+    try {
+      pageErrors.length = 0;
+      context = await browser.createIncognitoBrowserContext();
+      await test();
+      if (pageErrors.length > 0) throw new Error(`the page failed: ${pageErrors.join('; ')}`);
+      ++passed;
+      console.log(`ok   ${name} (${Date.now() - started} ms)`);
+    } catch (error) {
+      ++failed;
+      console.log(`FAIL ${name}: ${error.message}`);
+    }
+    await context.close().catch(() => {});
+  }
+  await browser.close();
+  fs.rmSync(profile, { recursive: true, force: true });
+  fs.rmSync(work, { recursive: true, force: true });
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});

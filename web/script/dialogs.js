@@ -1,0 +1,360 @@
+// The dialogs, laid out from the templates, and the questions.
+// ---- dialogs, laid out from the templates ----
+// The dialog font's base units, measured once.
+let fontMetrics = null;
+function metrics() {
+  if (fontMetrics !== null) return fontMetrics;
+  const measure = document.createElement('canvas').getContext('2d');
+  measure.font = `${LABEL_PIXELS}px ${FONT_FAMILY}`;
+  const m = measure.measureText(BASE_UNIT_ALPHABET);
+  const height = Math.round((m.fontBoundingBoxAscent || LABEL_PIXELS) + (m.fontBoundingBoxDescent || 0));
+  fontMetrics = { alphabet: Math.round(m.width), height };
+  return fontMetrics;
+}
+const units = (value, vertical) => _trelmo_dialog_units(value, vertical ? 1 : 0, metrics().alphabet, metrics().height);
+
+// "&O" underlines O and makes it the control's key; "&&" is an "&".
+function withMnemonic(element, text) {
+  let key = '';
+  for (let i = 0; i < text.length; ++i) {
+    if (text[i] === '&' && i + 1 < text.length) {
+      ++i;
+      if (text[i] !== '&' && key === '') {
+        key = text[i].toLowerCase();
+        const u = document.createElement('u');
+        u.textContent = text[i];
+        element.appendChild(u);
+        continue;
+      }
+    }
+    element.appendChild(document.createTextNode(text[i]));
+  }
+  return key;
+}
+
+function iconCanvas(iconId) {
+  const icon = document.createElement('canvas');
+  icon.width = icon.height = 32;
+  drawIcon(icon, iconId);
+  return icon;
+}
+
+// The template's controls on a panel the template's size. Returns the
+// panel, the template's frame and caption, and the controls by id.
+function buildPanel(templateId) {
+  const lines = rows(_trelmo_dialog(templateId, metrics().alphabet, metrics().height));
+  const frame = lines[0];
+  const caption = frame[0], x = frame[1], y = frame[2], width = frame[3], height = frame[4], centred = frame[5];
+  const panel = document.createElement('div');
+  panel.className = 'panel';
+  Object.assign(panel.style, { width: `${width}px`, height: `${height}px` });
+  const controls = new Map();
+  const mnemonics = [];
+  let group = 0;
+  for (const fields of lines.slice(1)) {
+    const kind = fields[0], id = fields[1], iconId = fields[2], cx = fields[3], cy = fields[4], cw = fields[5];
+    const ch = fields[6], startsGroup = fields[7], tabStop = fields[8], text = fields[9];
+    if (startsGroup === '1') ++group;
+    let element, focusable = null, key = '';
+    switch (Number(kind)) {
+      case ControlKind.Label:
+        element = document.createElement('div');
+        key = withMnemonic(element, text);
+        break;
+      case ControlKind.Icon:
+        element = iconCanvas(Number(iconId));
+        break;
+      case ControlKind.EtchedRule:
+        element = document.createElement('hr');
+        break;
+      case ControlKind.GroupBox: {
+        element = document.createElement('fieldset');
+        const legend = document.createElement('legend');
+        key = withMnemonic(legend, text);
+        element.appendChild(legend);
+        break;
+      }
+      case ControlKind.PushButton:
+        element = focusable = document.createElement('button');
+        element.type = 'button';
+        key = withMnemonic(element, text);
+        break;
+      case ControlKind.CheckBox:
+      case ControlKind.RadioButton: {
+        element = document.createElement('label');
+        focusable = document.createElement('input');
+        focusable.type = Number(kind) === ControlKind.CheckBox ? 'checkbox' : 'radio';
+        focusable.name = `group${templateId}-${group}`;
+        const span = document.createElement('span');
+        key = withMnemonic(span, text);
+        element.append(focusable, span);
+        break;
+      }
+      case ControlKind.EditBox:
+        element = focusable = document.createElement('input');
+        element.type = 'text';
+        element.spellcheck = false;
+        break;
+    }
+    if (focusable !== null) focusable.tabIndex = tabStop === '1' ? 0 : -1;
+    Object.assign(element.style, { left: `${cx}px`, top: `${cy}px` });
+    if (Number(kind) !== ControlKind.Icon) Object.assign(element.style, { width: `${cw}px`, height: `${ch}px` });
+    panel.appendChild(element);
+    const control = focusable || element;
+    if (!controls.has(Number(id))) controls.set(Number(id), control);
+    if (key !== '') mnemonics.push({ key, control });
+  }
+  return { panel, controls, mnemonics, caption, x: Number(x), y: Number(y), centred: centred === '1' };
+}
+
+// A modal dialog with a title bar; `keys` handles the Windows dialog
+// keys: Return presses `defaultButton` unless a button has the focus,
+// Esc calls `cancel` when there is one, and a mnemonic letter works with
+// or without Alt unless an edit box has the focus.
+function openDialog(options) {
+  const caption = options.caption, body = options.body, defaultButton = options.defaultButton, cancel = options.cancel;
+  const mnemonics = options.mnemonics || [], at = options.at || null, modal = options.modal !== false;
+  const dialog = document.createElement('dialog');
+  if (caption !== null) {
+    const title = document.createElement('div');
+    title.className = 'title';
+    title.textContent = caption;
+    dialog.appendChild(title);
+  }
+  dialog.append(...body);
+  dialog.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    if (cancel) cancel();
+  });
+  dialog.addEventListener('keydown', (event) => {
+    event.stopPropagation();
+    const target = event.target;
+    if (event.key === 'Enter' && defaultButton && !(target instanceof HTMLButtonElement)) {
+      event.preventDefault();
+      defaultButton.click();
+      return;
+    }
+    const textBox = target instanceof HTMLInputElement && target.type === 'text';
+    if (event.key.length !== 1 || event.ctrlKey || (textBox && !event.altKey)) return;
+    const found = mnemonics.find((m) => m.key === event.key.toLowerCase());
+    if (!found) return;
+    event.preventDefault();
+    found.control.focus();
+    if (!(found.control instanceof HTMLInputElement && found.control.type === 'text')) found.control.click();
+  });
+  document.body.appendChild(dialog);
+  if (at !== null) {
+    const origin = stage.getBoundingClientRect();
+    Object.assign(dialog.style, { position: 'fixed', margin: '0', left: `${origin.left + at.x}px`, top: `${origin.top + at.y}px` });
+  }
+  if (modal) {
+    ++modalCount;
+    dialog.showModal();
+  } else {
+    dialog.show();
+  }
+  // The browser may close a dialog on a repeated Esc whatever the page
+  // says; one that only its buttons end opens again.
+  let closing = false;
+  dialog.addEventListener('close', () => {
+    if (closing || !dialog.isConnected) return;
+    if (modal) dialog.showModal();
+    else dialog.show();
+  });
+  const close = () => {
+    if (!dialog.isConnected) return;
+    closing = true;
+    if (modal) --modalCount;
+    dialog.close();
+    dialog.remove();
+  };
+  if (defaultButton) defaultButton.focus();
+  return { dialog, close };
+}
+
+// A template dialog: OK (and Cancel, where the template has one) end it.
+function templateDialog(templateId, handlers) {
+  const onOk = handlers.onOk, onCancel = handlers.onCancel, canCancel = handlers.canCancel;
+  const built = buildPanel(templateId);
+  const ok = built.controls.get(OK);
+  const cancelButton = built.controls.get(CANCEL);
+  const opened = openDialog({
+    caption: built.caption,
+    body: [built.panel],
+    defaultButton: ok,
+    cancel: canCancel ? () => { opened.close(); onCancel(); } : null,
+    mnemonics: built.mnemonics,
+    at: built.centred ? null : built,
+  });
+  ok.addEventListener('click', () => { if (onOk(built) !== false) opened.close(); });
+  if (cancelButton) cancelButton.addEventListener('click', () => { opened.close(); onCancel(); });
+  return built;
+}
+
+function showOptions() {
+  const marks = rows(_trelmo_option_marks());
+  const built = templateDialog(IDD_OPTIONS, {
+    canCancel: true,
+    onCancel: () => {},
+    onOk: () => {
+      let checked = 0;
+      marks.forEach((mark, bit) => { if (built.controls.get(Number(mark[0])).checked) checked |= 1 << bit; });
+      run(() => _trelmo_store_option_marks(checked));
+    },
+  });
+  for (const mark of marks) built.controls.get(Number(mark[0])).checked = mark[1] === '1';
+}
+
+function showTable(done) {
+  const paintRows = (panel) => {
+    for (const old of panel.querySelectorAll('.scorerow')) old.remove();
+    for (let row = 0; row < 10; ++row) {
+      const fields = rows(_trelmo_score_row(row))[0];
+      const top = Number(fields[0]);
+      for (let cell = 0; cell < 4; ++cell) {
+        const x = fields[1 + cell * 3], centred = fields[2 + cell * 3], text = fields[3 + cell * 3];
+        const element = document.createElement('div');
+        element.className = 'scorerow';
+        element.textContent = text;
+        element.style.top = `${top}px`;
+        element.style.whiteSpace = 'pre';
+        if (centred === '1') Object.assign(element.style, { left: `${x}px`, transform: 'translateX(-50%)' });
+        else element.style.right = `calc(100% - ${x}px)`;
+        panel.appendChild(element);
+      }
+    }
+  };
+  const built = templateDialog(IDD_SCORE_TABLE, { canCancel: false, onOk: () => { later(done); } });
+  paintRows(built.panel);
+  built.controls.get(IDC_CLEAR).addEventListener('click', () => {
+    _trelmo_clear_scores();
+    paintRows(built.panel);
+  });
+}
+
+// The offer of the result to the table: the name entry and the table
+// when it takes a place; `done` once they have closed.
+function offerScore(done) {
+  const place = _trelmo_offer_begin();
+  if (place < 0) {
+    done();
+    return;
+  }
+  let box;
+  const built = templateDialog(IDD_NAME_ENTRY, {
+    canCancel: false,
+    onOk: () => {
+      const typed = toModule(encodeGbk(box.value));
+      _trelmo_offer_finish(place, typed);
+      _free(typed);
+      later(() => showTable(done));
+    },
+  });
+  box = built.controls.get(IDC_NAME_BOX);
+  box.value = gbkText(_trelmo_offered_name());
+  // The Windows edit box does not scroll: typing stops where it is full.
+  const measure = document.createElement('canvas').getContext('2d');
+  measure.font = `${LABEL_PIXELS}px ${FONT_FAMILY}`;
+  let kept = box.value;
+  box.addEventListener('input', () => {
+    if (measure.measureText(box.value).width > box.clientWidth - 4) box.value = kept;
+    kept = box.value;
+  });
+  box.focus();
+  box.select();
+}
+
+// A Yes/No box; the plain letters of its buttons answer it too, and Esc
+// does not.
+function askQuestion(text, title, iconId, answer, modal = true) {
+  const body = document.createElement('div');
+  body.className = 'message';
+  if (iconId !== null) body.appendChild(iconCanvas(iconId));
+  else {
+    const mark = document.createElement('div');
+    mark.textContent = '?';
+    Object.assign(mark.style, { width: '32px', height: '32px', lineHeight: '32px', textAlign: 'center', borderRadius: '16px', background: '#fff', color: '#000080', fontSize: '24px', fontWeight: 'bold' });
+    body.appendChild(mark);
+  }
+  const message = document.createElement('div');
+  message.textContent = text;
+  body.appendChild(message);
+  const buttonRow = document.createElement('div');
+  buttonRow.className = 'row';
+  buttonRow.style.padding = '0 12px 10px';
+  const mnemonics = [];
+  const make = (label, yes) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.style.minWidth = '75px';
+    mnemonics.push({ key: withMnemonic(button, label), control: button });
+    button.addEventListener('click', () => {
+      opened.close();
+      answer(yes);
+    });
+    buttonRow.appendChild(button);
+    return button;
+  };
+  const yes = make(texts.yes, true);
+  make(texts.no, false);
+  const opened = openDialog({ caption: title, body: [body, buttonRow], defaultButton: yes, cancel: null, mnemonics, modal });
+  return opened;
+}
+
+// The exit box has no owner: the game goes on behind it. Yes offers the
+// result to the table, then ends the game.
+function openExitBox() {
+  if (exitBox !== null) {
+    exitBox.querySelector('button').focus();
+    return;
+  }
+  const opened = askQuestion(texts.exitQuestion, texts.exitTitle, IDI_EXIT, (yes) => {
+    exitBox = null;
+    if (yes) offerScore(endGame);
+  }, false);
+  exitBox = opened.dialog;
+}
+
+// The information sheet: three pages on tabs, OK and Cancel.
+function showSheet(startPage) {
+  const margin = { x: units(4, false), y: units(4, true) };
+  const pages = SHEET_PAGES.map((id) => buildPanel(id));
+  const titles = [texts.aboutTitle, texts.keyHelpTitle, texts.scoringTitle];
+  const tabs = document.createElement('div');
+  tabs.className = 'tabs';
+  const body = document.createElement('div');
+  body.className = 'sheetbody';
+  const tabButtons = titles.map((title, index) => {
+    const tab = document.createElement('button');
+    tab.type = 'button';
+    tab.textContent = title;
+    tab.addEventListener('click', () => select(index));
+    tabs.appendChild(tab);
+    return tab;
+  });
+  const select = (index) => {
+    pages.forEach((p, i) => { p.panel.style.display = i === index ? '' : 'none'; });
+    tabButtons.forEach((tab, i) => tab.classList.toggle('current', i === index));
+  };
+  body.append(...pages.map((p) => p.panel));
+  const frame = document.createElement('div');
+  frame.style.padding = `${margin.y}px ${margin.x}px 0`;
+  frame.append(tabs, body);
+  const buttonRow = document.createElement('div');
+  buttonRow.className = 'row';
+  buttonRow.style.padding = `${margin.y}px ${margin.x}px`;
+  const sheetButton = (text) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = text;
+    Object.assign(button.style, { width: `${units(50, false)}px`, height: `${units(14, true)}px`, font: 'inherit', padding: '0' });
+    button.addEventListener('click', () => opened.close());
+    buttonRow.appendChild(button);
+    return button;
+  };
+  const ok = sheetButton(texts.sheetOk);
+  sheetButton(texts.sheetCancel);
+  const opened = openDialog({ caption: texts.sheetCaption, body: [frame, buttonRow], defaultButton: ok, cancel: () => opened.close() });
+  select(startPage);
+  tabButtons[startPage].focus();
+}

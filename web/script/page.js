@@ -1,0 +1,160 @@
+// The page's side of the game: raw events to the module's entry points, the
+// canvas, the buttons, the dialogs, and the requests the rules leave pending
+// carried out with timers and dialogs, then answered. Nothing here knows
+// what an input means or what a dialog shows: page.cpp says. The script is
+// this file and the others of web/script/, joined in one function
+// (join_script.cmake). This one: the shared state, the module's memory, the
+// way every event goes, the canvas and the buttons.
+const W = 479, H = 340;
+const CmdRestore = 201;
+const Request = { None: 0, Sound: 1, Wait: 2, OfferScore: 3, AskReplay: 4, QuitProgram: 5 };
+const ControlKind = { Label: 0, Icon: 1, EtchedRule: 2, GroupBox: 3, PushButton: 4, CheckBox: 5, RadioButton: 6, EditBox: 7 };
+const OK = 1, CANCEL = 2;
+const IDI_PROGRAM = 102, IDI_EXIT = 103, IDC_CLEAR = 102, IDC_NAME_BOX = 103;
+const IDD_SCORE_TABLE = 2, IDD_NAME_ENTRY = 3, IDD_OPTIONS = 4, SHEET_PAGES = [1, 5, 6];
+// Windows' shortest timer period.
+const SHORTEST_PERIOD_MS = 10;
+const SILENT_SOUND_MS = 100;
+const STORAGE_KEY = 'trelmo.ini';
+const SETTINGS_PATH = '/trelmo.ini';
+// The labels: Windows' 9-point stock font is 12 pixels; a CJK family the
+// page names, with fallbacks for each desktop; smaller only should a
+// label leave its box.
+const FONT_FAMILY = getComputedStyle(document.body).fontFamily;
+const LABEL_PIXELS = 12, SMALLEST_LABEL_PIXELS = 6;
+const BASE_UNIT_ALPHABET = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
+
+const page = {};
+Module.page = page;
+const gbk = new TextDecoder('gbk');
+const $ = (id) => document.getElementById(id);
+const windowBox = $('window'), stage = $('stage'), canvas = $('screen'), tray = $('tray'), notice = $('notice');
+const context = canvas.getContext('2d');
+const back = document.createElement('canvas');
+back.width = W;
+back.height = H;
+const backContext = back.getContext('2d');
+let scale = 1;
+let started = false;  // the module is ready and this tab runs the game
+let ended = false;
+let hidden = false;
+let active = document.hasFocus();
+let modalCount = 0;
+let menu = null;
+let exitBox = null;
+let pointer = { x: 0, y: 0 };
+let gravityTimer = 0;
+const buttons = [];
+const texts = {};
+
+// ---- the module's memory ----
+function cString(pointer) {
+  let end = pointer;
+  while (HEAPU8[end] !== 0) ++end;
+  return HEAPU8.subarray(pointer, end);
+}
+const gbkText = (pointer, length) => gbk.decode(length === undefined ? cString(pointer) : HEAPU8.subarray(pointer, pointer + length));
+// The lines of a table an entry point returns: fields end with a tab.
+const rows = (pointer) => gbkText(pointer).split('\n').filter((line) => line !== '').map((line) => line.split('\t'));
+
+// Text typed in the page as GBK bytes: each character's two bytes, '?'
+// for one that GBK lacks. The table is made at the first use.
+let gbkBytesOf = null;
+function encodeGbk(text) {
+  if (gbkBytesOf === null) {
+    gbkBytesOf = new Map();
+    const pair = new Uint8Array(2);
+    for (let lead = 0x81; lead <= 0xfe; ++lead) {
+      for (let trail = 0x40; trail <= 0xfe; ++trail) {
+        if (trail === 0x7f) continue;
+        pair[0] = lead;
+        pair[1] = trail;
+        const character = gbk.decode(pair);
+        if (character.length === 1 && character !== '\ufffd' && !gbkBytesOf.has(character)) gbkBytesOf.set(character, [lead, trail]);
+      }
+    }
+  }
+  const bytes = [];
+  for (const character of text) {
+    const code = character.codePointAt(0);
+    if (code < 0x80) bytes.push(code);
+    else bytes.push(...(gbkBytesOf.get(character) || [0x3f]));
+  }
+  return bytes;
+}
+// A zero-terminated copy in the module's memory, freed by the caller.
+function toModule(bytes) {
+  const at = _malloc(bytes.length + 1);
+  HEAPU8.set(bytes, at);
+  HEAPU8[at + bytes.length] = 0;
+  return at;
+}
+
+// ---- every event goes through here ----
+// Runs an entry point, then starts whatever request the rules left.
+function run(entry) {
+  if (!started || ended) return;
+  entry();
+  carryOutRequests();
+}
+const later = (work) => setTimeout(() => run(work), 0);
+
+// ---- the canvas ----
+// Every game pixel an exact square of canvas pixels: the canvas holds
+// `scale` device pixels a game pixel and shows at 479 x 340 CSS pixels.
+function fitScale() {
+  const wanted = Math.max(1, Math.ceil(window.devicePixelRatio - 0.001));
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+    fitScale();
+    run(() => _trelmo_repaint());
+  }, { once: true });
+  if (wanted === scale && canvas.width === W * scale) return;
+  scale = wanted;
+  canvas.width = W * scale;
+  canvas.height = H * scale;
+  context.imageSmoothingEnabled = false;
+}
+let heapPicture = null;
+page.copyRect = (pixels, x, y, w, h) => {
+  if (heapPicture === null || heapPicture.data.buffer !== HEAPU8.buffer) heapPicture = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, W * H * 4), W, H);
+  backContext.putImageData(heapPicture, 0, 0, x, y, w, h);
+  context.imageSmoothingEnabled = false;
+  context.drawImage(back, x, y, w, h, x * scale, y * scale, w * scale, h * scale);
+};
+// A label keeps within its box, whatever the font's glyphs reach.
+page.drawLabel = (x, y, width, height, text, length) => {
+  const label = gbkText(text, length);
+  context.save();
+  context.setTransform(scale, 0, 0, scale, 0, 0);
+  context.beginPath();
+  context.rect(x, y, width, height);
+  context.clip();
+  let pixels = LABEL_PIXELS;
+  for (;;) {
+    context.font = `${pixels}px ${FONT_FAMILY}`;
+    if (pixels <= SMALLEST_LABEL_PIXELS || context.measureText(label).width <= width) break;
+    --pixels;
+  }
+  context.textBaseline = 'top';
+  context.fillStyle = '#000';
+  context.fillText(label, x, y);
+  context.restore();
+};
+
+// ---- buttons ----
+page.placeButton = (index, x, y, width, height, text) => {
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.tabIndex = -1;
+  Object.assign(button.style, { left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px` });
+  button.textContent = gbkText(text);
+  // The keys belong to the game, never to a button.
+  button.addEventListener('mousedown', (event) => event.preventDefault());
+  button.addEventListener('click', () => run(() => _trelmo_button(index)));
+  stage.appendChild(button);
+  buttons[index] = button;
+};
+page.setButton = (index, text, enabled) => {
+  if (text !== 0) buttons[index].textContent = gbkText(text);
+  if (enabled !== 0) buttons[index].disabled = enabled < 0;
+};

@@ -1,0 +1,93 @@
+// The settings file in the page's storage, one copy, and the start.
+// ---- the settings file in the page's storage ----
+function storedBytes() {
+  const text = localStorage.getItem(STORAGE_KEY);
+  if (text === null) return null;
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
+  return bytes;
+}
+// The file's bytes, one character each, replaced whole.
+page.settingsSaved = (path) => {
+  let text = '';
+  for (const byte of FS.readFile(path)) text += String.fromCharCode(byte);
+  try {
+    localStorage.setItem(STORAGE_KEY, text);
+  } catch (error) {
+    // A full or refused storage keeps the file it had, as a failed write does.
+  }
+};
+
+// The file to take away, and one to load in its place: a file that is
+// no settings file is refused, and the one in storage kept.
+function offerFileActions() {
+  const message = $('storage-message');
+  $('storage').hidden = false;
+  $('download').addEventListener('click', () => {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([storedBytes() || new Uint8Array(0)], { type: 'application/octet-stream' }));
+    link.download = STORAGE_KEY;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  });
+  $('load').addEventListener('click', () => $('file').click());
+  $('file').addEventListener('change', async () => {
+    const file = $('file').files[0];
+    $('file').value = '';
+    if (!file || ended) return;
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const candidate = '/candidate.ini';
+    FS.writeFile(candidate, bytes);
+    const path = toModule(Array.from(candidate, (c) => c.charCodeAt(0)));
+    const usable = _trelmo_is_settings_file(path);
+    _free(path);
+    FS.unlink(candidate);
+    if (!usable) {
+      message.textContent = `${file.name} 不是 trelmo.ini 设置文件，未载入。`;
+      return;
+    }
+    FS.writeFile(SETTINGS_PATH, bytes);
+    page.settingsSaved(SETTINGS_PATH);
+    run(() => _trelmo_reload_settings());
+    message.textContent = `已载入 ${file.name}。`;
+  });
+}
+
+// ---- one copy ----
+let releaseLock = () => {};
+function withOneCopy(start) {
+  if (!navigator.locks) {
+    start();
+    return;
+  }
+  navigator.locks.request('trelmo', { ifAvailable: true }, (lock) => {
+    if (lock === null) {
+      notice.textContent = 'Trelmo 已在另一个标签页中运行。';
+      return undefined;
+    }
+    start();
+    return new Promise((resolve) => { releaseLock = resolve; });
+  });
+}
+
+function start() {
+  for (const line of gbkText(_trelmo_texts()).split('\n')) {
+    const space = line.indexOf(' ');
+    if (space > 0) texts[line.slice(0, space)] = line.slice(space + 1);
+  }
+  const bytes = storedBytes();
+  if (bytes !== null) FS.writeFile(SETTINGS_PATH, bytes);
+  drawIcon(tray, IDI_PROGRAM);
+  windowBox.hidden = false;
+  started = true;
+  active = document.hasFocus();
+  fitScale();
+  const seed = /seed=(\d+)/.exec(location.hash);
+  run(() => _trelmo_start(seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0));
+  offerFileActions();
+  showSheet(0);
+}
+
+const ready = () => withOneCopy(start);
+if (runtimeInitialized) ready();
+else Module.onRuntimeInitialized = ready;
