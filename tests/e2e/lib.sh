@@ -280,13 +280,22 @@ face_differs() { ! face_is "$@"; }
 
 # Windows found by their exact title (xdotool reads it as UTF-8).
 SHEET_TITLE="Trelmo信息"
-window_named() { xdo search --name "^$1\$" >/dev/null 2>&1; }
+# windows_named TITLE [SEARCH-OPTION...]: their ids. Xdotool's search
+# ignores case, and GTK names its tooltips after the program ("trelmo").
+windows_named() {
+  local id title=$1
+  shift
+  for id in $(xdo search "$@" --name "^$title\$" 2>/dev/null); do
+    [ "$(xdo getwindowname "$id" 2>/dev/null)" = "$title" ] && echo "$id"
+  done
+}
+window_named() { [ -n "$(windows_named "$1")" ]; }
 window_gone() { ! window_named "$1"; }
-visible_window_named() { xdo search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+visible_window_named() { [ -n "$(windows_named "$1" --onlyvisible)" ]; }
 # "x y width height" of the window with that title.
 window_geometry() {
   local id
-  id=$(xdo search --onlyvisible --name "^$1\$" | head -1)
+  id=$(windows_named "$1" --onlyvisible | head -1)
   [ -n "$id" ] || return 1
   # xwininfo, since xdotool counts the offset of Wine's desktop twice.
   DISPLAY=":$CASE_DISPLAY" xwininfo -id "$id" |

@@ -9,7 +9,7 @@ native_startup_while_sheet() {
   check "over the main window" visible_window_named "$TRELMO_TITLE"
 }
 
-window_actions() { xprop -display ":$CASE_DISPLAY" -id "$(xdo search --onlyvisible --name "^$TRELMO_TITLE\$" | head -1)" _NET_WM_ALLOWED_ACTIONS; }
+window_actions() { xprop -display ":$CASE_DISPLAY" -id "$(windows_named "$TRELMO_TITLE" --onlyvisible | head -1)" _NET_WM_ALLOWED_ACTIONS; }
 can_be_minimised() { window_actions | grep -q _NET_WM_ACTION_MINIMIZE; }
 cannot_be_maximised() { ! window_actions | grep -q _NET_WM_ACTION_MAXIMIZE; }
 cannot_be_resized() { ! window_actions | grep -q _NET_WM_ACTION_RESIZE; }

@@ -4,7 +4,7 @@
 # the game.
 NO_TRAY_CASES+=" no_tray"
 
-trelmo_window() { xdo search --name "^$TRELMO_TITLE\$" | while read -r id; do
+trelmo_window() { windows_named "$TRELMO_TITLE" | while read -r id; do
   xprop -display ":$CASE_DISPLAY" -id "$id" WM_STATE 2>/dev/null | grep -q 'window state' && echo "$id"; done | head -1; }
 window_iconic() { xprop -display ":$CASE_DISPLAY" -id "$(trelmo_window)" WM_STATE | grep -q 'Iconic'; }
 window_back() { visible_window_named "$TRELMO_TITLE" && ! window_iconic; }
