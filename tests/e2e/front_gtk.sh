@@ -37,15 +37,13 @@ launch_trelmo() {
 }
 
 # The window manager decides the frame; the client area's corner is read
-# from the window itself.
+# from the window itself once it is mapped.
 front_window_found() {
-  local g
-  wait_until 10 window_named "$TRELMO_TITLE" || return 1
-  g=($(window_geometry "$TRELMO_TITLE")) || return 1
-  CLIENT_X=${g[0]} CLIENT_Y=${g[1]}
+  wait_until 10 main_window_mapped || return 1
+  CLIENT_X=${MAIN_GEOMETRY[0]} CLIENT_Y=${MAIN_GEOMETRY[1]}
   MINIMISE_BOX="$((CLIENT_X + 437)) $((CLIENT_Y - 11))"  # openbox's button
-  [ "${g[2]}x${g[3]}" = "${CLIENT_W}x${CLIENT_H}" ] || log "     the client area is ${g[2]}x${g[3]}"
 }
+main_window_mapped() { MAIN_GEOMETRY=($(window_geometry "$TRELMO_TITLE")); }
 TRELMO_TITLE="Trelmo"
 
 run_second_copy() { case_env timeout 30 "$EXE" >>"$CASE_DIR/trelmo.log" 2>&1; }

@@ -116,18 +116,24 @@ start_case() {
   SEED_CANDIDATES=($(seq $((launched - 1)) $(($(date +%s) + 1))))
 }
 
-# check_start_screen SHOT: the client area before the first game is the
-# raster's, with no game to pause and speed and rows at their minimum.
+# The start screen: the client area before the first game is the raster's,
+# with no game to pause and speed and rows at their minimum.
+BUTTON_NAMES=("speed +" "speed -" "rows +" "rows -" "start button" "pause button" "options button")
+START_LIVE=($START $OPTIONS $SPEED_UP $ROWS_UP) START_DEAD=($PAUSE $SPEED_DOWN $ROWS_DOWN)
+start_screen_shown() {
+  local b
+  same_as_render "$1" "" || return 1
+  for b in "${START_LIVE[@]}"; do button_enabled "$1" "$b" || return 1; done
+  for b in "${START_DEAD[@]}"; do button_disabled "$1" "$b" || return 1; done
+}
+# check_start_screen: waits for the start screen, then checks each part of
+# the last look (left in SHOT).
 check_start_screen() {
-  local s=$1
-  check "client area equals the raster's start screen" same_as_render "$s" ""
-  check "start button enabled" button_enabled "$s" $START
-  check "options button enabled" button_enabled "$s" $OPTIONS
-  check "speed + enabled" button_enabled "$s" $SPEED_UP
-  check "rows + enabled" button_enabled "$s" $ROWS_UP
-  check "pause button disabled" button_disabled "$s" $PAUSE
-  check "speed - disabled" button_disabled "$s" $SPEED_DOWN
-  check "rows - disabled" button_disabled "$s" $ROWS_DOWN
+  QUIET_LOOK=1 look_until 10 start start_screen_shown  # the checks below tell
+  local b
+  check "client area equals the raster's start screen" same_as_render "$SHOT" ""
+  for b in "${START_LIVE[@]}"; do check "${BUTTON_NAMES[$b]} enabled" button_enabled "$SHOT" "$b"; done
+  for b in "${START_DEAD[@]}"; do check "${BUTTON_NAMES[$b]} disabled" button_disabled "$SHOT" "$b"; done
 }
 
 # shot [NAME]: a screenshot of the whole desktop; prints its path.
