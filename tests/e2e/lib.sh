@@ -252,6 +252,8 @@ same_region_as_render() {
 
 # same_pictures A B: two pictures are pixel for pixel the same.
 same_pictures() { [ "$(differing_pixels "$1" "$2")" = 0 ]; }
+# screen_is PICTURE: a screenshot now is that earlier one.
+screen_is() { same_pictures "$(shot now)" "$1"; }
 
 # The well's picture area of a screenshot.
 well_of() {
@@ -283,6 +285,25 @@ well_moving() {
 # face saved earlier.
 face_is() { button_face "$1" "$2" "$CASE_DIR/face.png" && same_pictures "$CASE_DIR/face.png" "$3"; }
 face_differs() { ! face_is "$@"; }
+# part_settled SHOT CUTTER WHICH PICTURE: CUTTER SHOT WHICH OUT cuts one
+# part of the screenshot (button_face, window_picture); true once the part
+# is the same as at the look before, kept in PICTURE: it has painted, and
+# any fade between states (GTK's buttons have them) is over.
+part_settled() {
+  "$2" "$1" "$3" "$4.new" || return 1
+  [ -e "$4" ] && same_pictures "$4.new" "$4" && return 0
+  mv "$4.new" "$4"
+  return 1
+}
+# save_pause_face NAME PICTURE: the live pause button's settled face.
+save_pause_face() {
+  rm -f "$2"
+  look_until 10 "$1" pause_face_settled "$2"
+}
+pause_face_settled() { button_enabled "$1" $PAUSE && part_settled "$1" button_face $PAUSE "$2"; }
+# After F2 the pause button turns live: its face then is the running
+# game's label.
+save_running_pause_face() { save_pause_face new-game "$1"; }
 
 # Windows found by their exact title (xdotool reads it as UTF-8).
 SHEET_TITLE="Trelmo信息"

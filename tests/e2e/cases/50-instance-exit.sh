@@ -26,8 +26,9 @@ say_no_to_exit_box() {
 trelmo_ended() { ! trelmo_running; }
 
 case_instance_exit() {
-  local first second started code
-  first=$(shot first)
+  local first started code
+  look_until 10 first start_screen_shown
+  first=$SHOT
   check "the first copy runs" trelmo_running
 
   started=$SECONDS
@@ -35,24 +36,22 @@ case_instance_exit() {
   code=$?
   check "a second copy exits with code 0 (got $code)" test "$code" = 0
   check "and at once ($((SECONDS - started)) s)" test $((SECONDS - started)) -le 10
-  second=$(shot after-second)
-  check "the first copy's screen is untouched" same_pictures "$first" "$second"
+  check "the first copy's screen is untouched" settled 0.5 screen_is "$first"
 
   key F2
-  sleep 0.5
   local running=$CASE_DIR/pause-running.png
-  button_face "$(shot new-game)" $PAUSE "$running"
+  save_running_pause_face "$running"
 
   key alt+F4
-  check "Alt+F4 asks before closing" wait_until 5 exit_box_shown
-  check "the game pauses while the box is open" face_differs "$(shot box-open)" $PAUSE "$running"
+  check "Alt+F4 asks before closing" wait_until 10 exit_box_shown
+  check "the game pauses while the box is open" look_until 10 box-open face_differs $PAUSE "$running"
   check "No closes the box" say_no_to_exit_box
-  check "and the program goes on" trelmo_running
+  check "and the program goes on" settled 0.5 trelmo_running
   click_screen 450 192 1
-  check "the game resumes" wait_until 5 face_is "$(shot after-no)" $PAUSE "$running"
+  check "the game resumes" look_until 10 after-no face_is $PAUSE "$running"
 
   key alt+F4
-  check "the close command asks again" wait_until 5 exit_box_shown
+  check "the close command asks again" wait_until 10 exit_box_shown
   key y
   check "Yes ends the program" wait_until 10 trelmo_ended
 }
