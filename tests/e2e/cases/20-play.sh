@@ -42,8 +42,7 @@ step() {
   shift 2
   "$@"
   SCRIPT+=$'\n'"$line"
-  sleep "${STEP_WAIT:-0.2}"
-  check "$name" matches_after "$(shot "$(echo "$name" | tr ' ' '-')")"
+  check "$name" look_until 10 "$(echo "$name" | tr ' ' '-')" matches_after
 }
 
 case_play() {
@@ -56,7 +55,7 @@ case_play() {
     key F2
     sleep 0.3
     SCRIPT+="new"$'\n'
-    if ! wait_until 5 piece_appeared; then
+    if ! wait_until 10 piece_appeared; then
       check "a piece appears after F2 and a tick" false
       return
     fi
@@ -82,6 +81,6 @@ case_play() {
   step "a right click in the well moves right" right click_client 235 300 3
   step "a middle click turns" rotate click_client 60 150 2
   # The next piece enters unpainted and shows with its first tick, while a
-  # full repaint would show it at once: look after that tick.
-  STEP_WAIT=1.3 step "Down drops the piece to the bottom" down key Down
+  # full repaint would show it at once: the screen matches after that tick.
+  step "Down drops the piece to the bottom" down key Down
 }
