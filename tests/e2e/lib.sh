@@ -221,12 +221,17 @@ type_chars() { xdo type --delay 120 "$1"; }
 click_client() { xdo mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click "$3"; }
 click_screen() { xdo mousemove "$1" "$2" click "$3"; }
 
+# dark_pixels PICTURE [CROP]: how many pixels (of that part) are dark in
+# every channel, as text is.
+dark_pixels() {
+  convert "$1" ${2:+-crop "$2" +repage} \
+    -channel RGB -separate -evaluate-sequence max -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
+}
 # How many dark pixels the face of a button shows: its text is black while
 # it is enabled, and grey with a white shadow while it is disabled.
 button_dark_pixels() {
   local b=(${BUTTONS[$2]})
-  convert "$1" -crop "$((b[2] - 6))x$((b[3] - 6))+$((CLIENT_X + b[0] + 3))+$((CLIENT_Y + b[1] + 3))" +repage \
-    -channel RGB -separate -evaluate-sequence max -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
+  dark_pixels "$1" "$((b[2] - 6))x$((b[3] - 6))+$((CLIENT_X + b[0] + 3))+$((CLIENT_Y + b[1] + 3))"
 }
 button_enabled() { [ "$(button_dark_pixels "$1" "$2")" -gt 0 ]; }
 button_disabled() { [ "$(button_dark_pixels "$1" "$2")" -eq 0 ]; }
@@ -342,6 +347,8 @@ close_sheet() {
 
 # One key's value in the settings file (ini_file, the front end's).
 ini_value() { sed -n "s/^$1=//p" "$(ini_file)" 2>/dev/null | tr -d '\r'; }
+# The ten rows of the top-ten table are empty ones.
+score_rows_empty() { [ "$(grep -c '^Player[0-9]=0,0,Anonymous' "$(ini_file)" 2>/dev/null)" = 10 ]; }
 # A settings file whose ten rows score -1: the score of 0 of any game,
 # even the one before the first that F2 offers, takes a place.
 write_losing_table() {
@@ -363,6 +370,8 @@ sheet_icon_zone() {
 sheet_shows_about() {
   sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -gt 50 ]
 }
+# Any other page has text where the About page has its icon.
 sheet_shows_other_page() {
-  sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -eq 0 ]
+  sheet_icon_zone "$1" "$CASE_DIR/sheet-icon.png" && [ "$(coloured_pixels "$CASE_DIR/sheet-icon.png")" -eq 0 ] &&
+    [ "$(dark_pixels "$CASE_DIR/sheet-icon.png")" -gt 20 ]
 }

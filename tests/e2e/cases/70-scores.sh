@@ -19,38 +19,35 @@ scores_before_launch() {
 # The table opens over the main window at a fixed place; its OK button:
 TABLE_OK="639 508"
 table_closed() { ! visible_window_named "排行榜"; }
-table_cleared() { [ "$(grep -c '^Player[0-9]=0,0,Anonymous' "$(ini_file)")" = 10 ]; }
 program_ended() { ! trelmo_running; }
+new_row_first() { [[ "$(ini_value Player0)" =~ ^0,[0-9]+,Alpha$ ]]; }
+old_rows_moved_down() { [ "$(ini_value Player1) $(ini_value Player9)" = "-1,9,Alpha -9,1,India" ]; }
+table_differs_from() { window_picture "$1" "排行榜" "$CASE_DIR/table-now.png" && ! same_pictures "$CASE_DIR/table-now.png" "$2"; }
 
 case_scores() {
   key F6
-  sleep 1.5
+  look_until 10 max-rows button_disabled $ROWS_UP
   key F2
   check '"恭喜!" opens for the score that F2 offers to the table' wait_until 90 window_named "恭喜!"
   sleep 0.3
   shot name-dialog >/dev/null
   key Escape
-  sleep 0.3
-  check "Esc leaves the name dialog open" window_named "恭喜!"
+  check "Esc leaves the name dialog open" settled 0.5 window_named "恭喜!"
   # OK has the focus: Space takes the name offered.
   key space
   check 'OK shows "排行榜"' wait_until 10 window_named "排行榜"
-  check "the new row is first, with the overtaken row's name" eval '[[ "$(ini_value Player0)" =~ ^0,[0-9]+,Alpha$ ]]'
-  check "the old rows moved down one" test "$(ini_value Player1) $(ini_value Player9)" = "-1,9,Alpha -9,1,India"
-  sleep 0.3
-  local filled cleared
-  window_picture "$(shot table)" "排行榜" "$CASE_DIR/table-filled.png"
+  check "the new row is first, with the overtaken row's name" wait_until 10 new_row_first
+  check "the old rows moved down one" wait_until 10 old_rows_moved_down
+  local filled=$CASE_DIR/table-filled.png
+  look_until 10 table part_settled window_picture "排行榜" "$filled"
   key alt+c
-  sleep 0.5
-  check "Clear empties the table in the file" table_cleared
-  check "the table stays open" window_named "排行榜"
-  window_picture "$(shot table-cleared)" "排行榜" "$CASE_DIR/table-cleared.png"
-  check "and shows the cleared rows at once" eval '! same_pictures "$CASE_DIR/table-filled.png" "$CASE_DIR/table-cleared.png"'
+  check "Clear empties the table in the file" wait_until 10 score_rows_empty
+  check "and shows the cleared rows" look_until 10 table-cleared table_differs_from "$filled"
+  check "the table stays open" settled 0.5 window_named "排行榜"
   key Escape
   # Long enough for Esc to be handled before OK: under Wine, an Esc that
   # reached the replay question after it would answer it.
-  sleep 1.5
-  check "Esc leaves the table open" visible_window_named "排行榜"
+  check "Esc leaves the table open" settled 1.5 visible_window_named "排行榜"
   # Clear has taken the focus: OK by its mnemonic.
   key alt+o
   # Under load the keystroke can land before the table has the keyboard

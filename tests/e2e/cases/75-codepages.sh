@@ -25,7 +25,7 @@ codepage_ja_before_launch() { write_losing_table; }
 
 codepage_sheet() {
   shot sheet >/dev/null
-  check "the sheet's page reads as Chinese" has_texts "$SHEET_TITLE" "Static|作者：Pindle 工作室" \
+  check "the sheet's page reads as Chinese" wait_until 10 has_texts "$SHEET_TITLE" "Static|作者：Pindle 工作室" \
     "Static|Pindle 工作室 保留所有权利。"
 }
 codepage_en_while_sheet() { codepage_sheet; }
@@ -35,32 +35,31 @@ stored_name_is() { [[ "$(ini_value Player0)" == 0,*,"$(printf '%s' "$1" | iconv 
 
 codepage_case() {
   shot main >/dev/null
-  check "the buttons read as Chinese" has_texts Trelmo "Button|开始(F2)" "Button|暂停(F3)" "Button|选项(F4)"
+  check "the buttons read as Chinese" wait_until 10 has_texts Trelmo "Button|开始(F2)" "Button|暂停(F3)" "Button|选项(F4)"
   key F4
   check '"选项设定" opens' wait_until 10 window_named "选项设定"
-  sleep 0.5
-  shot options >/dev/null
-  check "the options read as Chinese" has_texts "选项设定" "Button|七种Trelmo(&S)" "Button|十一种Trelmo(&E)" \
+  check "the options read as Chinese" wait_until 10 has_texts "选项设定" "Button|七种Trelmo(&S)" "Button|十一种Trelmo(&E)" \
     "Button|直接到底部(&D)" "Button|声音(&P)" "Button|确定(&O)"
+  shot options >/dev/null
+  sleep 0.5  # a dialog takes the keyboard a moment after it shows
   key Escape
   wait_until 5 window_gone "选项设定"
   key F2
   check '"恭喜!" opens' wait_until 10 window_named "恭喜!"
-  sleep 0.5
-  check "the name box offers the overtaken row's name" has_texts "恭喜!" "Edit|Anonymous"
+  check "the name box offers the overtaken row's name" wait_until 10 has_texts "恭喜!" "Edit|Anonymous"
   # OK has the focus; Tab selects the whole name in the box.
+  sleep 0.5
   key Tab
   type_chars "$CODEPAGE_NAME"
-  sleep 0.3
+  check "the typed name reads back as typed" wait_until 10 has_texts "恭喜!" "Edit|$CODEPAGE_NAME"
   shot name >/dev/null
-  check "the typed name reads back as typed" has_texts "恭喜!" "Edit|$CODEPAGE_NAME"
   key Return
   check 'OK shows "排行榜"' wait_until 10 window_named "排行榜"
   # The system's profile functions pass the file through the system's code
   # page: a single-byte one keeps every GBK byte; a double-byte one other
   # than GBK's (932 here) cannot hold every GBK pair.
   if [ "$1" = single-byte ]; then
-    check "the name is stored as its GBK bytes" stored_name_is "$CODEPAGE_NAME"
+    check "the name is stored as its GBK bytes" wait_until 10 stored_name_is "$CODEPAGE_NAME"
   fi
   sleep 0.5
   shot table >/dev/null
@@ -68,7 +67,7 @@ codepage_case() {
   check "the table closes and the game starts" wait_until 10 window_gone "排行榜"
   sleep 0.5
   key F3
-  check "the pause label reads as Chinese" wait_until 5 has_texts Trelmo "Button|继续(F3)"
+  check "the pause label reads as Chinese" wait_until 10 has_texts Trelmo "Button|继续(F3)"
   shot paused >/dev/null
 }
 case_codepage_en() { codepage_case single-byte; }
