@@ -40,8 +40,9 @@ exactly_one_tray_icon() {
   [ "${r[0]}" = 1 ] && [ "${r[2]}" -le "$TRAY_ICON_WIDTH" ]
 }
 one_tray_icon() { exactly_one_tray_icon || { log "     $TRAY_SEEN"; return 1; }; }
-# The same, given a few seconds for a menu over the corner to go away.
-soon_one_tray_icon() { wait_until 3 exactly_one_tray_icon || one_tray_icon; }
+# The same, given a few seconds for the icon to show or for a menu over the
+# corner to go away.
+soon_one_tray_icon() { wait_until 5 one_tray_icon; }
 no_tray_icon() { [ "$(tray_icons "$(shot no-tray)" | cut -d' ' -f1)" = 0 ]; }
 
 # The top well row with a lit cell in a screenshot, or 99.
@@ -84,71 +85,75 @@ leave_tray_menu() {
 }
 
 # Dark pixels of one item's text in the main menu opened at (X, Y): items
-# are 18 pixels high from 2 pixels below the menu's top.
+# are MENU_ITEM_STEP pixels high from the menu's top.
 menu_item_dark_pixels() {
   convert "$1" -crop "80x10+$(($2 + MENU_TEXT_LEFT))+$(($3 + MENU_TEXT_TOP + MENU_ITEM_STEP * $4))" +repage \
     -colorspace Gray -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
 }
+# main_menu_items_live SHOT X Y ITEM...: those items' texts are black.
+main_menu_items_live() {
+  local shotfile=$1 x=$2 y=$3 item
+  shift 3
+  for item in "$@"; do [ "$(menu_item_dark_pixels "$shotfile" "$x" "$y" "$item")" -gt 0 ] || return 1; done
+}
 
 case_tray() {
   key F2
-  check "a piece appears" wait_until 5 piece_appeared
+  check "a piece appears" wait_until 10 piece_appeared
   local top
   top=$(top_lit_row "$(shot before-hiding)")
 
   key Escape
-  check "Esc hides the window" wait_until 5 window_hidden
+  check "Esc hides the window" wait_until 10 window_hidden
   sleep 0.5
   check "to exactly one icon" soon_one_tray_icon
   sleep 3
   click_screen "$TRAY_X" "$TRAY_Y" 1
-  sleep 1
-  check "a single click on the icon does nothing" window_hidden
+  check "a single click on the icon does nothing" settled 1 window_hidden
   double_click_icon
-  check "a double-click on the icon restores the window" wait_until 5 window_shown
-  local s
-  s=$(shot restored)
-  check "the game stood still while hidden (row $top, then $(top_lit_row "$s"))" test $(($(top_lit_row "$s") - top)) -le 1
-  check "the icon is gone" no_tray_icon
+  check "a double-click on the icon restores the window" wait_until 10 window_shown
+  look_until 10 restored client_painted
+  local row
+  row=$(top_lit_row "$SHOT")
+  check "the game stood still while hidden (row $top, then $row)" test $((row - top)) -le 1
+  check "the icon is gone" wait_until 10 no_tray_icon
   check "the game runs again" well_moving 3
 
   click_screen $MINIMISE_BOX 1
-  check "the minimise box hides the window" wait_until 5 window_hidden
+  check "the minimise box hides the window" wait_until 10 window_hidden
   sleep 0.5
   check "to exactly one icon" soon_one_tray_icon
   double_click_icon
-  check "and the icon brings it back" wait_until 5 window_shown
+  check "and the icon brings it back" wait_until 10 window_shown
 
   # Paused first: at level 19 a running game would end within seconds and
   # its replay question would stand between the keys and the windows below.
+  # The menu reads the level when it opens: F5 has stepped it to 19 first.
   key F3
   key F5
-  sleep 1.5
+  look_until 10 max-speed button_disabled $SPEED_UP
   click_client 420 240 3
-  sleep 0.7
-  s=$(shot main-menu)
   local menu_x=$((CLIENT_X + 420)) menu_y=$((CLIENT_Y + 240))
-  check '"最大速度" is greyed at level 19' test "$(menu_item_dark_pixels "$s" $menu_x $menu_y 3)" = 0
-  check '"最大起始行数" is not' test "$(menu_item_dark_pixels "$s" $menu_x $menu_y 4)" -gt 0
-  check '"隐藏界面" is not' test "$(menu_item_dark_pixels "$s" $menu_x $menu_y 0)" -gt 0
+  check '"最大起始行数" and "隐藏界面" are live in the main menu' look_until 10 main-menu main_menu_items_live $menu_x $menu_y 4 0
+  check '"最大速度" is greyed at level 19' test "$(menu_item_dark_pixels "$SHOT" $menu_x $menu_y 3)" = 0
   key Escape
   sleep 0.5
 
   key Escape
-  check "Esc hides the window again" wait_until 5 window_hidden
+  check "Esc hides the window again" wait_until 10 window_hidden
   sleep 0.5
   check "to one icon" soon_one_tray_icon
   check "the icon's menu opens" open_tray_menu
   key Escape
-  check "Esc closes it" wait_until 5 tray_menu_closed
-  check "and the window stays hidden" window_hidden
+  check "Esc closes it" wait_until 10 tray_menu_closed
+  check "and the window stays hidden" settled 0.5 window_hidden
   check "the menu opens again" open_tray_menu
   check "a click on the desktop closes it" leave_tray_menu
   tray_menu_item $TRAY_EXIT_DX $TRAY_EXIT_DY
-  check '"退出" in the icon'"'"'s menu asks first' wait_until 5 exit_box_shown
+  check '"退出" in the icon'"'"'s menu asks first' wait_until 10 exit_box_shown
   check "No closes the box" say_no_to_exit_box
-  check "the window stays hidden" window_hidden
+  check "the window stays hidden" settled 0.5 window_hidden
   check "with its icon" soon_one_tray_icon
   tray_menu_item $TRAY_RESTORE_DX $TRAY_RESTORE_DY
-  check '"恢复" brings the window back' wait_until 5 window_shown
+  check '"恢复" brings the window back' wait_until 10 window_shown
 }
