@@ -56,11 +56,14 @@ top_lit_row() {
 
 double_click_icon() { xdo mousemove "$TRAY_X" "$TRAY_Y" click --repeat 2 --delay 80 1; }
 # The icon's menu, pushed into the desktop's bottom-right corner: white
-# where the desktop is blue.
+# where the desktop is blue, up to above the top of the icon's tooltip
+# (as white under Wine, where the pointer rests on the icon).
 tray_menu_open() {
-  [ "$(convert "$(shot tray-menu)" -crop 40x20+975+728 +repage -colorspace Gray \
-    -format '%[fx:int(100*mean)]' info:)" -gt 80 ]
+  local s
+  s=$(shot tray-menu)
+  [ "$(grey_percent "$s" 40x20+975+728)" -gt 80 ] && [ "$(grey_percent "$s" 30x5+975+719)" -gt 80 ]
 }
+grey_percent() { convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:int(100*mean)]' info:; }
 tray_menu_closed() { ! tray_menu_open; }
 # A right click on the icon, and the time for its menu to come up: a click
 # meant for the menu must not arrive before it.
