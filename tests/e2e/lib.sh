@@ -211,6 +211,43 @@ $script" "$base-sim.bmp" || continue
   done
 }
 
+# A hash of a client picture's pixels with labels and buttons blanked:
+# equal pictures, equal hashes.
+masked_hash() {
+  local args=()
+  mapfile -t args < <(mask_args)
+  convert "$1" ${2:+-crop "$2" +repage} -fill '#ff00ff' "${args[@]}" -format '%#' info:
+}
+
+# expect_ticks SCRIPT [AFTER]: what a look may show of the game that SCRIPT
+# drives, for each seed of SEEDS, after up to four more ticks and then the
+# line AFTER. Hashed before the input, so that each look while waiting for
+# it costs one hash: gravity goes on meanwhile.
+expect_ticks() {
+  local s t ticks=""
+  EXPECTED=()
+  for t in 0 1 2 3 4; do
+    for s in "${SEEDS[@]}"; do
+      render "seed $s"$'\n'"$1$ticks${2:+$'\n'$2}" "$CASE_DIR/expect.bmp" &&
+        EXPECTED+=("$(masked_hash "$CASE_DIR/expect.bmp") $t")
+    done
+    ticks+=$'\ntick'
+  done
+}
+# shows_expected SHOT: the screen is one of those; MATCHED_TICKS says after
+# how many ticks.
+shows_expected() {
+  local hash e
+  hash=$(masked_hash "$1" "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y") || return 1
+  for e in "${EXPECTED[@]}"; do
+    [ "${e% *}" = "$hash" ] && MATCHED_TICKS=${e##* } && return 0
+  done
+  log "     no seed of ${SEEDS[*]} gives this screen"
+  return 1
+}
+# tick_lines N: N lines "tick" of a script, each after a line break.
+tick_lines() { local i; for ((i = 0; i < $1; i++)); do printf '\ntick'; done; }
+
 # sim_dump SCRIPT: trelmo-sim's state dump after the script.
 sim_dump() { printf '%s\ndump\n' "$1" | "$SIM"; }
 

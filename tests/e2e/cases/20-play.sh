@@ -21,28 +21,17 @@ piece_appeared() {
   well_rows_lit "$PROBE" 0 5
 }
 
-# matches_after SHOT: the screen is SCRIPT's picture for one of the seeds,
-# after up to four more ticks, which then join SCRIPT: they happened.
-matches_after() {
-  local t ticks=""
-  for t in 0 1 2 3 4; do
-    if [ -n "$(matching_seeds "$1" "$SCRIPT$ticks" "${SEEDS[@]}")" ]; then
-      SCRIPT+=$ticks
-      return 0
-    fi
-    ticks+=$'\ntick'
-  done
-  log "     no seed of ${SEEDS[*]} gives this screen"
-  return 1
-}
-
-# step NAME SCRIPT-LINE INPUT...: one input, then the screen must show it.
+# step NAME SCRIPT-LINE INPUT...: one input, then the screen must show it,
+# after it and up to four ticks, which then join SCRIPT: they happened.
 step() {
   local name=$1 line=$2
   shift 2
-  "$@"
   SCRIPT+=$'\n'"$line"
-  check "$name" look_until 10 "$(echo "$name" | tr ' ' '-')" matches_after
+  expect_ticks "$SCRIPT"
+  MATCHED_TICKS=0
+  "$@"
+  check "$name" look_until 10 "$(echo "$name" | tr ' ' '-')" shows_expected
+  SCRIPT+=$(tick_lines "$MATCHED_TICKS")
 }
 
 case_play() {

@@ -16,20 +16,6 @@ other_flags_unchanged() {
   [ "$(ini_value DropStyle)$(ini_value Style)$(ini_value Sound)$(ini_value Preview)$(ini_value Inverse)$(ini_value RotateDir)" = 111110 ]
 }
 
-# pause_matches SHOT: the screen is SCRIPT's game after some more ticks and
-# then the pause; those ticks join SCRIPT.
-pause_matches() {
-  local t ticks=""
-  for t in 0 1 2 3 4; do
-    if [ -n "$(matching_seeds "$1" "$SCRIPT$ticks"$'\npause' "${SEEDS[@]}")" ]; then
-      SCRIPT+="$ticks"$'\npause'
-      return 0
-    fi
-    ticks+=$'\ntick'
-  done
-  return 1
-}
-
 case_options() {
   key F7
   check "F7 opens \"$SHEET_TITLE\"" wait_until 10 window_named "$SHEET_TITLE"
@@ -48,20 +34,28 @@ case_options() {
   check "Cancel closes the dialog" options_closed
   check "Cancel writes nothing" settled 0.5 no_settings_file
 
-  # A paused game, so the well holds still while the look changes.
-  SCRIPT="new"$'\n'
+  # A paused game, so the well holds still while the look changes: F3 as
+  # soon as the first piece shows, a tick after F2, when the pause
+  # button's face is the running game's.
   key F2
-  local running=$CASE_DIR/pause-running.png
-  save_running_pause_face "$running"
   check "a piece appears after F2" wait_until 10 piece_appeared
-  SCRIPT+="tick"
-  SEEDS=($(matching_seeds "$PROBE" "$SCRIPT" "${SEED_CANDIDATES[@]}"))
+  key F3
+  local running=$CASE_DIR/pause-running.png
+  button_face "$PROBE" $PAUSE "$running"
+  check "F3 pauses the game" look_until 10 paused face_differs $PAUSE "$running"
+  # The look at the piece may have come a tick or two late.
+  local ticks
+  SCRIPT="new"
+  for ticks in 1 2 3; do
+    SCRIPT+=$'\ntick'
+    SEEDS=($(matching_seeds "$PROBE" "$SCRIPT" "${SEED_CANDIDATES[@]}"))
+    [ "${#SEEDS[@]}" -eq 0 ] || break
+  done
   check "the game is one of the seeds' (${SEEDS[*]:-none})" test "${#SEEDS[@]}" -gt 0
   [ "${#SEEDS[@]}" -gt 0 ] || return
-  key F3
-  # The label turns once the game has stopped; the well is then final.
-  check "F3 pauses the game" look_until 10 paused face_differs $PAUSE "$running"
-  check "the paused game is the raster's" look_until 10 paused pause_matches
+  expect_ticks "$SCRIPT" pause
+  check "the paused game is the raster's" look_until 10 paused shows_expected
+  SCRIPT+=$(tick_lines "$MATCHED_TICKS")$'\npause'
   local before=$SHOT
 
   options_open
