@@ -211,38 +211,53 @@ $script" "$base-sim.bmp" || continue
   done
 }
 
-# A hash of a client picture's pixels with labels and buttons blanked:
-# equal pictures, equal hashes.
-masked_hash() {
-  local args=()
+# masked_hashes [-crop GEOMETRY] PICTURE...: for each picture (cut to the
+# client area first), a hash of its pixels with labels and buttons
+# blanked: equal pictures, equal hashes.
+masked_hashes() {
+  local args=() crop=()
+  [ "$1" = -crop ] && crop=(-crop "$2" +repage) && shift 2
   mapfile -t args < <(mask_args)
-  convert "$1" ${2:+-crop "$2" +repage} -fill '#ff00ff' "${args[@]}" -format '%#' info:
+  convert "$@" "${crop[@]}" -fill '#ff00ff' "${args[@]}" -format '%#\n' info:
 }
 
-# expect_ticks SCRIPT [AFTER]: what a look may show of the game that SCRIPT
-# drives, for each seed of SEEDS, after up to four more ticks and then the
-# line AFTER. Hashed before the input, so that each look while waiting for
-# it costs one hash: gravity goes on meanwhile.
+# expect_ticks SCRIPT [TOGGLE]: what a look may show of the game that SCRIPT
+# drives, for each seed of SEEDS, after some more ticks (and then the line
+# TOGGLE, such as pause, which given again undoes it). Rendered and hashed
+# as the looks come, up to the ticks that gravity (a tick a second at level
+# 0) may have made since the screen last showed SCRIPT's game
+# (SCRIPT_SEEN_AT, in seconds), and kept: nothing delays the input.
 expect_ticks() {
-  local s t ticks=""
-  EXPECTED=()
-  for t in 0 1 2 3 4; do
-    for s in "${SEEDS[@]}"; do
-      render "seed $s"$'\n'"$1$ticks${2:+$'\n'$2}" "$CASE_DIR/expect.bmp" &&
-        EXPECTED+=("$(masked_hash "$CASE_DIR/expect.bmp") $t")
+  EXPECT_SCRIPT=$1 EXPECT_TOGGLE=${2:-} EXPECT_TICKS=0 EXPECTED=()
+  EXPECT_SINCE=${SCRIPT_SEEN_AT:-${EPOCHREALTIME%.*}}
+}
+# expect_up_to N: the pictures after up to N ticks (at most 30) are hashed,
+# one trelmo-sim run and one hashing for each seed.
+expect_up_to() {
+  local last=$(($1 < 30 ? $1 : 30)) s k script files hashes i
+  [ "$EXPECT_TICKS" -le "$last" ] || return 0
+  for s in "${SEEDS[@]}"; do
+    script="seed $s"$'\n'"$EXPECT_SCRIPT$(tick_lines "$EXPECT_TICKS")" files=()
+    for ((k = EXPECT_TICKS; k <= last; k++)); do
+      files+=("$CASE_DIR/expect-$k.bmp")
+      script+=${EXPECT_TOGGLE:+$'\n'$EXPECT_TOGGLE}$'\nrender '"$CASE_DIR/expect-$k.bmp"${EXPECT_TOGGLE:+$'\n'$EXPECT_TOGGLE}$'\ntick'
     done
-    ticks+=$'\ntick'
+    printf '%s\n' "$script" | "$SIM" >/dev/null || continue
+    hashes=($(masked_hashes "${files[@]}"))
+    for i in "${!hashes[@]}"; do EXPECTED+=("${hashes[$i]} $((EXPECT_TICKS + i))"); done
   done
+  EXPECT_TICKS=$((last + 1))
 }
 # shows_expected SHOT: the screen is one of those; MATCHED_TICKS says after
 # how many ticks.
 shows_expected() {
-  local hash e
-  hash=$(masked_hash "$1" "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y") || return 1
+  local hash e seen_at=${EPOCHREALTIME%.*}
+  hash=$(masked_hashes -crop "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y" "$1") || return 1
+  expect_up_to $((seen_at - EXPECT_SINCE + 3))
   for e in "${EXPECTED[@]}"; do
-    [ "${e% *}" = "$hash" ] && MATCHED_TICKS=${e##* } && return 0
+    [ "${e% *}" = "$hash" ] && MATCHED_TICKS=${e##* } && SCRIPT_SEEN_AT=$seen_at && return 0
   done
-  log "     no seed of ${SEEDS[*]} gives this screen"
+  log "     no seed of ${SEEDS[*]} gives this screen after up to $((EXPECT_TICKS - 1)) ticks"
   return 1
 }
 # tick_lines N: N lines "tick" of a script, each after a line break.

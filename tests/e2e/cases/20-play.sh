@@ -15,14 +15,23 @@ well_rows_lit() {
   [ "$(convert "$1" -crop "${w[2]}x$h+$((CLIENT_X + w[0]))+$y" +repage -format '%[fx:maxima.r+maxima.g+maxima.b>0]' info:)" = 1 ]
 }
 
-# Waits for the first piece; leaves the screenshot that showed it in PROBE.
+# Waits for the first piece; leaves the screenshot that showed it in PROBE,
+# and its time in SCRIPT_SEEN_AT.
 piece_appeared() {
+  SCRIPT_SEEN_AT=${EPOCHREALTIME%.*}
   PROBE=$(shot probe)
   well_rows_lit "$PROBE" 0 5
 }
 
+# seen_late SCRIPT: PROBE shows the game of SCRIPT after one or two more
+# ticks, for one of the seeds.
+seen_late() {
+  [ -n "$(matching_seeds "$PROBE" "$1"$'\ntick' "${SEED_CANDIDATES[@]}")" ] ||
+    [ -n "$(matching_seeds "$PROBE" "$1"$'\ntick\ntick' "${SEED_CANDIDATES[@]}")" ]
+}
+
 # step NAME SCRIPT-LINE INPUT...: one input, then the screen must show it,
-# after it and up to four ticks, which then join SCRIPT: they happened.
+# after it and the ticks that came meanwhile, which then join SCRIPT.
 step() {
   local name=$1 line=$2
   shift 2
@@ -38,8 +47,9 @@ case_play() {
   SCRIPT=""
   SEEDS=()
   local attempt shape
-  # A square would make the turns invisible: start again until another
-  # shape comes first.
+  # A square would make the turns invisible, and a first look that came a
+  # tick late (the machine busy) would not show the first tick: start
+  # again until another shape comes first and is seen in time.
   for attempt in 1 2 3 4 5 6; do
     key F2
     sleep 0.3
@@ -50,7 +60,12 @@ case_play() {
     fi
     SCRIPT+="tick"
     SEEDS=($(matching_seeds "$PROBE" "$SCRIPT" "${SEED_CANDIDATES[@]}"))
-    [ "${#SEEDS[@]}" -gt 0 ] || break
+    if [ "${#SEEDS[@]}" -eq 0 ]; then
+      seen_late "$SCRIPT" || break
+      log "     the first look came a tick late; a new game"
+      SCRIPT+=$'\n'
+      continue
+    fi
     shape=$(sim_dump "seed ${SEEDS[0]}"$'\n'"$SCRIPT" | awk '$1 == "shape" { print $2 }')
     [ "$shape" != "$SQUARE_SHAPE" ] && break
     log "     the first piece is the square; a new game"
