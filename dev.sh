@@ -49,7 +49,7 @@ build_all() {
 # builds and runs the same off the desktop.
 web_tests() {
   local tree=$top/build/web start=$SECONDS
-  emcmake cmake -S "$top" -B "$tree" >/dev/null
+  emcmake cmake -S "$top" -B "$tree" -DTRELMO_FRONT_END=web >/dev/null
   cmake --build "$tree" -j "$jobs"
   (cd "$tree" && ctest --output-on-failure -j "$jobs")
   echo "== web build and replay: $((SECONDS - start)) s"
@@ -142,7 +142,7 @@ play_native() {
 # hand opens it. TRELMO_PORT picks the port (default 8000).
 play_web() {
   local tree=$top/build/web port=${TRELMO_PORT:-8000}
-  emcmake cmake -S "$top" -B "$tree" >/dev/null
+  emcmake cmake -S "$top" -B "$tree" -DTRELMO_FRONT_END=web >/dev/null
   cmake --build "$tree" -j "$jobs" --target trelmo
   local address=http://127.0.0.1:$port/trelmo.html
   echo "== serving $tree/trelmo.html at $address (Ctrl-C stops)"

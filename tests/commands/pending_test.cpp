@@ -13,6 +13,7 @@
 #include "commands/dispatch.h"
 #include "commands/driver.h"
 #include "commands/input.h"
+#include "commands/windowless.h"
 #include "game/cycle.h"
 #include "tests/game/recording_host.h"
 
@@ -58,23 +59,11 @@ std::vector<Event> RandomEvents(uint32_t seed, int count) {
     return events;
 }
 
-// Relays at once, as a window sending itself a message does.
-class RelayingFrontEnd final : public FrontEnd {
+// Down is up: the events below press and release it as inputs.
+class RelayingFrontEnd final : public WindowlessFrontEnd {
 public:
-    explicit RelayingFrontEnd(Game& game) : game_(game) {}
-    void Relay(GameMessage message) override { RunGameMessage(game_, message); }
-    void Minimise() override {}
-    void HideToTray() override {}
-    void Restore() override {}
-    void Close() override {}
-    void ShowInfoSheet(int) override {}
-    void ShowOptions() override {}
-    void ShowHighScores() override {}
-    void OpenMainMenu() override {}
+    using WindowlessFrontEnd::WindowlessFrontEnd;
     bool DownKeyUp() override { return true; }
-
-private:
-    Game& game_;
 };
 
 // A game, its recorded host and a dispatcher; a gravity tick reaches it only

@@ -1,22 +1,23 @@
 #pragma once
 // The host and front end of trelmo-sim: timers, waits, sounds and dialogs
 // are recorded rather than happening, and each can be traced as one line of
-// output. There is no window: the commands that only open, hide or close
-// windows have nothing to do here, and no verb asks for them.
+// output. There is no window (WindowlessFrontEnd), and no verb asks for the
+// commands that only open, hide or close one.
 #include <cstdio>
 
 #include "commands/dispatch.h"
 #include "commands/driver.h"
+#include "commands/windowless.h"
 #include "draw/layout.h"
 #include "draw/raster.h"
 #include "game/host.h"
 #include "game/state.h"
 #include "store/scores.h"
 
-class SimHost final : public GameHost, public FrontEnd, public RequestCarrier {
+class SimHost final : public GameHost, public WindowlessFrontEnd, public RequestCarrier {
 public:
     SimHost(Game& game, ScoreTable& scores, FILE* out)
-        : game_(game), scores_(scores), out_(out), screen_(kClientWidth, kClientHeight) {}
+        : WindowlessFrontEnd(game), game_(game), scores_(scores), out_(out), screen_(kClientWidth, kClientHeight) {}
 
     bool trace = false;
     bool answerYes = true;
@@ -64,15 +65,6 @@ public:
         quit_ = true;
     }
 
-    void Relay(GameMessage message) override { RunGameMessage(game_, message); }
-    void Minimise() override {}
-    void HideToTray() override {}
-    void Restore() override {}
-    void Close() override {}
-    void ShowInfoSheet(int) override {}
-    void ShowOptions() override {}
-    void ShowHighScores() override {}
-    void OpenMainMenu() override {}
     // The script's Down stays where its down and release lines left it.
     bool DownKeyUp() override { return false; }
 
