@@ -50,11 +50,25 @@ for (const line of sim(['layout']).split('\n')) {
 }
 const inLabel = (x, y) => Object.values(layout.label).some(([l, t, r, b]) => x >= l && x < r && y >= t && y < b);
 
+// ---- a static web server, as any web host is ----
+const http = require('http');
+function serveTree() {
+  const server = http.createServer((request, response) => {
+    if (request.url.split(/[?#]/)[0] !== '/trelmo.html') {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': 'text/html' });
+    fs.createReadStream(path.join(tree, 'trelmo.html')).pipe(response);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
 // ---- the page ----
 let browser;
 let context;  // each case's own, with its own storage
 const pageErrors = [];
-async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null } = {}) {
+async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null, url = pageUrl } = {}) {
   const page = await context.newPage();
   // An error in the page fails the case that is running.
   page.on('pageerror', (error) => pageErrors.push(error.message));
@@ -64,7 +78,7 @@ async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = tru
     await page.evaluateOnNewDocument((text) => localStorage.setItem('trelmo.ini', text), storage);
   }
   if (beforeLoad !== null) await page.evaluateOnNewDocument(beforeLoad);
-  await page.goto(`${pageUrl}#seed=${seed}`);
+  await page.goto(`${url}#seed=${seed}`);
   if (waitForGame) await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
   return page;
 }
@@ -163,6 +177,18 @@ const cases = {
     await page.close();
   },
 
+  async 'served: from a static web server it starts as from disk'() {
+    const server = await serveTree();
+    try {
+      const page = await openPage({ url: `http://127.0.0.1:${server.address().port}/trelmo.html` });
+      await closeSheet(page);
+      await waitForPicture(page, simPicture([]), 'the start screen from the server');
+      await page.close();
+    } finally {
+      server.close();
+    }
+  },
+
   async 'play: keys give trelmo-sim\'s picture of the same script'() {
     const page = await openPage({ seed: 7 });
     await closeSheet(page);
@@ -189,7 +215,7 @@ const cases = {
     await page.close();
   },
 
-  async 'crisp: at ratio 2 every game pixel is a square of 2 x 2'() {
+  async 'crisp: at ratio 2 every game pixel is a square of 2 x 2, and of 3 x 3 once zoomed'() {
     const page = await openPage({ ratio: 2 });
     await closeSheet(page);
     const picture = await canvasPicture(page);
@@ -197,6 +223,11 @@ const cases = {
     const rendering = await page.$eval('#screen', (c) => [getComputedStyle(c).imageRendering, c.getBoundingClientRect().width]);
     if (rendering[0] !== 'pixelated' || rendering[1] !== W) throw new Error(`the canvas shows as ${rendering}`);
     await waitForPicture(page, simPicture([]), 'the start screen at ratio 2');
+    // The browser's zoom changes the ratio of an open page, and its
+    // viewport's size in CSS pixels.
+    await page.setViewport({ width: 533, height: 400, deviceScaleFactor: 3 });
+    await waitFor(page, () => document.getElementById('screen').width === 479 * 3, 'the canvas at scale 3 after the zoom');
+    await waitForPicture(page, simPicture([]), 'the start screen at ratio 3');
     await page.close();
   },
 
@@ -205,6 +236,15 @@ const cases = {
     await closeSheet(page);
     await page.keyboard.press('F4');
     await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '选项设定', 'the options dialog opens on F4');
+    // Tab visits the template's tab stops in order, a group of radio
+    // buttons at its checked one, as Windows does.
+    const stops = [];
+    for (let i = 0; i < 8; ++i) {
+      await page.keyboard.press('Tab');
+      stops.push(await page.evaluate(() => (document.activeElement.closest('label') || document.activeElement).textContent));
+    }
+    const expected = ['取消(C)', '声音(P)', '顺时针旋转(R)', '七种Trelmo(S)', '直接到底部(D)', '显示下一个(N)', '3D界面(3)', '翻转模式(I)'];
+    if (stops.join() !== expected.join()) throw new Error(`Tab visits ${stops.join(' ')}`);
     await page.keyboard.press('p');  // the mnemonic of Sound
     await page.keyboard.press('Enter');
     await waitFor(page, () => /Sound=0/.test(localStorage.getItem('trelmo.ini') || ''), 'Sound=0 in storage');

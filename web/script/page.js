@@ -102,18 +102,29 @@ const later = (work) => setTimeout(() => run(work), 0);
 // ---- the canvas ----
 // Every game pixel an exact square of canvas pixels: the canvas holds
 // `scale` device pixels a game pixel and shows at 479 x 340 CSS pixels.
+// Returns whether the scale changed (and the canvas was cleared).
 function fitScale() {
   const wanted = Math.max(1, Math.ceil(window.devicePixelRatio - 0.001));
-  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
-    fitScale();
-    run(() => _trelmo_repaint());
-  }, { once: true });
-  if (wanted === scale && canvas.width === W * scale) return;
+  if (wanted === scale && canvas.width === W * scale) return false;
   scale = wanted;
   canvas.width = W * scale;
   canvas.height = H * scale;
   context.imageSmoothingEnabled = false;
+  return true;
 }
+function refit() {
+  if (fitScale()) run(() => _trelmo_repaint());
+}
+// The ratio changes with the browser's zoom (which also resizes the
+// viewport) and when the window moves to a screen of another density.
+function watchRatio() {
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+    watchRatio();
+    refit();
+  }, { once: true });
+}
+watchRatio();
+addEventListener('resize', refit);
 let heapPicture = null;
 page.copyRect = (pixels, x, y, w, h) => {
   if (heapPicture === null || heapPicture.data.buffer !== HEAPU8.buffer) heapPicture = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, W * H * 4), W, H);
