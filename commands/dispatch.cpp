@@ -88,10 +88,11 @@ bool Admit(Dispatcher& dispatcher, const Input& input) {
     return false;
 }
 
-// With a carrier, the input's requests are carried out before it returns.
+// With a carrier, the input's requests are carried out before it returns,
+// unless they are being held.
 void Deliver(Dispatcher& dispatcher, const Input& input) {
     const int depth = StepDepth(dispatcher.game);
-    if (Admit(dispatcher, input) && dispatcher.carrier != nullptr)
+    if (Admit(dispatcher, input) && dispatcher.carrier != nullptr && !dispatcher.holdRequests)
         CarryOutRequests(dispatcher, *dispatcher.carrier, depth);
 }
 

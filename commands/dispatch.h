@@ -66,6 +66,9 @@ struct Dispatcher {
     // Where set, every input's requests are carried out before it returns
     // (commands/driver.h); where not, they stay pending until AnswerRequest.
     RequestCarrier* carrier = nullptr;
+    // While set, requests stay pending even with a carrier, for whoever set
+    // it to carry out once it may (a Windows menu being tracked).
+    bool holdRequests = false;
     bool downHeld = false;  // Down went down here and has not come up here
     Input held[kMaxHeldInputs] = {};
     int heldCount = 0;

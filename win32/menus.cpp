@@ -41,9 +41,9 @@ void TrackAtCursor(Program& program, HMENU menu) {
     SetForegroundWindow(window);
     const int depth = StepDepth(program.game);
     program.menuTracked = true;
-    program.dispatcher.carrier = nullptr;
+    program.dispatcher.holdRequests = true;
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
-    program.dispatcher.carrier = &program.host;
+    program.dispatcher.holdRequests = false;
     program.menuTracked = false;
     PostMessageA(window, WM_NULL, 0, 0);
     CountFreed(program.guiObjects, DestroyMenu(menu));

@@ -264,6 +264,32 @@ TEST_F(PendingInput, DuringAWaitInputIsHeldAndAHeldInputThatWaitsHoldsTheRest) {
     EXPECT_EQ(game.state.startRows, 15);
 }
 
+// Carries out each request at once, counting them.
+struct CountingCarrier final : RequestCarrier {
+    int carried = 0;
+    void PlayEffect(int) override { ++carried; }
+    void WaitMilliseconds(int) override { ++carried; }
+    void CheckHighScore() override { ++carried; }
+    bool AskYesNo(const char*, const char*) override { return ++carried > 0; }
+    void QuitProgram() override { ++carried; }
+};
+
+TEST_F(PendingInput, HeldRequestsStayPendingWithACarrierUntilCarriedOutByWhoHeldThem) {
+    CountingCarrier carrier;
+    dispatcher.carrier = &carrier;
+    dispatcher.holdRequests = true;
+    const int depth = StepDepth(game);
+    RunCommand(dispatcher, Command::DownPressed);
+    EXPECT_EQ(PendingRequest(game), Request::Sound);
+    RunGravityTick(dispatcher);  // held behind the sound, and not carried out either
+    EXPECT_EQ(carrier.carried, 0);
+    dispatcher.holdRequests = false;
+    CarryOutRequests(dispatcher, carrier, depth);
+    EXPECT_EQ(PendingRequest(game), Request::None);
+    EXPECT_GT(carrier.carried, 0);
+    EXPECT_EQ(game.state.row, 1);  // the held tick ran after the lock
+}
+
 TEST_F(PendingInput, DuringTheOfferOnlyGravityAndActivationReachTheGame) {
     RunCommand(dispatcher, Command::StartGame);
     ASSERT_EQ(PendingRequest(game), Request::OfferScore);
