@@ -5,6 +5,7 @@
 #include "commands/input.h"
 #include "draw/layout.h"
 #include "game/steps.h"
+#include "gtk/button_text.h"
 #include "gtk/keys.h"
 #include "gtk/pictures.h"
 #include "gtk/program.h"
@@ -116,7 +117,7 @@ bool CreateButtons(Program& program, GtkWidget* fixed) {
     gtk_css_provider_load_from_data(style, kButtonStyle, -1, nullptr);
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonPlace& place = kButtonPlaces[i];
-        GtkWidget* button = gtk_button_new_with_label(Utf8FromGbk(place.text).c_str());
+        GtkWidget* button = gtk_button_new();
         if (button == nullptr) return false;
         gtk_style_context_add_provider(gtk_widget_get_style_context(button), GTK_STYLE_PROVIDER(style),
                                        GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -124,6 +125,7 @@ bool CreateButtons(Program& program, GtkWidget* fixed) {
         gtk_widget_set_can_focus(button, FALSE);
         gtk_widget_set_size_request(button, place.width, place.height);
         gtk_fixed_put(GTK_FIXED(fixed), button, place.x, place.y);
+        SetButtonText(button, Utf8FromGbk(place.text).c_str(), place.width, place.height);
         g_signal_connect(button, "clicked", G_CALLBACK(OnButtonClicked), &program);
         program.buttons[i] = button;
     }
