@@ -12,7 +12,6 @@
 #include "gtk/questions.h"
 #include "gtk/text.h"
 #include "gtk/tray.h"
-#include "resources/ids.h"
 
 namespace {
 
@@ -165,10 +164,9 @@ bool CreateMainWindow(Program& program) {
     gtk_window_set_title(GTK_WINDOW(window), kWindowTitle);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
     gtk_widget_set_app_paintable(window, TRUE);
-    if (GdkPixbuf* icon = IconPixbuf(IDI_PROGRAM)) {
-        gtk_window_set_icon(GTK_WINDOW(window), icon);
-        g_object_unref(icon);
-    }
+    GList* icons = ProgramIconSizes();
+    gtk_window_set_icon_list(GTK_WINDOW(window), icons);
+    g_list_free_full(icons, g_object_unref);
     GtkWidget* fixed = gtk_fixed_new();
     gtk_widget_set_size_request(fixed, kClientWidth, kClientHeight);
     gtk_container_add(GTK_CONTAINER(window), fixed);
