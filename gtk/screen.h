@@ -1,8 +1,8 @@
 #pragma once
 // The main window's picture: every painting primitive paints into a
 // change-tracking raster, and what a command changed reaches the window at
-// once, rectangle by rectangle. An expose paints the whole window from the state;
-// the labels are the desktop's font over it.
+// once, rectangle by rectangle. An expose paints the whole window from the
+// state; the labels are the desktop's font over it.
 #include <cairo.h>
 #include <gtk/gtk.h>
 #include <pango/pango.h>

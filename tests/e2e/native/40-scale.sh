@@ -1,6 +1,7 @@
 # A desktop scale of 2 (GDK_SCALE, as GNOME and KDE set on HiDPI screens):
 # every game pixel a whole 2 x 2 square of the screen's, never smoothed,
-# and the window's icon in the larger sizes.
+# whether a whole repaint or a command painted it, and the window's icon in
+# the larger sizes.
 CASE_ENVS[scale_2]="GDK_SCALE=2"
 
 # The label and button masks in screen pixels at scale 2.
@@ -32,6 +33,17 @@ window_icon_sizes() {
     sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | tr '\n' ' '
 }
 
+# well_in_squares SHOT: the well at scale 2 shows a piece, and each 2 x 2
+# block of its screen pixels is one colour: what a command painted (not a
+# whole repaint) went to the screen unsmoothed too.
+well_in_squares() {
+  local w=($WELL) base=$CASE_DIR/well
+  convert "$1" -crop "$((2 * w[2]))x$((2 * w[3]))+$((CLIENT_X + 2 * w[0]))+$((CLIENT_Y + 2 * w[1]))" +repage \
+    "$base.png" || return 1
+  convert "$base.png" -sample 50% -sample 200% "$base-blocks.png"
+  [ "$(convert "$base.png" -format '%[fx:maxima.r+maxima.g+maxima.b>0]' info:)" = 1 ] &&
+    same_pictures "$base.png" "$base-blocks.png"
+}
 scale_2_before_launch() { CLIENT_SCALE=2; }
 case_scale_2() {
   check "a client area of 958 x 680 screen pixels" wait_until 10 main_window_size_is 958x680
@@ -40,4 +52,6 @@ case_scale_2() {
   check "the buttons show their texts" button_enabled "$SHOT" $START
   check "the window offers its icon at 32, 64, 96 and 128 pixels" \
     test "$(window_icon_sizes)" = "32x32 64x64 96x96 128x128 "
+  key F2
+  check "a new game's piece shows in whole squares" look_until 10 piece well_in_squares
 }
