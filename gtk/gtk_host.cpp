@@ -1,6 +1,7 @@
 #include "gtk/gtk_host.h"
 
 #include "draw/layout.h"
+#include "gtk/button_text.h"
 #include "gtk/dialogs.h"
 #include "gtk/main_window.h"
 #include "gtk/menus.h"
@@ -54,7 +55,8 @@ void GtkHost::SetButtonEnabled(Button button, bool enabled) {
 
 void GtkHost::RefreshPauseLabel() {
     const char* text = program_.game.state.paused == 1 ? kContinueText : kPauseText;
-    gtk_button_set_label(GTK_BUTTON(program_.buttons[PauseButton]), Utf8FromGbk(text).c_str());
+    const ButtonPlace& place = kButtonPlaces[PauseButton];
+    SetButtonText(program_.buttons[PauseButton], Utf8FromGbk(text).c_str(), place.width, place.height);
 }
 
 // Gravity goes on while a menu is open, but a request (a settled shape's

@@ -3,12 +3,14 @@
 #include <gtk/gtk.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
 #include "commands/commands.h"
 #include "game/cycle.h"
 #include "game/random.h"
+#include "gtk/command_line.h"
 #include "gtk/dialogs.h"
 #include "gtk/main_window.h"
 #include "gtk/program.h"
@@ -17,11 +19,20 @@
 #include "store/settings.h"
 
 int main(int argc, char** argv) {
+    switch (ReadCommandLine(argc, argv)) {
+    case Launch::Play: break;
+    case Launch::Help: PrintUsage(stdout); return 0;
+    case Launch::Version: PrintVersion(stdout); return 0;
+    case Launch::Unknown: PrintUsage(stderr); return 2;
+    }
     if (!TakeInstanceLock(InstanceLockPath(std::getenv("XDG_RUNTIME_DIR"), getuid()))) return 0;
     // Placement and the notification icon need X11; under Wayland the
     // program runs on XWayland.
     gdk_set_allowed_backends("x11");
-    if (!gtk_init_check(&argc, &argv)) return 0;
+    if (!gtk_init_check(nullptr, nullptr)) {
+        PrintNoDisplay(stderr, std::getenv("DISPLAY"));
+        return 1;
+    }
 
     static Program program;
     program.game.host = &program.host;

@@ -5,13 +5,13 @@
 #include "commands/input.h"
 #include "draw/layout.h"
 #include "game/steps.h"
+#include "gtk/button_text.h"
 #include "gtk/keys.h"
 #include "gtk/pictures.h"
 #include "gtk/program.h"
 #include "gtk/questions.h"
 #include "gtk/text.h"
 #include "gtk/tray.h"
-#include "resources/ids.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ bool CreateButtons(Program& program, GtkWidget* fixed) {
     gtk_css_provider_load_from_data(style, kButtonStyle, -1, nullptr);
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonPlace& place = kButtonPlaces[i];
-        GtkWidget* button = gtk_button_new_with_label(Utf8FromGbk(place.text).c_str());
+        GtkWidget* button = gtk_button_new();
         if (button == nullptr) return false;
         gtk_style_context_add_provider(gtk_widget_get_style_context(button), GTK_STYLE_PROVIDER(style),
                                        GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -124,6 +124,7 @@ bool CreateButtons(Program& program, GtkWidget* fixed) {
         gtk_widget_set_can_focus(button, FALSE);
         gtk_widget_set_size_request(button, place.width, place.height);
         gtk_fixed_put(GTK_FIXED(fixed), button, place.x, place.y);
+        SetButtonText(button, Utf8FromGbk(place.text).c_str(), place.width, place.height);
         g_signal_connect(button, "clicked", G_CALLBACK(OnButtonClicked), &program);
         program.buttons[i] = button;
     }
@@ -163,10 +164,9 @@ bool CreateMainWindow(Program& program) {
     gtk_window_set_title(GTK_WINDOW(window), kWindowTitle);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
     gtk_widget_set_app_paintable(window, TRUE);
-    if (GdkPixbuf* icon = IconPixbuf(IDI_PROGRAM)) {
-        gtk_window_set_icon(GTK_WINDOW(window), icon);
-        g_object_unref(icon);
-    }
+    GList* icons = ProgramIconSizes();
+    gtk_window_set_icon_list(GTK_WINDOW(window), icons);
+    g_list_free_full(icons, g_object_unref);
     GtkWidget* fixed = gtk_fixed_new();
     gtk_widget_set_size_request(fixed, kClientWidth, kClientHeight);
     gtk_container_add(GTK_CONTAINER(window), fixed);

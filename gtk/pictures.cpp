@@ -6,6 +6,9 @@
 namespace {
 
 constexpr int kChannels = 4;  // RGBA
+// The window's icon up to 128 pixels, the largest a desktop shows of a
+// window (a task switcher on a 200 % screen).
+constexpr int kLargestIconFactor = 4;
 
 void PutPixel(guchar* pixel, Rgb colour, bool opaque) {
     pixel[0] = colour.r;
@@ -51,6 +54,22 @@ GdkPixbuf* IconPixbuf(int iconId) {
         }
     }
     return picture;
+}
+
+GdkPixbuf* ScaledIconPixbuf(int iconId, int factor) {
+    GdkPixbuf* icon = IconPixbuf(iconId);
+    if (icon == nullptr || factor == 1) return icon;
+    GdkPixbuf* scaled = gdk_pixbuf_scale_simple(icon, kIconSize * factor, kIconSize * factor, GDK_INTERP_NEAREST);
+    g_object_unref(icon);
+    return scaled;
+}
+
+GList* ProgramIconSizes() {
+    GList* sizes = nullptr;
+    for (int factor = 1; factor <= kLargestIconFactor; ++factor) {
+        if (GdkPixbuf* icon = ScaledIconPixbuf(IDI_PROGRAM, factor)) sizes = g_list_append(sizes, icon);
+    }
+    return sizes;
 }
 
 GdkCursor* HandCursor(GdkDisplay* display) {

@@ -11,12 +11,10 @@
 #include "media/sounds.h"
 
 // One sound: its samples and format from the same RIFF/WAVE data the
-// Windows program carries, and the stream it plays on, opened at its first
-// use and kept.
+// Windows program carries.
 struct Sounds::Wave {
     pa_sample_spec format = {};
     Bytes samples;
-    pa_simple* stream = nullptr;
 };
 
 namespace {
@@ -24,6 +22,10 @@ namespace {
 constexpr int kSilentPauseMs = 100;
 constexpr int kPcm = 1;
 constexpr int kBufferMs = 20;
+// What the desktop's mixer lists: the program, and its stream while a sound
+// plays.
+constexpr char kClientName[] = "Trelmo";
+constexpr char kStreamName[] = "Trelmo game sounds";
 
 uint32_t U32(const Bytes& bytes, size_t at) {
     return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (uint32_t{bytes[at + 3]} << 24);
@@ -59,15 +61,18 @@ bool ReadWave(const Bytes& file, pa_sample_spec& format, Bytes& samples) {
 }
 
 Sounds::Sounds() : lock_(new Wave), row_(new Wave) {
+    // The simple API takes no properties; the connection reads them from
+    // the environment. A game's role lets the desktop treat its sounds as
+    // such (ducking, per-role volume).
+    g_setenv("PULSE_PROP_media.role", "game", FALSE);
+    g_setenv("PULSE_PROP_application.icon_name", "trelmo", FALSE);
     ReadWave(LockSoundWav(), lock_->format, lock_->samples);
     ReadWave(RowSoundWav(), row_->format, row_->samples);
 }
 
 Sounds::~Sounds() {
-    for (Wave* wave : {lock_, row_}) {
-        if (wave->stream != nullptr) pa_simple_free(wave->stream);
-        delete wave;
-    }
+    delete lock_;
+    delete row_;
 }
 
 Sounds::Wave* Sounds::WaveFor(int soundId) {
@@ -85,23 +90,20 @@ void Sounds::Play(const Options& options, int soundId) {
     }
     Wave* wave = WaveFor(soundId);
     if (wave == nullptr || wave->samples.empty()) return;
-    if (wave->stream == nullptr) {
-        // A short buffer: the server's default holds seconds, and the drain
-        // would wait for it.
-        pa_buffer_attr buffer;
-        buffer.maxlength = static_cast<uint32_t>(-1);
-        buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMs * 1000, &wave->format));
-        buffer.prebuf = static_cast<uint32_t>(-1);
-        buffer.minreq = static_cast<uint32_t>(-1);
-        buffer.fragsize = static_cast<uint32_t>(-1);
-        wave->stream = pa_simple_new(nullptr, "Trelmo", PA_STREAM_PLAYBACK, nullptr, "effect", &wave->format,
-                                     nullptr, &buffer, nullptr);
-        if (wave->stream == nullptr) return;  // no sound server: as a busy device
-    }
-    // A stream whose server went away is dropped and opened again next time.
-    if (pa_simple_write(wave->stream, wave->samples.data(), wave->samples.size(), nullptr) < 0 ||
-        pa_simple_drain(wave->stream, nullptr) < 0) {
-        pa_simple_free(wave->stream);
-        wave->stream = nullptr;
-    }
+    // The stream lives only while the sound plays: an idle or paused game
+    // keeps no stream open, and the sound device may sleep.
+    // A short buffer: the server's default holds seconds, and the drain
+    // would wait for it.
+    pa_buffer_attr buffer;
+    buffer.maxlength = static_cast<uint32_t>(-1);
+    buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMs * 1000, &wave->format));
+    buffer.prebuf = static_cast<uint32_t>(-1);
+    buffer.minreq = static_cast<uint32_t>(-1);
+    buffer.fragsize = static_cast<uint32_t>(-1);
+    pa_simple* stream = pa_simple_new(nullptr, kClientName, PA_STREAM_PLAYBACK, nullptr, kStreamName, &wave->format,
+                                      nullptr, &buffer, nullptr);
+    if (stream == nullptr) return;  // no sound server: as a busy device
+    if (pa_simple_write(stream, wave->samples.data(), wave->samples.size(), nullptr) == 0)
+        pa_simple_drain(stream, nullptr);
+    pa_simple_free(stream);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The two sounds, played to their end through PulseAudio's simple API
-// (PipeWire desktops serve it too).
+// (PipeWire desktops serve it too), each on a stream that lives only while
+// it plays, with the game's media role.
 #include <pulse/simple.h>
 
 #include "game/options.h"

@@ -41,12 +41,14 @@ void OnEmbeddedChanged(GtkStatusIcon* icon, GParamSpec*, Program* program) {
     ShowIconified(*program);
 }
 
+// Made at the first hide and shown at once: hiding a new icon before the
+// notification area has embedded it leaves GDK thawing a window it never
+// froze, a critical warning on stderr.
 GtkStatusIcon* TrayIcon(Program& program) {
     if (program.trayIcon != nullptr) return program.trayIcon;
     GdkPixbuf* picture = IconPixbuf(IDI_PROGRAM);
     program.trayIcon = gtk_status_icon_new_from_pixbuf(picture);
     g_object_unref(picture);
-    gtk_status_icon_set_visible(program.trayIcon, FALSE);
     gtk_status_icon_set_tooltip_text(program.trayIcon, kTrayTip);
     gtk_status_icon_set_title(program.trayIcon, kTrayTip);
     g_signal_connect(program.trayIcon, "button-press-event", G_CALLBACK(OnIconPress), &program);

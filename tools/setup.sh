@@ -35,6 +35,7 @@ else
     wine wine32:i386 wine64
     xvfb xdotool x11-utils imagemagick locales
     openbox trayer libxfixes-dev
+    pulseaudio pulseaudio-utils
   )
 fi
 

@@ -23,7 +23,7 @@ void WebHost::RefreshPauseLabel() {
     JsSetButton(PauseButton, game_.state.paused == 1 ? kContinueText : kPauseText, 0);
 }
 
-void WebHost::Paint(PaintOp op, const ShapeRecord& shape) { ::Paint(screen_, game_, op, shape); }
+void WebHost::Paint(PaintOp op, const ShapeRecord& shape) { ::Paint(screen_.surface(), game_, op, shape); }
 
 void WebHost::HideToTray() { JsOpen("hide", 0); }
 void WebHost::Restore() { JsOpen("restore", 0); }

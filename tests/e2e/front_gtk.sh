@@ -5,15 +5,18 @@
 
 declare -A CASE_LOCALES
 # The shared cases that hold for the Linux program, then its own.
-FRONT_CASES="native_startup play counters activation options scores instance_exit tray no_tray"
+FRONT_CASES="native_startup play counters activation options scores instance_exit tray no_tray command_line scale_2 large_text"
 
 # The notification area: 100 x 24 pixels in the bottom-right corner.
 TRAYER_ARGS=(--edge bottom --align right --widthtype pixel --width 100 --heighttype pixel --height 24
   --SetDockType true --transparent false --tint 0xd0d0d0)
 
+# CASE_ENVS: what a case adds to the program's environment, as
+# NAME=VALUE words (a desktop scale, a text scale).
+declare -A CASE_ENVS
 case_env() {
   env DISPLAY=":$CASE_DISPLAY" LC_ALL="$CASE_LOCALE" HOME="$CASE_DIR/home" XDG_CONFIG_HOME="$CASE_DIR/config" \
-    XDG_RUNTIME_DIR="$CASE_DIR/run" NO_AT_BRIDGE=1 "$@"
+    XDG_RUNTIME_DIR="$CASE_DIR/run" NO_AT_BRIDGE=1 ${CASE_ENVS[$CASE_NAME]:-} "$@"
 }
 
 front_prepare_case() {
@@ -31,9 +34,16 @@ front_prepare_case() {
 window_manager_runs() { xprop -display ":$CASE_DISPLAY" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 notification_area_runs() { xdo search --class trayer >/dev/null 2>&1; }
 
+# The program's stderr is kept apart: in normal play nothing comes there.
 launch_trelmo() {
-  case_env "$EXE" >>"$CASE_DIR/trelmo.log" 2>&1 &
+  case_env "$EXE" >>"$CASE_DIR/trelmo.log" 2>>"$CASE_DIR/trelmo.err" &
   CASE_PID=$!
+}
+front_finish_case() { check "nothing on the program's stderr" program_stderr_empty; }
+program_stderr_empty() {
+  [ ! -s "$CASE_DIR/trelmo.err" ] && return 0
+  log "     stderr: $(head -c 400 "$CASE_DIR/trelmo.err")"
+  return 1
 }
 
 # The window manager decides the frame; the client area's corner is read
@@ -46,7 +56,7 @@ front_window_found() {
 main_window_mapped() { MAIN_GEOMETRY=($(window_geometry "$TRELMO_TITLE")); }
 TRELMO_TITLE="Trelmo"
 
-run_second_copy() { case_env timeout 30 "$EXE" >>"$CASE_DIR/trelmo.log" 2>&1; }
+run_second_copy() { case_env timeout 30 "$EXE" >>"$CASE_DIR/trelmo.log" 2>>"$CASE_DIR/trelmo.err"; }
 
 stop_case() {
   local pid

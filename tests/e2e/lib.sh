@@ -155,7 +155,8 @@ client_of() { convert "$1" -crop "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y" +
 
 # pixel FILE X Y: "r,g,b" of a screen pixel.
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:; }
-client_pixel() { pixel "$1" $((CLIENT_X + $2)) $((CLIENT_Y + $3)); }
+# CLIENT_SCALE: screen pixels a client pixel takes each way (GDK_SCALE).
+client_pixel() { pixel "$1" $((CLIENT_X + ${CLIENT_SCALE:-1} * $2)) $((CLIENT_Y + ${CLIENT_SCALE:-1} * $3)); }
 
 # client_painted SHOT: the well frame's grey corner, the black well and the
 # start button's label (live in every state) are on screen.
@@ -282,8 +283,8 @@ dark_pixels() {
 # How many dark pixels the face of a button shows: its text is black while
 # it is enabled, and grey with a white shadow while it is disabled.
 button_dark_pixels() {
-  local b=(${BUTTONS[$2]})
-  dark_pixels "$1" "$((b[2] - 6))x$((b[3] - 6))+$((CLIENT_X + b[0] + 3))+$((CLIENT_Y + b[1] + 3))"
+  local b=(${BUTTONS[$2]}) k=${CLIENT_SCALE:-1}
+  dark_pixels "$1" "$((k * (b[2] - 6)))x$((k * (b[3] - 6)))+$((CLIENT_X + k * (b[0] + 3)))+$((CLIENT_Y + k * (b[1] + 3)))"
 }
 button_enabled() { [ "$(button_dark_pixels "$1" "$2")" -gt 0 ]; }
 button_disabled() { [ "$(button_dark_pixels "$1" "$2")" -eq 0 ]; }

@@ -4,16 +4,19 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "gtk/keys.h"
+#include "gtk/pictures.h"
 #include "gtk/settings_file.h"
 #include "gtk/single_instance.h"
 #include "gtk/sound.h"
 #include "game/host.h"
 #include "media/sounds.h"
+#include "resources/ids.h"
 #include "resources/texts.h"
 #include "gtk/text.h"
 #include "store/atomic_file.h"
@@ -154,6 +157,33 @@ TEST(GtkSounds, NoSoundServerCostsNoTimeAndSoundOffAPause) {
     const long long off = MillisecondsToPlay(sounds, 0);
     EXPECT_GE(off, 100);
     EXPECT_LT(off, 200);
+}
+
+// The window's larger icons repeat each pixel of the 32 x 32 picture as a
+// square, never a blend of its neighbours.
+TEST(GtkIcon, LargerSizesAreWholeSquaresOfTheSmallPicture) {
+    GdkPixbuf* small = IconPixbuf(IDI_PROGRAM);
+    ASSERT_NE(small, nullptr);
+    const int smallStride = gdk_pixbuf_get_rowstride(small);
+    int size = 32;
+    GList* sizes = ProgramIconSizes();
+    for (GList* item = sizes; item != nullptr; item = item->next, size += 32) {
+        GdkPixbuf* large = GDK_PIXBUF(item->data);
+        ASSERT_EQ(gdk_pixbuf_get_width(large), size);
+        ASSERT_EQ(gdk_pixbuf_get_height(large), size);
+        const int factor = size / 32, stride = gdk_pixbuf_get_rowstride(large);
+        int differing = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const guchar* want = gdk_pixbuf_get_pixels(small) + (y / factor) * smallStride + 4 * (x / factor);
+                const guchar* got = gdk_pixbuf_get_pixels(large) + y * stride + 4 * x;
+                differing += std::memcmp(want, got, 4) != 0;
+            }
+        EXPECT_EQ(differing, 0) << size;
+    }
+    EXPECT_EQ(size, 160);  // 32, 64, 96 and 128
+    g_list_free_full(sizes, g_object_unref);
+    g_object_unref(small);
 }
 
 }  // namespace

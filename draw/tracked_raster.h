@@ -1,0 +1,40 @@
+#pragma once
+// A software raster that remembers which rectangles its painting changed,
+// for a front end that shows only those: after each event it reads
+// changed(), copies those rectangles of raster() to the window and calls
+// ForgetChanges(). The labels stay text calls in the raster's log, for the
+// front end to draw in its own font.
+#include <vector>
+
+#include "draw/raster.h"
+#include "draw/surface.h"
+#include "game/state.h"
+
+class TrackedRaster final : public Surface {
+public:
+    // Columns left..right-1, rows top..bottom-1, within the raster.
+    struct Box {
+        int left, top, right, bottom;
+    };
+
+    TrackedRaster(int width, int height);
+
+    const Raster& raster() const { return raster_; }
+    const std::vector<Box>& changed() const { return changed_; }
+    void ForgetChanges() { changed_.clear(); }
+
+    // The whole client area from the state, its labels logged anew: all of
+    // it counts as changed.
+    void PaintWhole(const Game& game);
+
+    void CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) override;
+    void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
+    void Lines(const LineSegment* segments, int count, Rgb colour) override;
+    void Text(int x, int y, const char* text, int length) override;
+
+private:
+    void Touch(int left, int top, int right, int bottom);
+
+    Raster raster_;
+    std::vector<Box> changed_;
+};
