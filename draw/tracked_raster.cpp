@@ -12,7 +12,8 @@ constexpr size_t kMaxRectangles = 16;
 
 }  // namespace
 
-TrackedRaster::TrackedRaster(int width, int height) : raster_(width, height) {}
+// Room for the most rectangles at once: painting never allocates.
+TrackedRaster::TrackedRaster(int width, int height) : raster_(width, height) { changed_.reserve(kMaxRectangles); }
 
 void TrackedRaster::Touch(int left, int top, int right, int bottom) {
     left = std::max(left, 0);
