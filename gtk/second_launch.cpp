@@ -1,8 +1,8 @@
 #include "gtk/second_launch.h"
 
-#include <fcntl.h>
 #include <glib-unix.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -92,7 +92,11 @@ void ListenForSecondLaunch(Program& program, const std::string& socketPath) {
     // Whoever holds the lock owns the path: a socket left there by a copy
     // that died is stale.
     unlink(socketPath.c_str());
-    if (bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(listener, 4) != 0) {
+    // Only this user may knock: the lock may be in the shared /tmp.
+    const mode_t otherUmask = umask(0077);
+    const bool bound = bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    umask(otherUmask);
+    if (!bound || listen(listener, 4) != 0) {
         close(listener);
         return;
     }
