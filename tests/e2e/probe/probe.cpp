@@ -136,8 +136,8 @@ int ShellRestart() {
     return 0;
 }
 
-// Wine gives a program started from outside its own default desktop; the
-// second launch must start where the game's window is.
+// A program started from outside Wine lands in Wine's default desktop,
+// away from the game's window; a player's launch starts beside it.
 int Run(const wchar_t* program, wchar_t* desktopName) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
