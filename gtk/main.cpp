@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "commands/commands.h"
 #include "game/cycle.h"
@@ -14,6 +15,7 @@
 #include "gtk/dialogs.h"
 #include "gtk/main_window.h"
 #include "gtk/program.h"
+#include "gtk/second_launch.h"
 #include "gtk/settings_file.h"
 #include "gtk/single_instance.h"
 #include "store/settings.h"
@@ -25,7 +27,11 @@ int main(int argc, char** argv) {
     case Launch::Version: PrintVersion(stdout); return 0;
     case Launch::Unknown: PrintUsage(stderr); return 2;
     }
-    if (!TakeInstanceLock(InstanceLockPath(std::getenv("XDG_RUNTIME_DIR"), getuid()))) return 0;
+    const std::string lockPath = InstanceLockPath(std::getenv("XDG_RUNTIME_DIR"), getuid());
+    if (!TakeInstanceLock(lockPath)) {
+        KnockOnFirstCopy(SecondLaunchSocketPath(lockPath), std::getenv("DESKTOP_STARTUP_ID"));
+        return 0;
+    }
     // Placement and the notification icon need X11; under Wayland the
     // program runs on XWayland.
     gdk_set_allowed_backends("x11");
@@ -40,6 +46,7 @@ int main(int argc, char** argv) {
     SeedRandom(program.game.random, static_cast<uint32_t>(std::time(nullptr)));
     if (!CreateMainWindow(program)) return 0;
     gtk_widget_show_all(program.window);
+    ListenForSecondLaunch(program, SecondLaunchSocketPath(lockPath));
 
     InitGameState(program.game.state);
     if (!program.settingsFile.empty())

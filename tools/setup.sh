@@ -11,8 +11,9 @@ case "${1:-}" in
   *) echo "usage: $0 [native|web]" >&2; exit 2 ;;
 esac
 
+# dpkg-dev: cpack -G DEB reads the program's dependencies with dpkg-shlibdeps.
 native_packages=(
-  cmake make g++ pkg-config libgtk-3-dev libpulse-dev fonts-wqy-microhei xvfb x11-utils
+  cmake make g++ pkg-config libgtk-3-dev libpulse-dev fonts-wqy-microhei xvfb x11-utils dpkg-dev
 )
 # Debian's Emscripten brings its libraries prebuilt, in a cache it never
 # writes to: it fetches nothing. Its dependencies bring node and acorn.
@@ -36,6 +37,7 @@ else
     xvfb xdotool x11-utils imagemagick locales
     openbox trayer libxfixes-dev
     pulseaudio pulseaudio-utils
+    appstream desktop-file-utils
   )
 fi
 

@@ -31,7 +31,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     // Held until the process ends; only its existence matters.
     CreateMutexA(nullptr, TRUE, kMutexName);
-    if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        BringBackFirstCopy();
+        return 0;
+    }
 
     if (!RegisterWindowClass(instance)) return 0;
     AttachProgram(&program);

@@ -1,5 +1,6 @@
 #include "win32/startup.h"
 
+#include "commands/commands.h"
 #include "draw/layout.h"
 #include "resources/ids.h"
 #include "win32/main_window.h"
@@ -14,6 +15,8 @@ constexpr int kWindowHeight = 365;
 // Left of centre by half the width; 20 pixels above true vertical centre.
 constexpr int kHalfWidth = 242;
 constexpr int kHalfHeightAndRaise = 202;
+// How long a second launch waits for the first copy to come back.
+constexpr UINT kRestoreWaitMs = 5000;
 
 }  // namespace
 
@@ -51,4 +54,16 @@ bool CreateButtons(HWND window, Program& program) {
         UpdateWindow(button);
     }
     return true;
+}
+
+void BringBackFirstCopy() {
+    HWND first = FindWindowA(kWindowClass, nullptr);
+    if (first == nullptr) return;  // still starting: it is about to show anyway
+    DWORD firstProcess = 0;
+    GetWindowThreadProcessId(first, &firstProcess);
+    // This launch holds the right to the foreground; the first copy gets it.
+    AllowSetForegroundWindow(firstProcess);
+    DWORD_PTR ignored = 0;
+    if (SendMessageTimeoutA(first, WM_COMMAND, CmdRestore, 0, SMTO_ABORTIFHUNG, kRestoreWaitMs, &ignored) != 0)
+        SetForegroundWindow(first);
 }

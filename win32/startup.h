@@ -13,3 +13,7 @@ HWND CreateMainWindow(HINSTANCE instance);
 // The seven buttons in table order, each shown and updated as it is made.
 // False at the first that cannot be made; the ones before it stay.
 bool CreateButtons(HWND window, Program& program);
+// A second launch: the running copy's window, found by its class, restores
+// as "恢复" in the icon's menu does (CmdRestore) and comes to the front.
+// Returns once it has, or after a few seconds for a copy that hangs.
+void BringBackFirstCopy();

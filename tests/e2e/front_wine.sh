@@ -28,8 +28,12 @@ launch_trelmo() {
 # The window's place is Wine's, fixed on its 1024 x 768 desktop.
 front_window_found() { true; }
 
-# A second copy, run to its end; its exit code.
-run_second_copy() { wine_env timeout 30 "$WINE_LOADER" "$EXE" >>"$CASE_DIR/wine.log" 2>&1; }
+# A second copy, run to its end in the game's desktop; its exit code.
+run_second_copy() {
+  local exe
+  exe=$(wine_env "$WINE_LOADER" winepath -w "$EXE" 2>/dev/null | tr -d '\r')
+  wine_env TRELMO_DESKTOP="$CASE_NAME" timeout 30 "$WINE_LOADER" "$PROBE_EXE" run "$exe" >>"$CASE_DIR/wine.log" 2>&1
+}
 
 # Everything the case started: its Wine processes (through its own
 # wineserver) and its X server.

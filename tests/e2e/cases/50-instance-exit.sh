@@ -1,5 +1,6 @@
-# A second copy ends at once, silently; the close command asks first, and
-# No keeps the game while Yes ends the program.
+# A second copy ends at once and leaves a window already in front as it
+# was; the close command asks first, and No keeps the game while Yes ends
+# the program.
 CASES+=" instance_exit"
 
 # The exit box has no owner and opens at the desktop's centre; its icon is

@@ -10,6 +10,10 @@
 //   trelmo-probe take-icon     puts an icon of the game's window and id in
 //                              the notification area first, so that the
 //                              shell refuses the game's own
+//   trelmo-probe run PROGRAM   starts PROGRAM in the game's desktop, as a
+//                              player's launch would, and ends with its
+//                              exit code once it has ended (3 when it
+//                              could not be started)
 //   trelmo-probe visible       "1" when the game's window is visible, else "0"
 //   trelmo-probe shell-restart the shell forgets the game's notification
 //                              icon and announces a new taskbar, as when
@@ -132,6 +136,22 @@ int ShellRestart() {
     return 0;
 }
 
+// A program started from outside Wine lands in Wine's default desktop,
+// away from the game's window; a player's launch starts beside it.
+int Run(const wchar_t* program, wchar_t* desktopName) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (desktopName[0] != L'\0') startup.lpDesktop = desktopName;
+    std::wstring commandLine = std::wstring(L"\"") + program + L"\"";
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 3;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 3;
+    GetExitCodeProcess(process.hProcess, &code);
+    return static_cast<int>(code);
+}
+
 }  // namespace
 
 int main() {
@@ -150,5 +170,6 @@ int main() {
     if (verb == L"take-icon") return TakeIcon();
     if (verb == L"visible") return Visible();
     if (verb == L"shell-restart") return ShellRestart();
+    if (verb == L"run" && count == 3) return Run(args[2], desktopName);
     return 2;
 }
