@@ -75,11 +75,16 @@ int OpenTemp(const char* path, std::string& tempPath) {
 }
 
 // mkstemp makes the file rw-------: a settings file someone opened to the
-// group stays open to it, and one kept private stays private.
+// group stays open to it, and one kept private stays private. A file
+// without write permission is left as it is, as Windows leaves a read-only
+// file: the rename would replace it anyway, since only the folder's
+// permission counts for that. The superuser may write any file, so a file
+// that no one may write counts as read-only for it too.
 bool KeepMode(int file, const char* path) {
     struct stat old;
     mode_t mode;
     if (stat(path, &old) == 0) {
+        if ((old.st_mode & 0222) == 0 || access(path, W_OK) != 0) return false;
         mode = old.st_mode & 07777;
     } else if (errno == ENOENT) {
         // The umask can only be read by setting it; putting it straight
@@ -109,6 +114,23 @@ bool Sync(int file) { return fsync(file) == 0; }
 bool Close(int file) { return ::close(file) == 0; }
 bool Rename(const char* from, const char* to) { return std::rename(from, to) == 0; }
 
+// The file a chain of symbolic links ends at, so that a link into a
+// dotfiles folder stays a link and its target gets the new content. A link
+// that leads nowhere yet names the file to create.
+std::string FollowLinks(const char* path) {
+    std::string target = path;
+    for (int hop = 0; hop < 40; ++hop) {  // the system's own limit on a chain
+        char next[4096];
+        const ssize_t length = readlink(target.c_str(), next, sizeof next);
+        if (length < 0 || static_cast<size_t>(length) >= sizeof next) return target;
+        const std::string link(next, static_cast<size_t>(length));
+        const size_t slash = target.rfind('/');
+        // A relative link is read from the folder the link is in.
+        target = link[0] == '/' || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
+    }
+    return target;
+}
+
 #endif
 
 bool Remove(const char* path) { return std::remove(path) == 0; }
@@ -124,6 +146,10 @@ void UseFileOps(const FileOps* ops) { currentOps = ops ? ops : &kSystemOps; }
 
 bool ReplaceFileAtomically(const char* path, std::initializer_list<std::string_view> parts) {
     const FileOps& ops = *currentOps;
+#ifndef _WIN32
+    const std::string target = FollowLinks(path);
+    path = target.c_str();
+#endif
     std::string tempPath;
     const int file = ops.openTemp(path, tempPath);
     if (file < 0) return false;

@@ -10,3 +10,23 @@ uint32_t ReadProfileText(const char* section, const char* key, const char* defau
 bool WriteProfileText(const char* section, const char* key, const char* value, const char* file) {
     return PortableWriteProfileText(section, key, value, file);
 }
+
+ProfileFile::ProfileFile(const char* file) : file_(file) {
+    failed_ = file == nullptr || !LoadProfileFile(file, text_);
+}
+
+uint32_t ProfileFile::Read(const char* section, const char* key, const char* defaultText, char* buffer,
+                           uint32_t size) {
+    return text_.Read(section, key, defaultText, buffer, size);
+}
+
+bool ProfileFile::Write(const char* section, const char* key, const char* value) {
+    const bool written = !failed_ && text_.Write(section, key, value);
+    failed_ = !written;
+    return written;
+}
+
+bool ProfileFile::Save() {
+    if (failed_) return false;
+    return !text_.changed() || SaveProfileFile(file_, text_);
+}
