@@ -15,9 +15,14 @@
 #include <filesystem>
 #include <system_error>
 #else
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cctype>
+#include <cstring>
 #endif
 
 namespace {
@@ -67,11 +72,46 @@ bool Rename(const char* from, const char* to) {
 
 #else
 
+constexpr char kTempSuffix[] = ".XXXXXX";
+
+// The temporary file stays locked while it is written, so that a later save
+// can tell one left by a killed program from one still being written.
 int OpenTemp(const char* path, std::string& tempPath) {
-    tempPath = std::string(path) + ".XXXXXX";
+    tempPath = std::string(path) + kTempSuffix;
     const int file = mkstemp(&tempPath[0]);
-    if (file >= 0) fcntl(file, F_SETFD, FD_CLOEXEC);  // not handed to programs the game starts
+    if (file < 0) return file;
+    fcntl(file, F_SETFD, FD_CLOEXEC);  // not handed to programs the game starts
+    flock(file, LOCK_EX);
     return file;
+}
+
+bool IsTempNameOf(const char* name, const std::string& base) {
+    const size_t random = sizeof kTempSuffix - 2;
+    if (std::strlen(name) != base.size() + 1 + random || base.compare(0, base.size(), name, base.size()) != 0 ||
+        name[base.size()] != '.')
+        return false;
+    for (size_t i = base.size() + 1; name[i] != '\0'; ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+// Removes the temporary files that saves of `path` killed halfway left
+// behind: those that no one holds locked.
+void RemoveTempsBeside(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir)) {
+        if (!IsTempNameOf(entry->d_name, base)) continue;
+        const std::string temp = (slash == std::string::npos ? "" : folder) + entry->d_name;
+        const int file = open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (file < 0) continue;
+        if (flock(file, LOCK_EX | LOCK_NB) == 0) unlink(temp.c_str());
+        ::close(file);
+    }
+    closedir(dir);
 }
 
 // mkstemp makes the file rw-------: a settings file someone opened to the
@@ -142,6 +182,14 @@ const FileOps* currentOps = &kSystemOps;
 
 const FileOps& SystemFileOps() { return kSystemOps; }
 
+void RemoveAbandonedTemps(const char* path) {
+#ifdef _WIN32
+    (void)path;  // no locks to tell an abandoned file by
+#else
+    RemoveTempsBeside(FollowLinks(path));
+#endif
+}
+
 void UseFileOps(const FileOps* ops) { currentOps = ops ? ops : &kSystemOps; }
 
 bool ReplaceFileAtomically(const char* path, std::initializer_list<std::string_view> parts) {
@@ -149,6 +197,7 @@ bool ReplaceFileAtomically(const char* path, std::initializer_list<std::string_v
 #ifndef _WIN32
     const std::string target = FollowLinks(path);
     path = target.c_str();
+    RemoveTempsBeside(target);
 #endif
     std::string tempPath;
     const int file = ops.openTemp(path, tempPath);

@@ -13,8 +13,14 @@
 // less the umask. A symbolic link stays a link, and the file it leads to is
 // replaced, from that file's own folder. Returns false, with the old file
 // as it was and no temporary file left, when any step fails, or when the
-// file stands there without write permission.
+// file stands there without write permission. A temporary file that an
+// earlier save, killed halfway, left beside the file is removed.
 bool ReplaceFileAtomically(const char* path, std::initializer_list<std::string_view> parts);
+
+// Removes the temporary files that saves of `path` killed halfway left
+// beside it, as ReplaceFileAtomically does first: for a save that finds
+// nothing to change. Not on Windows.
+void RemoveAbandonedTemps(const char* path);
 
 // The system calls of ReplaceFileAtomically, one a step, so that tests can
 // make any one of them fail. A file is a C runtime descriptor everywhere.

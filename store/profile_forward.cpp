@@ -1,5 +1,6 @@
 // Systems without the Windows profile functions use the portable ones.
 #include "store/profile.h"
+#include "store/atomic_file.h"
 #include "store/profile_portable.h"
 
 uint32_t ReadProfileText(const char* section, const char* key, const char* defaultText,
@@ -28,5 +29,7 @@ bool ProfileFile::Write(const char* section, const char* key, const char* value)
 
 bool ProfileFile::Save() {
     if (failed_) return false;
-    return !text_.changed() || SaveProfileFile(file_, text_);
+    if (text_.changed()) return SaveProfileFile(file_, text_);
+    RemoveAbandonedTemps(file_);
+    return true;
 }
