@@ -17,9 +17,11 @@
 //   outside ASCII, and rewritten as ANSI.
 // Writing edits the text in place, so comments and unknown lines stay as
 // they are; new lines end in CR-LF.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/profile_keys.h"
 
@@ -44,9 +46,37 @@ public:
     std::string_view signature() const { return signature_; }
     std::string_view text() const { return text_; }
 
+    // One line of the text as the functions see it: its content lies
+    // between the blanks around it, its line break (a run of CR and LF, so
+    // blank lines fold into it) from breakStart to next. Every position but
+    // the start counts from the start. Public for the implementation's
+    // helpers only.
+    struct Line {
+        size_t start, contentBegin, contentEnd, breakStart, next;
+        bool header;        // "[name]" with its closing bracket
+        size_t nameBegin;   // the section's or the key's name, blanks
+        size_t nameLength;  // trimmed and cut at a NUL byte
+        uint32_t nameHash;  // a quick test of names that cannot be the same
+        size_t equals;      // a key's '=', or npos
+        size_t valueBegin;  // the value after the blanks, or npos
+    };
+
 private:
+    // Lines found anew where an edit replaced the bytes from `begin` to
+    // `oldEnd` with those up to `newEnd`; the lines after keep their
+    // analysis and move.
+    void Reindex(size_t begin, size_t oldEnd, size_t newEnd);
+
     std::string signature_;
     std::string text_;
+    // Every line of text_, in order: reads look up names here rather than
+    // in the bytes.
+    std::vector<Line> lines_;
+    std::vector<size_t> headers_;  // the section headers among lines_, in order
+    // Kept from one call to the next, as they are needed again at once: the
+    // lines Reindex found anew and the bytes a Write puts in.
+    std::vector<Line> found_;
+    std::string edit_;
     bool changed_ = false;
 };
 
