@@ -347,8 +347,15 @@ ProfileText::ProfileText(std::string_view bytes) {
     } else {
         text_ = MendGbk(bytes);
     }
-    lines_.reserve(text_.size() / 16 + 4);
-    Reindex(0, 0, text_.size());
+    // Room for a settings file's lines and sections, so that a small file
+    // is indexed in one allocation each.
+    lines_.reserve(text_.size() / 16 + 24);
+    headers_.reserve(8);
+    LineBreaks breaks(text_);
+    for (size_t pos = 0; pos < text_.size(); pos = lines_.back().start + lines_.back().next) {
+        lines_.push_back(ReadLine(text_, pos, breaks));
+        if (lines_.back().header) headers_.push_back(lines_.size() - 1);
+    }
 }
 
 void ProfileText::Reindex(size_t begin, size_t oldEnd, size_t newEnd) {
@@ -363,6 +370,7 @@ void ProfileText::Reindex(size_t begin, size_t oldEnd, size_t newEnd) {
     size_t rest = first;
     std::vector<Line>& found = found_;
     found.clear();
+    if (lines_.capacity() == 0) lines_.reserve(24);  // a new file: room for the settings
     LineBreaks breaks(text_);
     size_t pos = first < lines_.size() ? lines_[first].start : 0;
     while (pos < text_.size()) {
@@ -438,6 +446,8 @@ bool ProfileText::Write(const char* section, const char* key, const char* value)
             bytes.append("[").append(section).append("]").append(kNewLine);
             bytes.append(key).append("=").append(value).append(kNewLine);
         }
+        // A save writes key after key: room for more than this one.
+        if (text_.capacity() < text_.size() + bytes.size()) text_.reserve(2 * (text_.size() + bytes.size()) + 256);
         text_.replace(from, count, bytes);
         Reindex(from, from + count, from + bytes.size());
     } catch (const std::bad_alloc&) {
