@@ -286,8 +286,10 @@ uint32_t CopyValue(Name value, char* buffer, uint32_t size) {
         ++text;
         --length;
     }
+    // Counted only as far as the rules below can tell: past `size`, more
+    // characters change nothing.
     size_t characters = 0;
-    for (size_t i = 0; i < length; i += CharWidth(text, i, length)) ++characters;
+    for (size_t i = 0; i < length && characters <= size; i += CharWidth(text, i, length)) ++characters;
 
     size_t keep = characters < size - 1 ? characters : size - 1;
     if (quoted && size >= characters && keep > 0) --keep;
