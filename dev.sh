@@ -9,7 +9,11 @@
 #                   Emscripten, replay the scripted games under node and
 #                   test the page in headless Chromium
 #   ./dev.sh bless  write the scripted games' outputs as their expected ones
-#   ./dev.sh fuzz   run the fuzz targets (TRELMO_FUZZ_SECONDS each, default 30)
+#   ./dev.sh fuzz   replay the kept fuzz corpus, then fuzz each target for
+#                   TRELMO_FUZZ_SECONDS (default 30); `fuzz keep` folds the
+#                   inputs found into the kept corpus
+#   ./dev.sh coverage  line and branch coverage of store/ and game/ by the
+#                   kept corpus
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -77,28 +81,103 @@ sanitized_tests() {
      ctest --output-on-failure -j "$jobs")
 }
 
+# The fuzz targets (tests/fuzz/), built with clang, ASan and UBSan. Each
+# first replays its kept corpus (tests/fuzz/corpus/TARGET) as a regression
+# suite, then fuzzes for TRELMO_FUZZ_SECONDS (default 30) from that corpus
+# and the scripted games, and the totals are printed at the end. Allocation
+# stacks are left out of ASan's reports and its quarantine kept small, for
+# speed: `build/fuzz/tests/fuzz/TARGET FILE` replays a failing input with
+# the full report.
+FUZZ_TARGETS="settings_fuzz sim_fuzz"
+fuzz_tree() {
+  local tree=$1
+  shift
+  CXX=clang++ cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELMO_FUZZ=ON "$@" >/dev/null
+  cmake --build "$tree" -j "$jobs"
+}
+
 fuzz_briefly() {
   # seed 0: libFuzzer picks one; the test command fixes it so a run repeats.
   local tree=$top/build/fuzz seconds=${TRELMO_FUZZ_SECONDS:-30} seed=${TRELMO_FUZZ_SEED:-0}
-  CXX=clang++ cmake -S "$top" -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELMO_FUZZ=ON >/dev/null
-  cmake --build "$tree" -j "$jobs"
-  local target corpus
-  for target in sim_fuzz settings_fuzz; do
+  fuzz_tree "$tree"
+  export ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0:quarantine_size_mb=16} UBSAN_OPTIONS=print_stacktrace=1
+  local target corpus kept runs rate totals=""
+  for target in $FUZZ_TARGETS; do
+    kept=$top/tests/fuzz/corpus/$target
+    echo "== $target: the kept corpus, $(ls "$kept" | wc -l) inputs"
+    if ! "$tree/tests/fuzz/$target" -runs=0 -max_len=4096 -timeout=10 "$kept" >"$tree/$target-kept.log" 2>&1; then
+      fuzz_failed "$tree" "$target" "$target-kept.log"
+      return 1
+    fi
     corpus=$tree/corpus/$target
     mkdir -p "$corpus"
+    cp -r "$kept"/. "$corpus"/
     case $target in
       sim_fuzz) cp "$top"/tests/sim/*.sim "$corpus"/ ;;
-      settings_fuzz) cp "$top"/tests/sim/*.ini "$top"/tests/fuzz/seeds/*.ini "$corpus"/ ;;
+      settings_fuzz) cp "$top"/tests/sim/*.ini "$corpus"/ ;;
     esac
     echo "== $target for ${seconds}s"
     if ! "$tree/tests/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -seed="$seed" \
         -artifact_prefix="$tree/" -print_final_stats=1 "$corpus" >"$tree/$target.log" 2>&1; then
-      grep -E 'ERROR|SUMMARY|sim_fuzz:|settings_fuzz:' "$tree/$target.log" | head -n 20 >&2
-      echo "$target found a fault; the input is in $tree/crash-* (log: $tree/$target.log)" >&2
+      fuzz_failed "$tree" "$target" "$target.log"
       return 1
     fi
-    grep -E '^stat::number_of_executed_units' "$tree/$target.log" || true
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$tree/$target.log")
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$tree/$target.log")
+    totals+="$target: $runs inputs in ${seconds} s, $rate a second"$'\n'
   done
+  echo "== fuzzing totals"
+  printf '%s' "$totals"
+  # settings_fuzz makes two round trips of an input: into a new file and
+  # over the input itself.
+  awk '/^settings_fuzz/ { printf "settings round trips: %d, %d a second\n", 2 * $2, 2 * $7 }' <<<"$totals"
+}
+
+fuzz_failed() {
+  local tree=$1 target=$2 log=$3
+  grep -E 'ERROR|SUMMARY|sim_fuzz:|settings_fuzz:' "$tree/$log" | head -n 20 >&2
+  echo "$target found a fault; the input is in $tree/crash-* or the kept corpus (log: $tree/$log)" >&2
+}
+
+# Folds what the last fuzz run found into the kept corpus: libFuzzer's merge
+# keeps the fewest inputs that reach every branch the old corpus and the new
+# inputs reach (branches, not how often each runs: a few hundred inputs).
+fuzz_keep() {
+  local tree=$top/build/fuzz target kept merged
+  for target in $FUZZ_TARGETS; do
+    kept=$top/tests/fuzz/corpus/$target
+    merged=$tree/merged/$target
+    rm -rf "$merged"
+    mkdir -p "$merged"
+    "$tree/tests/fuzz/$target" -merge=1 -use_counters=0 -max_len=4096 -timeout=10 "$merged" "$kept" "$tree/corpus/$target" \
+      >"$tree/$target-merge.log" 2>&1
+    rm -rf "$kept"
+    cp -r "$merged" "$kept"
+    echo "== $target: $(ls "$kept" | wc -l) inputs kept"
+  done
+  git -C "$top" status --short tests/fuzz/corpus | tail -n 3
+}
+
+# Line and branch coverage of store/ and game/ reached by the kept corpus,
+# from clang's source-based coverage; the lines left unreached are listed
+# in build/coverage/unreached.txt.
+coverage() {
+  local tree=$top/build/coverage target objects=()
+  fuzz_tree "$tree" -DTRELMO_COVERAGE=ON
+  rm -f "$tree"/*.profraw
+  for target in $FUZZ_TARGETS; do
+    # Each input run once, by name: the targets carry no fuzzing instrumentation here.
+    find "$top/tests/fuzz/corpus/$target" -type f -print0 |
+      LLVM_PROFILE_FILE="$tree/$target-%p.profraw" xargs -0 "$tree/tests/fuzz/$target" >"$tree/$target.log" 2>&1
+    objects+=(-object "$tree/tests/fuzz/$target")
+  done
+  llvm-profdata merge -sparse "$tree"/*.profraw -o "$tree/corpus.profdata"
+  local sources=("$top"/store/*.cpp "$top"/game/*.cpp)
+  llvm-cov report "${objects[@]:1}" -instr-profile="$tree/corpus.profdata" -show-functions=false \
+    "${sources[@]}" | sed "s|$top/||"
+  llvm-cov show "${objects[@]:1}" -instr-profile="$tree/corpus.profdata" -show-line-counts-or-regions \
+    -show-branches=count "${sources[@]}" >"$tree/coverage.txt"
+  echo "(the lines with their counts: $tree/coverage.txt)"
 }
 
 # A machine without a display gets an X server of its own, out of sight.
@@ -224,12 +303,21 @@ case "${1:-}" in
     bless
     ;;
   fuzz)
-    # A longer run: TRELMO_FUZZ_SECONDS=3600 ./dev.sh fuzz
+    # A longer run: TRELMO_FUZZ_SECONDS=3600 ./dev.sh fuzz; then
+    # `./dev.sh fuzz keep` folds what it found into the kept corpus.
     bash tools/setup.sh
-    fuzz_briefly
+    if [ "${2:-}" = keep ]; then
+      fuzz_keep
+    else
+      fuzz_briefly
+    fi
+    ;;
+  coverage)
+    bash tools/setup.sh
+    coverage
     ;;
   *)
-    echo "usage: $0 test|play [native|web]|build|web|bless|fuzz" >&2
+    echo "usage: $0 test|play [native|web]|build|web|bless|fuzz [keep]|coverage" >&2
     exit 2
     ;;
 esac

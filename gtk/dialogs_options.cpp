@@ -2,7 +2,7 @@
 // stored and shown at once on OK, untouched on Cancel, Esc and the close.
 #include "gtk/dialog_layout.h"
 #include "gtk/dialogs.h"
-#include "gtk/settings_file.h"
+#include "gtk/save_notice.h"
 #include "store/dialogs_fields.h"
 
 namespace {
@@ -32,7 +32,7 @@ void StoreOptions(const TemplatePanel& panel, const DialogContext& context) {
     Game& game = *context.game;
     game.options = OptionsForMarks(ReadMarks(panel));
     game.state.shapeCount = ShapeCountForStyle(game.options.style);
-    SaveSettingsFile(game.options, *context.scores, context.settingsFile);
+    SaveSettingsOrTell(context.parent, game.options, *context.scores, context.settingsFile);
     // The new look shows before the dialog goes away.
     if (context.repaintParent != nullptr) context.repaintParent(context.repaintData);
 }

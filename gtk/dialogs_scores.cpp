@@ -5,7 +5,7 @@
 
 #include "gtk/dialog_layout.h"
 #include "gtk/dialogs.h"
-#include "gtk/settings_file.h"
+#include "gtk/save_notice.h"
 #include "gtk/text.h"
 #include "store/dialogs_fields.h"
 #include "store/gbk.h"
@@ -81,7 +81,8 @@ void ClearTable(GtkButton*, gpointer data) {
     const ClearRequest& request = *static_cast<const ClearRequest*>(data);
     ClearScores(*request.context->scores);
     gtk_widget_queue_draw(request.area);
-    SaveSettingsFile(request.context->game->options, *request.context->scores, request.context->settingsFile);
+    SaveSettingsOrTell(request.context->parent, request.context->game->options, *request.context->scores,
+                       request.context->settingsFile);
 }
 
 }  // namespace
@@ -92,7 +93,7 @@ void CheckHighScore(const DialogContext& context) {
         RunNameEntry(static_cast<GtkWindow*>(parent), name);
     };
     if (!OfferResult(*context.scores, state.score, state.lines, askName, context.parent)) return;
-    SaveSettingsFile(context.game->options, *context.scores, context.settingsFile);
+    SaveSettingsOrTell(context.parent, context.game->options, *context.scores, context.settingsFile);
     ShowHighScores(context);
 }
 

@@ -29,8 +29,8 @@ std::string SettingsFilePath(const char* configHome, const char* home) {
     return std::string();
 }
 
-void SaveSettingsFile(const Options& options, const ScoreTable& table, const char* file) {
-    if (file == nullptr || file[0] == '\0') return;
+bool SaveSettingsFile(const Options& options, const ScoreTable& table, const char* file) {
+    if (file == nullptr || file[0] == '\0') return false;
     MakeFoldersAbove(file);
-    SaveSettings(options, table, file);
+    return SaveSettings(options, table, file);
 }

@@ -12,5 +12,5 @@
 std::string SettingsFilePath(const char* configHome, const char* home);
 
 // SaveSettings into `file`, first making its folder (mode 0700) where it is
-// missing.
-void SaveSettingsFile(const Options& options, const ScoreTable& table, const char* file);
+// missing. False when the file was not written, or there is none to write.
+bool SaveSettingsFile(const Options& options, const ScoreTable& table, const char* file);

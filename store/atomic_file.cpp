@@ -15,9 +15,14 @@
 #include <filesystem>
 #include <system_error>
 #else
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cctype>
+#include <cstring>
 #endif
 
 namespace {
@@ -67,19 +72,59 @@ bool Rename(const char* from, const char* to) {
 
 #else
 
+constexpr char kTempSuffix[] = ".XXXXXX";
+
+// The temporary file stays locked while it is written, so that a later save
+// can tell one left by a killed program from one still being written.
 int OpenTemp(const char* path, std::string& tempPath) {
-    tempPath = std::string(path) + ".XXXXXX";
+    tempPath = std::string(path) + kTempSuffix;
     const int file = mkstemp(&tempPath[0]);
-    if (file >= 0) fcntl(file, F_SETFD, FD_CLOEXEC);  // not handed to programs the game starts
+    if (file < 0) return file;
+    fcntl(file, F_SETFD, FD_CLOEXEC);  // not handed to programs the game starts
+    flock(file, LOCK_EX);
     return file;
 }
 
+bool IsTempNameOf(const char* name, const std::string& base) {
+    const size_t random = sizeof kTempSuffix - 2;
+    if (std::strlen(name) != base.size() + 1 + random || base.compare(0, base.size(), name, base.size()) != 0 ||
+        name[base.size()] != '.')
+        return false;
+    for (size_t i = base.size() + 1; name[i] != '\0'; ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+// Removes the temporary files that saves of `path` killed halfway left
+// behind: those that no one holds locked.
+void RemoveTempsBeside(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir)) {
+        if (!IsTempNameOf(entry->d_name, base)) continue;
+        const std::string temp = (slash == std::string::npos ? "" : folder) + entry->d_name;
+        const int file = open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (file < 0) continue;
+        if (flock(file, LOCK_EX | LOCK_NB) == 0) unlink(temp.c_str());
+        ::close(file);
+    }
+    closedir(dir);
+}
+
 // mkstemp makes the file rw-------: a settings file someone opened to the
-// group stays open to it, and one kept private stays private.
+// group stays open to it, and one kept private stays private. A file
+// without write permission is left as it is, as Windows leaves a read-only
+// file: the rename would replace it anyway, since only the folder's
+// permission counts for that. The superuser may write any file, so a file
+// that no one may write counts as read-only for it too.
 bool KeepMode(int file, const char* path) {
     struct stat old;
     mode_t mode;
     if (stat(path, &old) == 0) {
+        if ((old.st_mode & 0222) == 0 || access(path, W_OK) != 0) return false;
         mode = old.st_mode & 07777;
     } else if (errno == ENOENT) {
         // The umask can only be read by setting it; putting it straight
@@ -109,6 +154,23 @@ bool Sync(int file) { return fsync(file) == 0; }
 bool Close(int file) { return ::close(file) == 0; }
 bool Rename(const char* from, const char* to) { return std::rename(from, to) == 0; }
 
+// The file a chain of symbolic links ends at, so that a link into a
+// dotfiles folder stays a link and its target gets the new content. A link
+// that leads nowhere yet names the file to create.
+std::string FollowLinks(const char* path) {
+    std::string target = path;
+    for (int hop = 0; hop < 40; ++hop) {  // the system's own limit on a chain
+        char next[4096];
+        const ssize_t length = readlink(target.c_str(), next, sizeof next);
+        if (length < 0 || static_cast<size_t>(length) >= sizeof next) return target;
+        const std::string link(next, static_cast<size_t>(length));
+        const size_t slash = target.rfind('/');
+        // A relative link is read from the folder the link is in.
+        target = link[0] == '/' || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
+    }
+    return target;
+}
+
 #endif
 
 bool Remove(const char* path) { return std::remove(path) == 0; }
@@ -120,10 +182,23 @@ const FileOps* currentOps = &kSystemOps;
 
 const FileOps& SystemFileOps() { return kSystemOps; }
 
+void RemoveAbandonedTemps(const char* path) {
+#ifdef _WIN32
+    (void)path;  // no locks to tell an abandoned file by
+#else
+    RemoveTempsBeside(FollowLinks(path));
+#endif
+}
+
 void UseFileOps(const FileOps* ops) { currentOps = ops ? ops : &kSystemOps; }
 
 bool ReplaceFileAtomically(const char* path, std::initializer_list<std::string_view> parts) {
     const FileOps& ops = *currentOps;
+#ifndef _WIN32
+    const std::string target = FollowLinks(path);
+    path = target.c_str();
+    RemoveTempsBeside(target);
+#endif
     std::string tempPath;
     const int file = ops.openTemp(path, tempPath);
     if (file < 0) return false;

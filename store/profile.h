@@ -6,6 +6,11 @@
 // Windows and in the working directory elsewhere.
 #include <cstdint>
 
+#include "store/profile_keys.h"
+#ifndef _WIN32
+#include "store/profile_text.h"
+#endif
+
 // Called by LoadSettings. Copies the value of `key` in `section` into
 // `buffer` (size bytes with the terminator), or `defaultText` when the file,
 // the section or the key is absent. Matching ignores letter case and blanks
@@ -23,3 +28,25 @@ uint32_t ReadProfileText(const char* section, const char* key, const char* defau
 // created. Everything else in the file stays. Returns false when the file
 // could not be written.
 bool WriteProfileText(const char* section, const char* key, const char* value, const char* file);
+
+// One profile file, for a series of reads or of writes. On Windows each call
+// is the system's function on the file at once, as the system caches it.
+// Elsewhere the file is read once when this is made, and the writes reach
+// it together, in one replacement of the whole file, at Save: a series of
+// writes cut short leaves the file as it was before all of them.
+class ProfileFile final : public ProfileKeys {
+public:
+    explicit ProfileFile(const char* file);
+    uint32_t Read(const char* section, const char* key, const char* defaultText, char* buffer,
+                  uint32_t size) override;
+    bool Write(const char* section, const char* key, const char* value) override;
+    // True when every write so far has reached the file.
+    bool Save();
+
+private:
+    const char* file_;
+    bool failed_ = false;  // a write failed, or the file could not be read
+#ifndef _WIN32
+    ProfileText text_;
+#endif
+};

@@ -1,5 +1,6 @@
 // Systems without the Windows profile functions use the portable ones.
 #include "store/profile.h"
+#include "store/atomic_file.h"
 #include "store/profile_portable.h"
 
 uint32_t ReadProfileText(const char* section, const char* key, const char* defaultText,
@@ -9,4 +10,26 @@ uint32_t ReadProfileText(const char* section, const char* key, const char* defau
 
 bool WriteProfileText(const char* section, const char* key, const char* value, const char* file) {
     return PortableWriteProfileText(section, key, value, file);
+}
+
+ProfileFile::ProfileFile(const char* file) : file_(file) {
+    failed_ = file == nullptr || !LoadProfileFile(file, text_);
+}
+
+uint32_t ProfileFile::Read(const char* section, const char* key, const char* defaultText, char* buffer,
+                           uint32_t size) {
+    return text_.Read(section, key, defaultText, buffer, size);
+}
+
+bool ProfileFile::Write(const char* section, const char* key, const char* value) {
+    const bool written = !failed_ && text_.Write(section, key, value);
+    failed_ = !written;
+    return written;
+}
+
+bool ProfileFile::Save() {
+    if (failed_) return false;
+    if (text_.changed()) return SaveProfileFile(file_, text_);
+    RemoveAbandonedTemps(file_);
+    return true;
 }

@@ -1,24 +1,20 @@
 #pragma once
-// The profile functions in plain C++, for systems without them. They follow
-// what Wine's GetPrivateProfileStringA and WritePrivateProfileStringA do with
-// a GBK (code page 936) file:
-// - lines end at any run of CR and LF; blanks (tab, LF, VT, FF, CR, space,
-//   Ctrl-Z) around lines, names and values do not count;
-// - "[name]" opens a section (up to the last ']'); a '[' line without ']'
-//   and a line without '=' are keys without a value, which read as absent;
-//   lines before the first section belong to the section "";
-// - the first section of a name and the first key of a name in it win;
-// - a NUL byte ends the name or value it is in;
-// - a GBK lead byte without a valid trail byte reads as one '?' in place of
-//   both bytes (the code-page round trip);
-// - a UTF-8 signature is skipped and kept, and the text after it is read as
-//   GBK like any other (Wine would convert it), so what is written reads back
-//   the same; a UTF-16 file is read as ANSI, with '?' for every character
-//   outside ASCII, and rewritten as ANSI.
-// Writing edits the text in place, so comments and unknown lines stay as
-// they are; new lines end in CR-LF. The file is then replaced whole
-// (atomic_file.h): a save cut short leaves the old file as it was.
+// The profile functions in plain C++, for systems without them: a settings
+// file read whole into a ProfileText (profile_text.h), which does the
+// reading and editing, and replaced whole after an edit (atomic_file.h), so
+// that a save cut short leaves the old file as it was.
 #include <cstdint>
+
+#include "store/profile_text.h"
+
+// Reads the file at `path` into `text`; an absent file is an empty text, as
+// is one too big to hold. False, with `text` left empty, when the file is
+// there but cannot be read: it must not be overwritten then.
+bool LoadProfileFile(const char* path, ProfileText& text);
+
+// Replaces the file at `path` with `text` (atomic_file.h). A symbolic link
+// stays one: the file it leads to is replaced.
+bool SaveProfileFile(const char* path, const ProfileText& text);
 
 // Same contract as ReadProfileText in profile.h.
 uint32_t PortableReadProfileText(const char* section, const char* key, const char* defaultText,

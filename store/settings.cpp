@@ -53,25 +53,26 @@ void LoadRow(HighScoreEntry& row, const char* text) {
 
 }  // namespace
 
-void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file) {
+void LoadSettings(ProfileKeys& keys, Options& options, ScoreTable& table, int32_t& shapeCount) {
     for (const OptionKey& flag : kOptionKeys) {
         char text[kFlagTextBytes] = {};
-        ReadProfileText(kSettingsSection, flag.key, kMissing, text, sizeof text, file);
+        keys.Read(kSettingsSection, flag.key, kMissing, text, sizeof text);
         options.*flag.flag = flag.setOnlyByOne ? std::strcmp(text, "1") == 0 : std::strcmp(text, "0") != 0;
     }
     for (int i = 0; i < kScoreRows; ++i) {
         char key[16];
         RowKey(key, i);
         char text[kRowTextBytes] = {};
-        ReadProfileText(kScoreSection, key, kMissing, text, sizeof text, file);
+        keys.Read(kScoreSection, key, kMissing, text, sizeof text);
         LoadRow(table.rows[i], text);
     }
     shapeCount = ShapeCountForStyle(options.style);
 }
 
-void SaveSettings(const Options& options, const ScoreTable& table, const char* file) {
+bool SaveSettings(ProfileKeys& keys, const Options& options, const ScoreTable& table) {
+    bool written = true;
     for (const OptionKey& flag : kOptionKeys)
-        WriteProfileText(kSettingsSection, flag.key, options.*flag.flag != 0 ? "1" : "0", file);
+        written = keys.Write(kSettingsSection, flag.key, options.*flag.flag != 0 ? "1" : "0") && written;
     for (int i = 0; i < kScoreRows; ++i) {
         const HighScoreEntry& row = table.rows[i];
         char key[16];
@@ -79,8 +80,19 @@ void SaveSettings(const Options& options, const ScoreTable& table, const char* f
         char value[64];
         std::snprintf(value, sizeof value, "%d,%d,%.*s", static_cast<int>(row.score), static_cast<int>(row.lines),
                       static_cast<int>(NameLength(row)), row.name);
-        WriteProfileText(kScoreSection, key, value, file);
+        written = keys.Write(kScoreSection, key, value) && written;
     }
+    return written;
+}
+
+void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file) {
+    ProfileFile keys(file);
+    LoadSettings(keys, options, table, shapeCount);
+}
+
+bool SaveSettings(const Options& options, const ScoreTable& table, const char* file) {
+    ProfileFile keys(file);
+    return SaveSettings(keys, options, table) && keys.Save();
 }
 
 const OptionKey* FindOptionKey(const char* key) {

@@ -7,6 +7,8 @@
 #include "game/options.h"
 #include "store/scores.h"
 
+class ProfileKeys;
+
 // A bare name, so the Windows profile functions keep it in the Windows
 // directory.
 constexpr char kSettingsFile[] = "trelmo.ini";
@@ -18,6 +20,12 @@ constexpr char kSettingsFile[] = "trelmo.ini";
 void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file);
 
 // Called after the options dialog is confirmed and after the table gains a
-// row or is cleared. Writes the seven flags, then the ten rows, one key at
-// a time; a failed write is ignored.
-void SaveSettings(const Options& options, const ScoreTable& table, const char* file);
+// row or is cleared. Writes the seven flags, then the ten rows: on Windows
+// one key at a time, elsewhere in one replacement of the file (profile.h).
+// Returns whether every key reached the file; the Windows program ignores
+// a failure, the Linux program tells the player.
+bool SaveSettings(const Options& options, const ScoreTable& table, const char* file);
+
+// The same two on any profile, such as a text in memory (profile_text.h).
+void LoadSettings(ProfileKeys& keys, Options& options, ScoreTable& table, int32_t& shapeCount);
+bool SaveSettings(ProfileKeys& keys, const Options& options, const ScoreTable& table);

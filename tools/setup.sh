@@ -30,7 +30,7 @@ elif [ "${1:-}" = web ]; then
 else
   packages=(
     "${native_packages[@]}" "${web_packages[@]}"
-    googletest libbenchmark-dev clang libclang-rt-14-dev
+    googletest libbenchmark-dev clang libclang-rt-14-dev llvm
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32:i386 wine64

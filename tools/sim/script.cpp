@@ -297,7 +297,8 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 
 }  // namespace
 
-Sim::Sim(FILE* output) : game{}, scores{}, host(game, scores, output), dispatcher{game, host, &host}, out(output) {
+Sim::Sim(FILE* output, bool painted)
+    : game{}, scores{}, host(game, scores, output, painted), dispatcher{game, host, &host}, out(output) {
     ResetGame(game, host, 1);
     game.state.shapeCount = ShapeCountForStyle(game.options.style);
     ClearScores(scores);

@@ -17,7 +17,8 @@ struct Sim {
     Dispatcher dispatcher;
     FILE* out;
 
-    explicit Sim(FILE* output);
+    // Unpainted: the host keeps no screen (SimHost); `render` paints anew.
+    explicit Sim(FILE* output, bool painted = true);
     Sim(const Sim&) = delete;
     Sim& operator=(const Sim&) = delete;
 };

@@ -28,9 +28,11 @@ void SimHost::CheckHighScore() {
     Trace("scoretable");
 }
 
-void SimHost::RepaintScreen() { PaintWindow(screen_, game_, screen_.width(), screen_.height()); }
+void SimHost::RepaintScreen() {
+    if (painted_) PaintWindow(screen_, game_, screen_.width(), screen_.height());
+}
 
 void SimHost::Paint(PaintOp op, const ShapeRecord& shape) {
     Trace("paint %s", kPaintOpNames[static_cast<int>(op)]);
-    ::Paint(screen_, game_, op, shape);
+    if (painted_) ::Paint(screen_, game_, op, shape);
 }

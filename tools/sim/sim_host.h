@@ -16,8 +16,15 @@
 
 class SimHost final : public GameHost, public WindowlessFrontEnd, public RequestCarrier {
 public:
-    SimHost(Game& game, ScoreTable& scores, FILE* out)
-        : WindowlessFrontEnd(game), game_(game), scores_(scores), out_(out), screen_(kClientWidth, kClientHeight) {}
+    // Without `painted` the host keeps no screen and paints nothing, for
+    // runs that look only at the game's state (the script fuzz target).
+    SimHost(Game& game, ScoreTable& scores, FILE* out, bool painted = true)
+        : WindowlessFrontEnd(game),
+          game_(game),
+          scores_(scores),
+          out_(out),
+          painted_(painted),
+          screen_(painted ? kClientWidth : 0, painted ? kClientHeight : 0) {}
 
     bool trace = false;
     bool answerYes = true;
@@ -77,5 +84,6 @@ private:
     FILE* out_;
     bool timerArmed_ = false;
     bool quit_ = false;
+    bool painted_;
     Raster screen_;
 };
