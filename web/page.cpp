@@ -4,8 +4,6 @@
 // leave pending is read by the script (trelmo_pending), carried out there
 // and answered with trelmo_answer.
 #include <emscripten.h>
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -23,7 +21,7 @@
 #include "store/dialogs_fields.h"
 #include "store/gbk.h"
 #include "store/option_keys.h"
-#include "store/profile.h"
+#include "store/profile_text.h"
 #include "store/settings.h"
 #include "web/screen.h"
 #include "web/web_host.h"
@@ -33,19 +31,17 @@ EM_JS(void, JsPlaceButton, (int button, int x, int y, int width, int height, con
     Module.page.placeButton(button, x, y, width, height, text);
 });
 // The file's bytes go to the page's storage after every save.
-EM_JS(void, JsSettingsSaved, (const char* file), { Module.page.settingsSaved(UTF8ToString(file)); });
+EM_JS(void, JsSettingsSaved, (const char* bytes, int length), { Module.page.settingsSaved(bytes, length); });
 
 namespace {
-
-// The settings file in the module's own file system; the page fills it
-// from its storage before the game starts.
-constexpr char kSettingsPath[] = "/trelmo.ini";
 
 struct Program {
     Game game = {};
     ScoreTable scores = {};
     WebScreen screen;
     WebHost host{game, screen};
+    // The settings file's text; the page's storage holds its bytes.
+    ProfileText settings;
     Dispatcher dispatcher{game, host};
     bool shutDown = false;
     // The result being offered to the table, kept from the offer's start.
@@ -67,8 +63,15 @@ void Run(Command command) {
 
 void Save() {
     Program& p = program();
-    SaveSettings(p.game.options, p.scores, kSettingsPath);
-    JsSettingsSaved(kSettingsPath);
+    ProfileTextKeys keys(p.settings);
+    if (!SaveSettings(keys, p.game.options, p.scores)) return;  // out of memory: storage keeps the old file
+    const std::string file = std::string(p.settings.signature()).append(p.settings.text());
+    JsSettingsSaved(file.data(), static_cast<int>(file.size()));
+}
+
+void LoadSettings(Program& p) {
+    ProfileTextKeys keys(p.settings);
+    LoadSettings(keys, p.game.options, p.scores, p.game.state.shapeCount);
 }
 
 const DialogScript* Script() {
@@ -85,12 +88,9 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed) {
     Program& p = program();
-    // Emscripten's C library starts with a umask of 0777, which would make
-    // the saved settings file unreadable to the page.
-    umask(022);
     ResetGame(p.game, p.host, seed);
     InitGameState(p.game.state);
-    LoadSettings(p.game.options, p.scores, p.game.state.shapeCount, kSettingsPath);
+    LoadSettings(p);
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonPlace& place = kButtonPlaces[i];
         JsPlaceButton(i, place.x, place.y, place.width, place.height, place.text);
@@ -183,31 +183,38 @@ EMSCRIPTEN_KEEPALIVE void trelmo_shut_down() {
     p.host.StopGravityTimer();
 }
 
-// Whether `path` is a settings file: one at least of its options or score
-// rows is there. The page refuses to load anything else.
-EMSCRIPTEN_KEEPALIVE int trelmo_is_settings_file(const char* path) {
+// The settings file the page keeps, `length` bytes, before the game starts.
+EMSCRIPTEN_KEEPALIVE void trelmo_use_settings(const char* bytes, int length) {
+    program().settings = ProfileText(std::string_view(bytes, static_cast<size_t>(length)));
+}
+
+// Whether `length` bytes are a settings file: one at least of its options
+// or score rows is there. The page refuses to load anything else.
+EMSCRIPTEN_KEEPALIVE int trelmo_is_settings_file(const char* bytes, int length) {
+    const ProfileText candidate(std::string_view(bytes, static_cast<size_t>(length)));
     constexpr char kAbsent[] = "\x01" "absent";
     char value[80];
     for (const OptionKey& option : kOptionKeys) {
-        ReadProfileText("Settings", option.key, kAbsent, value, sizeof value, path);
+        candidate.Read("Settings", option.key, kAbsent, value, sizeof value);
         if (std::strcmp(value, kAbsent) != 0) return 1;
     }
     for (int row = 0; row < kScoreRows; ++row) {
         char key[16];
         std::snprintf(key, sizeof key, "Player%d", row);
-        ReadProfileText("Score", key, kAbsent, value, sizeof value, path);
+        candidate.Read("Score", key, kAbsent, value, sizeof value);
         if (std::strcmp(value, kAbsent) != 0) return 1;
     }
     return 0;
 }
 
-// A settings file the page loaded has replaced the old one: the options
-// and the table are read from it as at start-up, and shown.
-EMSCRIPTEN_KEEPALIVE void trelmo_reload_settings() {
+// A settings file the page loaded replaces the old one: the options and the
+// table are read from it as at start-up, and shown.
+EMSCRIPTEN_KEEPALIVE void trelmo_reload_settings(const char* bytes, int length) {
     Program& p = program();
+    trelmo_use_settings(bytes, length);
     p.game.options = kDefaultOptions;
     ClearScores(p.scores);
-    LoadSettings(p.game.options, p.scores, p.game.state.shapeCount, kSettingsPath);
+    LoadSettings(p);
     p.screen.PaintWhole(p.game);
     EndEvent();
 }

@@ -244,9 +244,7 @@ function offerScore(done) {
   const built = templateDialog(IDD_NAME_ENTRY, {
     canCancel: false,
     onOk: () => {
-      const typed = toModule(encodeGbk(box.value));
-      _trelmo_offer_finish(place, typed);
-      _free(typed);
+      withBytes(encodeGbk(box.value), (typed) => _trelmo_offer_finish(place, typed));
       later(() => showTable(done));
     },
   });

@@ -16,7 +16,6 @@ const IDD_SCORE_TABLE = 2, IDD_NAME_ENTRY = 3, IDD_OPTIONS = 4, SHEET_PAGES = [1
 const SHORTEST_PERIOD_MS = 10;
 const SILENT_SOUND_MS = 100;
 const STORAGE_KEY = 'trelmo.ini';
-const SETTINGS_PATH = '/trelmo.ini';
 // The labels: Windows' 9-point stock font is 12 pixels; a CJK family the
 // page names, with fallbacks for each desktop; smaller only should a
 // label leave its box.
@@ -82,12 +81,17 @@ function encodeGbk(text) {
   }
   return bytes;
 }
-// A zero-terminated copy in the module's memory, freed by the caller.
-function toModule(bytes) {
+// Calls `entry` with a zero-terminated copy of `bytes` in the module's
+// memory and their count; the copy lasts as long as the call.
+function withBytes(bytes, entry) {
   const at = _malloc(bytes.length + 1);
   HEAPU8.set(bytes, at);
   HEAPU8[at + bytes.length] = 0;
-  return at;
+  try {
+    return entry(at, bytes.length);
+  } finally {
+    _free(at);
+  }
 }
 
 // ---- every event goes through here ----

@@ -8,16 +8,15 @@ function storedBytes() {
   return bytes;
 }
 // The file's bytes, one character each, replaced whole.
-page.settingsSaved = (path) => {
+page.settingsSaved = (pointer, length) => {
   let text = '';
-  for (const byte of FS.readFile(path)) text += String.fromCharCode(byte);
+  for (const byte of HEAPU8.subarray(pointer, pointer + length)) text += String.fromCharCode(byte);
   try {
     localStorage.setItem(STORAGE_KEY, text);
   } catch (error) {
     // A full or refused storage keeps the file it had, as a failed write does.
   }
 };
-
 // The file to take away, and one to load in its place: a file that is
 // no settings file is refused, and the one in storage kept.
 function offerFileActions() {
@@ -36,19 +35,12 @@ function offerFileActions() {
     $('file').value = '';
     if (!file || ended) return;
     const bytes = new Uint8Array(await file.arrayBuffer());
-    const candidate = '/candidate.ini';
-    FS.writeFile(candidate, bytes);
-    const path = toModule(Array.from(candidate, (c) => c.charCodeAt(0)));
-    const usable = _trelmo_is_settings_file(path);
-    _free(path);
-    FS.unlink(candidate);
-    if (!usable) {
+    if (!withBytes(bytes, _trelmo_is_settings_file)) {
       message.textContent = `${file.name} 不是 trelmo.ini 设置文件，未载入。`;
       return;
     }
-    FS.writeFile(SETTINGS_PATH, bytes);
-    page.settingsSaved(SETTINGS_PATH);
-    run(() => _trelmo_reload_settings());
+    withBytes(bytes, page.settingsSaved);
+    run(() => withBytes(bytes, _trelmo_reload_settings));
     message.textContent = `已载入 ${file.name}。`;
   });
 }
@@ -76,7 +68,7 @@ function start() {
     if (space > 0) texts[line.slice(0, space)] = line.slice(space + 1);
   }
   const bytes = storedBytes();
-  if (bytes !== null) FS.writeFile(SETTINGS_PATH, bytes);
+  if (bytes !== null) withBytes(bytes, _trelmo_use_settings);
   drawIcon(tray, IDI_PROGRAM);
   windowBox.hidden = false;
   started = true;
