@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Side by side, in one run: the Linux program and trelmo.exe under Wine,
-# each on its own Xvfb display with openbox. Prints a Markdown table of the
-# time from start to the visible main window, resident memory, and CPU
-# time spent while idle before the first game and while paused.
+# each on its own Xvfb display with openbox, and trelmo.html in headless
+# Chromium. Prints a Markdown table of the time from start to the visible
+# main window, resident memory, and CPU time spent while idle before the
+# first game and while paused.
 #
-#   tests/bench/front_ends.sh [TRELMO [TRELMO_EXE]]   (after ./dev.sh build)
+#   tests/bench/front_ends.sh [TRELMO [TRELMO_EXE]]   (after ./dev.sh build and ./dev.sh web)
 set -u
 top=$(cd "$(dirname "$0")/../.." && pwd)
 . "$top/tools/test-env.sh"
@@ -93,3 +94,8 @@ wine_prepare_prefix "$WORK/prefix" >/dev/null
 WINEPREFIX=$WORK/prefix "$WINE_LOADER" cmd /c exit >/dev/null 2>&1
 measure "trelmo.exe under Wine" wine_pid env WINEPREFIX="$WORK/prefix" LC_ALL="$WINE_LOCALE" "$WINE_LOADER" "$EXE"
 WINEPREFIX=$WORK/prefix "$WINESERVER_CMD" -k >/dev/null 2>&1
+if [ -f "$top/build/web/trelmo.html" ] && [ -d "$top/tests/web/node_modules/puppeteer-core" ]; then
+  node "$top/tests/web/bench.js" --row "$top/build/web"
+else
+  echo "(no page row: run ./dev.sh web first)" >&2
+fi

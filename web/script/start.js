@@ -80,6 +80,19 @@ function start() {
   showSheet(0);
 }
 
-const ready = () => withOneCopy(start);
-if (runtimeInitialized) ready();
-else Module.onRuntimeInitialized = ready;
+// The lock is asked for while the module compiles; the game starts when
+// it has both.
+let moduleReady = runtimeInitialized, lockHeld = false;
+const startWhenReady = () => {
+  if (moduleReady && lockHeld && !started) start();
+};
+withOneCopy(() => {
+  lockHeld = true;
+  startWhenReady();
+});
+if (!moduleReady) {
+  Module.onRuntimeInitialized = () => {
+    moduleReady = true;
+    startWhenReady();
+  };
+}
