@@ -1,6 +1,7 @@
 #include "tools/sim/sim_host.h"
 
 #include <cstdarg>
+#include <cstring>
 
 #include "draw/paint.h"
 #include "store/gbk.h"
@@ -17,13 +18,20 @@ void SimHost::Trace(const char* format, ...) {
 void SimHost::CheckHighScore() {
     const int place = QualifyingPlace(scores_, game_.state.score);
     if (place < 0) return;
-    char nameBuffer[kNameBytes];
-    MakeRoom(scores_, place, nameBuffer);
-    Trace("nameentry %d", place);
-    // The name box hands back at most 18 bytes of whatever it holds.
-    char typed[kTypedNameBytes + 1];
-    CopyGbkPrefix(typed, hasTypedName ? typedName : nameBuffer, kTypedNameBytes);
-    FillScoreRow(scores_, place, game_.state.score, game_.state.lines, typed);
+    struct Asking {
+        SimHost& host;
+        int place;
+    } asking{*this, place};
+    // The name entry: the typed name, or the offered one as it stands.
+    OfferResult(scores_, game_.state.score, game_.state.lines, [](char (&name)[kNameBytes], void* data) {
+        Asking& asking = *static_cast<Asking*>(data);
+        asking.host.Trace("nameentry %d", asking.place);
+        // The name box hands back at most 18 bytes of whatever it holds.
+        char typed[kTypedNameBytes + 1];
+        CopyGbkPrefix(typed, asking.host.hasTypedName ? asking.host.typedName : name, kTypedNameBytes);
+        std::memset(name, 0, sizeof name);
+        std::memcpy(name, typed, sizeof typed);
+    }, &asking);
     Trace("save");
     Trace("scoretable");
 }
