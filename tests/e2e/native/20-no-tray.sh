@@ -8,14 +8,19 @@ trelmo_window() { windows_named "$TRELMO_TITLE" | while read -r id; do
   xprop -display ":$CASE_DISPLAY" -id "$id" WM_STATE 2>/dev/null | grep -q 'window state' && echo "$id"; done | head -1; }
 window_iconic() { xprop -display ":$CASE_DISPLAY" -id "$(trelmo_window)" WM_STATE | grep -q 'Iconic'; }
 window_back() { visible_window_named "$TRELMO_TITLE" && ! window_iconic; }
+program_pid() { xprop -display ":$CASE_DISPLAY" -id "$(trelmo_window)" _NET_WM_PID | awk '{ print $3 }'; }
+program_windows_shown() { xdo search --onlyvisible --pid "$(program_pid)" 2>/dev/null; }
+no_program_window_shown() { [ -z "$(program_windows_shown)" ]; }
 activate_from_taskbar() { xdo windowactivate "$(trelmo_window)"; }
 
 case_no_tray() {
   key F2
   check "a piece appears" wait_until 10 piece_appeared
+  check "the game's window is known by its process" test -n "$(program_windows_shown)"
   key Escape
   check "Esc iconifies the window" wait_until 10 window_iconic
-  check "no icon was made in its place" test -z "$(xdo search --class trayer 2>/dev/null)"
+  # Nothing of the program stays on the screen: no icon or stand-in window.
+  check "nothing of the game is left on the screen" settled 1 no_program_window_shown
   sleep 1
   activate_from_taskbar
   check "activating it brings it back" wait_until 10 window_back
