@@ -58,15 +58,15 @@ wine_prepare_prefix() {
   [ -f "$1/system.reg" ]
 }
 
-# xvfb_start [ARGS...]: an X server of our own, 1024 x 768, on a free
-# display; sets XVFB_DISPLAY (":N") and XVFB_PID, and returns once it
-# answers.
+# xvfb_start [ARGS...]: an X server of our own, 1024 x 768 (or
+# XVFB_SCREEN, as WIDTHxHEIGHTxDEPTH), on a free display; sets XVFB_DISPLAY
+# (":N") and XVFB_PID, and returns once it answers.
 xvfb_start() {
   local n=$((140 + RANDOM % 200)) i
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   # -noreset: the server would otherwise reset when its last client leaves
   # (here the xdpyinfo below) and refuse whoever connects meanwhile.
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset "$@" >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset "$@" >/dev/null 2>&1 &
   XVFB_PID=$!
   XVFB_DISPLAY=":$n"
   for i in $(seq 50); do

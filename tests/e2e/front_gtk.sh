@@ -6,7 +6,7 @@
 declare -A CASE_LOCALES
 # The shared cases that hold for the Linux program, then its own.
 FRONT_CASES="native_startup play counters activation options scores instance_exit second_launch tray no_tray
-  second_launch_iconified command_line scale_2 large_text"
+  second_launch_iconified command_line scale_2 scale_3 large_text"
 
 # The notification area: 100 x 24 pixels in the bottom-right corner.
 TRAYER_ARGS=(--edge bottom --align right --widthtype pixel --width 100 --heighttype pixel --height 24

@@ -87,6 +87,9 @@ settled() {
   "$@"
 }
 
+# CASE_SCREENS: a case's own screen size (Xvfb's WIDTHxHEIGHTxDEPTH), where
+# 1024 x 768 is too small.
+declare -A CASE_SCREENS
 # start_case NAME: a display of its own and what the front end needs on it
 # (front_prepare_case), then the program; true once the window has painted.
 start_case() {
@@ -98,7 +101,7 @@ start_case() {
   mkdir -p "$CASE_DIR"
   # No key repeat: under load a key held between xdotool's press and release
   # would repeat, and a second Space or Return answers the next dialog.
-  xvfb_start -r || return 1
+  XVFB_SCREEN=${CASE_SCREENS[$CASE_NAME]:-} xvfb_start -r || return 1
   CASE_DISPLAY=${XVFB_DISPLAY#:}
   front_prepare_case || return 1
   local launched
