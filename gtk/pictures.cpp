@@ -40,34 +40,26 @@ int InkIndex(char key) {
 
 }  // namespace
 
-GdkPixbuf* IconPixbuf(int iconId) {
+GdkPixbuf* IconPixbuf(int iconId, int size) {
     const IconRows* rows = RowsOfIcon(iconId);
-    if (rows == nullptr) return nullptr;
-    GdkPixbuf* picture = NewPicture(kIconSize, kIconSize);
+    if (rows == nullptr || size <= 0) return nullptr;
+    GdkPixbuf* picture = NewPicture(size, size);
     if (picture == nullptr) return nullptr;
     guchar* pixels = gdk_pixbuf_get_pixels(picture);
     const int stride = gdk_pixbuf_get_rowstride(picture);
-    for (int y = 0; y < kIconSize; ++y) {
-        for (int x = 0; x < kIconSize; ++x) {
-            const int ink = InkIndex((*rows)[y][x]);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int ink = InkIndex((*rows)[y * kIconSize / size][x * kIconSize / size]);
             if (ink >= 0) PutPixel(pixels + y * stride + kChannels * x, kVgaColours[ink], true);
         }
     }
     return picture;
 }
 
-GdkPixbuf* ScaledIconPixbuf(int iconId, int factor) {
-    GdkPixbuf* icon = IconPixbuf(iconId);
-    if (icon == nullptr || factor == 1) return icon;
-    GdkPixbuf* scaled = gdk_pixbuf_scale_simple(icon, kIconSize * factor, kIconSize * factor, GDK_INTERP_NEAREST);
-    g_object_unref(icon);
-    return scaled;
-}
-
 GList* ProgramIconSizes() {
     GList* sizes = nullptr;
     for (int factor = 1; factor <= kLargestIconFactor; ++factor) {
-        if (GdkPixbuf* icon = ScaledIconPixbuf(IDI_PROGRAM, factor)) sizes = g_list_append(sizes, icon);
+        if (GdkPixbuf* icon = IconPixbuf(IDI_PROGRAM, kIconSize * factor)) sizes = g_list_append(sizes, icon);
     }
     return sizes;
 }

@@ -3,11 +3,13 @@
 // in media/artwork.h; the transparent pixels are transparent.
 #include <gdk/gdk.h>
 
-// Icon 102, 103 or 104 (resources/ids.h), 32 x 32; null for another id.
-// The caller owns the reference.
-GdkPixbuf* IconPixbuf(int iconId);
-// The icon `factor` times as large, each pixel a factor x factor square.
-GdkPixbuf* ScaledIconPixbuf(int iconId, int factor);
+#include "media/artwork.h"
+
+// Icon 102, 103 or 104 (resources/ids.h), 32 x 32 or `size` x `size`;
+// null for another id. Each pixel is the nearest of the icon's, never
+// smoothed: at a multiple of 32 a whole square of each, at 16 the top-left
+// of each 2 x 2. The caller owns the reference.
+GdkPixbuf* IconPixbuf(int iconId, int size = kIconSize);
 // Icon 102 in every size the window offers the desktop (32, 64, 96 and 128
 // pixels), for gtk_window_set_icon_list. The caller frees the list with
 // g_list_free_full(list, g_object_unref).

@@ -7,31 +7,13 @@
 // and the cells' shading into greys.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "gtk/pictures.h"
-#include "media/artwork.h"
 #include "resources/ids.h"
 
 namespace {
 
 bool SizeWeDraw(int size) { return size == kIconSize / 2 || (size >= kIconSize && size % kIconSize == 0); }
-
-GdkPixbuf* Resampled(GdkPixbuf* icon, int size) {
-    GdkPixbuf* out = gdk_pixbuf_new(GDK_COLORSPACE_RGB, gdk_pixbuf_get_has_alpha(icon), 8, size, size);
-    if (out == nullptr) return nullptr;
-    const int channels = gdk_pixbuf_get_n_channels(icon);  // 4: the icon has its clear pixels
-    const int fromStride = gdk_pixbuf_get_rowstride(icon), toStride = gdk_pixbuf_get_rowstride(out);
-    const guchar* from = gdk_pixbuf_get_pixels(icon);
-    guchar* to = gdk_pixbuf_get_pixels(out);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const guchar* pixel = from + (y * kIconSize / size) * fromStride + (x * kIconSize / size) * channels;
-            std::memcpy(to + y * toStride + x * channels, pixel, channels);
-        }
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -41,14 +23,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: trelmo-write-icon SIZE FILE.png (SIZE 16, or a multiple of 32)\n");
         return 2;
     }
-    GdkPixbuf* icon = IconPixbuf(IDI_PROGRAM);
-    GdkPixbuf* picture = icon != nullptr ? Resampled(icon, size) : nullptr;
+    GdkPixbuf* picture = IconPixbuf(IDI_PROGRAM, size);
     GError* error = nullptr;
     if (picture == nullptr || !gdk_pixbuf_save(picture, argv[2], "png", &error, nullptr)) {
         std::fprintf(stderr, "trelmo-write-icon: %s\n", error != nullptr ? error->message : "no icon");
         return 1;
     }
     g_object_unref(picture);
-    g_object_unref(icon);
     return 0;
 }
