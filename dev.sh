@@ -48,13 +48,20 @@ build_all() {
   fi
 }
 
+# web_tree TREE [BUILD-ARGS...]: the Emscripten tree, always with the page.
+web_tree() {
+  local tree=$1
+  shift
+  emcmake cmake -S "$top" -B "$tree" -DTRELMO_FRONT_END=web >/dev/null
+  cmake --build "$tree" -j "$jobs" "$@"
+}
+
 # The core and trelmo-sim compiled to WebAssembly (build/web), and every
 # scripted game of tests/sim/ replayed under node: the core's proof that it
 # builds and runs the same off the desktop.
 web_tests() {
   local tree=$top/build/web start=$SECONDS
-  emcmake cmake -S "$top" -B "$tree" -DTRELMO_FRONT_END=web >/dev/null
-  cmake --build "$tree" -j "$jobs"
+  web_tree "$tree"
   (cd "$tree" && ctest --output-on-failure -j "$jobs")
   echo "== web build and replay: $((SECONDS - start)) s"
   page_tests "$tree"
@@ -159,8 +166,8 @@ fuzz_keep() {
 }
 
 # Line and branch coverage of store/ and game/ reached by the kept corpus,
-# from clang's source-based coverage; the lines left unreached are listed
-# in build/coverage/unreached.txt.
+# from clang's source-based coverage; every line with its count is in
+# build/coverage/coverage.txt.
 coverage() {
   local tree=$top/build/coverage target objects=()
   fuzz_tree "$tree" -DTRELMO_COVERAGE=ON
@@ -221,8 +228,7 @@ play_native() {
 # hand opens it. TRELMO_PORT picks the port (default 8000).
 play_web() {
   local tree=$top/build/web port=${TRELMO_PORT:-8000}
-  emcmake cmake -S "$top" -B "$tree" -DTRELMO_FRONT_END=web >/dev/null
-  cmake --build "$tree" -j "$jobs" --target trelmo
+  web_tree "$tree" --target trelmo
   local address=http://127.0.0.1:$port/trelmo.html
   echo "== serving $tree/trelmo.html at $address (Ctrl-C stops)"
   echo "   (or open file://$tree/trelmo.html; the file alone is the whole game)"
