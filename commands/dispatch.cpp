@@ -4,6 +4,8 @@
 #include "commands/input.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
+#include "game/resume.h"
+#include "game/start.h"
 
 namespace {
 

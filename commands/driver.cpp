@@ -1,6 +1,7 @@
 #include "commands/driver.h"
 
 #include "game/cycle.h"
+#include "resources/texts.h"
 
 void CarryOutRequests(Dispatcher& dispatcher, RequestCarrier& carrier, int depth) {
     Game& game = dispatcher.game;

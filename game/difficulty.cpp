@@ -1,6 +1,5 @@
 #include "game/difficulty.h"
 
-#include "game/cycle.h"
 
 // The interval is stepped by the level arrived at, not looked up: so coming
 // down from 19 gives other values than going up (10, 80, 180 ... 1080, 1000).

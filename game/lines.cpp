@@ -1,35 +1,12 @@
 #include "game/lines.h"
 
-#include "game/cycle.h"
 #include "game/well.h"
 #include "game/wrap.h"
-
-namespace {
 
 void RemoveRow(Well& well, int row) {
     for (int r = row; r >= 1; --r)
         for (int c = 1; c <= kPlayfieldColumns; ++c) well.cells[r][c] = well.cells[r - 1][c];
     for (int c = 1; c <= kPlayfieldColumns; ++c) well.cells[0][c] = 0;
-}
-
-}  // namespace
-
-void ClearFullRows(Game& game, int row, int removed) {
-    for (; row >= 0; --row) {
-        if (!IsFullRow(game.well, row)) continue;
-        game.state.lines = WrappingAdd(game.state.lines, 1);
-        Suspend(game, Request::Sound, RowSound, Resume::ClearAfterRowSound, row, removed);
-        return;
-    }
-    FinishLock(game, removed > 0 && ScoreRows(game, removed));
-}
-
-void ContinueClearing(Game& game, int row, int removed) {
-    RemoveRow(game.well, row);
-    game.host->PaintWell();
-    game.host->PaintLines();
-    // The same row again: it now holds the one above.
-    ClearFullRows(game, row, removed + 1);
 }
 
 bool ScoreRows(Game& game, int removed) {

@@ -1,16 +1,13 @@
 #pragma once
-// Removing full rows, scoring them, and the inversion mode.
+// The well's rows and the score: removing a row, scoring rows removed
+// together, and the inversion mode.
 #include "game/state.h"
 
 constexpr int kPointsForRows[] = {0, 100, 300, 700, 1500};  // 5 or more rows: nothing
 constexpr int kSpeedUpEvery = 10000;
 
-// Removes every full row from the bottom up, each after its sound and with
-// a well repaint, then scores them and finishes the lock (FinishLock). The
-// search starts at `row` with `removed` rows already gone; at a full row it
-// counts the row and stops for its sound (ContinueClearing goes on).
-void ClearFullRows(Game& game, int row = kBottomRow, int removed = 0);
-void ContinueClearing(Game& game, int row, int removed);
+// Every row above `row` moves down one; the top row empties.
+void RemoveRow(Well& well, int row);
 
 // Scores `removed` rows at once. True when the score crossed a multiple of
 // 10,000 (the caller raises the speed); otherwise inverts the stack when the

@@ -59,3 +59,6 @@ void InitGameState(GameState& state);
 // program-start values, an empty well, the default options, the generator
 // seeded with `seed`, and the host the rules call.
 void ResetGame(Game& game, GameHost& host, uint32_t seed);
+
+// The host never sees a negative period: it is armed as 0, the fastest rate.
+void ArmGravity(Game& game, int milliseconds);

@@ -60,10 +60,6 @@ const Suspension& TopSuspension(const Game& game);
 int StepDepth(const Game& game);
 // A rule's last act when it must wait: the run stops here.
 void Suspend(Game& game, Request request, int32_t value, Resume resume, int32_t row = 0, int32_t count = 0);
-// Takes the top suspension off and goes on where it stopped; `yes` is the
-// answer to the replay question. Returns the resume point taken off, so
-// that the dispatcher can go on with the one it owns (NewGameAfterOffer).
-Resume ResumeRules(Game& game, bool yes);
 // The program is ending by the front end's own road (the exit box): every
 // waiting run is abandoned and nothing of the game runs again.
 void EndRules(Game& game);

@@ -6,6 +6,8 @@
 #include "draw/raster.h"
 #include "game/cycle.h"
 #include "game/lines.h"
+#include "game/lock.h"
+#include "game/start.h"
 #include "game/well.h"
 #include "tests/bench/surface_host.h"
 #include "tests/support/settle.h"

@@ -4,6 +4,8 @@
 
 #include "game/cycle.h"
 #include "game/lines.h"
+#include "game/lock.h"
+#include "game/start.h"
 #include "game/well.h"
 #include "tests/bench/surface_host.h"
 #include "tests/support/settle.h"

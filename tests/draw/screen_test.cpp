@@ -16,6 +16,7 @@
 #include "draw/paint.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
+#include "game/start.h"
 #include "game/well.h"
 #include "tools/sim/script.h"
 #include "tools/sim/sim_host.h"

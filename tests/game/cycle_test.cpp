@@ -5,7 +5,9 @@
 
 #include "game/cycle.h"
 #include "game/difficulty.h"
+#include "game/start.h"
 #include "game/well.h"
+#include "resources/texts.h"
 #include "tests/game/recording_host.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/lines.h"
+#include "game/lock.h"
 #include "game/well.h"
 #include "tests/game/recording_host.h"
 

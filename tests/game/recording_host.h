@@ -5,8 +5,10 @@
 
 #include "game/cycle.h"
 #include "game/host.h"
+#include "game/resume.h"
 #include "game/state.h"
 #include "game/well.h"
+#include "resources/texts.h"
 
 class RecordingHost : public GameHost {
 public:

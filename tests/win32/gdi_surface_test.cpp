@@ -11,6 +11,7 @@
 #include "draw/paint.h"
 #include "draw/raster.h"
 #include "game/cycle.h"
+#include "game/start.h"
 #include "game/well.h"
 #include "tests/support/quiet_host.h"
 #include "win32/gdi_surface.h"
