@@ -1,6 +1,5 @@
 #include "commands/dispatch.h"
 
-#include "commands/driver.h"
 #include "commands/input.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
@@ -9,18 +8,30 @@
 
 namespace {
 
-void Execute(Dispatcher& dispatcher, Command command) {
+void Relay(Dispatcher& dispatcher, GameMessage message) {
+    if (dispatcher.relay != nullptr)
+        dispatcher.relay(dispatcher.relayTarget, message);
+    else
+        RunGameMessage(dispatcher.game, message);
+}
+
+void AddWindowAction(Dispatcher& dispatcher, Command command) {
+    WindowActions& actions = *dispatcher.actions;
+    if (actions.count < static_cast<int>(sizeof actions.items / sizeof actions.items[0]))
+        actions.items[actions.count++] = command;
+}
+
+void Execute(Dispatcher& dispatcher, Command command, bool ctrlHeld) {
     Game& game = dispatcher.game;
-    FrontEnd& frontEnd = dispatcher.frontEnd;
     switch (command) {
     case Command::None: break;
-    case Command::MoveLeft: frontEnd.Relay(GameMessage::MoveLeft); break;
-    case Command::MoveRight: frontEnd.Relay(GameMessage::MoveRight); break;
-    case Command::Rotate: frontEnd.Relay(GameMessage::Rotate); break;
+    case Command::MoveLeft: Relay(dispatcher, GameMessage::MoveLeft); break;
+    case Command::MoveRight: Relay(dispatcher, GameMessage::MoveRight); break;
+    case Command::Rotate: Relay(dispatcher, GameMessage::Rotate); break;
     case Command::RotateNow: Rotate(game); break;
     case Command::DownPressed:
         dispatcher.downHeld = true;
-        DownKeyPressed(game);
+        DownKeyPressed(game, ctrlHeld);
         break;
     case Command::DownReleased:
         dispatcher.downHeld = false;
@@ -43,32 +54,28 @@ void Execute(Dispatcher& dispatcher, Command command) {
     case Command::AutoPause: AutoPause(game); break;
     case Command::AutoResume: AutoResume(game); break;
     case Command::Hide:
-        frontEnd.Minimise();
-        frontEnd.HideToTray();
-        break;
-    case Command::Restore: frontEnd.Restore(); break;
-    case Command::Exit: frontEnd.Close(); break;
-    case Command::ShowAbout: frontEnd.ShowInfoSheet(kAboutPage); break;
-    case Command::ShowKeyHelp: frontEnd.ShowInfoSheet(kKeyHelpPage); break;
-    case Command::ShowOptions: frontEnd.ShowOptions(); break;
-    case Command::ShowHighScores: frontEnd.ShowHighScores(); break;
-    case Command::OpenMainMenu: frontEnd.OpenMainMenu(); break;
+    case Command::Restore:
+    case Command::Exit:
+    case Command::ShowAbout:
+    case Command::ShowKeyHelp:
+    case Command::ShowOptions:
+    case Command::ShowHighScores:
+    case Command::OpenMainMenu: AddWindowAction(dispatcher, command); break;
     }
 }
 
-void ExecuteActivation(Dispatcher& dispatcher, int activationState, bool windowVisible) {
-    const bool active = activationState != kInactive;
-    if (active && !windowVisible) return;
-    Execute(dispatcher, CommandForActivation(activationState));
-    if (active && dispatcher.downHeld && dispatcher.frontEnd.DownKeyUp())
-        Execute(dispatcher, Command::DownReleased);
+void ExecuteActivation(Dispatcher& dispatcher, const Input& input) {
+    const bool active = input.activationState != kInactive;
+    if (active && !input.windowVisible) return;
+    Execute(dispatcher, CommandForActivation(input.activationState), false);
+    if (active && dispatcher.downHeld && input.downKeyUp) Execute(dispatcher, Command::DownReleased, false);
 }
 
 void Execute(Dispatcher& dispatcher, const Input& input) {
     switch (input.kind) {
-    case Input::Kind::Command: Execute(dispatcher, input.command); break;
+    case Input::Kind::Command: Execute(dispatcher, input.command, input.ctrlHeld); break;
     case Input::Kind::GravityTick: Tick(dispatcher.game); break;
-    case Input::Kind::Activation: ExecuteActivation(dispatcher, input.activationState, input.windowVisible); break;
+    case Input::Kind::Activation: ExecuteActivation(dispatcher, input); break;
     }
 }
 
@@ -80,23 +87,15 @@ void Hold(Dispatcher& dispatcher, const Input& input) {
     }
 }
 
-// Runs, holds or refuses the input; true when it ran.
-bool Admit(Dispatcher& dispatcher, const Input& input) {
+void Admit(Dispatcher& dispatcher, const Input& input) {
     switch (AdmissionOf(dispatcher.game, input.kind, input.command)) {
-    case Admission::Run: Execute(dispatcher, input); return true;
-    case Admission::Hold: Hold(dispatcher, input); return false;
-    case Admission::Refuse: return false;
+    case Admission::Run: Execute(dispatcher, input); break;
+    case Admission::Hold: Hold(dispatcher, input); break;
+    case Admission::Refuse: break;
     }
-    return false;
 }
 
-// With a carrier, the input's requests are carried out before it returns,
-// unless they are being held.
-void Deliver(Dispatcher& dispatcher, const Input& input) {
-    const int depth = StepDepth(dispatcher.game);
-    if (Admit(dispatcher, input) && dispatcher.carrier != nullptr && !dispatcher.holdRequests)
-        CarryOutRequests(dispatcher, *dispatcher.carrier, depth);
-}
+constexpr Input kGravityTick = {Input::Kind::GravityTick, Command::None, false, 0, false, false};
 
 // The oldest held input first, the merged tick after all of them. Held input
 // is older than anything a dialog opened by one of them would see, so it all
@@ -114,11 +113,70 @@ void RunHeldInput(Dispatcher& dispatcher) {
             Admit(dispatcher, next);
         } else if (dispatcher.tickHeld) {
             dispatcher.tickHeld = false;
-            Admit(dispatcher, Input{Input::Kind::GravityTick, Command::None, 0, false});
+            Admit(dispatcher, kGravityTick);
         } else {
             return;
         }
     }
+}
+
+// The rules go on from the request on top, which has been carried out.
+void GoOn(Dispatcher& dispatcher, bool yes) {
+    if (ResumeRules(dispatcher.game, yes) == Resume::NewGameAfterOffer) Relay(dispatcher, GameMessage::NewGame);
+    RunHeldInput(dispatcher);
+}
+
+// Hands each request to the front end the moment it is on top of the rules'
+// stack, once, and goes on from each as soon as it is done and on top. A
+// request carried out at once may have run a nested loop that delivered
+// more input, whose own requests were handed out and finished by a nested
+// call before this one goes on; one carried out later is finished by
+// FinishRequest, which comes back here.
+void Pump(Dispatcher& dispatcher) {
+    Game& game = dispatcher.game;
+    for (;;) {
+        const int depth = StepDepth(game);
+        // What was taken off the stack (by the end of the program too) is
+        // no longer carried out.
+        for (int i = depth; i < kMaxSuspensions; ++i) dispatcher.requests[i] = HandedRequest{};
+        if (depth == 0 || game.steps.ended != 0) return;
+        HandedRequest& top = dispatcher.requests[depth - 1];
+        if (top.handed) {
+            if (!top.done) return;
+            const bool yes = top.yes;
+            top = HandedRequest{};
+            GoOn(dispatcher, yes);
+            continue;
+        }
+        if (dispatcher.holdRequests) return;
+        top.handed = true;
+        const Suspension step = TopSuspension(game);
+        dispatcher.frontEnd.Present();
+        const Outcome outcome = dispatcher.frontEnd.CarryOut(step.request, step.value, depth);
+        if (outcome == Outcome::Later || StepDepth(game) < depth) continue;
+        HandedRequest& carried = dispatcher.requests[depth - 1];
+        carried.done = true;
+        carried.yes = outcome == Outcome::Yes;
+    }
+}
+
+// Every entry point: the work, the requests it leaves, one present, and the
+// window actions admitted meanwhile. Entries nest (a dialog's loop delivers
+// input), each collecting its own actions.
+template <typename Work>
+WindowActions Enter(Dispatcher& dispatcher, Work work) {
+    WindowActions actions;
+    WindowActions* const outer = dispatcher.actions;
+    dispatcher.actions = &actions;
+    work();
+    Pump(dispatcher);
+    dispatcher.frontEnd.Present();
+    dispatcher.actions = outer;
+    return actions;
+}
+
+WindowActions Deliver(Dispatcher& dispatcher, const Input& input) {
+    return Enter(dispatcher, [&] { Admit(dispatcher, input); });
 }
 
 }  // namespace
@@ -141,16 +199,33 @@ Admission AdmissionOf(const Game& game, Input::Kind kind, Command command) {
     return Admission::Refuse;
 }
 
-void RunCommand(Dispatcher& dispatcher, Command command) {
-    Deliver(dispatcher, Input{Input::Kind::Command, command, 0, false});
+WindowActions RunCommand(Dispatcher& dispatcher, Command command, bool ctrlHeld) {
+    return Deliver(dispatcher, Input{Input::Kind::Command, command, ctrlHeld, 0, false, false});
 }
 
-void RunGravityTick(Dispatcher& dispatcher) {
-    Deliver(dispatcher, Input{Input::Kind::GravityTick, Command::None, 0, false});
+WindowActions RunGravityTick(Dispatcher& dispatcher) { return Deliver(dispatcher, kGravityTick); }
+
+WindowActions RunActivation(Dispatcher& dispatcher, int activationState, bool windowVisible, bool downKeyUp) {
+    return Deliver(dispatcher,
+                   Input{Input::Kind::Activation, Command::None, false, activationState, windowVisible, downKeyUp});
 }
 
-void RunActivation(Dispatcher& dispatcher, int activationState, bool windowVisible) {
-    Deliver(dispatcher, Input{Input::Kind::Activation, Command::None, activationState, windowVisible});
+WindowActions FinishRequest(Dispatcher& dispatcher, int ticket, bool yes) {
+    return Enter(dispatcher, [&] {
+        if (ticket < 1 || ticket > StepDepth(dispatcher.game)) return;
+        HandedRequest& request = dispatcher.requests[ticket - 1];
+        if (!request.handed) return;
+        request.done = true;
+        request.yes = yes;
+    });
+}
+
+WindowActions DeliverGameMessage(Dispatcher& dispatcher, GameMessage message) {
+    return Enter(dispatcher, [&] { RunGameMessage(dispatcher.game, message); });
+}
+
+WindowActions CarryOutPending(Dispatcher& dispatcher) {
+    return Enter(dispatcher, [] {});
 }
 
 void RunGameMessage(Game& game, GameMessage message) {
@@ -160,10 +235,4 @@ void RunGameMessage(Game& game, GameMessage message) {
     case GameMessage::MoveRight: MoveRight(game); break;
     case GameMessage::Rotate: Rotate(game); break;
     }
-}
-
-void AnswerRequest(Dispatcher& dispatcher, bool yes) {
-    if (StepDepth(dispatcher.game) == 0) return;
-    if (ResumeRules(dispatcher.game, yes) == Resume::NewGameAfterOffer) dispatcher.frontEnd.Relay(GameMessage::NewGame);
-    RunHeldInput(dispatcher);
 }

@@ -1,51 +1,24 @@
 #pragma once
 // What a command does, decided once for every front end: the Windows window
-// procedure, the Linux program and trelmo-sim hand their input to the
-// functions below. What the rules need of the window at once goes through
-// GameHost; what a command needs of the front end beyond the rules goes
-// through FrontEnd; what takes time comes back as a pending request
-// (game/steps.h), carried out by the front end or by the blocking driver
-// (commands/driver.h).
+// procedure, the Linux program, the page and trelmo-sim hand their input to
+// the functions below. Each runs the rules, hands the requests they stop for
+// to the front end (commands/front_end.h), presents once, and returns the
+// window's own actions for the front end to carry out, in order.
 #include <cstdint>
 
 #include "commands/commands.h"
+#include "commands/front_end.h"
 #include "game/state.h"
-
-class FrontEnd {
-public:
-    // Sends a game message through the front end's own channel; it must
-    // reach RunGameMessage before Relay returns.
-    virtual void Relay(GameMessage message) = 0;
-    // Esc and the Hide item: the window is minimised, then hidden to the
-    // notification area (or wherever the platform keeps a hidden window).
-    virtual void Minimise() = 0;
-    virtual void HideToTray() = 0;
-    // Shows the hidden window again where it was.
-    virtual void Restore() = 0;
-    // The close command, which asks the player first.
-    virtual void Close() = 0;
-    // The modal windows; each returns when it has closed.
-    virtual void ShowInfoSheet(int startPage) = 0;
-    virtual void ShowOptions() = 0;
-    virtual void ShowHighScores() = 0;
-    // The right-click menu at the pointer; its choice comes back as a command.
-    virtual void OpenMainMenu() = 0;
-    // Whether the Down key is up now, whatever window had the keyboard.
-    virtual bool DownKeyUp() = 0;
-
-protected:
-    ~FrontEnd() = default;
-};
-
-class RequestCarrier;
 
 // One input as a front end hands it over.
 struct Input {
     enum class Kind : uint8_t { Command, GravityTick, Activation };
     Kind kind;
     Command command;      // Kind::Command
+    bool ctrlHeld;        // Kind::Command: Ctrl was down with the input
     int activationState;  // Kind::Activation: as CommandForActivation takes it
     bool windowVisible;   // Kind::Activation
+    bool downKeyUp;       // Kind::Activation: Down is up now, whatever window had the keyboard
 };
 
 // What an input does while the rules wait for a request (game/steps.h), the
@@ -60,38 +33,68 @@ Admission AdmissionOf(const Game& game, Input::Kind kind, Command command);
 
 constexpr int kMaxHeldInputs = 64;  // beyond that, input during a wait is lost
 
+// The commands that act on the window rather than on the game (Hide,
+// Restore, Exit, ShowAbout, ShowKeyHelp, ShowOptions, ShowHighScores,
+// OpenMainMenu), in the order the dispatcher admitted them: the input's own,
+// and those of held input that ran after it.
+struct WindowActions {
+    Command items[kMaxHeldInputs + 1];
+    int count = 0;
+    const Command* begin() const { return items; }
+    const Command* end() const { return items + count; }
+};
+
+// A request handed to the front end, by its depth on the rules' stack.
+struct HandedRequest {
+    bool handed;
+    bool done;
+    bool yes;
+};
+
+// Windows sends the moves, the turn and the new game to its own window as
+// private messages before they run (win32/); elsewhere they run at once.
+using GameMessageRelay = void (*)(void* target, GameMessage message);
+
 struct Dispatcher {
     Game& game;
     FrontEnd& frontEnd;
-    // Where set, every input's requests are carried out before it returns
-    // (commands/driver.h); where not, they stay pending until AnswerRequest.
-    RequestCarrier* carrier = nullptr;
-    // While set, requests stay pending even with a carrier, for whoever set
-    // it to carry out once it may (a Windows menu being tracked).
+    GameMessageRelay relay = nullptr;
+    void* relayTarget = nullptr;
+    // While set, requests stay pending, for whoever set it to hand out with
+    // CarryOutPending once it may (a Windows menu being tracked).
     bool holdRequests = false;
     bool downHeld = false;  // Down went down here and has not come up here
     Input held[kMaxHeldInputs] = {};
     int heldCount = 0;
     bool tickHeld = false;
+    HandedRequest requests[kMaxSuspensions] = {};
+    WindowActions* actions = nullptr;  // of the entry being run
 };
 
 // The front end's inputs. Each runs at once, is held or is refused
 // (AdmissionOf).
-void RunCommand(Dispatcher& dispatcher, Command command);
+WindowActions RunCommand(Dispatcher& dispatcher, Command command, bool ctrlHeld = false);
 // One expiry of the gravity timer.
-void RunGravityTick(Dispatcher& dispatcher);
+WindowActions RunGravityTick(Dispatcher& dispatcher);
 // The window gaining or losing activation; the state as CommandForActivation
-// takes it. A hidden window is
-// activated only to track the icon's menu, so a game that hiding paused
-// stays paused until the window is shown again. A Down let go while another
-// window had the keyboard never reached this one: its release is handled on
-// coming back, or a fast fall would go on at full speed.
-void RunActivation(Dispatcher& dispatcher, int activationState, bool windowVisible);
+// takes it. A hidden window is activated only to track the icon's menu, so
+// a game that hiding paused stays paused until the window is shown again. A
+// Down let go while another window had the keyboard never reached this one:
+// its release is handled on coming back, or a fast fall would go on at full
+// speed.
+WindowActions RunActivation(Dispatcher& dispatcher, int activationState, bool windowVisible, bool downKeyUp);
 
-// A game message arriving from Relay. Relayed messages belong to the
-// command that sent them and never wait.
+// The request handed out with `ticket` has been carried out (`yes` answers
+// the replay question). The rules go on once it is on top of their stack,
+// and once nothing is pending the held input runs.
+WindowActions FinishRequest(Dispatcher& dispatcher, int ticket, bool yes = true);
+// Hands out the requests that holdRequests kept back.
+WindowActions CarryOutPending(Dispatcher& dispatcher);
+
+// A game message as the relay sends it: it belongs to the command that sent
+// it and never waits.
 void RunGameMessage(Game& game, GameMessage message);
-
-// The pending request has been carried out: the rules go on (`yes` answers
-// the replay question), and once nothing is pending the held input runs.
-void AnswerRequest(Dispatcher& dispatcher, bool yes = true);
+// A game message that came by the front end's own channel from outside the
+// dispatcher (another program's private message): it runs at once, whatever
+// the rules wait for.
+WindowActions DeliverGameMessage(Dispatcher& dispatcher, GameMessage message);

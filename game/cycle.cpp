@@ -76,12 +76,12 @@ void Rotate(Game& game) {
     game.host->PaintPiece(s.shape, 0);
 }
 
-void DownKeyPressed(Game& game) {
+void DownKeyPressed(Game& game, bool ctrlHeld) {
     GameState& s = game.state;
     if (s.paused == 1 || s.running == 0) return;
     if (game.options.dropStyle == 0) {
         ArmGravity(game, 0);
-    } else if (game.host->CtrlHeld()) {
+    } else if (ctrlHeld) {
         s.fastFall = 1;
         ArmGravity(game, 0);
     } else {

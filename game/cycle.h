@@ -11,6 +11,7 @@ void MoveLeft(Game& game);
 void MoveRight(Game& game);
 void Rotate(Game& game);
 // Every press of the down key, auto-repeats included: drop to the bottom, or
-// start the fast fall (drop style 0, or Ctrl held in drop style 1).
-void DownKeyPressed(Game& game);
+// start the fast fall (drop style 0, or Ctrl held with the key in drop
+// style 1).
+void DownKeyPressed(Game& game, bool ctrlHeld);
 void DownKeyReleased(Game& game);

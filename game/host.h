@@ -46,8 +46,6 @@ public:
     virtual void SetButtonEnabled(Button button, bool enabled) = 0;
     // Makes the pause button read "继续(F3)" while paused, else "暂停(F3)".
     virtual void RefreshPauseLabel() = 0;
-    // Whether Ctrl is held as of the input being handled.
-    virtual bool CtrlHeld() = 0;
 
     // Paints, on the surface the command holds, from the game state as it
     // stands at the call.

@@ -6,7 +6,7 @@
 #include "game/well.h"
 #include "game/wrap.h"
 
-void LockPiece(Game& game) { Suspend(game, Request::Sound, LockSound, Resume::LockAfterSound); }
+void LockPiece(Game& game) { SuspendForSound(game, LockSound, Resume::LockAfterSound); }
 
 void ContinueLock(Game& game) {
     MergeShape(game);
@@ -17,7 +17,7 @@ void ClearFullRows(Game& game, int row, int removed) {
     for (; row >= 0; --row) {
         if (!IsFullRow(game.well, row)) continue;
         game.state.lines = WrappingAdd(game.state.lines, 1);
-        Suspend(game, Request::Sound, RowSound, Resume::ClearAfterRowSound, row, removed);
+        SuspendForSound(game, RowSound, Resume::ClearAfterRowSound, row, removed);
         return;
     }
     FinishLock(game, removed > 0 && ScoreRows(game, removed));

@@ -14,8 +14,8 @@
 
 enum class Request : int32_t {
     None,
-    Sound,       // value: sound 110 or 111; to its end, or 100 ms with sound off
-    Wait,        // value: milliseconds
+    Sound,       // value: sound 110 or 111, played to its end
+    Wait,        // value: milliseconds; also a sound's step with the Sound option off
     OfferScore,  // the score and lines to the top-ten table, with its dialogs
     AskReplay,   // the replay question (kReplayQuestion, kReplayTitle); answer yes or no
     QuitProgram, // the program ends, without the exit confirmation
@@ -39,7 +39,11 @@ struct Suspension {
     Resume resume;
     int32_t row;
     int32_t count;
+    int32_t sound;  // the sound a step stands for, also one kept silent; else 0
 };
+
+// A sound's step with the Sound option off lasts this long, in silence.
+constexpr int kSilentSoundMs = 100;
 
 // Two runs at most stop on each other (the start command's offer under a
 // game over); the rest is headroom.
@@ -59,7 +63,11 @@ Request PendingRequest(const Game& game);
 const Suspension& TopSuspension(const Game& game);
 int StepDepth(const Game& game);
 // A rule's last act when it must wait: the run stops here.
-void Suspend(Game& game, Request request, int32_t value, Resume resume, int32_t row = 0, int32_t count = 0);
+void Suspend(Game& game, Request request, int32_t value, Resume resume, int32_t row = 0, int32_t count = 0,
+             int32_t sound = 0);
+// The same for a sound's step: the sound to its end, or with the Sound
+// option off a silent wait of kSilentSoundMs.
+void SuspendForSound(Game& game, int soundId, Resume resume, int32_t row = 0, int32_t count = 0);
 // The program is ending by the front end's own road (the exit box): every
 // waiting run is abandoned and nothing of the game runs again.
 void EndRules(Game& game);

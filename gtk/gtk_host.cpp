@@ -2,14 +2,13 @@
 
 #include "draw/layout.h"
 #include "gtk/button_text.h"
-#include "gtk/dialogs.h"
 #include "gtk/main_window.h"
 #include "gtk/menus.h"
 #include "gtk/program.h"
 #include "gtk/questions.h"
 #include "gtk/text.h"
 #include "gtk/tray.h"
-#include "gtk/x11.h"
+#include "resources/texts.h"
 
 namespace {
 
@@ -26,14 +25,14 @@ gboolean OnGravityTimer(gpointer data) {
 
 void RepaintMainWindow(void* data) { RepaintWindow(*static_cast<Program*>(data)); }
 
+}  // namespace
+
 DialogContext DialogsOf(Program& program) {
     return {GTK_WINDOW(program.window), &program.game, &program.scores, program.settingsFile.c_str(),
             RepaintMainWindow, &program};
 }
 
-}  // namespace
-
-void GtkHost::EndCommand() {
+void GtkHost::Present() {
     // A window shut down shows nothing more.
     if (program_.window != nullptr && !program_.shutDown) program_.screen.Flush(gtk_widget_get_window(program_.window));
 }
@@ -59,84 +58,40 @@ void GtkHost::RefreshPauseLabel() {
     SetButtonText(program_.buttons[PauseButton], Utf8FromGbk(text).c_str(), place.width, place.height);
 }
 
-// Gravity goes on while a menu is open, but a request (a settled shape's
-// sound first, which may lead to the game's end and its dialogs) closes it.
-void GtkHost::BeginRequest() {
-    if (program_.menu != nullptr) gtk_menu_popdown(GTK_MENU(program_.menu));
-    EndCommand();
-}
-
-bool GtkHost::AskYesNo(const char* text, const char* title) {
-    BeginRequest();
-    return AskQuestion(GTK_WINDOW(program_.window), text, title);
-}
-
-void GtkHost::QuitProgram() {
-    BeginRequest();
-    ShutDown(program_);
-}
-
-void GtkHost::WaitMilliseconds(int milliseconds) {
-    BeginRequest();
-    if (milliseconds > 0) g_usleep(static_cast<gulong>(milliseconds) * 1000);
-}
-
-bool GtkHost::CtrlHeld() {
-    GdkModifierType state;
-    return gtk_get_current_event_state(&state) && (state & GDK_CONTROL_MASK) != 0;
-}
-
-void GtkHost::PlayEffect(int soundId) {
-    BeginRequest();
-    program_.sounds.Play(program_.game.options, soundId);
-}
-
-void GtkHost::CheckHighScore() {
-    BeginRequest();
-    ::CheckHighScore(DialogsOf(program_));
-}
-
 void GtkHost::Paint(PaintOp op, const ShapeRecord& shape) { program_.screen.Paint(program_.game, op, shape); }
 
-// Synchronous, as the Windows program sends its private messages.
-void GtkHost::Relay(GameMessage message) { RunGameMessage(program_.game, message); }
-
-// Hiding follows at once; iconifying first would only race it through the
-// window manager.
-void GtkHost::Minimise() {}
-
-void GtkHost::HideToTray() {
-    EndCommand();
-    ::HideToTray(program_);
+// Gravity goes on while a menu is open, but a request (a settled shape's
+// sound first, which may lead to the game's end and its dialogs) closes it.
+Outcome GtkHost::CarryOut(Request request, int value, int) {
+    if (program_.menu != nullptr) gtk_menu_popdown(GTK_MENU(program_.menu));
+    switch (request) {
+    case Request::None: break;
+    case Request::Sound: program_.sounds.Play(value); break;
+    case Request::Wait:
+        if (value > 0) g_usleep(static_cast<gulong>(value) * 1000);
+        break;
+    case Request::OfferScore: CheckHighScore(DialogsOf(program_)); break;
+    case Request::AskReplay:
+        return AskQuestion(GTK_WINDOW(program_.window), kReplayQuestion, kReplayTitle) ? Outcome::Yes : Outcome::No;
+    case Request::QuitProgram: ShutDown(program_); break;
+    }
+    return Outcome::Yes;
 }
 
-void GtkHost::Restore() { RestoreFromTray(program_); }
-
-void GtkHost::Close() { ConfirmExit(program_); }
-
-void GtkHost::ShowInfoSheet(int startPage) {
-    EndCommand();
-    ::ShowInfoSheet(GTK_WINDOW(program_.window), startPage);
-}
-
-void GtkHost::ShowOptions() {
-    EndCommand();
-    ::ShowOptions(DialogsOf(program_));
-}
-
-void GtkHost::ShowHighScores() {
-    EndCommand();
-    ::ShowHighScores(DialogsOf(program_));
-}
-
-void GtkHost::OpenMainMenu() {
-    EndCommand();
-    ::OpenMainMenu(program_);
-}
-
-// The X server's own key map: it knows the key's state whatever window had
-// the keyboard when it came up.
-bool GtkHost::DownKeyUp() {
-    const unsigned down[] = {GDK_KEY_Down, GDK_KEY_KP_Down};
-    return !AnyKeyDown(gdk_display_get_default(), down, 2);
+void CarryOutWindowActions(Program& program, const WindowActions& actions) {
+    for (const Command action : actions) {
+        switch (action) {
+        // Hiding follows at once; iconifying first would only race it
+        // through the window manager.
+        case Command::Hide: HideToTray(program); break;
+        case Command::Restore: RestoreFromTray(program); break;
+        case Command::Exit: ConfirmExit(program); break;
+        case Command::ShowAbout: ShowInfoSheet(GTK_WINDOW(program.window), kAboutPage); break;
+        case Command::ShowKeyHelp: ShowInfoSheet(GTK_WINDOW(program.window), kKeyHelpPage); break;
+        case Command::ShowOptions: ShowOptions(DialogsOf(program)); break;
+        case Command::ShowHighScores: ShowHighScores(DialogsOf(program)); break;
+        case Command::OpenMainMenu: OpenMainMenu(program); break;
+        default: break;
+        }
+    }
 }

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     gtk_widget_set_sensitive(program.buttons[SpeedDownButton], FALSE);
     gtk_widget_set_sensitive(program.buttons[RowsDownButton], FALSE);
 
-    program.host.ShowInfoSheet(kAboutPage);
+    ShowInfoSheet(GTK_WINDOW(program.window), kAboutPage);
     if (!program.shutDown) gtk_main();
     return 0;
 }

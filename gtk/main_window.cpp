@@ -12,6 +12,7 @@
 #include "gtk/questions.h"
 #include "gtk/text.h"
 #include "gtk/tray.h"
+#include "gtk/x11.h"
 
 namespace {
 
@@ -25,10 +26,16 @@ constexpr int kHalfHeightAndRaise = 202;
 constexpr char kButtonStyle[] =
     "button { padding: 0; margin: 0; min-width: 0; min-height: 0; box-shadow: none; outline-width: 0; }";
 
-void Run(Program& program, Command command) {
+void Run(Program& program, Command command, bool ctrlHeld = false) {
     if (command == Command::None) return;
-    RunCommand(program.dispatcher, command);
-    program.host.EndCommand();
+    CarryOutWindowActions(program, RunCommand(program.dispatcher, command, ctrlHeld));
+}
+
+// The X server's own key map: it knows the key's state whatever window had
+// the keyboard when it came up.
+bool DownKeyUp() {
+    const unsigned down[] = {GDK_KEY_Down, GDK_KEY_KP_Down};
+    return !AnyKeyDown(gdk_display_get_default(), down, 2);
 }
 
 gboolean OnDraw(GtkWidget* widget, cairo_t* cairo, Program* program) {
@@ -37,9 +44,10 @@ gboolean OnDraw(GtkWidget* widget, cairo_t* cairo, Program* program) {
 }
 
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, Program* program) {
-    const KeyPressCommands commands = CommandsForKeyPress(event->keyval, (event->state & GDK_CONTROL_MASK) != 0);
-    Run(*program, commands.key);
-    Run(*program, commands.character);
+    const bool ctrlHeld = (event->state & GDK_CONTROL_MASK) != 0;
+    const KeyPressCommands commands = CommandsForKeyPress(event->keyval, ctrlHeld);
+    Run(*program, commands.key, ctrlHeld);
+    Run(*program, commands.character, ctrlHeld);
     return TRUE;
 }
 
@@ -71,8 +79,8 @@ gboolean OnMotion(GtkWidget* widget, GdkEventMotion* event, Program* program) {
 }
 
 gboolean OnFocusIn(GtkWidget* widget, GdkEventFocus*, Program* program) {
-    RunActivation(program->dispatcher, kActive, gtk_widget_get_visible(widget) && !program->hidden);
-    program->host.EndCommand();
+    const bool visible = gtk_widget_get_visible(widget) && !program->hidden;
+    CarryOutWindowActions(*program, RunActivation(program->dispatcher, kActive, visible, DownKeyUp()));
     return FALSE;
 }
 
@@ -80,8 +88,8 @@ gboolean OnFocusIn(GtkWidget* widget, GdkEventFocus*, Program* program) {
 // leaves its window active: the game goes on.
 gboolean OnFocusOut(GtkWidget* widget, GdkEventFocus*, Program* program) {
     if (program->menu != nullptr) return FALSE;
-    RunActivation(program->dispatcher, kInactive, gtk_widget_get_visible(widget) != FALSE);
-    program->host.EndCommand();
+    const bool visible = gtk_widget_get_visible(widget) != FALSE;
+    CarryOutWindowActions(*program, RunActivation(program->dispatcher, kInactive, visible, DownKeyUp()));
     return FALSE;
 }
 
@@ -190,8 +198,7 @@ bool CreateMainWindow(Program& program) {
 }
 
 void RunGravityStep(Program& program) {
-    RunGravityTick(program.dispatcher);
-    program.host.EndCommand();
+    CarryOutWindowActions(program, RunGravityTick(program.dispatcher));
 }
 
 void RepaintWindow(Program& program) {
@@ -205,11 +212,10 @@ void ConfirmExit(Program& program) {
         gtk_window_present(GTK_WINDOW(program.exitBox));
         return;
     }
-    program.host.EndCommand();
     const bool yes = AskToExit(program);
     // The box's own loop may have seen the game end the program meanwhile.
     if (!yes || program.shutDown) return;
-    program.host.CheckHighScore();
+    CheckHighScore(DialogsOf(program));
     ShutDown(program);
 }
 

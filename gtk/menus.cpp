@@ -9,8 +9,7 @@ namespace {
 
 void OnItemChosen(GtkMenuItem* item, Program* program) {
     const int id = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "trelmo-command"));
-    RunCommand(program->dispatcher, CommandForMenuId(id));
-    program->host.EndCommand();
+    CarryOutWindowActions(*program, RunCommand(program->dispatcher, CommandForMenuId(id)));
 }
 
 void OnMenuGone(GtkMenuShell*, Program* program) { program->menu = nullptr; }

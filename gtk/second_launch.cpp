@@ -45,7 +45,7 @@ void BringBack(Program& program, const std::string& startupId) {
     // manager grant the focus to the launch's own time.
     if (PlausibleStartupId(startupId)) gtk_window_set_startup_id(window, startupId.c_str());
     if (program.hidden) {
-        RunCommand(program.dispatcher, CommandForMenuId(CmdRestore));
+        CarryOutWindowActions(program, RunCommand(program.dispatcher, CommandForMenuId(CmdRestore)));
     } else {
         gtk_window_present(window);
     }

@@ -19,7 +19,6 @@ struct Sounds::Wave {
 
 namespace {
 
-constexpr int kSilentPauseMs = 100;
 constexpr int kPcm = 1;
 constexpr int kBufferMs = 20;
 // What the desktop's mixer lists: the program, and its stream while a sound
@@ -83,11 +82,7 @@ Sounds::Wave* Sounds::WaveFor(int soundId) {
     }
 }
 
-void Sounds::Play(const Options& options, int soundId) {
-    if (options.sound == 0) {
-        g_usleep(kSilentPauseMs * 1000);
-        return;
-    }
+void Sounds::Play(int soundId) {
     Wave* wave = WaveFor(soundId);
     if (wave == nullptr || wave->samples.empty()) return;
     // The stream lives only while the sound plays: an idle or paused game

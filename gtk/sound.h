@@ -4,7 +4,6 @@
 // it plays, with the game's media role.
 #include <pulse/simple.h>
 
-#include "game/options.h"
 #include "media/bytes.h"
 
 // The format and the samples of a RIFF/WAVE file of 8-bit PCM, mono or
@@ -19,9 +18,8 @@ public:
     Sounds& operator=(const Sounds&) = delete;
 
     // Sound 110 or 111, returning when it has been heard; at once when no
-    // sound server answers (as a busy device on Windows); a 100 ms pause
-    // instead while the Sound option is off.
-    void Play(const Options& options, int soundId);
+    // sound server answers (as a busy device on Windows).
+    void Play(int soundId);
 
 private:
     struct Wave;

@@ -25,7 +25,7 @@ void ShowIconified(Program& program) {
 
 gboolean OnIconPress(GtkStatusIcon*, GdkEventButton* event, Program* program) {
     if (event->button == 1 && event->type == GDK_2BUTTON_PRESS) {
-        RunCommand(program->dispatcher, CommandForMenuId(CmdRestore));
+        CarryOutWindowActions(*program, RunCommand(program->dispatcher, CommandForMenuId(CmdRestore)));
     } else if (event->button == 3 && event->type == GDK_BUTTON_PRESS) {
         OpenTrayMenu(*program);
     }
@@ -63,7 +63,7 @@ void HideToTray(Program& program) {
     program.hidden = true;
     gtk_window_get_position(GTK_WINDOW(program.window), &program.shownX, &program.shownY);
     // Hiding takes the keyboard from the window: a running game pauses.
-    RunActivation(program.dispatcher, kInactive, false);
+    CarryOutWindowActions(program, RunActivation(program.dispatcher, kInactive, false, false));
     if (!NotificationAreaRuns(gtk_widget_get_display(program.window))) {
         if (!program.iconifiedAsHidden) ShowIconified(program);
         return;

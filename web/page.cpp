@@ -1,8 +1,7 @@
-// The game in a web page: the one game, its dispatcher without a carrier
-// and the page's entry points. The script (page.js) calls one entry point
-// per event; each ends by showing what it painted. A request the rules
-// leave pending is read by the script (trelmo_pending), carried out there
-// and answered with trelmo_answer.
+// The game in a web page: the one game, its dispatcher and the page's entry
+// points. The script (page.js) calls one entry point per event; the
+// dispatcher shows what it painted. A request the rules stop for is started
+// in the script, carried out there and answered with trelmo_answer.
 #include <emscripten.h>
 #include <cstdio>
 #include <cstring>
@@ -44,6 +43,7 @@ struct Program {
     ProfileText settings;
     Dispatcher dispatcher{game, host};
     bool shutDown = false;
+    bool downHeld = false;  // Down went down in the page and has not come up
     // The result being offered to the table, kept from the offer's start.
     int32_t offeredScore = 0, offeredLines = 0;
     char offeredName[kNameBytes] = {};
@@ -54,11 +54,15 @@ Program& program() {
     return *one;
 }
 
-// What every entry point does last.
-void EndEvent() { program().screen.Flush(); }
+// The whole window painted afresh and shown, outside any input.
+void RepaintWhole() {
+    program().screen.PaintWhole(program().game);
+    program().host.Present();
+}
 
-void Run(Command command) {
-    if (command != Command::None && !program().shutDown) RunCommand(program().dispatcher, command);
+void Run(Command command, bool ctrlHeld = false) {
+    if (command != Command::None && !program().shutDown)
+        CarryOutWindowActions(RunCommand(program().dispatcher, command, ctrlHeld));
 }
 
 void Save() {
@@ -99,36 +103,28 @@ EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed) {
     p.host.SetButtonEnabled(PauseButton, false);
     p.host.SetButtonEnabled(SpeedDownButton, false);
     p.host.SetButtonEnabled(RowsDownButton, false);
-    p.screen.PaintWhole(p.game);
-    EndEvent();
+    RepaintWhole();
 }
 
-EMSCRIPTEN_KEEPALIVE void trelmo_repaint() {
-    program().screen.PaintWhole(program().game);
-    EndEvent();
-}
+EMSCRIPTEN_KEEPALIVE void trelmo_repaint() { RepaintWhole(); }
 
 // Keys are virtual-key codes; `ctrl` is the state of Ctrl with the key.
 EMSCRIPTEN_KEEPALIVE void trelmo_key_down(int key, int ctrl) {
-    program().host.ctrlHeld = ctrl != 0;
-    if (key == 0x28) program().host.downHeld = true;
-    Run(CommandForKeyDown(key));
-    EndEvent();
+    if (key == 0x28) program().downHeld = true;
+    Run(CommandForKeyDown(key), ctrl != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_key_up(int key) {
-    if (key == 0x28) program().host.downHeld = false;
+    if (key == 0x28) program().downHeld = false;
     Run(CommandForKeyUp(key));
-    EndEvent();
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_char(int character) {
     Run(CommandForChar(character));
-    EndEvent();
 }
 
 // A Down let go while the page was away never comes back as a key-up.
-EMSCRIPTEN_KEEPALIVE void trelmo_keys_lost() { program().host.downHeld = false; }
+EMSCRIPTEN_KEEPALIVE void trelmo_keys_lost() { program().downHeld = false; }
 
 // button: 0 left, 1 middle, 2 right; client-area pixels.
 EMSCRIPTEN_KEEPALIVE void trelmo_mouse_down(int button, int x, int y) {
@@ -138,41 +134,31 @@ EMSCRIPTEN_KEEPALIVE void trelmo_mouse_down(int button, int x, int y) {
     case 2: Run(CommandForRightClick(x, y)); break;
     default: break;
     }
-    EndEvent();
 }
 
 EMSCRIPTEN_KEEPALIVE int trelmo_hand_at(int x, int y) { return PointerAt(x, y) == Pointer::Hand ? 1 : 0; }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_button(int button) {
     Run(CommandForButton(static_cast<Button>(button)));
-    EndEvent();
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_menu_item(int id) {
     Run(CommandForMenuId(id));
-    EndEvent();
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_activation(int active, int visible) {
-    if (!program().shutDown) RunActivation(program().dispatcher, active ? kActive : kInactive, visible != 0);
-    EndEvent();
+    Program& p = program();
+    if (!p.shutDown)
+        CarryOutWindowActions(RunActivation(p.dispatcher, active ? kActive : kInactive, visible != 0, !p.downHeld));
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_tick() {
-    if (!program().shutDown) RunGravityTick(program().dispatcher);
-    EndEvent();
+    if (!program().shutDown) CarryOutWindowActions(RunGravityTick(program().dispatcher));
 }
 
-// The request on top of the rules' stack, its value and the stack's depth.
-EMSCRIPTEN_KEEPALIVE int trelmo_pending() { return static_cast<int>(PendingRequest(program().game)); }
-EMSCRIPTEN_KEEPALIVE int trelmo_pending_value() {
-    return StepDepth(program().game) > 0 ? TopSuspension(program().game).value : 0;
-}
-EMSCRIPTEN_KEEPALIVE int trelmo_depth() { return StepDepth(program().game); }
-
-EMSCRIPTEN_KEEPALIVE void trelmo_answer(int yes) {
-    if (!program().shutDown) AnswerRequest(program().dispatcher, yes != 0);
-    EndEvent();
+// The request started with `ticket` is done; `yes` answers the question.
+EMSCRIPTEN_KEEPALIVE void trelmo_answer(int ticket, int yes) {
+    if (!program().shutDown) CarryOutWindowActions(FinishRequest(program().dispatcher, ticket, yes != 0));
 }
 
 // The program ends: nothing of the game runs again.
@@ -215,11 +201,8 @@ EMSCRIPTEN_KEEPALIVE void trelmo_reload_settings(const char* bytes, int length) 
     p.game.options = kDefaultOptions;
     ClearScores(p.scores);
     LoadSettings(p);
-    p.screen.PaintWhole(p.game);
-    EndEvent();
+    RepaintWhole();
 }
-
-EMSCRIPTEN_KEEPALIVE int trelmo_sound_on() { return program().game.options.sound; }
 
 // The options dialog's controls and whether each is checked: one line per
 // control, id and 0 or 1, each ending with a tab; the two of each radio
@@ -255,8 +238,7 @@ EMSCRIPTEN_KEEPALIVE void trelmo_store_option_marks(int checked) {
     p.game.options = OptionsForMarks(marks);
     p.game.state.shapeCount = ShapeCountForStyle(p.game.options.style);
     Save();
-    p.screen.PaintWhole(p.game);
-    EndEvent();
+    RepaintWhole();
 }
 
 // The result offered to the table: the place it takes (the rows below

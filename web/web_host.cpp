@@ -11,6 +11,9 @@ EM_JS(void, JsSetButton, (int button, const char* text, int enabled), {
     Module.page.setButton(button, text, enabled);
 });
 EM_JS(void, JsOpen, (const char* what, int argument), { Module.page.open(UTF8ToString(what), argument); });
+EM_JS(void, JsStartRequest, (int request, int value, int ticket), {
+    Module.page.startRequest(request, value, ticket);
+});
 
 void WebHost::ArmGravityTimer(int milliseconds) { JsArmTimer(milliseconds); }
 
@@ -25,10 +28,23 @@ void WebHost::RefreshPauseLabel() {
 
 void WebHost::Paint(PaintOp op, const ShapeRecord& shape) { ::Paint(screen_.surface(), game_, op, shape); }
 
-void WebHost::HideToTray() { JsOpen("hide", 0); }
-void WebHost::Restore() { JsOpen("restore", 0); }
-void WebHost::Close() { JsOpen("exit", 0); }
-void WebHost::ShowInfoSheet(int startPage) { JsOpen("sheet", startPage); }
-void WebHost::ShowOptions() { JsOpen("options", 0); }
-void WebHost::ShowHighScores() { JsOpen("table", 0); }
-void WebHost::OpenMainMenu() { JsOpen("menu", 0); }
+Outcome WebHost::CarryOut(Request request, int value, int ticket) {
+    JsStartRequest(static_cast<int>(request), value, ticket);
+    return Outcome::Later;
+}
+
+void CarryOutWindowActions(const WindowActions& actions) {
+    for (const Command action : actions) {
+        switch (action) {
+        case Command::Hide: JsOpen("hide", 0); break;
+        case Command::Restore: JsOpen("restore", 0); break;
+        case Command::Exit: JsOpen("exit", 0); break;
+        case Command::ShowAbout: JsOpen("sheet", kAboutPage); break;
+        case Command::ShowKeyHelp: JsOpen("sheet", kKeyHelpPage); break;
+        case Command::ShowOptions: JsOpen("options", 0); break;
+        case Command::ShowHighScores: JsOpen("table", 0); break;
+        case Command::OpenMainMenu: JsOpen("menu", 0); break;
+        default: break;
+        }
+    }
+}

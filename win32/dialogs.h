@@ -23,6 +23,5 @@ void ShowOptions(HWND parent, const DialogContext& context);
 void CheckHighScore(HWND parent, const DialogContext& context);
 // The top-ten table, modal.
 void ShowHighScores(HWND parent, const DialogContext& context);
-// Sound 110 or 111 from the program's resources, played to its end; a
-// 100 ms pause instead while the Sound option is off.
-void PlayEffect(HINSTANCE instance, const Options& options, int soundId);
+// Sound 110 or 111 from the program's resources, played to its end.
+void PlayEffect(HINSTANCE instance, int soundId);

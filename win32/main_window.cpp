@@ -28,17 +28,28 @@ int LowWord(WPARAM value) { return static_cast<int>(value & 0xFFFF); }
 int PointX(LPARAM value) { return static_cast<short>(value & 0xFFFF); }
 int PointY(LPARAM value) { return static_cast<short>((value >> 16) & 0xFFFF); }
 
-void Run(Program& program, Command command) { RunCommand(program.dispatcher, command); }
+// Ctrl as of the message being handled.
+void Run(Program& program, Command command) {
+    CarryOutWindowActions(program, RunCommand(program.dispatcher, command, GetKeyState(VK_CONTROL) < 0));
+}
 
-// A private message that carries a game message runs it.
+// A private message that carries a game message runs it: as part of the
+// command that relayed it, or as an input of its own when it came from
+// elsewhere.
 bool RunGameMessageFor(Program& program, UINT message) {
     for (const GameMessageBinding& binding : kGameMessages) {
         if (binding.message != message) continue;
-        RunGameMessage(program.game, binding.game);
+        if (program.relaying)
+            RunGameMessage(program.game, binding.game);
+        else
+            CarryOutWindowActions(program, DeliverGameMessage(program.dispatcher, binding.game));
         return true;
     }
     return false;
 }
+
+// Down as the keyboard has it now, whatever window had it when the key came up.
+bool DownKeyUp() { return (GetAsyncKeyState(VK_DOWN) & 0x8000) == 0; }
 
 // Buttons all have control id 0, so a command names its sender by handle.
 Command CommandFromSender(const Program& program, HWND sender) {
@@ -81,7 +92,7 @@ void OnMouseMove(const Program& program, LPARAM lParam) {
 // See TrackAtCursor: under a tracked menu, a step that stops for a request
 // closes the menu, and the request waits for tracking to return.
 void OnGravityTimer(Program& program) {
-    RunGravityTick(program.dispatcher);
+    CarryOutWindowActions(program, RunGravityTick(program.dispatcher));
     if (program.menuTracked && PendingRequest(program.game) != Request::None) EndMenu();
 }
 
@@ -124,13 +135,16 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
     case WM_MBUTTONDOWN: Run(program, CommandForMiddleClick()); return 0;
     case WM_COMMAND: OnCommand(window, program, wParam, lParam); return 0;
     case WM_SIZE:
-        if (wParam == SIZE_MINIMIZED) program.host.HideToTray();
+        if (wParam == SIZE_MINIMIZED) SendMessageA(window, PrivateMsg::HideToTray, 0, 0);
         break;
-    case WM_ACTIVATE: RunActivation(program.dispatcher, LowWord(wParam), IsWindowVisible(window) != FALSE); return 0;
+    case WM_ACTIVATE:
+        CarryOutWindowActions(program, RunActivation(program.dispatcher, LowWord(wParam),
+                                                     IsWindowVisible(window) != FALSE, DownKeyUp()));
+        return 0;
     case WM_PAINT: OnPaint(window, program); return 0;
     case WM_TIMER: OnGravityTimer(program); return 0;
     case PrivateMsg::RefreshPauseLabel: RefreshPauseButton(program); return 0;
-    case PrivateMsg::ShowInfoSheetAbout: program.host.ShowInfoSheet(kAboutPage); return 0;
+    case PrivateMsg::ShowInfoSheetAbout: ShowInfoSheet(window, program.instance, kAboutPage); return 0;
     case PrivateMsg::TrayNotify: OnTrayNotify(program, lParam); return 0;
     case PrivateMsg::HideToTray: HideToTray(window, program.instance, program.guiObjects); break;
     default:
@@ -152,9 +166,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // Nothing of the game runs once the window has been shut down; only the
     // default processing remains until the message loop ends.
     if (g_program == nullptr || g_program->shutDown) return DefWindowProcA(window, message, wParam, lParam);
-    const LRESULT result = Dispatch(window, *g_program, message, wParam, lParam);
-    g_program->host.EndCommand();
-    return result;
+    return Dispatch(window, *g_program, message, wParam, lParam);
 }
 
 void ConfirmExit(HWND window, Program& program, LPARAM lParam) {
@@ -179,7 +191,7 @@ void ConfirmExit(HWND window, Program& program, LPARAM lParam) {
     program.confirmingExit = false;
     // Only Yes quits: Esc answers Cancel, which keeps the game.
     if (answer != IDYES || program.shutDown) return;
-    program.host.CheckHighScore();
+    CheckHighScore(window, DialogsOf(program));
     if (program.shutDown) return;
     DefWindowProcA(window, WM_SYSCOMMAND, SC_CLOSE, lParam);
 }

@@ -1,7 +1,6 @@
 #include "win32/menus.h"
 
 #include "commands/menus.h"
-#include "commands/driver.h"
 #include "win32/program.h"
 #include "win32/text.h"
 
@@ -39,7 +38,6 @@ void TrackAtCursor(Program& program, HMENU menu) {
     POINT cursor = {};
     GetCursorPos(&cursor);
     SetForegroundWindow(window);
-    const int depth = StepDepth(program.game);
     program.menuTracked = true;
     program.dispatcher.holdRequests = true;
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
@@ -47,7 +45,7 @@ void TrackAtCursor(Program& program, HMENU menu) {
     program.menuTracked = false;
     PostMessageA(window, WM_NULL, 0, 0);
     CountFreed(program.guiObjects, DestroyMenu(menu));
-    CarryOutRequests(program.dispatcher, program.host, depth);
+    CarryOutWindowActions(program, CarryOutPending(program.dispatcher));
 }
 
 }  // namespace

@@ -17,9 +17,10 @@ struct Program {
     WindowPictures pictures = {};
     GuiObjectCount guiObjects = {};  // what the window holds: see gui_objects.h
     WindowHost host{*this};
-    Dispatcher dispatcher{game, host, &host};
+    Dispatcher dispatcher{game, host, RelayToWindow, this};
     bool confirmingExit = false;  // the exit box is open
     bool menuTracked = false;     // a popup menu's loop is running
+    bool relaying = false;        // the dispatcher is sending a game message
     UINT taskbarCreated = 0;      // the shell's message when its taskbar starts again
     bool shutDown = false;        // Shutdown has run
 };

@@ -1,14 +1,16 @@
 #include "win32/window_host.h"
 
 #include "draw/paint.h"
+#include "resources/texts.h"
 #include "win32/dialogs.h"
+#include "win32/main_window.h"
 #include "win32/menus.h"
 #include "win32/messages.h"
 #include "win32/program.h"
 #include "win32/text.h"
 #include "win32/tray.h"
 
-void WindowHost::EndCommand() {
+void WindowHost::Present() {
     if (commandDc_ == nullptr) return;
     CountFreed(program_.guiObjects, ReleaseDC(window_, commandDc_));
     commandDc_ = nullptr;
@@ -31,53 +33,51 @@ void WindowHost::SetButtonEnabled(Button button, bool enabled) {
 
 void WindowHost::RefreshPauseLabel() { SendMessageA(window_, PrivateMsg::RefreshPauseLabel, 0, 0); }
 
-// The questions and the high-score dialogs run nested message loops, whose
-// messages paint with their own device contexts.
-bool WindowHost::AskYesNo(const char* text, const char* title) {
-    EndCommand();
-    return MessageBoxW(window_, Widen(text), Widen(title), MB_YESNO | MB_ICONQUESTION) != IDNO;
-}
-
-void WindowHost::CheckHighScore() {
-    EndCommand();
-    ::CheckHighScore(window_, DialogsOf(program_));
-}
-
-void WindowHost::QuitProgram() {
-    EndCommand();
-    SendMessageA(window_, WM_DESTROY, 0, 0);
-}
-
-void WindowHost::WaitMilliseconds(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
-
-bool WindowHost::CtrlHeld() { return GetKeyState(VK_CONTROL) < 0; }
-
-void WindowHost::PlayEffect(int soundId) { ::PlayEffect(program_.instance, program_.game.options, soundId); }
-
 void WindowHost::Paint(PaintOp op, const ShapeRecord& shape) {
     GdiSurface surface = Surface();
     ::Paint(surface, program_.game, op, shape);
 }
 
-void WindowHost::Relay(GameMessage message) {
-    for (const GameMessageBinding& binding : kGameMessages)
-        if (binding.game == message) SendMessageA(window_, binding.message, 0, 0);
+Outcome WindowHost::CarryOut(Request request, int value, int) {
+    switch (request) {
+    case Request::None: break;
+    case Request::Sound: PlayEffect(program_.instance, value); break;
+    case Request::Wait: Sleep(static_cast<DWORD>(value < 0 ? 0 : value)); break;
+    case Request::OfferScore: CheckHighScore(window_, DialogsOf(program_)); break;
+    case Request::AskReplay: {
+        const int answer = MessageBoxW(window_, Widen(kReplayQuestion), Widen(kReplayTitle), MB_YESNO | MB_ICONQUESTION);
+        return answer != IDNO ? Outcome::Yes : Outcome::No;
+    }
+    case Request::QuitProgram: SendMessageA(window_, WM_DESTROY, 0, 0); break;
+    }
+    return Outcome::Yes;
 }
 
-void WindowHost::Minimise() { ShowWindow(window_, SW_MINIMIZE); }
+void RelayToWindow(void* target, GameMessage message) {
+    Program& program = *static_cast<Program*>(target);
+    const bool outer = program.relaying;
+    program.relaying = true;
+    for (const GameMessageBinding& binding : kGameMessages)
+        if (binding.game == message) SendMessageA(program.host.window(), binding.message, 0, 0);
+    program.relaying = outer;
+}
 
-void WindowHost::HideToTray() { SendMessageA(window_, PrivateMsg::HideToTray, 0, 0); }
-
-void WindowHost::Restore() { RestoreFromTray(window_, program_.guiObjects); }
-
-void WindowHost::Close() { SendMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
-
-void WindowHost::ShowInfoSheet(int startPage) { ::ShowInfoSheet(window_, program_.instance, startPage); }
-
-void WindowHost::ShowOptions() { ::ShowOptions(window_, DialogsOf(program_)); }
-
-void WindowHost::ShowHighScores() { ::ShowHighScores(window_, DialogsOf(program_)); }
-
-void WindowHost::OpenMainMenu() { ::OpenMainMenu(program_); }
-
-bool WindowHost::DownKeyUp() { return (GetAsyncKeyState(VK_DOWN) & 0x8000) == 0; }
+void CarryOutWindowActions(Program& program, const WindowActions& actions) {
+    const HWND window = program.host.window();
+    for (const Command action : actions) {
+        switch (action) {
+        case Command::Hide:
+            ShowWindow(window, SW_MINIMIZE);
+            SendMessageA(window, PrivateMsg::HideToTray, 0, 0);
+            break;
+        case Command::Restore: RestoreFromTray(window, program.guiObjects); break;
+        case Command::Exit: SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        case Command::ShowAbout: ShowInfoSheet(window, program.instance, kAboutPage); break;
+        case Command::ShowKeyHelp: ShowInfoSheet(window, program.instance, kKeyHelpPage); break;
+        case Command::ShowOptions: ShowOptions(window, DialogsOf(program)); break;
+        case Command::ShowHighScores: ShowHighScores(window, DialogsOf(program)); break;
+        case Command::OpenMainMenu: OpenMainMenu(program); break;
+        default: break;
+        }
+    }
+}

@@ -1,21 +1,20 @@
 #pragma once
-// The rules' host and the commands' front end on the main window: the
-// gravity timer, the buttons, the pause label, the Ctrl key and painting on
-// the window's device context; the rules' requests (sounds, waits, the score
-// offer, the question, quitting); the private messages, hiding, the dialogs
-// and the menu.
+// The front end on the main window: the gravity timer, the buttons, the
+// pause label and painting on the window's device context, held from a
+// command's first paint to its present; the rules' requests (sounds, waits,
+// the score offer, the question, quitting), carried out the blocking way;
+// and the window's own actions.
 #include <windows.h>
 
 #include "commands/dispatch.h"
-#include "commands/driver.h"
-#include "game/host.h"
+#include "commands/front_end.h"
 #include "win32/gdi_surface.h"
 
 struct Program;
 
 constexpr UINT_PTR kGravityTimer = 101;
 
-class WindowHost final : public GameHost, public FrontEnd, public RequestCarrier {
+class WindowHost final : public FrontEnd {
 public:
     explicit WindowHost(Program& program) : program_(program) {}
 
@@ -23,37 +22,17 @@ public:
     void AttachWindow(HWND window) { window_ = window; }
     HWND window() const { return window_; }
 
-    // Hands back the device context a command painted with, if any. The
-    // window procedure calls it when it has handled a message, so every
-    // command releases what it acquired before it returns.
-    void EndCommand();
-
     void ArmGravityTimer(int milliseconds) override;
     void StopGravityTimer() override;
     void SetButtonEnabled(Button button, bool enabled) override;
     void RefreshPauseLabel() override;
-    bool CtrlHeld() override;
     void Paint(PaintOp op, const ShapeRecord& shape) override;
-
-    // The rules' requests, carried out the blocking way: the thread is held
-    // for a sound or a wait; the offer's dialogs and the question run nested
-    // message loops.
-    void PlayEffect(int soundId) override;
-    void WaitMilliseconds(int milliseconds) override;
-    void CheckHighScore() override;
-    bool AskYesNo(const char* text, const char* title) override;
-    void QuitProgram() override;
-
-    void Relay(GameMessage message) override;
-    void Minimise() override;
-    void HideToTray() override;
-    void Restore() override;
-    void Close() override;
-    void ShowInfoSheet(int startPage) override;
-    void ShowOptions() override;
-    void ShowHighScores() override;
-    void OpenMainMenu() override;
-    bool DownKeyUp() override;
+    // Hands back the device context the command painted with, if any.
+    void Present() override;
+    // The thread is held for a sound or a wait; the offer's dialogs and the
+    // question run nested message loops, whose messages paint with their
+    // own device contexts.
+    Outcome CarryOut(Request request, int value, int ticket) override;
 
 private:
     // The window's device context, taken at the command's first paint.
@@ -63,3 +42,10 @@ private:
     HWND window_ = nullptr;
     HDC commandDc_ = nullptr;
 };
+
+// The moves, the turn and the new game travel as the window's private
+// messages (win32/messages.h) before they run.
+void RelayToWindow(void* program, GameMessage message);
+
+// The window's own actions, as the dispatcher admitted them.
+void CarryOutWindowActions(Program& program, const WindowActions& actions);

@@ -1,92 +1,66 @@
 // The command dispatcher: what a command asks of the front end and in what
-// order, and the activation rules, with recording doubles for the host and
-// the front end.
+// order, the window's actions it hands back, presenting, and the activation
+// rules, with a recording double for the front end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "commands/dispatch.h"
-#include "commands/driver.h"
 #include "commands/input.h"
 #include "game/cycle.h"
-#include "tests/game/recording_host.h"
+#include "tests/commands/test_front_end.h"
 
 namespace {
 
-// Records each request in the host's list, so the order across the two
-// interfaces shows; relayed messages run at once, as trelmo-sim's do.
-class RecordingFrontEnd final : public FrontEnd {
-public:
-    RecordingFrontEnd(Game& game, RecordingHost& host) : game_(game), host_(host) {}
-    bool downKeyUp = true;
-
-    void Relay(GameMessage message) override {
-        static const char* const names[] = {"relay new", "relay left", "relay right", "relay rotate"};
-        host_.calls.push_back(names[static_cast<int>(message)]);
-        RunGameMessage(game_, message);
-    }
-    void Minimise() override { host_.calls.push_back("minimise"); }
-    void HideToTray() override { host_.calls.push_back("hide"); }
-    void Restore() override { host_.calls.push_back("restore"); }
-    void Close() override { host_.calls.push_back("close"); }
-    void ShowInfoSheet(int page) override { host_.calls.push_back("sheet " + std::to_string(page)); }
-    void ShowOptions() override { host_.calls.push_back("options"); }
-    void ShowHighScores() override { host_.calls.push_back("scores"); }
-    void OpenMainMenu() override { host_.calls.push_back("menu"); }
-    bool DownKeyUp() override { return downKeyUp; }
-
-private:
-    Game& game_;
-    RecordingHost& host_;
-};
-
-// Carries out each request at once, recording it in the host's list.
-class RecordingCarrier final : public RequestCarrier {
-public:
-    explicit RecordingCarrier(RecordingHost& host) : host_(host) {}
-    void PlayEffect(int soundId) override { host_.calls.push_back("sound " + std::to_string(soundId)); }
-    void WaitMilliseconds(int milliseconds) override { host_.calls.push_back("wait " + std::to_string(milliseconds)); }
-    void CheckHighScore() override { host_.calls.push_back("highscore"); }
-    bool AskYesNo(const char*, const char*) override {
-        host_.calls.push_back("ask");
-        return host_.answerYes;
-    }
-    void QuitProgram() override { host_.calls.push_back("quit"); }
-
-private:
-    RecordingHost& host_;
-};
-
 using Calls = std::vector<std::string>;
+
+// Records each relayed message in the host's list and runs it at once, as
+// the Windows window's private messages do.
+void RecordRelay(void* target, GameMessage message) {
+    static const char* const names[] = {"relay new", "relay left", "relay right", "relay rotate"};
+    Game& game = *static_cast<Game*>(target);
+    static_cast<RecordingHost*>(game.host)->calls.push_back(names[static_cast<int>(message)]);
+    RunGameMessage(game, message);
+}
 
 class DispatchTest : public ::testing::Test {
 protected:
-    void SetUp() override { StartFresh(game, host); }
+    void SetUp() override {
+        StartFresh(game, host);
+        frontEnd.outcome = Outcome::Yes;
+    }
     Calls Run(Command command) {
         host.Take();
-        RunCommand(dispatcher, command);
+        actions = RunCommand(dispatcher, command);
         return host.Take();
     }
     Game game;
     RecordingHost host;
-    RecordingFrontEnd frontEnd{game, host};
-    RecordingCarrier carrier{host};
-    Dispatcher dispatcher{game, frontEnd, &carrier};
+    TestFrontEnd frontEnd{host};
+    Dispatcher dispatcher{game, frontEnd, RecordRelay, &game};
+    WindowActions actions;
 };
 
 TEST_F(DispatchTest, StartOffersTheGameToTheTableBeforeTheNewGame) {
     const Calls calls = Run(Command::StartGame);
     ASSERT_GE(calls.size(), 2u);
-    EXPECT_EQ(calls[0], "highscore");
+    EXPECT_EQ(calls[0], "request 3 0 ticket 1");
     EXPECT_EQ(calls[1], "relay new");
     EXPECT_EQ(game.state.running, 1);
 }
 
-TEST_F(DispatchTest, MovesAndTheKeyTurnTravelThroughTheFrontEndAndTheMiddleButtonDoesNot) {
+TEST_F(DispatchTest, MovesAndTheKeyTurnTravelThroughTheRelayAndTheMiddleButtonDoesNot) {
     Run(Command::StartGame);
     EXPECT_EQ(Run(Command::MoveLeft).front(), "relay left");
     EXPECT_EQ(Run(Command::MoveRight).front(), "relay right");
     EXPECT_EQ(Run(Command::Rotate).front(), "relay rotate");
     const Calls now = Run(Command::RotateNow);
     for (const std::string& call : now) EXPECT_EQ(call.rfind("relay", 0), std::string::npos) << call;
+    // Without a relay the moves run at once.
+    dispatcher.relay = nullptr;
+    const int column = game.state.column;
+    EXPECT_EQ(Run(Command::MoveLeft), (Calls{"piece erase", "piece draw"}));
+    EXPECT_EQ(game.state.column, column - 1);
 }
 
 TEST_F(DispatchTest, F3ActsOnlyOnceAGameRunsAndThePauseButtonAlways) {
@@ -99,32 +73,50 @@ TEST_F(DispatchTest, F3ActsOnlyOnceAGameRunsAndThePauseButtonAlways) {
     EXPECT_EQ(game.state.paused, 0);
 }
 
-TEST_F(DispatchTest, HideMinimisesThenHidesAndTheWindowCommandsReachTheFrontEnd) {
-    EXPECT_EQ(Run(Command::Hide), (Calls{"minimise", "hide"}));
-    EXPECT_EQ(Run(Command::Restore), (Calls{"restore"}));
-    EXPECT_EQ(Run(Command::Exit), (Calls{"close"}));
-    EXPECT_EQ(Run(Command::ShowAbout), (Calls{"sheet 0"}));
-    EXPECT_EQ(Run(Command::ShowKeyHelp), (Calls{"sheet 1"}));
-    EXPECT_EQ(Run(Command::ShowOptions), (Calls{"options"}));
-    EXPECT_EQ(Run(Command::ShowHighScores), (Calls{"scores"}));
-    EXPECT_EQ(Run(Command::OpenMainMenu), (Calls{"menu"}));
+TEST_F(DispatchTest, TheWindowsCommandsComeBackAsActionsAndTouchNothingElse) {
+    for (Command command : {Command::Hide, Command::Restore, Command::Exit, Command::ShowAbout, Command::ShowKeyHelp,
+                            Command::ShowOptions, Command::ShowHighScores, Command::OpenMainMenu}) {
+        EXPECT_TRUE(Run(command).empty());
+        ASSERT_EQ(actions.count, 1);
+        EXPECT_EQ(actions.items[0], command);
+    }
     EXPECT_TRUE(Run(Command::None).empty());
+    EXPECT_EQ(actions.count, 0);
+    Run(Command::StartGame);
+    EXPECT_EQ(actions.count, 0);
+}
+
+// Each input shows what it painted once, at its end, and what a request
+// shows or waits on is on the screen before it is carried out.
+TEST_F(DispatchTest, OnePresentAfterEachInputAndBeforeEachRequest) {
+    frontEnd.recordPresents = true;
+    EXPECT_EQ(Run(Command::SpeedUp), (Calls{"button SpeedDown 1", "speed", "timer 1000", "present"}));
+    EXPECT_EQ(Run(Command::None), (Calls{"present"}));
+    frontEnd.outcome = Outcome::Later;
+    const Calls start = Run(Command::StartGame);
+    EXPECT_EQ(start, (Calls{"present", "request 3 0 ticket 1", "present"}));
+    host.Take();
+    FinishRequest(dispatcher, 1);
+    const Calls after = host.Take();
+    ASSERT_GE(after.size(), 2u);
+    EXPECT_EQ(after.back(), "present");
+    EXPECT_EQ(std::count(after.begin(), after.end(), std::string("present")), 1);
 }
 
 TEST_F(DispatchTest, LosingActivationPausesAndRegainingItResumes) {
     Run(Command::StartGame);
-    RunActivation(dispatcher, kInactive, true);
+    RunActivation(dispatcher, kInactive, true, true);
     EXPECT_EQ(game.state.paused, 1);
     EXPECT_EQ(game.state.autoPaused, 1);
-    RunActivation(dispatcher, kClickActive, true);
+    RunActivation(dispatcher, kClickActive, true, true);
     EXPECT_EQ(game.state.paused, 0);
 }
 
 TEST_F(DispatchTest, AHiddenWindowActivatedForTheIconMenuStaysPaused) {
     Run(Command::StartGame);
-    RunActivation(dispatcher, kInactive, false);
+    RunActivation(dispatcher, kInactive, false, true);
     host.Take();
-    RunActivation(dispatcher, kActive, false);
+    RunActivation(dispatcher, kActive, false, true);
     EXPECT_EQ(game.state.paused, 1);
     EXPECT_TRUE(host.Take().empty());
 }
@@ -137,9 +129,8 @@ TEST_F(DispatchTest, ADownReleasedElsewhereIsHandledOnComingBack) {
     Run(Command::DownPressed);
     EXPECT_TRUE(dispatcher.downHeld);
     EXPECT_EQ(host.timerMs, 0);
-    RunActivation(dispatcher, kInactive, true);
-    frontEnd.downKeyUp = true;
-    RunActivation(dispatcher, kActive, true);
+    RunActivation(dispatcher, kInactive, true, true);
+    RunActivation(dispatcher, kActive, true, true);
     EXPECT_FALSE(dispatcher.downHeld);
     EXPECT_EQ(host.timerMs, game.state.interval);
 }
@@ -148,9 +139,8 @@ TEST_F(DispatchTest, ADownStillHeldOnComingBackKeepsFalling) {
     game.options.dropStyle = 0;
     Run(Command::StartGame);
     Run(Command::DownPressed);
-    RunActivation(dispatcher, kInactive, true);
-    frontEnd.downKeyUp = false;
-    RunActivation(dispatcher, kActive, true);
+    RunActivation(dispatcher, kInactive, true, true);
+    RunActivation(dispatcher, kActive, true, false);
     EXPECT_TRUE(dispatcher.downHeld);
     EXPECT_EQ(host.timerMs, 0);
     Run(Command::DownReleased);

@@ -1,8 +1,8 @@
 // The rules never wait: a front end without a nested loop delivers input and
-// answers the pending requests whenever it likes. Whole games played that
-// way, with requests answered late and input arriving meanwhile, must give
-// the trace that the blocking driver gives when the same input arrives while
-// it carries the request out, and the input rules must hold exactly.
+// finishes the requests handed to it whenever it likes. Whole games played
+// that way, with requests finished late and input arriving meanwhile, must
+// give the trace that a blocking front end gives when the same input arrives
+// while it carries the request out, and the input rules must hold exactly.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,11 +11,9 @@
 #include <vector>
 
 #include "commands/dispatch.h"
-#include "commands/driver.h"
 #include "commands/input.h"
-#include "commands/windowless.h"
 #include "game/cycle.h"
-#include "tests/game/recording_host.h"
+#include "tests/commands/test_front_end.h"
 
 namespace {
 
@@ -28,9 +26,10 @@ struct Event {
     Input input;
 };
 
-Input CommandInput(Command command) { return Input{Input::Kind::Command, command, 0, false}; }
-Input TickInput() { return Input{Input::Kind::GravityTick, Command::None, 0, false}; }
-Input ActivationInput(int state) { return Input{Input::Kind::Activation, Command::None, state, true}; }
+Input CommandInput(Command command) { return Input{Input::Kind::Command, command, false, 0, false, true}; }
+Input TickInput() { return Input{Input::Kind::GravityTick, Command::None, false, 0, false, true}; }
+// Down is up: the events press and release it as inputs.
+Input ActivationInput(int state) { return Input{Input::Kind::Activation, Command::None, false, state, true, true}; }
 
 // A cheap generator for the test's own choices, apart from the game's.
 struct Choices {
@@ -59,48 +58,37 @@ std::vector<Event> RandomEvents(uint32_t seed, int count) {
     return events;
 }
 
-// Down is up: the events below press and release it as inputs.
-class RelayingFrontEnd final : public WindowlessFrontEnd {
-public:
-    using WindowlessFrontEnd::WindowlessFrontEnd;
-    bool DownKeyUp() override { return true; }
-};
-
-// A game, its recorded host and a dispatcher; a gravity tick reaches it only
-// while the timer is armed, as from a real timer.
+// A game, its recorded host and a dispatcher with `frontEnd`; a gravity tick
+// reaches it only while the timer is armed, as from a real timer.
 struct Table {
     Game game{};
     RecordingHost host;
-    RelayingFrontEnd frontEnd{game};
-    Dispatcher dispatcher{game, frontEnd};
+    Dispatcher dispatcher;
     int answers = 0;  // every seventh replay question is answered No
 
-    explicit Table(uint32_t seed) { ResetGame(game, host, seed); }
+    Table(uint32_t seed, FrontEnd& frontEnd) : dispatcher{game, frontEnd} { ResetGame(game, host, seed); }
 
     void Deliver(const Input& input) {
         if (input.kind == Input::Kind::GravityTick) {
             if (host.timerMs >= 0) RunGravityTick(dispatcher);
         } else if (input.kind == Input::Kind::Activation) {
-            RunActivation(dispatcher, input.activationState, input.windowVisible);
+            RunActivation(dispatcher, input.activationState, input.windowVisible, input.downKeyUp);
         } else {
             RunCommand(dispatcher, input.command);
         }
     }
     bool NextReplayAnswer() { return ++answers % 7 != 0; }
-    void Record(const Suspension& step) { host.calls.push_back(RequestLine(step)); }
-    static std::string RequestLine(const Suspension& step) {
-        return "request " + std::to_string(static_cast<int>(step.request)) + " " + std::to_string(step.value);
+    void Record(Request request, int value) {
+        host.calls.push_back("request " + std::to_string(static_cast<int>(request)) + " " + std::to_string(value));
     }
 };
 
-// The blocking driver: each request is carried out the moment it is made,
-// and the input that arrives meanwhile is delivered from inside it, as a
-// desktop's nested loop or its message queue would deliver it.
-class BlockingPlay final : public RequestCarrier {
+// A blocking front end: each request is carried out the moment it is handed
+// out, and the input that arrives meanwhile is delivered from inside it, as
+// a desktop's nested loop or its message queue would deliver it.
+class BlockingPlay final : public QuietFrontEnd {
 public:
-    BlockingPlay(uint32_t seed, const std::vector<Event>& events) : table(seed), events_(events) {
-        table.dispatcher.carrier = this;
-    }
+    BlockingPlay(uint32_t seed, const std::vector<Event>& events) : table(seed, *this), events_(events) {}
 
     void Play() {
         while (next_ < events_.size()) {
@@ -109,70 +97,61 @@ public:
         }
     }
 
-    void PlayEffect(int) override { Carry(); }
-    void WaitMilliseconds(int) override { Carry(); }
-    void CheckHighScore() override { Carry(); }
-    bool AskYesNo(const char*, const char*) override {
-        Carry();
-        return table.NextReplayAnswer();
+    // Until the player closes it, input arrives; the end of the events
+    // closes everything still open.
+    Outcome CarryOut(Request request, int value, int) override {
+        table.Record(request, value);
+        while (next_ < events_.size()) {
+            const Event& event = events_[next_++];
+            if (event.kind == Event::Kind::Answer) break;
+            table.Deliver(event.input);
+        }
+        if (request != Request::AskReplay) return Outcome::Yes;
+        return table.NextReplayAnswer() ? Outcome::Yes : Outcome::No;
     }
-    void QuitProgram() override { Carry(); }
 
     Table table;
 
 private:
-    // Until the player closes it, input arrives; the end of the events
-    // closes everything still open.
-    void Carry() {
-        table.Record(TopSuspension(table.game));
-        while (next_ < events_.size()) {
-            const Event& event = events_[next_++];
-            if (event.kind == Event::Kind::Answer) return;
-            table.Deliver(event.input);
-        }
-    }
-
     const std::vector<Event>& events_;
     size_t next_ = 0;
 };
 
-// The front end of events only: it records each request as it appears and
-// answers it only when the player closes it.
-struct EventPlay {
-    EventPlay(uint32_t seed, const std::vector<Event>& events) : table(seed), events_(events) {}
+// A front end of events only: it records each request as it is handed out
+// and finishes it only when the player closes it, the one shown on top
+// first.
+class EventPlay final : public QuietFrontEnd {
+public:
+    EventPlay(uint32_t seed, const std::vector<Event>& events) : table(seed, *this), events_(events) {}
 
     void Play() {
         for (const Event& event : events_) {
             if (event.kind == Event::Kind::Input) table.Deliver(event.input);
-            else if (StepDepth(table.game) > 0) Answer();
-            RecordNewRequest();
+            else if (open_ > 0) Answer();
         }
-        while (StepDepth(table.game) > 0) {
-            Answer();
-            RecordNewRequest();
-        }
+        while (open_ > 0) Answer();
+    }
+
+    Outcome CarryOut(Request request, int value, int ticket) override {
+        table.Record(request, value);
+        tickets_[open_] = ticket;
+        requests_[open_++] = request;
+        return Outcome::Later;
     }
 
     Table table;
 
 private:
-    // A run that goes on after its answer may stop again at the same depth.
     void Answer() {
-        const int depth = StepDepth(table.game);
-        recorded_[depth - 1] = false;
-        const bool yes = TopSuspension(table.game).request == Request::AskReplay ? table.NextReplayAnswer() : true;
-        AnswerRequest(table.dispatcher, yes);
-    }
-    void RecordNewRequest() {
-        const int depth = StepDepth(table.game);
-        for (int i = depth; i < kMaxSuspensions; ++i) recorded_[i] = false;
-        if (depth == 0 || recorded_[depth - 1]) return;
-        recorded_[depth - 1] = true;
-        table.Record(TopSuspension(table.game));
+        --open_;
+        const bool yes = requests_[open_] == Request::AskReplay ? table.NextReplayAnswer() : true;
+        FinishRequest(table.dispatcher, tickets_[open_], yes);
     }
 
     const std::vector<Event>& events_;
-    bool recorded_[kMaxSuspensions] = {};
+    int tickets_[kMaxSuspensions] = {};
+    Request requests_[kMaxSuspensions] = {};
+    int open_ = 0;
 };
 
 std::string Around(const Calls& calls, long at) {
@@ -181,7 +160,7 @@ std::string Around(const Calls& calls, long at) {
     return text;
 }
 
-TEST(PendingSteps, WholeGamesAnsweredLateGiveTheBlockingDriversTrace) {
+TEST(PendingSteps, WholeGamesFinishedLateGiveTheBlockingFrontEndsTrace) {
     int requests = 0, quits = 0;
     for (uint32_t seed = 1; seed <= 12; ++seed) {
         const std::vector<Event> events = RandomEvents(seed * 7919u, 6000);
@@ -213,9 +192,11 @@ protected:
     void SetUp() override {
         ResetGame(game, host, 3);
         RunCommand(dispatcher, Command::StartGame);
-        AnswerRequest(dispatcher);  // the offer before the first game
+        Answer();  // the offer before the first game
         host.Take();
     }
+    // The request on top of the rules' stack is done.
+    void Answer(bool yes = true) { FinishRequest(dispatcher, StepDepth(game), yes); }
     // Drops the falling shape to the bottom: the lock sound is pending.
     void DropToTheLockSound() {
         RunCommand(dispatcher, Command::DownPressed);
@@ -224,7 +205,7 @@ protected:
     }
     Game game{};
     RecordingHost host;
-    RelayingFrontEnd frontEnd{game};
+    QuietFrontEnd frontEnd;
     Dispatcher dispatcher{game, frontEnd};
 };
 
@@ -236,8 +217,8 @@ TEST_F(PendingInput, DuringASoundInputWaitsThenRunsInOrderAndTicksRunOnceAfterIt
     RunCommand(dispatcher, Command::SpeedUp);
     EXPECT_TRUE(host.Take().empty());
     const int row = game.state.row;
-    AnswerRequest(dispatcher);  // the lock goes on; the next shape is at the top
-    while (PendingRequest(game) == Request::Sound) AnswerRequest(dispatcher);
+    Answer();  // the lock goes on; the next shape is at the top
+    while (PendingRequest(game) == Request::Sound) Answer();
     const Calls calls = host.Take();
     // The shape moved left, the speed went up, then gravity moved it once.
     const Calls tail(calls.end() - 7, calls.end());
@@ -253,41 +234,55 @@ TEST_F(PendingInput, DuringAWaitInputIsHeldAndAHeldInputThatWaitsHoldsTheRest) {
     ASSERT_EQ(PendingRequest(game), Request::Wait);
     RunCommand(dispatcher, Command::MaxSpeed);
     RunCommand(dispatcher, Command::RowsDown);
-    for (int step = 0; step < 17; ++step) AnswerRequest(dispatcher);
+    for (int step = 0; step < 17; ++step) Answer();
     EXPECT_EQ(game.state.startRows, 16);
     // MaxSpeed now runs and stops at its first wait; RowsDown waits for it.
     ASSERT_EQ(PendingRequest(game), Request::Wait);
     EXPECT_EQ(game.state.speedLevel, 0);
-    for (int step = 0; step < 20; ++step) AnswerRequest(dispatcher);
+    for (int step = 0; step < 20; ++step) Answer();
     EXPECT_EQ(PendingRequest(game), Request::None);
     EXPECT_EQ(game.state.speedLevel, 19);
     EXPECT_EQ(game.state.startRows, 15);
 }
 
 // Carries out each request at once, counting them.
-struct CountingCarrier final : RequestCarrier {
+struct CountingFrontEnd final : QuietFrontEnd {
     int carried = 0;
-    void PlayEffect(int) override { ++carried; }
-    void WaitMilliseconds(int) override { ++carried; }
-    void CheckHighScore() override { ++carried; }
-    bool AskYesNo(const char*, const char*) override { return ++carried > 0; }
-    void QuitProgram() override { ++carried; }
+    Outcome CarryOut(Request, int, int) override {
+        ++carried;
+        return Outcome::Yes;
+    }
 };
 
-TEST_F(PendingInput, HeldRequestsStayPendingWithACarrierUntilCarriedOutByWhoHeldThem) {
-    CountingCarrier carrier;
-    dispatcher.carrier = &carrier;
-    dispatcher.holdRequests = true;
-    const int depth = StepDepth(game);
-    RunCommand(dispatcher, Command::DownPressed);
+TEST_F(PendingInput, HeldRequestsStayPendingUntilCarriedOutByWhoHeldThem) {
+    CountingFrontEnd carrier;
+    Dispatcher blocking{game, carrier};
+    blocking.holdRequests = true;
+    RunCommand(blocking, Command::DownPressed);
     EXPECT_EQ(PendingRequest(game), Request::Sound);
-    RunGravityTick(dispatcher);  // held behind the sound, and not carried out either
+    RunGravityTick(blocking);  // held behind the sound, and not carried out either
     EXPECT_EQ(carrier.carried, 0);
-    dispatcher.holdRequests = false;
-    CarryOutRequests(dispatcher, carrier, depth);
+    blocking.holdRequests = false;
+    CarryOutPending(blocking);
     EXPECT_EQ(PendingRequest(game), Request::None);
     EXPECT_GT(carrier.carried, 0);
     EXPECT_EQ(game.state.row, 1);  // the held tick ran after the lock
+}
+
+// Window actions of input held behind a sound come back from the answer
+// that lets that input run, in order, with nothing of the held game input
+// lost.
+TEST_F(PendingInput, HeldWindowCommandsComeBackFromTheAnswerThatRunsThem) {
+    DropToTheLockSound();
+    EXPECT_EQ(RunCommand(dispatcher, Command::ShowOptions).count, 0);
+    RunCommand(dispatcher, Command::MoveLeft);
+    EXPECT_EQ(RunCommand(dispatcher, Command::OpenMainMenu).count, 0);
+    WindowActions actions = FinishRequest(dispatcher, StepDepth(game));
+    while (PendingRequest(game) == Request::Sound) actions = FinishRequest(dispatcher, StepDepth(game));
+    ASSERT_EQ(actions.count, 2);
+    EXPECT_EQ(actions.items[0], Command::ShowOptions);
+    EXPECT_EQ(actions.items[1], Command::OpenMainMenu);
+    EXPECT_EQ(game.state.column, kSpawnColumn - 1);
 }
 
 TEST_F(PendingInput, DuringTheOfferOnlyGravityAndActivationReachTheGame) {
@@ -298,14 +293,14 @@ TEST_F(PendingInput, DuringTheOfferOnlyGravityAndActivationReachTheGame) {
     RunCommand(dispatcher, Command::SpeedUp);
     RunCommand(dispatcher, Command::TogglePauseIfRunning);
     EXPECT_TRUE(host.Take().empty());
-    RunActivation(dispatcher, kInactive, true);
+    RunActivation(dispatcher, kInactive, true, true);
     EXPECT_EQ(game.state.autoPaused, 1);
-    RunActivation(dispatcher, kActive, true);
+    RunActivation(dispatcher, kActive, true, true);
     RunGravityTick(dispatcher);
     EXPECT_EQ(game.state.row, 1);
     EXPECT_EQ(game.state.column, column);
     EXPECT_EQ(game.state.speedLevel, 0);
-    AnswerRequest(dispatcher);  // the offer closes: the new game starts
+    Answer();  // the offer closes: the new game starts
     EXPECT_EQ(PendingRequest(game), Request::None);
     EXPECT_EQ(game.state.row, 0);
 }
@@ -315,20 +310,20 @@ TEST_F(PendingInput, AGameOverUnderTheOfferIsAnsweredFirstAndNoEndsEverything) {
     RunCommand(dispatcher, Command::StartGame);
     ASSERT_EQ(PendingRequest(game), Request::OfferScore);
     while (StepDepth(game) == 1) RunGravityTick(dispatcher);  // gravity locks the shape under the offer
-    while (PendingRequest(game) == Request::Sound) AnswerRequest(dispatcher);
+    while (PendingRequest(game) == Request::Sound) Answer();
     ASSERT_EQ(PendingRequest(game), Request::OfferScore);
     ASSERT_EQ(StepDepth(game), 2);
-    AnswerRequest(dispatcher);
+    Answer();
     ASSERT_EQ(PendingRequest(game), Request::AskReplay);
-    AnswerRequest(dispatcher, false);
+    Answer(false);
     ASSERT_EQ(PendingRequest(game), Request::QuitProgram);
-    AnswerRequest(dispatcher);
+    Answer();
     EXPECT_EQ(StepDepth(game), 0);
     EXPECT_EQ(game.steps.ended, 1);
     host.Take();
     RunGravityTick(dispatcher);
     RunCommand(dispatcher, Command::StartGame);
-    RunActivation(dispatcher, kInactive, true);
+    RunActivation(dispatcher, kInactive, true, true);
     EXPECT_TRUE(host.Take().empty());
     EXPECT_EQ(PendingRequest(game), Request::None);
 }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/driver.h"
+#include "commands/dispatch.h"
 #include "draw/paint.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
@@ -27,7 +27,7 @@ struct Driver {
     Game game{};
     ScoreTable scores{};
     SimHost host{game, scores, stdout};
-    Dispatcher dispatcher{game, host, &host};
+    Dispatcher dispatcher{game, host};
 
     Driver(uint32_t seed, Options options) {
         InitGameState(game.state);
@@ -41,7 +41,7 @@ struct Driver {
     }
 
     // Carries out what the last command asked for, as trelmo-sim does.
-    void Settle() { CarryOutRequests(dispatcher, host, 0); }
+    void Settle() { CarryOutPending(dispatcher); }
 
     bool ScreenIsAFullRepaint() const {
         Raster full(kClientWidth, kClientHeight);
@@ -75,7 +75,7 @@ int PlayAndCompare(Driver& d, uint32_t choiceSeed, int steps) {
             case 0: case 1: case 2: MoveLeft(d.game); break;
             case 3: case 4: case 5: MoveRight(d.game); break;
             case 6: case 7: Rotate(d.game); break;
-            case 8: DownKeyPressed(d.game); break;
+            case 8: DownKeyPressed(d.game, false); break;
             case 9: if (choices.Below(4) == 0) SpeedUp(d.game); else Tick(d.game); break;
             default: Tick(d.game); break;
         }
@@ -114,7 +114,7 @@ void RemoveFourRows(Options options) {
     for (int i = 0; i < 5; ++i) MoveLeft(d.game);
     ASSERT_EQ(s.column, -1);
     EXPECT_TRUE(d.ScreenIsAFullRepaint());
-    DownKeyPressed(d.game);
+    DownKeyPressed(d.game, false);
     d.Settle();
     ASSERT_EQ(s.lines, 4);
     Tick(d.game);

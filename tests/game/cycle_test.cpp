@@ -178,7 +178,7 @@ TEST_F(CycleTest, PausedCommandsDoNothing) {
     MoveLeft(game);
     MoveRight(game);
     Rotate(game);
-    DownKeyPressed(game);
+    DownKeyPressed(game, false);
     host.Settle(game);
     EXPECT_TRUE(host.Take().empty());
     EXPECT_EQ(game.state.row, before.row);
@@ -193,7 +193,7 @@ TEST_F(CycleTest, BeforeTheFirstGameOnlyPositionDrifts) {
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "piece erase", "piece draw", "piece erase", "piece draw"}));
     EXPECT_EQ(game.state.row, 1);
     EXPECT_EQ(game.state.column, 3);
-    DownKeyPressed(game);
+    DownKeyPressed(game, false);
     host.Settle(game);
     EXPECT_TRUE(host.Take().empty());
     for (int r = 0; r <= 20; ++r) EXPECT_TRUE(IsEmptyRow(game.well, r));
@@ -211,7 +211,7 @@ TEST_F(CycleTest, EndlessDriftBeforeTheFirstGameWrapsAtTheLimits) {
 
 TEST_F(CycleTest, HardDropSettlesAtTheLowestRowWithoutTouchingTheTimer) {
     StartWith(6);  // square
-    DownKeyPressed(game);
+    DownKeyPressed(game, false);
     host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "sound 110", "preview"}));
     EXPECT_EQ(game.well.cells[19][5], 7);
@@ -225,7 +225,7 @@ TEST_F(CycleTest, HardDropOfARestingShapeSettlesItWhereItIs) {
     for (int c = 1; c <= 10; ++c) game.well.cells[2][c] = 1;
     game.well.cells[2][1] = 0;
     host.answerYes = false;  // the next shape cannot enter: keep the final well
-    DownKeyPressed(game);
+    DownKeyPressed(game, false);
     host.Settle(game);
     EXPECT_EQ(game.well.cells[0][5], 7);
     EXPECT_EQ(game.well.cells[1][6], 7);
@@ -234,7 +234,7 @@ TEST_F(CycleTest, HardDropOfARestingShapeSettlesItWhereItIs) {
 TEST_F(CycleTest, FastFallStyleArmsZeroAndReleaseRestoresTheInterval) {
     game.options.dropStyle = 0;
     StartWith(3);
-    DownKeyPressed(game);
+    DownKeyPressed(game, false);
     host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"timer 0"}));
     DownKeyReleased(game);
@@ -243,17 +243,15 @@ TEST_F(CycleTest, FastFallStyleArmsZeroAndReleaseRestoresTheInterval) {
 
 TEST_F(CycleTest, CtrlDownInDropStyleFallsFastThenPlainDownDrops) {
     StartWith(3);
-    host.ctrl = true;
-    DownKeyPressed(game);
+    DownKeyPressed(game, true);
     host.Settle(game);
     EXPECT_EQ(game.state.fastFall, 1);
     EXPECT_EQ(host.Take(), (Calls{"timer 0"}));
-    host.ctrl = false;
     DownKeyReleased(game);
     EXPECT_EQ(host.Take(), (Calls{"timer 1100"}));
     // fastFall stays until the next drop clears it.
     EXPECT_EQ(game.state.fastFall, 1);
-    DownKeyPressed(game);
+    DownKeyPressed(game, false);
     host.Settle(game);
     EXPECT_EQ(game.state.fastFall, 0);
     host.Take();
@@ -287,11 +285,29 @@ TEST_F(CycleTest, ClearingAcrossTenThousandSpeedsUpBeforeTheNextShape) {
     StartWith(0);
     game.state.score = 9900;
     for (int c = 1; c <= 10; ++c) game.well.cells[20][c] = c == 6 ? 0 : 1;
-    DownKeyPressed(game);  // bar upright in well column 6 completes row 20
+    DownKeyPressed(game, false);  // bar upright in well column 6 completes row 20
     host.Settle(game);
     EXPECT_EQ(host.Take(), (Calls{"piece erase", "piece draw", "sound 110", "sound 111", "well", "lines", "score",
                                   "button SpeedDown 1", "speed", "timer 1000", "preview"}));
     EXPECT_EQ(game.state.speedLevel, 1);
+}
+
+// With the Sound option off each sound's step is a silent wait of 100 ms
+// that the rules ask for, still naming the sound it stands for.
+TEST_F(CycleTest, WithSoundOffEachSoundIsASilentWaitNamingItsSound) {
+    StartWith(0);
+    game.options.sound = 0;
+    for (int c = 1; c <= 10; ++c) game.well.cells[20][c] = c == 6 ? 0 : 1;
+    DownKeyPressed(game, false);
+    ASSERT_EQ(PendingRequest(game), Request::Wait);
+    EXPECT_EQ(TopSuspension(game).value, 100);
+    EXPECT_EQ(TopSuspension(game).sound, LockSound);
+    ResumeRules(game, true);
+    ASSERT_EQ(PendingRequest(game), Request::Wait);
+    EXPECT_EQ(TopSuspension(game).value, 100);
+    EXPECT_EQ(TopSuspension(game).sound, RowSound);
+    host.Settle(game);
+    EXPECT_EQ(game.state.lines, 1);
 }
 
 TEST_F(CycleTest, GameOverDrawsTheShapeOverTheStackThenAsks) {
@@ -315,7 +331,7 @@ TEST_F(CycleTest, GameOverWithYesUnpausesAndStartsANewGame) {
     game.state.nextIndex = 6;
     for (int c = 1; c <= 10; ++c) game.well.cells[1][c] = c == 1 ? 0 : 2;
     game.state.autoPaused = 1;
-    DownKeyPressed(game);
+    DownKeyPressed(game, false);
     host.Settle(game);
     const Calls calls = host.Take();
     const Calls tail(calls.end() - 9, calls.end());

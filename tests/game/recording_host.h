@@ -14,7 +14,6 @@ class RecordingHost : public GameHost {
 public:
     std::vector<std::string> calls;
     bool answerYes = true;
-    bool ctrl = false;
     bool quit = false;
     int timerMs = -1;  // -1: not armed
     int highScoreChecks = 0;
@@ -25,7 +24,6 @@ public:
         Add(std::string("button ") + kButtonNames[b] + (on ? " 1" : " 0"));
     }
     void RefreshPauseLabel() override { Add("label"); }
-    bool CtrlHeld() override { return ctrl; }
     void Paint(PaintOp op, const ShapeRecord&) override { Add(kPaintOpNames[static_cast<int>(op)]); }
 
     // Carries out every pending request at once, recording each as a line,

@@ -141,22 +141,15 @@ TEST(GtkSounds, PlayTheSamplesOfTheProgramsOwnWaves) {
     EXPECT_FALSE(ReadWave(wide, format, samples));
 }
 
-long long MillisecondsToPlay(Sounds& sounds, int32_t soundOn) {
-    Options options = {};
-    options.sound = soundOn;
-    const auto start = std::chrono::steady_clock::now();
-    sounds.Play(options, LockSound);
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-}
-
-TEST(GtkSounds, NoSoundServerCostsNoTimeAndSoundOffAPause) {
+// As a busy device on Windows: the step goes on at once. (With the Sound
+// option off the rules ask for a silent wait instead of the sound.)
+TEST(GtkSounds, NoSoundServerCostsNoTime) {
     setenv("PULSE_SERVER", "unix:/nonexistent/trelmo-test", 1);
     setenv("PULSE_CLIENTCONFIG", "/dev/null", 1);
     Sounds sounds;
-    EXPECT_LT(MillisecondsToPlay(sounds, 1), 50);
-    const long long off = MillisecondsToPlay(sounds, 0);
-    EXPECT_GE(off, 100);
-    EXPECT_LT(off, 200);
+    const auto start = std::chrono::steady_clock::now();
+    sounds.Play(LockSound);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
 }
 
 // The window's larger icons repeat each pixel of the 32 x 32 picture as a

@@ -14,13 +14,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: trelmo-play-sounds SECONDS\n");
         return 2;
     }
-    Options options = {};
-    options.sound = 1;
     Sounds sounds;
-    sounds.Play(options, LockSound);
+    sounds.Play(LockSound);
     std::puts("played");
     std::fflush(stdout);
     sleep(static_cast<unsigned>(std::atoi(argv[1])));
-    sounds.Play(options, RowSound);
+    sounds.Play(RowSound);
     return 0;
 }

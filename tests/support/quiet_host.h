@@ -10,6 +10,5 @@ public:
     void StopGravityTimer() override {}
     void SetButtonEnabled(Button, bool) override {}
     void RefreshPauseLabel() override {}
-    bool CtrlHeld() override { return false; }
     void Paint(PaintOp, const ShapeRecord&) override {}
 };

@@ -365,7 +365,7 @@ TEST_F(MainWindowTest, DestructionReleasesEverythingAndEndsTheLoopOnce) {
 }
 
 TEST_F(MainWindowTest, QuittingFromTheRulesShutsDownAndIgnoresLaterInput) {
-    program->host.QuitProgram();
+    program->host.CarryOut(Request::QuitProgram, 0, 1);
     EXPECT_TRUE(program->shutDown);
     EXPECT_TRUE(DrainQueue());
     EXPECT_TRUE(IsWindow(window));
@@ -375,20 +375,15 @@ TEST_F(MainWindowTest, QuittingFromTheRulesShutsDownAndIgnoresLaterInput) {
     EXPECT_EQ(state().speedLevel, 0);
 }
 
-TEST_F(MainWindowTest, HostRealisesButtonsWaitsAndTheQuietSound) {
+TEST_F(MainWindowTest, HostRealisesButtonsAndWaits) {
     program->host.SetButtonEnabled(OptionsButton, false);
     EXPECT_FALSE(IsWindowEnabled(ButtonOf(OptionsButton)));
     program->host.SetButtonEnabled(OptionsButton, true);
     EXPECT_TRUE(IsWindowEnabled(ButtonOf(OptionsButton)));
-    EXPECT_FALSE(program->host.CtrlHeld());
     // GetTickCount moves in steps of up to 16 ms; the steady clock does not.
     auto start = std::chrono::steady_clock::now();
-    program->host.WaitMilliseconds(50);
+    EXPECT_EQ(program->host.CarryOut(Request::Wait, 50, 1), Outcome::Yes);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(45));
-    program->game.options.sound = 0;
-    start = std::chrono::steady_clock::now();
-    program->host.PlayEffect(110);
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(95));
 }
 
 }  // namespace

@@ -203,8 +203,9 @@ Outcome RunPlain(Sim& sim, PlainVerb verb) {
         ClearScores(sim.scores);
         sim.host.Trace("save");
         break;
-    case PlainVerb::Deactivate: RunActivation(sim.dispatcher, kInactive, true); break;
-    case PlainVerb::Activate: RunActivation(sim.dispatcher, kActive, true); break;
+    // The script's Down stays where its down and release lines left it.
+    case PlainVerb::Deactivate: RunActivation(sim.dispatcher, kInactive, true, false); break;
+    case PlainVerb::Activate: RunActivation(sim.dispatcher, kActive, true, false); break;
     case PlainVerb::Layout: PrintLayout(sim.out); break;
     }
     return Ended(sim);
@@ -235,9 +236,7 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
     if (std::strcmp(verb, "down") == 0) {
         problem = "down takes nothing or ctrl";
         if (args > 1 || (args == 1 && std::strcmp(line.words[1], "ctrl") != 0)) return Outcome::Bad;
-        sim.host.ctrlHeld = args == 1;
-        RunCommand(sim.dispatcher, Command::DownPressed);
-        sim.host.ctrlHeld = false;
+        RunCommand(sim.dispatcher, Command::DownPressed, args == 1);
         return Ended(sim);
     }
     if (std::strcmp(verb, "seed") == 0) {
@@ -298,7 +297,7 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 }  // namespace
 
 Sim::Sim(FILE* output, bool painted)
-    : game{}, scores{}, host(game, scores, output, painted), dispatcher{game, host, &host}, out(output) {
+    : game{}, scores{}, host(game, scores, output, painted), dispatcher{game, host}, out(output) {
     ResetGame(game, host, 1);
     game.state.shapeCount = ShapeCountForStyle(game.options.style);
     ClearScores(scores);

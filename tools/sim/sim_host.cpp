@@ -36,6 +36,30 @@ void SimHost::CheckHighScore() {
     Trace("scoretable");
 }
 
+Outcome SimHost::CarryOut(Request request, int value, int) {
+    switch (request) {
+    case Request::None: break;
+    case Request::Sound: Trace("sound %d", value); break;
+    case Request::Wait: {
+        // A sound's silent step is traced as the sound it stands for.
+        const int sound = TopSuspension(game_).sound;
+        if (sound != 0)
+            Trace("sound %d", sound);
+        else
+            Trace("wait %d", value);
+        break;
+    }
+    case Request::OfferScore: CheckHighScore(); break;
+    case Request::AskReplay: Trace("ask"); return answerYes ? Outcome::Yes : Outcome::No;
+    case Request::QuitProgram:
+        Trace("quit");
+        timerArmed_ = false;
+        quit_ = true;
+        break;
+    }
+    return Outcome::Yes;
+}
+
 void SimHost::RepaintScreen() {
     if (painted_) PaintWindow(screen_, game_, screen_.width(), screen_.height());
 }

@@ -1,26 +1,23 @@
 #pragma once
-// The host and front end of trelmo-sim: timers, waits, sounds and dialogs
-// are recorded rather than happening, and each can be traced as one line of
-// output. There is no window (WindowlessFrontEnd), and no verb asks for the
-// commands that only open, hide or close one.
+// The front end of trelmo-sim: timers, waits, sounds and dialogs are
+// recorded rather than happening, and each can be traced as one line of
+// output. There is no window, and no verb asks for the commands that only
+// open, hide or close one.
 #include <cstdio>
 
-#include "commands/dispatch.h"
-#include "commands/driver.h"
-#include "commands/windowless.h"
+#include "commands/front_end.h"
 #include "draw/layout.h"
 #include "draw/raster.h"
 #include "game/host.h"
 #include "game/state.h"
 #include "store/scores.h"
 
-class SimHost final : public GameHost, public WindowlessFrontEnd, public RequestCarrier {
+class SimHost final : public FrontEnd {
 public:
     // Without `painted` the host keeps no screen and paints nothing, for
     // runs that look only at the game's state (the script fuzz target).
     SimHost(Game& game, ScoreTable& scores, FILE* out, bool painted = true)
-        : WindowlessFrontEnd(game),
-          game_(game),
+        : game_(game),
           scores_(scores),
           out_(out),
           painted_(painted),
@@ -28,7 +25,6 @@ public:
 
     bool trace = false;
     bool answerYes = true;
-    bool ctrlHeld = false;
     bool hasTypedName = false;  // else every name entry accepts the offered name
     char typedName[kTypedNameBytes + 1] = {};
 
@@ -54,31 +50,18 @@ public:
         Trace("button %s %d", kButtonNames[button], enabled ? 1 : 0);
     }
     void RefreshPauseLabel() override { Trace(game_.state.paused == 1 ? "label CONTINUE" : "label PAUSE"); }
-    bool CtrlHeld() override { return ctrlHeld; }
     void Paint(PaintOp op, const ShapeRecord& shape) override;
-
-    // The requests are carried out at once, as the trace tells them.
-    void PlayEffect(int soundId) override { Trace("sound %d", soundId); }
-    void WaitMilliseconds(int milliseconds) override { Trace("wait %d", milliseconds); }
-    // The name entry takes the typed name, or the offered one.
-    void CheckHighScore() override;
-    bool AskYesNo(const char*, const char*) override {
-        Trace("ask");
-        return answerYes;
-    }
-    void QuitProgram() override {
-        Trace("quit");
-        timerArmed_ = false;
-        quit_ = true;
-    }
-
-    // The script's Down stays where its down and release lines left it.
-    bool DownKeyUp() override { return false; }
+    void Present() override {}
+    // Each request is carried out at once, as the trace tells it.
+    Outcome CarryOut(Request request, int value, int ticket) override;
 
     // One line of output while tracing.
     void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 private:
+    // The name entry takes the typed name, or the offered one.
+    void CheckHighScore();
+
     Game& game_;
     ScoreTable& scores_;
     FILE* out_;

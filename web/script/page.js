@@ -14,7 +14,6 @@ const IDI_PROGRAM = 102, IDI_EXIT = 103, IDC_CLEAR = 102, IDC_NAME_BOX = 103;
 const IDD_SCORE_TABLE = 2, IDD_NAME_ENTRY = 3, IDD_OPTIONS = 4, SHEET_PAGES = [1, 5, 6];
 // Windows' shortest timer period.
 const SHORTEST_PERIOD_MS = 10;
-const SILENT_SOUND_MS = 100;
 const STORAGE_KEY = 'trelmo.ini';
 // The labels: Windows' 9-point stock font is 12 pixels; a CJK family the
 // page names, with fallbacks for each desktop; smaller only should a
@@ -95,11 +94,10 @@ function withBytes(bytes, entry) {
 }
 
 // ---- every event goes through here ----
-// Runs an entry point, then starts whatever request the rules left.
+// Runs an entry point, unless the game has not started or has ended.
 function run(entry) {
   if (!started || ended) return;
   entry();
-  carryOutRequests();
 }
 const later = (work) => setTimeout(() => run(work), 0);
 

@@ -61,12 +61,8 @@ function wakeAudio() {
   }, 0);
 }
 // The step lasts the sound's length, by the clock, whether or not the
-// browser lets it be heard; 100 ms with sound off.
+// browser lets it be heard.
 function playSound(soundId, done) {
-  if (!_trelmo_sound_on()) {
-    setTimeout(done, SILENT_SOUND_MS);
-    return;
-  }
   const wave = waveOf(soundId);
   if (audio !== null && audio.state === 'running') {
     const buffer = audio.createBuffer(wave.channels, wave.frames, wave.rate);
@@ -83,43 +79,24 @@ function playSound(soundId, done) {
 }
 
 // ---- the rules' requests ----
-// One entry per request being carried out, by the depth of the rules'
-// stack it stands at. A request finished under another one (a dialog
-// closed while a sound above it plays) is answered once it is on top.
-const carrying = [];
-function carryOutRequests() {
-  for (;;) {
+// The module hands each request out once, with a ticket to answer it by,
+// in any order. It starts once the entry point that handed it out has
+// returned; a request closes an open menu.
+page.startRequest = (request, value, ticket) => {
+  queueMicrotask(() => {
     if (ended) return;
-    const depth = _trelmo_depth();
-    while (carrying.length > 0 && carrying[carrying.length - 1].depth > depth) carrying.pop();
-    const top = carrying[carrying.length - 1];
-    if (top && top.depth === depth && top.done) {
-      carrying.pop();
-      _trelmo_answer(top.yes ? 1 : 0);
-      continue;
-    }
-    if (depth === 0 || (top && top.depth >= depth)) return;
-    const entry = { depth, done: false, yes: true };
-    carrying.push(entry);
     closeMenu();
-    startRequest(_trelmo_pending(), _trelmo_pending_value(), entry);
-  }
-}
-function finish(entry, yes) {
-  entry.done = true;
-  entry.yes = yes;
-  run(() => {});
-}
-function startRequest(request, value, entry) {
-  switch (request) {
-    case Request.Sound: playSound(value, () => finish(entry, true)); break;
-    case Request.Wait: setTimeout(() => finish(entry, true), value); break;
-    case Request.OfferScore: offerScore(() => finish(entry, true)); break;
-    case Request.AskReplay: askQuestion(texts.replayQuestion, texts.replayTitle, null, (yes) => finish(entry, yes)); break;
-    case Request.QuitProgram: endGame(); break;
-    default: entry.done = true;
-  }
-}
+    const finish = (yes) => run(() => _trelmo_answer(ticket, yes ? 1 : 0));
+    switch (request) {
+      case Request.Sound: playSound(value, () => finish(true)); break;
+      case Request.Wait: setTimeout(() => finish(true), value); break;
+      case Request.OfferScore: offerScore(() => finish(true)); break;
+      case Request.AskReplay: askQuestion(texts.replayQuestion, texts.replayTitle, null, finish); break;
+      case Request.QuitProgram: endGame(); break;
+      default: finish(true);
+    }
+  });
+};
 
 // The game's end: nothing of it runs again.
 function endGame() {

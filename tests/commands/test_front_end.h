@@ -1,0 +1,46 @@
+#pragma once
+// A front end for the dispatcher's tests: what the rules paint and set goes
+// to the game's RecordingHost; each present and each request handed out is
+// recorded there too, so that the order across them shows. A request is
+// answered as `outcome` says (Later: the test finishes it).
+#include <string>
+
+#include "commands/dispatch.h"
+#include "tests/game/recording_host.h"
+
+class TestFrontEnd : public FrontEnd {
+public:
+    explicit TestFrontEnd(RecordingHost& host) : host_(host) {}
+    Outcome outcome = Outcome::Later;
+    bool recordPresents = false;
+
+    void ArmGravityTimer(int milliseconds) override { host_.ArmGravityTimer(milliseconds); }
+    void StopGravityTimer() override { host_.StopGravityTimer(); }
+    void SetButtonEnabled(Button button, bool enabled) override { host_.SetButtonEnabled(button, enabled); }
+    void RefreshPauseLabel() override { host_.RefreshPauseLabel(); }
+    void Paint(PaintOp op, const ShapeRecord& shape) override { host_.Paint(op, shape); }
+    void Present() override {
+        if (recordPresents) host_.calls.push_back("present");
+    }
+    Outcome CarryOut(Request request, int value, int ticket) override {
+        host_.calls.push_back("request " + std::to_string(static_cast<int>(request)) + " " + std::to_string(value) +
+                              " ticket " + std::to_string(ticket));
+        return outcome;
+    }
+
+protected:
+    RecordingHost& host_;
+};
+
+// A front end that does nothing of its own: the rules' calls go to the
+// game's host, and every request waits for the test to finish it.
+class QuietFrontEnd : public FrontEnd {
+public:
+    void ArmGravityTimer(int) override {}
+    void StopGravityTimer() override {}
+    void SetButtonEnabled(Button, bool) override {}
+    void RefreshPauseLabel() override {}
+    void Paint(PaintOp, const ShapeRecord&) override {}
+    void Present() override {}
+    Outcome CarryOut(Request, int, int) override { return Outcome::Later; }
+};
