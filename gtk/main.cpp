@@ -8,8 +8,7 @@
 #include <ctime>
 #include <string>
 
-#include "commands/commands.h"
-#include "game/cycle.h"
+#include "commands/start_up.h"
 #include "game/random.h"
 #include "gtk/command_line.h"
 #include "gtk/dialogs.h"
@@ -18,7 +17,7 @@
 #include "gtk/second_launch.h"
 #include "gtk/settings_file.h"
 #include "gtk/single_instance.h"
-#include "store/settings.h"
+#include "store/profile.h"
 
 int main(int argc, char** argv) {
     switch (ReadCommandLine(argc, argv)) {
@@ -48,16 +47,10 @@ int main(int argc, char** argv) {
     gtk_widget_show_all(program.window);
     ListenForSecondLaunch(program, SecondLaunchSocketPath(lockPath));
 
-    InitGameState(program.game.state);
-    if (!program.settingsFile.empty())
-        LoadSettings(program.game.options, program.scores, program.game.state.shapeCount,
-                     program.settingsFile.c_str());
-    // No game yet, and speed and starting rows are at their minimum.
-    gtk_widget_set_sensitive(program.buttons[PauseButton], FALSE);
-    gtk_widget_set_sensitive(program.buttons[SpeedDownButton], FALSE);
-    gtk_widget_set_sensitive(program.buttons[RowsDownButton], FALSE);
-
-    ShowInfoSheet(GTK_WINDOW(program.window), kAboutPage);
+    // Without a home the program keeps no file: the defaults, nothing saved.
+    ProfileFile settings(program.settingsFile.c_str());
+    CarryOutWindowActions(program, StartProgram(program.dispatcher, program.scores,
+                                                program.settingsFile.empty() ? nullptr : &settings));
     if (!program.shutDown) gtk_main();
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "commands/dispatch.h"
 #include "commands/input.h"
 #include "commands/menus.h"
+#include "commands/start_up.h"
 #include "draw/layout.h"
 #include "game/cycle.h"
 #include "media/artwork.h"
@@ -93,17 +94,14 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed) {
     Program& p = program();
     ResetGame(p.game, p.host, seed);
-    InitGameState(p.game.state);
-    LoadSettings(p);
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonPlace& place = kButtonPlaces[i];
         JsPlaceButton(i, place.x, place.y, place.width, place.height, place.text);
     }
-    // No game yet, and speed and starting rows are at their minimum.
-    p.host.SetButtonEnabled(PauseButton, false);
-    p.host.SetButtonEnabled(SpeedDownButton, false);
-    p.host.SetButtonEnabled(RowsDownButton, false);
+    ProfileTextKeys settings(p.settings);
+    const WindowActions actions = StartProgram(p.dispatcher, p.scores, &settings);
     RepaintWhole();
+    CarryOutWindowActions(actions);
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_repaint() { RepaintWhole(); }

@@ -2,10 +2,10 @@
 // message loop.
 #include <windows.h>
 
-#include "game/cycle.h"
+#include "commands/start_up.h"
+#include "store/profile.h"
 #include "store/settings.h"
 #include "win32/main_window.h"
-#include "win32/messages.h"
 #include "win32/program.h"
 #include "win32/startup.h"
 
@@ -43,13 +43,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ShowWindow(window, SW_SHOW);
     if (!CreateButtons(window, program)) return 0;
 
-    InitGameState(program.game.state);
-    LoadSettings(program.game.options, program.scores, program.game.state.shapeCount, kSettingsFile);
-    // No game yet, and speed and starting rows are at their minimum.
-    EnableWindow(ButtonHandle(program, PauseButton), FALSE);
-    EnableWindow(ButtonHandle(program, SpeedDownButton), FALSE);
-    EnableWindow(ButtonHandle(program, RowsDownButton), FALSE);
-
-    SendMessageA(window, PrivateMsg::ShowInfoSheetAbout, 0, 0);
+    ProfileFile settings(kSettingsFile);
+    CarryOutWindowActions(program, StartProgram(program.dispatcher, program.scores, &settings));
     return RunMessageLoop();
 }

@@ -72,7 +72,7 @@ void CarryOutWindowActions(Program& program, const WindowActions& actions) {
             break;
         case Command::Restore: RestoreFromTray(window, program.guiObjects); break;
         case Command::Exit: SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
-        case Command::ShowAbout: ShowInfoSheet(window, program.instance, kAboutPage); break;
+        case Command::ShowAbout: SendMessageA(window, PrivateMsg::ShowInfoSheetAbout, 0, 0); break;
         case Command::ShowKeyHelp: ShowInfoSheet(window, program.instance, kKeyHelpPage); break;
         case Command::ShowOptions: ShowOptions(window, DialogsOf(program)); break;
         case Command::ShowHighScores: ShowHighScores(window, DialogsOf(program)); break;

@@ -7,7 +7,9 @@
 
 #include "commands/dispatch.h"
 #include "commands/input.h"
+#include "commands/start_up.h"
 #include "game/cycle.h"
+#include "store/profile_text.h"
 #include "tests/commands/test_front_end.h"
 
 namespace {
@@ -145,6 +147,24 @@ TEST_F(DispatchTest, ADownStillHeldOnComingBackKeepsFalling) {
     EXPECT_EQ(host.timerMs, 0);
     Run(Command::DownReleased);
     EXPECT_FALSE(dispatcher.downHeld);
+}
+
+// Every front end starts the same way: no game, the file's options and
+// table, the three buttons that cannot act yet greyed, then the sheet.
+TEST_F(DispatchTest, TheProgramStartsWithTheSettingsTheGreyedButtonsAndTheSheet) {
+    ProfileText file("[Settings]\r\nStyle=0\r\n[Score]\r\nPlayer0=500,7,Ada\r\n");
+    ProfileTextKeys keys(file);
+    ScoreTable scores = {};
+    host.Take();
+    const WindowActions start = StartProgram(dispatcher, scores, &keys);
+    EXPECT_EQ(host.Take(), (Calls{"button Pause 0", "button SpeedDown 0", "button RowsDown 0"}));
+    ASSERT_EQ(start.count, 1);
+    EXPECT_EQ(start.items[0], Command::ShowAbout);
+    EXPECT_EQ(game.options.style, 0);
+    EXPECT_EQ(game.state.shapeCount, 11);
+    EXPECT_EQ(game.state.running, 0);
+    EXPECT_EQ(scores.rows[0].score, 500);
+    EXPECT_STREQ(scores.rows[0].name, "Ada");
 }
 
 }  // namespace

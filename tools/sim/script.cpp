@@ -6,6 +6,7 @@
 
 #include "commands/dispatch.h"
 #include "commands/input.h"
+#include "commands/start_up.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
 #include "game/cycle.h"
@@ -299,8 +300,9 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 Sim::Sim(FILE* output, bool painted)
     : game{}, scores{}, host(game, scores, output, painted), dispatcher{game, host}, out(output) {
     ResetGame(game, host, 1);
-    game.state.shapeCount = ShapeCountForStyle(game.options.style);
     ClearScores(scores);
+    // As with no settings file; there is no sheet to open.
+    StartProgram(dispatcher, scores, nullptr);
     host.RepaintScreen();  // the window's first paint
 }
 

@@ -77,7 +77,6 @@ function start() {
   const seed = /seed=(\d+)/.exec(location.hash);
   run(() => _trelmo_start(seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0));
   offerFileActions();
-  showSheet(0);
 }
 
 // The lock is asked for while the module compiles; the game starts when
