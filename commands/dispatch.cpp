@@ -1,10 +1,13 @@
 #include "commands/dispatch.h"
 
+#include <cstring>
+
 #include "commands/input.h"
 #include "game/cycle.h"
 #include "game/difficulty.h"
 #include "game/resume.h"
 #include "game/start.h"
+#include "store/gbk.h"
 
 namespace {
 
@@ -126,6 +129,49 @@ void GoOn(Dispatcher& dispatcher, bool yes) {
     RunHeldInput(dispatcher);
 }
 
+// The front end carries out `task` for the request at `depth`; an answer at
+// once marks it done, unless the program ended meanwhile.
+void HandOut(Dispatcher& dispatcher, int depth, Request task, int value) {
+    dispatcher.requests[depth - 1].done = false;
+    dispatcher.frontEnd.Present();
+    const Outcome outcome = dispatcher.frontEnd.CarryOut(task, value, depth);
+    if (outcome == Outcome::Later || StepDepth(dispatcher.game) < depth) return;
+    HandedRequest& carried = dispatcher.requests[depth - 1];
+    carried.done = true;
+    carried.yes = outcome == Outcome::Yes;
+}
+
+// The score offer: a result that takes a place makes room for its row and
+// asks for the name; one that does not is done at once.
+void StartOffer(Dispatcher& dispatcher, int depth) {
+    HandedRequest& offer = dispatcher.requests[depth - 1];
+    offer.score = dispatcher.game.state.score;
+    offer.lines = dispatcher.game.state.lines;
+    offer.place = dispatcher.scores != nullptr ? QualifyingPlace(*dispatcher.scores, offer.score) : -1;
+    if (offer.place < 0) {
+        offer.done = true;
+        offer.yes = true;
+        return;
+    }
+    MakeRoom(*dispatcher.scores, offer.place, offer.name);
+    offer.offer = OfferStep::NameEntry;
+    HandOut(dispatcher, depth, Request::NameEntry, offer.place);
+}
+
+// After the name entry the row is filled and the table saved, then shown.
+void NextOfferStep(Dispatcher& dispatcher, int depth) {
+    HandedRequest& offer = dispatcher.requests[depth - 1];
+    if (offer.offer == OfferStep::NameEntry) {
+        offer.name[kNameBytes - 1] = '\0';
+        FillScoreRow(*dispatcher.scores, offer.place, offer.score, offer.lines, offer.name);
+        offer.offer = OfferStep::Save;
+        HandOut(dispatcher, depth, Request::SaveSettings, 0);
+    } else {
+        offer.offer = OfferStep::Table;
+        HandOut(dispatcher, depth, Request::ScoreTable, 0);
+    }
+}
+
 // Hands each request to the front end the moment it is on top of the rules'
 // stack, once, and goes on from each as soon as it is done and on top. A
 // request carried out at once may have run a nested loop that delivered
@@ -143,6 +189,10 @@ void Pump(Dispatcher& dispatcher) {
         HandedRequest& top = dispatcher.requests[depth - 1];
         if (top.handed) {
             if (!top.done) return;
+            if (top.offer != OfferStep::None && top.offer != OfferStep::Table) {
+                NextOfferStep(dispatcher, depth);
+                continue;
+            }
             const bool yes = top.yes;
             top = HandedRequest{};
             GoOn(dispatcher, yes);
@@ -151,12 +201,10 @@ void Pump(Dispatcher& dispatcher) {
         if (dispatcher.holdRequests) return;
         top.handed = true;
         const Suspension step = TopSuspension(game);
-        dispatcher.frontEnd.Present();
-        const Outcome outcome = dispatcher.frontEnd.CarryOut(step.request, step.value, depth);
-        if (outcome == Outcome::Later || StepDepth(game) < depth) continue;
-        HandedRequest& carried = dispatcher.requests[depth - 1];
-        carried.done = true;
-        carried.yes = outcome == Outcome::Yes;
+        if (step.request == Request::OfferScore)
+            StartOffer(dispatcher, depth);
+        else
+            HandOut(dispatcher, depth, step.request, step.value);
     }
 }
 
@@ -194,7 +242,10 @@ Admission AdmissionOf(const Game& game, Input::Kind kind, Command command) {
         // A run that stops on top of a full stack would be lost.
         return reachesGame && StepDepth(game) < kMaxSuspensions ? Admission::Run : Admission::Refuse;
     }
-    case Request::QuitProgram: return Admission::Refuse;
+    case Request::QuitProgram:
+    case Request::NameEntry:
+    case Request::SaveSettings:
+    case Request::ScoreTable: return Admission::Refuse;
     }
     return Admission::Refuse;
 }
@@ -226,6 +277,30 @@ WindowActions DeliverGameMessage(Dispatcher& dispatcher, GameMessage message) {
 
 WindowActions CarryOutPending(Dispatcher& dispatcher) {
     return Enter(dispatcher, [] {});
+}
+
+const char* OfferedName(const Dispatcher& dispatcher, int ticket) {
+    if (ticket < 1 || ticket > kMaxSuspensions) return "";
+    return dispatcher.requests[ticket - 1].name;
+}
+
+void TakeTypedName(Dispatcher& dispatcher, int ticket, const char* typed) {
+    if (ticket < 1 || ticket > kMaxSuspensions) return;
+    HandedRequest& offer = dispatcher.requests[ticket - 1];
+    if (offer.offer != OfferStep::NameEntry) return;
+    char name[kTypedNameBytes + 1];
+    CopyGbkPrefix(name, typed, kTypedNameBytes);
+    std::memset(offer.name, 0, sizeof offer.name);
+    std::memcpy(offer.name, name, sizeof name);
+}
+
+// Refused, as any input, while the rules' stack is full.
+WindowActions RunExit(Dispatcher& dispatcher) {
+    return Enter(dispatcher, [&] {
+        Game& game = dispatcher.game;
+        if (game.steps.ended != 0) return;
+        if (StepDepth(game) < kMaxSuspensions) Suspend(game, Request::OfferScore, 0, Resume::QuitAfterOffer);
+    });
 }
 
 void RunGameMessage(Game& game, GameMessage message) {

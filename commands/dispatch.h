@@ -9,6 +9,7 @@
 #include "commands/commands.h"
 #include "commands/front_end.h"
 #include "game/state.h"
+#include "store/scores.h"
 
 // One input as a front end hands it over.
 struct Input {
@@ -44,11 +45,21 @@ struct WindowActions {
     const Command* end() const { return items + count; }
 };
 
-// A request handed to the front end, by its depth on the rules' stack.
+// Where a score offer stands: the result goes to the table with the
+// player's name, the table is saved and shown, each step the front end's.
+enum class OfferStep : uint8_t { None, NameEntry, Save, Table };
+
+// A request handed to the front end, by its depth on the rules' stack; for
+// a score offer, the result offered and the name for its row.
 struct HandedRequest {
     bool handed;
     bool done;
     bool yes;
+    OfferStep offer;
+    int place;
+    int32_t score;
+    int32_t lines;
+    char name[kNameBytes];
 };
 
 // Windows sends the moves, the turn and the new game to its own window as
@@ -58,6 +69,7 @@ using GameMessageRelay = void (*)(void* target, GameMessage message);
 struct Dispatcher {
     Game& game;
     FrontEnd& frontEnd;
+    ScoreTable* scores = nullptr;  // the table results are offered to, if any
     GameMessageRelay relay = nullptr;
     void* relayTarget = nullptr;
     // While set, requests stay pending, for whoever set it to hand out with
@@ -90,6 +102,16 @@ WindowActions RunActivation(Dispatcher& dispatcher, int activationState, bool wi
 WindowActions FinishRequest(Dispatcher& dispatcher, int ticket, bool yes = true);
 // Hands out the requests that holdRequests kept back.
 WindowActions CarryOutPending(Dispatcher& dispatcher);
+
+// The name entry handed out with `ticket`: the name it offers (the row
+// overtaken), and what was typed over it, of which 18 bytes are kept. A
+// name entry finished without a typed name keeps the offered one.
+const char* OfferedName(const Dispatcher& dispatcher, int ticket);
+void TakeTypedName(Dispatcher& dispatcher, int ticket, const char* typed);
+
+// The exit command, confirmed by the player: the game in progress is
+// offered to the table, then the program ends (QuitProgram).
+WindowActions RunExit(Dispatcher& dispatcher);
 
 // A game message as the relay sends it: it belongs to the command that sent
 // it and never waits.

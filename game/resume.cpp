@@ -15,6 +15,7 @@ Resume ResumeRules(Game& game, bool yes) {
     case Resume::MaxSpeedAfterWait: ContinueMaxSpeed(game, taken.count); break;
     case Resume::MaxRowsAfterWait: ContinueMaxRows(game, taken.count); break;
     case Resume::NewGameAfterOffer: break;
+    case Resume::QuitAfterOffer: Suspend(game, Request::QuitProgram, kQuitByExit, Resume::Ended); break;
     case Resume::Ended: EndRules(game); break;
     }
     return taken.resume;

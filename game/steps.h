@@ -18,7 +18,13 @@ enum class Request : int32_t {
     Wait,        // value: milliseconds; also a sound's step with the Sound option off
     OfferScore,  // the score and lines to the top-ten table, with its dialogs
     AskReplay,   // the replay question (kReplayQuestion, kReplayTitle); answer yes or no
-    QuitProgram, // the program ends, without the exit confirmation
+    QuitProgram, // the program ends, without the exit confirmation; value: kQuitByExit
+                 // when the player's confirmed exit command ends it
+    // The score offer's own steps, which the dispatcher hands to the front
+    // end in its place (commands/dispatch.h); the rules never stop for these.
+    NameEntry,     // value: the place taken; the name box offers the overtaken row's name
+    SaveSettings,  // the options and the table written to the settings file
+    ScoreTable,    // the top-ten table, until it is closed
 };
 
 // Where a suspended run goes on once its request has been carried out.
@@ -30,6 +36,7 @@ enum class Resume : int32_t {
     MaxSpeedAfterWait,    // count: steps left, this one included
     MaxRowsAfterWait,
     NewGameAfterOffer,    // the start command: continued by the dispatcher
+    QuitAfterOffer,       // the exit command, confirmed: the end of the program next
     Ended,                // after QuitProgram nothing goes on
 };
 
@@ -41,6 +48,8 @@ struct Suspension {
     int32_t count;
     int32_t sound;  // the sound a step stands for, also one kept silent; else 0
 };
+
+constexpr int kQuitByExit = 1;
 
 // A sound's step with the Sound option off lasts this long, in silence.
 constexpr int kSilentSoundMs = 100;

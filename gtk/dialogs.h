@@ -23,8 +23,8 @@ struct DialogContext {
 void ShowInfoSheet(GtkWindow* parent, int startPage);
 // The options dialog; OK stores and saves the options and repaints the parent.
 void ShowOptions(const DialogContext& context);
-// Offers the current score and lines to the table; returns after any name
-// entry and table display have closed.
-void CheckHighScore(const DialogContext& context);
+// The name entry, showing `name`; on OK it holds what was typed, cut to 18
+// bytes of GBK. A dialog that cannot be made leaves the name as it was.
+void EnterName(GtkWindow* parent, char (&name)[kNameBytes]);
 // The top-ten table.
 void ShowHighScores(const DialogContext& context);

@@ -29,9 +29,9 @@ void RefuseOverflow(GtkEditable* editable, const gchar* text, gint length, gint*
     if (width > area.width) g_signal_stop_emission_by_name(editable, "insert-text");
 }
 
-// Shows `name` in the box; on OK, leaves there what was typed, cut to
-// 18 bytes of GBK. A dialog that cannot be made leaves the name offered.
-void RunNameEntry(GtkWindow* parent, char (&name)[kNameBytes]) {
+}  // namespace
+
+void EnterName(GtkWindow* parent, char (&name)[kNameBytes]) {
     TemplatePanel panel;
     GtkDialog* dialog = NewTemplateDialog(parent, IDD_NAME_ENTRY, panel);
     if (dialog == nullptr) return;
@@ -44,6 +44,8 @@ void RunNameEntry(GtkWindow* parent, char (&name)[kNameBytes]) {
     }
     gtk_widget_destroy(GTK_WIDGET(dialog));
 }
+
+namespace {
 
 // Each text's top at y, right-aligned or centred on the column's x.
 void DrawColumnText(GtkWidget* area, cairo_t* cr, const ScoreColumn& column, int y, const char* gbk) {
@@ -86,16 +88,6 @@ void ClearTable(GtkButton*, gpointer data) {
 }
 
 }  // namespace
-
-void CheckHighScore(const DialogContext& context) {
-    const GameState& state = context.game->state;
-    const NameAsker askName = [](char (&name)[kNameBytes], void* parent) {
-        RunNameEntry(static_cast<GtkWindow*>(parent), name);
-    };
-    if (!OfferResult(*context.scores, state.score, state.lines, askName, context.parent)) return;
-    SaveSettingsOrTell(context.parent, context.game->options, *context.scores, context.settingsFile);
-    ShowHighScores(context);
-}
 
 void ShowHighScores(const DialogContext& context) {
     TemplatePanel panel;

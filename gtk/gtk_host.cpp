@@ -1,11 +1,14 @@
 #include "gtk/gtk_host.h"
 
+#include <cstring>
+
 #include "draw/layout.h"
 #include "gtk/button_text.h"
 #include "gtk/main_window.h"
 #include "gtk/menus.h"
 #include "gtk/program.h"
 #include "gtk/questions.h"
+#include "gtk/save_notice.h"
 #include "gtk/text.h"
 #include "gtk/tray.h"
 #include "resources/texts.h"
@@ -62,7 +65,7 @@ void GtkHost::Paint(PaintOp op, const ShapeRecord& shape) { program_.screen.Pain
 
 // Gravity goes on while a menu is open, but a request (a settled shape's
 // sound first, which may lead to the game's end and its dialogs) closes it.
-Outcome GtkHost::CarryOut(Request request, int value, int) {
+Outcome GtkHost::CarryOut(Request request, int value, int ticket) {
     if (program_.menu != nullptr) gtk_menu_popdown(GTK_MENU(program_.menu));
     switch (request) {
     case Request::None: break;
@@ -70,7 +73,19 @@ Outcome GtkHost::CarryOut(Request request, int value, int) {
     case Request::Wait:
         if (value > 0) g_usleep(static_cast<gulong>(value) * 1000);
         break;
-    case Request::OfferScore: CheckHighScore(DialogsOf(program_)); break;
+    case Request::OfferScore: break;  // handed out as its three steps below
+    case Request::NameEntry: {
+        char name[kNameBytes] = {};
+        std::strncpy(name, OfferedName(program_.dispatcher, ticket), kNameBytes - 1);
+        EnterName(GTK_WINDOW(program_.window), name);
+        TakeTypedName(program_.dispatcher, ticket, name);
+        break;
+    }
+    case Request::SaveSettings:
+        SaveSettingsOrTell(GTK_WINDOW(program_.window), program_.game.options, program_.scores,
+                           program_.settingsFile.c_str());
+        break;
+    case Request::ScoreTable: ShowHighScores(DialogsOf(program_)); break;
     case Request::AskReplay:
         return AskQuestion(GTK_WINDOW(program_.window), kReplayQuestion, kReplayTitle) ? Outcome::Yes : Outcome::No;
     case Request::QuitProgram: ShutDown(program_); break;

@@ -215,7 +215,7 @@ void ConfirmExit(Program& program) {
     const bool yes = AskToExit(program);
     // The box's own loop may have seen the game end the program meanwhile.
     if (!yes || program.shutDown) return;
-    CheckHighScore(DialogsOf(program));
+    CarryOutWindowActions(program, RunExit(program.dispatcher));
     ShutDown(program);
 }
 

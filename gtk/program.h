@@ -30,5 +30,5 @@ struct Program {
     GtkWidget* exitBox = nullptr;    // the exit confirmation, while open
     bool shutDown = false;
     GtkHost host{*this};
-    Dispatcher dispatcher{game, host};
+    Dispatcher dispatcher{game, host, &scores};
 };

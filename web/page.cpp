@@ -35,19 +35,18 @@ EM_JS(void, JsSettingsSaved, (const char* bytes, int length), { Module.page.sett
 
 namespace {
 
+void Save();
+
 struct Program {
     Game game = {};
     ScoreTable scores = {};
     WebScreen screen;
-    WebHost host{game, screen};
+    WebHost host{game, screen, Save};
     // The settings file's text; the page's storage holds its bytes.
     ProfileText settings;
-    Dispatcher dispatcher{game, host};
+    Dispatcher dispatcher{game, host, &scores};
     bool shutDown = false;
     bool downHeld = false;  // Down went down in the page and has not come up
-    // The result being offered to the table, kept from the offer's start.
-    int32_t offeredScore = 0, offeredLines = 0;
-    char offeredName[kNameBytes] = {};
 };
 
 Program& program() {
@@ -239,26 +238,20 @@ EMSCRIPTEN_KEEPALIVE void trelmo_store_option_marks(int checked) {
     RepaintWhole();
 }
 
-// The result offered to the table: the place it takes (the rows below
-// have moved down, and trelmo_offered_name is the name to change), or -1.
-EMSCRIPTEN_KEEPALIVE int trelmo_offer_begin() {
+// The name the name entry handed out with `ticket` offers.
+EMSCRIPTEN_KEEPALIVE const char* trelmo_offered_name(int ticket) { return OfferedName(program().dispatcher, ticket); }
+
+// The name entry's OK, with what was typed.
+EMSCRIPTEN_KEEPALIVE void trelmo_name_entered(int ticket, const char* typed) {
     Program& p = program();
-    p.offeredScore = p.game.state.score;
-    p.offeredLines = p.game.state.lines;
-    const int place = QualifyingPlace(p.scores, p.offeredScore);
-    if (place >= 0) MakeRoom(p.scores, place, p.offeredName);
-    return place;
+    if (p.shutDown) return;
+    TakeTypedName(p.dispatcher, ticket, typed);
+    CarryOutWindowActions(FinishRequest(p.dispatcher, ticket));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* trelmo_offered_name() { return program().offeredName; }
-
-// The name entry's OK: the row is filled with what was typed and saved.
-EMSCRIPTEN_KEEPALIVE void trelmo_offer_finish(int place, const char* typed) {
-    Program& p = program();
-    char name[kTypedNameBytes + 1];
-    CopyGbkPrefix(name, typed, kTypedNameBytes);
-    FillScoreRow(p.scores, place, p.offeredScore, p.offeredLines, name);
-    Save();
+// Yes in the exit box: the offer, then the end.
+EMSCRIPTEN_KEEPALIVE void trelmo_exit() {
+    if (!program().shutDown) CarryOutWindowActions(RunExit(program().dispatcher));
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_clear_scores() {

@@ -29,6 +29,10 @@ void WebHost::RefreshPauseLabel() {
 void WebHost::Paint(PaintOp op, const ShapeRecord& shape) { ::Paint(screen_.surface(), game_, op, shape); }
 
 Outcome WebHost::CarryOut(Request request, int value, int ticket) {
+    if (request == Request::SaveSettings) {
+        save_();
+        return Outcome::Yes;
+    }
     JsStartRequest(static_cast<int>(request), value, ticket);
     return Outcome::Later;
 }

@@ -8,7 +8,8 @@
 
 class WebHost final : public FrontEnd {
 public:
-    WebHost(Game& game, WebScreen& screen) : game_(game), screen_(screen) {}
+    // `save` writes the settings to the page's storage.
+    WebHost(Game& game, WebScreen& screen, void (*save)()) : game_(game), screen_(screen), save_(save) {}
 
     void ArmGravityTimer(int milliseconds) override;
     void StopGravityTimer() override;
@@ -16,12 +17,14 @@ public:
     void RefreshPauseLabel() override;
     void Paint(PaintOp op, const ShapeRecord& shape) override;
     void Present() override { screen_.Flush(); }
-    // Started by the script, which answers with trelmo_answer and the ticket.
+    // Started by the script, which answers with trelmo_answer and the ticket;
+    // the save is done at once.
     Outcome CarryOut(Request request, int value, int ticket) override;
 
 private:
     Game& game_;
     WebScreen& screen_;
+    void (*save_)();
 };
 
 // The window's own actions, as the dispatcher admitted them: the script

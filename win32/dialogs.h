@@ -18,9 +18,9 @@ struct DialogContext {
 void ShowInfoSheet(HWND parent, HINSTANCE instance, int startPage);
 // The options dialog; OK stores the options and repaints the parent.
 void ShowOptions(HWND parent, const DialogContext& context);
-// Offers the current score and lines to the top-ten table; returns after
-// any name entry and table display have closed.
-void CheckHighScore(HWND parent, const DialogContext& context);
+// The name entry, showing `name`; on OK it holds what was typed, 18 bytes
+// at most. A dialog that cannot be made leaves the name as it was.
+void EnterName(HWND parent, HINSTANCE instance, char (&name)[kNameBytes]);
 // The top-ten table, modal.
 void ShowHighScores(HWND parent, const DialogContext& context);
 // Sound 110 or 111 from the program's resources, played to its end.

@@ -97,21 +97,8 @@ INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void CheckHighScore(HWND parent, const DialogContext& context) {
-    const GameState& state = context.game->state;
-    struct Asker {
-        HWND parent;
-        HINSTANCE instance;
-    } asker = {parent, context.instance};
-    // A dialog that cannot be made counts as closed: the offered name stays.
-    const NameAsker askName = [](char (&name)[kNameBytes], void* data) {
-        const Asker& from = *static_cast<const Asker*>(data);
-        DialogBoxParamW(from.instance, MAKEINTRESOURCEW(IDD_NAME_ENTRY), from.parent, NameEntryDialog,
-                        reinterpret_cast<LPARAM>(name));
-    };
-    if (!OfferResult(*context.scores, state.score, state.lines, askName, &asker)) return;
-    SaveSettings(context.game->options, *context.scores, kSettingsFile);
-    ShowHighScores(parent, context);
+void EnterName(HWND parent, HINSTANCE instance, char (&name)[kNameBytes]) {
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_NAME_ENTRY), parent, NameEntryDialog, reinterpret_cast<LPARAM>(name));
 }
 
 void ShowHighScores(HWND parent, const DialogContext& context) {

@@ -191,7 +191,7 @@ void ConfirmExit(HWND window, Program& program, LPARAM lParam) {
     program.confirmingExit = false;
     // Only Yes quits: Esc answers Cancel, which keeps the game.
     if (answer != IDYES || program.shutDown) return;
-    CheckHighScore(window, DialogsOf(program));
+    CarryOutWindowActions(program, RunExit(program.dispatcher));
     if (program.shutDown) return;
     DefWindowProcA(window, WM_SYSCOMMAND, SC_CLOSE, lParam);
 }

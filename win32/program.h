@@ -17,7 +17,7 @@ struct Program {
     WindowPictures pictures = {};
     GuiObjectCount guiObjects = {};  // what the window holds: see gui_objects.h
     WindowHost host{*this};
-    Dispatcher dispatcher{game, host, RelayToWindow, this};
+    Dispatcher dispatcher{game, host, &scores, RelayToWindow, this};
     bool confirmingExit = false;  // the exit box is open
     bool menuTracked = false;     // a popup menu's loop is running
     bool relaying = false;        // the dispatcher is sending a game message

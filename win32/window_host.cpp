@@ -1,7 +1,10 @@
 #include "win32/window_host.h"
 
+#include <cstring>
+
 #include "draw/paint.h"
 #include "resources/texts.h"
+#include "store/settings.h"
 #include "win32/dialogs.h"
 #include "win32/main_window.h"
 #include "win32/menus.h"
@@ -38,17 +41,33 @@ void WindowHost::Paint(PaintOp op, const ShapeRecord& shape) {
     ::Paint(surface, program_.game, op, shape);
 }
 
-Outcome WindowHost::CarryOut(Request request, int value, int) {
+Outcome WindowHost::CarryOut(Request request, int value, int ticket) {
     switch (request) {
     case Request::None: break;
     case Request::Sound: PlayEffect(program_.instance, value); break;
     case Request::Wait: Sleep(static_cast<DWORD>(value < 0 ? 0 : value)); break;
-    case Request::OfferScore: CheckHighScore(window_, DialogsOf(program_)); break;
+    case Request::OfferScore: break;  // handed out as its three steps below
+    case Request::NameEntry: {
+        char name[kNameBytes] = {};
+        std::strncpy(name, OfferedName(program_.dispatcher, ticket), kNameBytes - 1);
+        EnterName(window_, program_.instance, name);
+        TakeTypedName(program_.dispatcher, ticket, name);
+        break;
+    }
+    case Request::SaveSettings: SaveSettings(program_.game.options, program_.scores, kSettingsFile); break;
+    case Request::ScoreTable: ShowHighScores(window_, DialogsOf(program_)); break;
     case Request::AskReplay: {
         const int answer = MessageBoxW(window_, Widen(kReplayQuestion), Widen(kReplayTitle), MB_YESNO | MB_ICONQUESTION);
         return answer != IDNO ? Outcome::Yes : Outcome::No;
     }
-    case Request::QuitProgram: SendMessageA(window_, WM_DESTROY, 0, 0); break;
+    // The exit command closes the window as the system's close does; the
+    // replay question's No ends the program at once.
+    case Request::QuitProgram:
+        if (value == kQuitByExit)
+            DefWindowProcA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            SendMessageA(window_, WM_DESTROY, 0, 0);
+        break;
     }
     return Outcome::Yes;
 }

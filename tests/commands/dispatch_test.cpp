@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "commands/dispatch.h"
 #include "commands/input.h"
@@ -29,6 +30,7 @@ class DispatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
         StartFresh(game, host);
+        ClearScores(scores);
         frontEnd.outcome = Outcome::Yes;
     }
     Calls Run(Command command) {
@@ -38,17 +40,56 @@ protected:
     }
     Game game;
     RecordingHost host;
+    ScoreTable scores;
     TestFrontEnd frontEnd{host};
-    Dispatcher dispatcher{game, frontEnd, RecordRelay, &game};
+    Dispatcher dispatcher{game, frontEnd, &scores, RecordRelay, &game};
     WindowActions actions;
 };
 
+// The offer is the core's: the name entry, the save and the table are the
+// front end's three steps of it, and a result that takes no place asks for
+// none of them.
 TEST_F(DispatchTest, StartOffersTheGameToTheTableBeforeTheNewGame) {
+    game.state.score = 100;
+    game.state.lines = 3;
     const Calls calls = Run(Command::StartGame);
-    ASSERT_GE(calls.size(), 2u);
-    EXPECT_EQ(calls[0], "request 3 0 ticket 1");
-    EXPECT_EQ(calls[1], "relay new");
+    ASSERT_GE(calls.size(), 4u);
+    EXPECT_EQ(calls[0], "request 6 0 ticket 1");
+    EXPECT_EQ(calls[1], "request 7 0 ticket 1");
+    EXPECT_EQ(calls[2], "request 8 0 ticket 1");
+    EXPECT_EQ(calls[3], "relay new");
     EXPECT_EQ(game.state.running, 1);
+    EXPECT_EQ(scores.rows[0].score, 100);
+    EXPECT_EQ(scores.rows[0].lines, 3);
+    EXPECT_STREQ(scores.rows[0].name, kAnonymous);
+    EXPECT_EQ(Run(Command::StartGame).front(), "relay new");  // 0 takes no place
+}
+
+TEST_F(DispatchTest, TheNameEntryOffersTheOvertakenNameAndKeepsSeventeenBytesOfTheTypedOne) {
+    for (int i = 0; i < kScoreRows; ++i) scores.rows[i].score = 1000 - 100 * i;
+    std::strcpy(scores.rows[4].name, "P4");
+    game.state.score = 700;  // equal to row 3, above row 4: place 4
+    frontEnd.outcome = Outcome::Later;
+    EXPECT_EQ(Run(Command::StartGame), (Calls{"request 6 4 ticket 1"}));
+    EXPECT_STREQ(OfferedName(dispatcher, 1), "P4");
+    EXPECT_STREQ(scores.rows[5].name, "P4");  // moved down already
+    TakeTypedName(dispatcher, 1, "ABCDEFGHIJKLMNOPQRSTU");
+    FinishRequest(dispatcher, 1);
+    EXPECT_EQ(host.Take(), (Calls{"request 7 0 ticket 1"}));
+    EXPECT_STREQ(scores.rows[4].name, "ABCDEFGHIJKLMNOPQ");
+    FinishRequest(dispatcher, 1);
+    EXPECT_EQ(host.Take(), (Calls{"request 8 0 ticket 1"}));
+    FinishRequest(dispatcher, 1);
+    EXPECT_EQ(host.Take().front(), "relay new");
+}
+
+TEST_F(DispatchTest, AConfirmedExitOffersTheGameThenEndsTheProgram) {
+    game.state.score = 100;
+    host.Take();
+    RunExit(dispatcher);
+    EXPECT_EQ(host.Take(), (Calls{"request 6 0 ticket 1", "request 7 0 ticket 1", "request 8 0 ticket 1",
+                                  "request 5 1 ticket 1"}));
+    EXPECT_EQ(game.steps.ended, 1);
 }
 
 TEST_F(DispatchTest, MovesAndTheKeyTurnTravelThroughTheRelayAndTheMiddleButtonDoesNot) {
@@ -95,14 +136,19 @@ TEST_F(DispatchTest, OnePresentAfterEachInputAndBeforeEachRequest) {
     EXPECT_EQ(Run(Command::SpeedUp), (Calls{"button SpeedDown 1", "speed", "timer 1000", "present"}));
     EXPECT_EQ(Run(Command::None), (Calls{"present"}));
     frontEnd.outcome = Outcome::Later;
+    game.state.score = 100;
     const Calls start = Run(Command::StartGame);
-    EXPECT_EQ(start, (Calls{"present", "request 3 0 ticket 1", "present"}));
+    EXPECT_EQ(start, (Calls{"present", "request 6 0 ticket 1", "present"}));
     host.Take();
+    frontEnd.outcome = Outcome::Yes;
     FinishRequest(dispatcher, 1);
     const Calls after = host.Take();
-    ASSERT_GE(after.size(), 2u);
+    // The save and the table, each shown after a present; one at the end.
+    ASSERT_GE(after.size(), 5u);
+    EXPECT_EQ(Calls(after.begin(), after.begin() + 4),
+              (Calls{"present", "request 7 0 ticket 1", "present", "request 8 0 ticket 1"}));
     EXPECT_EQ(after.back(), "present");
-    EXPECT_EQ(std::count(after.begin(), after.end(), std::string("present")), 1);
+    EXPECT_EQ(std::count(after.begin() + 4, after.end(), std::string("present")), 1);
 }
 
 TEST_F(DispatchTest, LosingActivationPausesAndRegainingItResumes) {

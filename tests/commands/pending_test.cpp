@@ -63,10 +63,11 @@ std::vector<Event> RandomEvents(uint32_t seed, int count) {
 struct Table {
     Game game{};
     RecordingHost host;
+    ScoreTable scores = OpenTable();
     Dispatcher dispatcher;
     int answers = 0;  // every seventh replay question is answered No
 
-    Table(uint32_t seed, FrontEnd& frontEnd) : dispatcher{game, frontEnd} { ResetGame(game, host, seed); }
+    Table(uint32_t seed, FrontEnd& frontEnd) : dispatcher{game, frontEnd, &scores} { ResetGame(game, host, seed); }
 
     void Deliver(const Input& input) {
         if (input.kind == Input::Kind::GravityTick) {
@@ -178,6 +179,7 @@ TEST(PendingSteps, WholeGamesFinishedLateGiveTheBlockingFrontEndsTrace) {
                             << Around(b, at);
         EXPECT_EQ(std::memcmp(&late.table.game.state, &blocking.table.game.state, sizeof(GameState)), 0);
         EXPECT_EQ(std::memcmp(&late.table.game.well, &blocking.table.game.well, sizeof(Well)), 0);
+        EXPECT_EQ(std::memcmp(&late.table.scores, &blocking.table.scores, sizeof(ScoreTable)), 0);
         EXPECT_EQ(late.table.game.random.state, blocking.table.game.random.state);
         for (const std::string& call : late.table.host.calls) requests += call.rfind("request", 0) == 0;
         quits += late.table.game.steps.ended;
@@ -192,11 +194,15 @@ protected:
     void SetUp() override {
         ResetGame(game, host, 3);
         RunCommand(dispatcher, Command::StartGame);
-        Answer();  // the offer before the first game
+        FinishOffer();  // the offer before the first game
         host.Take();
     }
     // The request on top of the rules' stack is done.
     void Answer(bool yes = true) { FinishRequest(dispatcher, StepDepth(game), yes); }
+    // The offer on top: its name entry, save and table.
+    void FinishOffer() {
+        for (int step = 0; step < 3; ++step) Answer();
+    }
     // Drops the falling shape to the bottom: the lock sound is pending.
     void DropToTheLockSound() {
         RunCommand(dispatcher, Command::DownPressed);
@@ -205,8 +211,9 @@ protected:
     }
     Game game{};
     RecordingHost host;
+    ScoreTable scores = OpenTable();
     QuietFrontEnd frontEnd;
-    Dispatcher dispatcher{game, frontEnd};
+    Dispatcher dispatcher{game, frontEnd, &scores};
 };
 
 TEST_F(PendingInput, DuringASoundInputWaitsThenRunsInOrderAndTicksRunOnceAfterIt) {
@@ -300,7 +307,7 @@ TEST_F(PendingInput, DuringTheOfferOnlyGravityAndActivationReachTheGame) {
     EXPECT_EQ(game.state.row, 1);
     EXPECT_EQ(game.state.column, column);
     EXPECT_EQ(game.state.speedLevel, 0);
-    Answer();  // the offer closes: the new game starts
+    FinishOffer();  // the offer closes: the new game starts
     EXPECT_EQ(PendingRequest(game), Request::None);
     EXPECT_EQ(game.state.row, 0);
 }
@@ -313,7 +320,7 @@ TEST_F(PendingInput, AGameOverUnderTheOfferIsAnsweredFirstAndNoEndsEverything) {
     while (PendingRequest(game) == Request::Sound) Answer();
     ASSERT_EQ(PendingRequest(game), Request::OfferScore);
     ASSERT_EQ(StepDepth(game), 2);
-    Answer();
+    FinishOffer();
     ASSERT_EQ(PendingRequest(game), Request::AskReplay);
     Answer(false);
     ASSERT_EQ(PendingRequest(game), Request::QuitProgram);

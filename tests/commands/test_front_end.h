@@ -3,6 +3,8 @@
 // to the game's RecordingHost; each present and each request handed out is
 // recorded there too, so that the order across them shows. A request is
 // answered as `outcome` says (Later: the test finishes it).
+#include <climits>
+#include <cstdint>
 #include <string>
 
 #include "commands/dispatch.h"
@@ -31,6 +33,14 @@ public:
 protected:
     RecordingHost& host_;
 };
+
+// A table that every result enters, ten times: each row below any score.
+inline ScoreTable OpenTable() {
+    ScoreTable table;
+    ClearScores(table);
+    for (HighScoreEntry& row : table.rows) row.score = INT32_MIN;
+    return table;
+}
 
 // A front end that does nothing of its own: the rules' calls go to the
 // game's host, and every request waits for the test to finish it.

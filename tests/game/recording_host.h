@@ -38,6 +38,10 @@ public:
             case Request::OfferScore: ++highScoreChecks; Add("highscore"); break;
             case Request::AskReplay: Add(std::string("ask ") + kReplayTitle + "|" + kReplayQuestion); break;
             case Request::QuitProgram: quit = true; Add("quit"); break;
+            // The offer's own steps are the dispatcher's, never the rules'.
+            case Request::NameEntry:
+            case Request::SaveSettings:
+            case Request::ScoreTable: break;
             }
             ResumeRules(game, answerYes);
         }

@@ -114,6 +114,10 @@ protected:
         std::strcpy(program.scores.rows[i].name, name);
     }
 
+    // The start command offers the game in progress to the table, through
+    // the front end's name entry, save and table.
+    void OfferTheGame() { CarryOutWindowActions(program, RunCommand(program.dispatcher, Command::StartGame)); }
+
     static bool kept;
     Program program;
     HWND window = nullptr;
@@ -128,7 +132,7 @@ constexpr char kOptionsTitle[] = OPTIONS_CAPTION;
 TEST_F(DialogsTest, AScoreThatDoesNotBeatTheTenthRowOpensNothing) {
     DeleteFileA(SettingsPath().c_str());
     program.game.state.score = 0;
-    Drive({}, [&] { CheckHighScore(window, DialogsOf(program)); });
+    Drive({}, [&] { OfferTheGame(); });
     EXPECT_EQ(GetFileAttributesA(SettingsPath().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -150,7 +154,7 @@ TEST_F(DialogsTest, ANewScoreOffersTheOvertakenNameAndStoresTheTypedOne) {
                 Press(dialog, IDOK);
             }},
            {"#32770", kTableTitle, [&](HWND dialog) { Press(dialog, IDOK); }}},
-          [&] { CheckHighScore(window, DialogsOf(program)); });
+          [&] { OfferTheGame(); });
     EXPECT_EQ(offered, "P4");
     EXPECT_TRUE(nameBoxAfterEsc);
     EXPECT_EQ(program.scores.rows[3].score, 700);
@@ -173,7 +177,7 @@ TEST_F(DialogsTest, ANameIsNeverCutInsideADoubleByteCharacter) {
                 Press(dialog, IDOK);
             }},
            {"#32770", kTableTitle, [&](HWND dialog) { Press(dialog, IDOK); }}},
-          [&] { CheckHighScore(window, DialogsOf(program)); });
+          [&] { OfferTheGame(); });
     EXPECT_STREQ(program.scores.rows[0].name, "ABCDEFGHIJKLMNOPQ");
     // An empty box stores an empty name.
     program.game.state.score = 6;
@@ -183,7 +187,7 @@ TEST_F(DialogsTest, ANameIsNeverCutInsideADoubleByteCharacter) {
                 Press(dialog, IDOK);
             }},
            {"#32770", kTableTitle, [&](HWND dialog) { Press(dialog, IDOK); }}},
-          [&] { CheckHighScore(window, DialogsOf(program)); });
+          [&] { OfferTheGame(); });
     EXPECT_STREQ(program.scores.rows[0].name, "");
     EXPECT_EQ(program.scores.rows[0].score, 6);
 }

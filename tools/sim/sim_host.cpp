@@ -15,28 +15,7 @@ void SimHost::Trace(const char* format, ...) {
     std::fputc('\n', out_);
 }
 
-void SimHost::CheckHighScore() {
-    const int place = QualifyingPlace(scores_, game_.state.score);
-    if (place < 0) return;
-    struct Asking {
-        SimHost& host;
-        int place;
-    } asking{*this, place};
-    // The name entry: the typed name, or the offered one as it stands.
-    OfferResult(scores_, game_.state.score, game_.state.lines, [](char (&name)[kNameBytes], void* data) {
-        Asking& asking = *static_cast<Asking*>(data);
-        asking.host.Trace("nameentry %d", asking.place);
-        // The name box hands back at most 18 bytes of whatever it holds.
-        char typed[kTypedNameBytes + 1];
-        CopyGbkPrefix(typed, asking.host.hasTypedName ? asking.host.typedName : name, kTypedNameBytes);
-        std::memset(name, 0, sizeof name);
-        std::memcpy(name, typed, sizeof typed);
-    }, &asking);
-    Trace("save");
-    Trace("scoretable");
-}
-
-Outcome SimHost::CarryOut(Request request, int value, int) {
+Outcome SimHost::CarryOut(Request request, int value, int ticket) {
     switch (request) {
     case Request::None: break;
     case Request::Sound: Trace("sound %d", value); break;
@@ -49,7 +28,14 @@ Outcome SimHost::CarryOut(Request request, int value, int) {
             Trace("wait %d", value);
         break;
     }
-    case Request::OfferScore: CheckHighScore(); break;
+    case Request::OfferScore: break;  // handed out as its three steps below
+    // The name entry takes the typed name, or the offered one as it stands.
+    case Request::NameEntry:
+        Trace("nameentry %d", value);
+        TakeTypedName(*dispatcher, ticket, hasTypedName ? typedName : OfferedName(*dispatcher, ticket));
+        break;
+    case Request::SaveSettings: Trace("save"); break;
+    case Request::ScoreTable: Trace("scoretable"); break;
     case Request::AskReplay: Trace("ask"); return answerYes ? Outcome::Yes : Outcome::No;
     case Request::QuitProgram:
         Trace("quit");

@@ -5,7 +5,7 @@
 // open, hide or close one.
 #include <cstdio>
 
-#include "commands/front_end.h"
+#include "commands/dispatch.h"
 #include "draw/layout.h"
 #include "draw/raster.h"
 #include "game/host.h"
@@ -58,10 +58,10 @@ public:
     // One line of output while tracing.
     void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-private:
-    // The name entry takes the typed name, or the offered one.
-    void CheckHighScore();
+    // Where the name entries take their names; set by the driver.
+    Dispatcher* dispatcher = nullptr;
 
+private:
     Game& game_;
     ScoreTable& scores_;
     FILE* out_;

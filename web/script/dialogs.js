@@ -234,22 +234,18 @@ function showTable(done) {
 
 // The offer of the result to the table: the name entry and the table
 // when it takes a place; `done` once they have closed.
-function offerScore(done) {
-  const place = _trelmo_offer_begin();
-  if (place < 0) {
-    done();
-    return;
-  }
+// The name entry handed out with `ticket`: OK hands back what was typed.
+function enterName(ticket) {
   let box;
   const built = templateDialog(IDD_NAME_ENTRY, {
     canCancel: false,
     onOk: () => {
-      withBytes(encodeGbk(box.value), (typed) => _trelmo_offer_finish(place, typed));
-      later(() => showTable(done));
+      const typed = encodeGbk(box.value);
+      later(() => withBytes(typed, (bytes) => _trelmo_name_entered(ticket, bytes)));
     },
   });
   box = built.controls.get(IDC_NAME_BOX);
-  box.value = gbkText(_trelmo_offered_name());
+  box.value = gbkText(_trelmo_offered_name(ticket));
   // The Windows edit box does not scroll: typing stops where it is full.
   const measure = document.createElement('canvas').getContext('2d');
   measure.font = `${LABEL_PIXELS}px ${FONT_FAMILY}`;
@@ -308,7 +304,7 @@ function openExitBox() {
   }
   const opened = askQuestion(texts.exitQuestion, texts.exitTitle, IDI_EXIT, (yes) => {
     exitBox = null;
-    if (yes) offerScore(endGame);
+    if (yes) later(() => _trelmo_exit());
   }, false);
   exitBox = opened.dialog;
 }

@@ -7,7 +7,7 @@
 // way every event goes, the canvas and the buttons.
 const W = 479, H = 340;
 const CmdRestore = 201;
-const Request = { None: 0, Sound: 1, Wait: 2, OfferScore: 3, AskReplay: 4, QuitProgram: 5 };
+const Request = { None: 0, Sound: 1, Wait: 2, OfferScore: 3, AskReplay: 4, QuitProgram: 5, NameEntry: 6, SaveSettings: 7, ScoreTable: 8 };
 const ControlKind = { Label: 0, Icon: 1, EtchedRule: 2, GroupBox: 3, PushButton: 4, CheckBox: 5, RadioButton: 6, EditBox: 7 };
 const OK = 1, CANCEL = 2;
 const IDI_PROGRAM = 102, IDI_EXIT = 103, IDC_CLEAR = 102, IDC_NAME_BOX = 103;

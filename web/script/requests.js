@@ -90,7 +90,8 @@ page.startRequest = (request, value, ticket) => {
     switch (request) {
       case Request.Sound: playSound(value, () => finish(true)); break;
       case Request.Wait: setTimeout(() => finish(true), value); break;
-      case Request.OfferScore: offerScore(() => finish(true)); break;
+      case Request.NameEntry: enterName(ticket); break;
+      case Request.ScoreTable: showTable(() => finish(true)); break;
       case Request.AskReplay: askQuestion(texts.replayQuestion, texts.replayTitle, null, finish); break;
       case Request.QuitProgram: endGame(); break;
       default: finish(true);

@@ -31,20 +31,22 @@ codepage_sheet() {
 codepage_en_while_sheet() { codepage_sheet; }
 codepage_ja_while_sheet() { codepage_sheet; }
 
-# type_name TEXT: types TEXT over the selected name in "恭喜!" until the box
-# holds it, three tries at most. xdotool types a character outside the
-# keyboard's map by mapping a spare key to it first; on a busy machine the
-# key can reach Wine before the new map does, and the character is lost.
-# Tab and Tab again select the whole box for the next try.
+# type_name TEXT: types TEXT over the selected name in "恭喜!" a character
+# at a time, each until the box shows it (three tries). xdotool types a
+# character outside the keyboard's map by mapping a spare key to it first;
+# on a busy machine the key can reach Wine before the new map does, and the
+# character is lost.
 type_name() {
-  local try
-  for try in 1 2 3; do
-    type_chars "$1"
-    wait_until 5 has_texts "恭喜!" "Edit|$1" && return 0
-    log "     the name box did not take \"$1\" on try $try"
-    key Tab Tab
-  done
-  return 1
+  local typed="" character try
+  while IFS= read -r character; do
+    for try in 1 2 3; do
+      type_chars "$character"
+      wait_until 5 has_texts "恭喜!" "Edit|$typed$character" && break
+      log "     the name box did not take \"$character\" after \"$typed\" on try $try"
+    done
+    typed+=$character
+  done < <(printf '%s' "$1" | LC_ALL=C.UTF-8 grep -o .)
+  has_texts "恭喜!" "Edit|$1"
 }
 
 stored_name_is() { [[ "$(ini_value Player0)" == 0,*,"$(printf '%s' "$1" | iconv -f UTF-8 -t GBK)" ]]; }
