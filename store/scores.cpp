@@ -41,14 +41,3 @@ void FillScoreRow(ScoreTable& table, int place, int32_t score, int32_t lines, co
     std::memset(row.name, 0, sizeof row.name);
     CopyGbkPrefix(row.name, typedName, kStoredNameBytes);
 }
-
-bool OfferResult(ScoreTable& table, int32_t score, int32_t lines, NameAsker askName, void* data) {
-    const int place = QualifyingPlace(table, score);
-    if (place < 0) return false;
-    char name[kNameBytes] = {};
-    MakeRoom(table, place, name);
-    askName(name, data);
-    name[kNameBytes - 1] = '\0';
-    FillScoreRow(table, place, score, lines, name);
-    return true;
-}

@@ -32,10 +32,3 @@ void MakeRoom(ScoreTable& table, int place, char (&offeredName)[kNameBytes]);
 
 // Row `place` becomes the result with the typed name cut to 17 bytes.
 void FillScoreRow(ScoreTable& table, int place, int32_t score, int32_t lines, const char* typedName);
-
-// Offers a result to the table: when it takes a place, the rows below move
-// down and `askName` is given the name of the row overtaken to change
-// (at most kTypedNameBytes bytes, terminated); the row is then filled.
-// Returns whether the table changed.
-using NameAsker = void (*)(char (&name)[kNameBytes], void* data);
-bool OfferResult(ScoreTable& table, int32_t score, int32_t lines, NameAsker askName, void* data);

@@ -103,24 +103,4 @@ TEST(ScoreTable, StoredNameNeverEndsInHalfACharacter) {
     EXPECT_STREQ(table.rows[0].name, "\xC0\xEE\xC3\xF7");
 }
 
-// The name box is offered the overtaken row's name and what it hands back
-// is stored; a result that takes no place never asks.
-TEST(ScoreTable, AnOfferAsksForANameOnlyWhenTheResultTakesAPlace) {
-    ScoreTable table;
-    ClearScores(table);
-    std::string asked;
-    const NameAsker typeWang = [](char (&name)[kNameBytes], void* seen) {
-        *static_cast<std::string*>(seen) = name;
-        std::strcpy(name, "\xCD\xF5");  // 王
-    };
-    EXPECT_FALSE(OfferResult(table, 0, 5, typeWang, &asked));
-    EXPECT_EQ(asked, "");
-    EXPECT_TRUE(OfferResult(table, 700, 5, typeWang, &asked));
-    EXPECT_EQ(asked, kAnonymous);
-    EXPECT_EQ(table.rows[0].score, 700);
-    EXPECT_EQ(table.rows[0].lines, 5);
-    EXPECT_STREQ(table.rows[0].name, "\xCD\xF5");
-    EXPECT_STREQ(table.rows[1].name, kAnonymous);
-}
-
 }  // namespace
