@@ -26,7 +26,7 @@ namespace {
 struct Driver {
     Game game{};
     ScoreTable scores{};
-    SimHost host{game, scores, stdout};
+    SimHost host{game, stdout};
     Dispatcher dispatcher{game, host};
 
     Driver(uint32_t seed, Options options) {

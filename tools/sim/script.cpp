@@ -298,7 +298,7 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 }  // namespace
 
 Sim::Sim(FILE* output, bool painted)
-    : game{}, scores{}, host(game, scores, output, painted), dispatcher{game, host, &scores}, out(output) {
+    : game{}, scores{}, host(game, output, painted), dispatcher{game, host, &scores}, out(output) {
     host.dispatcher = &dispatcher;
     ResetGame(game, host, 1);
     ClearScores(scores);

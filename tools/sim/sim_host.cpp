@@ -1,10 +1,8 @@
 #include "tools/sim/sim_host.h"
 
 #include <cstdarg>
-#include <cstring>
 
 #include "draw/paint.h"
-#include "store/gbk.h"
 
 void SimHost::Trace(const char* format, ...) {
     if (!trace) return;

@@ -8,17 +8,14 @@
 #include "commands/dispatch.h"
 #include "draw/layout.h"
 #include "draw/raster.h"
-#include "game/host.h"
 #include "game/state.h"
-#include "store/scores.h"
 
 class SimHost final : public FrontEnd {
 public:
     // Without `painted` the host keeps no screen and paints nothing, for
     // runs that look only at the game's state (the script fuzz target).
-    SimHost(Game& game, ScoreTable& scores, FILE* out, bool painted = true)
+    SimHost(Game& game, FILE* out, bool painted = true)
         : game_(game),
-          scores_(scores),
           out_(out),
           painted_(painted),
           screen_(painted ? kClientWidth : 0, painted ? kClientHeight : 0) {}
@@ -63,7 +60,6 @@ public:
 
 private:
     Game& game_;
-    ScoreTable& scores_;
     FILE* out_;
     bool timerArmed_ = false;
     bool quit_ = false;
