@@ -1,8 +1,10 @@
-# A web tree (emcmake cmake): the core and trelmo-sim compiled to
-# WebAssembly, the program run by node.
+# A web tree (cmake --preset web): the core and trelmo-sim compiled to
+# WebAssembly, the program run by node. The preset names Emscripten's
+# toolchain file, which is all that emcmake would add besides a test
+# emulator that this project does not use.
 
-# The node that runs the tree's programs in its tests. (emcmake's own
-# emulator passes node a flag that node 20 refuses.)
+# The node that runs the tree's programs in its tests. (The emulator that
+# emcmake sets passes node a flag that node 20 refuses.)
 find_program(TRELMO_NODE NAMES node nodejs)
 if(NOT TRELMO_NODE)
   message(FATAL_ERROR "A web tree runs trelmo-sim under node: apt-get install nodejs")
