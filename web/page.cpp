@@ -23,15 +23,10 @@
 #include "store/option_keys.h"
 #include "store/profile_text.h"
 #include "store/settings.h"
+#include "web/page_calls.h"
 #include "web/screen.h"
 #include "web/web_host.h"
 
-// A button of the main window at its place with its text.
-EM_JS(void, JsPlaceButton, (int button, int x, int y, int width, int height, const char* text), {
-    Module.page.placeButton(button, x, y, width, height, text);
-});
-// The file's bytes go to the page's storage after every save.
-EM_JS(void, JsSettingsSaved, (const char* bytes, int length), { Module.page.settingsSaved(bytes, length); });
 
 namespace {
 
@@ -70,7 +65,7 @@ void Save() {
     ProfileTextKeys keys(p.settings);
     if (!SaveSettings(keys, p.game.options, p.scores)) return;  // out of memory: storage keeps the old file
     const std::string file = std::string(p.settings.signature()).append(p.settings.text());
-    JsSettingsSaved(file.data(), static_cast<int>(file.size()));
+    trelmo_page_settings_saved(file.data(), static_cast<int>(file.size()));
 }
 
 void LoadSettings(Program& p) {
@@ -95,7 +90,7 @@ EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed) {
     ResetGame(p.game, p.host, seed);
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonPlace& place = kButtonPlaces[i];
-        JsPlaceButton(i, place.x, place.y, place.width, place.height, place.text);
+        trelmo_page_place_button(i, place.x, place.y, place.width, place.height, place.text);
     }
     ProfileTextKeys settings(p.settings);
     const WindowActions actions = StartProgram(p.dispatcher, p.scores, &settings);

@@ -1,19 +1,9 @@
 #include "web/screen.h"
 
-#include <emscripten.h>
-
 #include <algorithm>
 
 #include "draw/layout.h"
-
-// The canvas side: the rectangle of the RGBA picture at `pixels` (the
-// whole client area) onto the canvas, and a label over it.
-EM_JS(void, JsCopyRect, (const uint8_t* pixels, int x, int y, int w, int h), {
-    Module.page.copyRect(pixels, x, y, w, h);
-});
-EM_JS(void, JsDrawLabel, (int x, int y, int width, int height, const char* text, int length), {
-    Module.page.drawLabel(x, y, width, height, text, length);
-});
+#include "web/page_calls.h"
 
 namespace {
 
@@ -47,11 +37,11 @@ void WebScreen::Flush() {
                 to[2] = from[2];
             }
         }
-        JsCopyRect(rgba_.data(), box.left, box.top, box.right - box.left, box.bottom - box.top);
+        trelmo_page_copy_rect(rgba_.data(), box.left, box.top, box.right - box.left, box.bottom - box.top);
     }
     surface_.ForgetChanges();
     if (!labelsDue_) return;
     labelsDue_ = false;
     for (const Raster::TextCall& text : raster.texts())
-        JsDrawLabel(text.x, text.y, LabelWidthAt(text.x, text.y), kLabelHeight, text.bytes.data(), static_cast<int>(text.bytes.size()));
+        trelmo_page_draw_label(text.x, text.y, LabelWidthAt(text.x, text.y), kLabelHeight, text.bytes.data(), static_cast<int>(text.bytes.size()));
 }
