@@ -7,6 +7,9 @@
 #include "game/host.h"
 #include "game/steps.h"
 
+// No front end arms its gravity timer shorter: Windows' shortest period.
+constexpr int kShortestTimerMs = 10;
+
 // How a request ended, as CarryOut returns it: answered at once (Yes, or No
 // to the replay question), or Later, by FinishRequest.
 enum class Outcome { Yes, No, Later };

@@ -6,6 +6,8 @@
 #include "commands/commands.h"
 #include "game/host.h"
 
+constexpr int kDownKey = 0x28;  // the one key whose release is an input
+
 struct KeyBinding {
     int key;  // virtual-key code
     Command command;
@@ -17,7 +19,7 @@ constexpr KeyBinding kKeyDownTable[] = {
     {0x26, Command::Rotate},                // Up
     {0x25, Command::MoveLeft},              // Left
     {0x27, Command::MoveRight},             // Right
-    {0x28, Command::DownPressed},           // Down
+    {kDownKey, Command::DownPressed},       // Down
     {0x70, Command::ShowAbout},             // F1
     {0x71, Command::StartGame},             // F2
     {0x72, Command::TogglePauseIfRunning},  // F3
@@ -29,7 +31,7 @@ constexpr KeyBinding kKeyDownTable[] = {
 };
 
 constexpr KeyBinding kKeyUpTable[] = {
-    {0x28, Command::DownReleased},  // Down
+    {kDownKey, Command::DownReleased},  // Down
 };
 
 struct CharBinding {

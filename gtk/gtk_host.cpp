@@ -15,9 +15,6 @@
 
 namespace {
 
-// Windows' shortest timer period.
-constexpr int kShortestPeriodMs = 10;
-
 gboolean OnGravityTimer(gpointer data) {
     Program& program = *static_cast<Program*>(data);
     const guint self = program.gravityTimer;
@@ -42,7 +39,7 @@ void GtkHost::Present() {
 
 void GtkHost::ArmGravityTimer(int milliseconds) {
     StopGravityTimer();
-    const int period = milliseconds < kShortestPeriodMs ? kShortestPeriodMs : milliseconds;
+    const int period = milliseconds < kShortestTimerMs ? kShortestTimerMs : milliseconds;
     program_.gravityTimer = g_timeout_add(static_cast<guint>(period), OnGravityTimer, &program_);
 }
 

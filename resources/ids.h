@@ -29,6 +29,8 @@
 #define IDD_OPTIONS 4
 
 // Controls of the score table and the name entry.
+#define IDC_OK 1      // every template's OK: the system's IDOK
+#define IDC_CANCEL 2  // and Cancel: IDCANCEL
 #define IDC_CLEAR 102
 #define IDC_NAME_BOX 103
 

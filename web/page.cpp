@@ -102,12 +102,12 @@ EMSCRIPTEN_KEEPALIVE void trelmo_repaint() { RepaintWhole(); }
 
 // Keys are virtual-key codes; `ctrl` is the state of Ctrl with the key.
 EMSCRIPTEN_KEEPALIVE void trelmo_key_down(int key, int ctrl) {
-    if (key == 0x28) program().downHeld = true;
+    if (key == kDownKey) program().downHeld = true;
     Run(CommandForKeyDown(key), ctrl != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void trelmo_key_up(int key) {
-    if (key == 0x28) program().downHeld = false;
+    if (key == kDownKey) program().downHeld = false;
     Run(CommandForKeyUp(key));
 }
 

@@ -5,16 +5,10 @@
 // this file and the others of web/script/, joined in one function
 // (join_script.cmake). This one: the shared state, the module's memory, the
 // way every event goes, the canvas and the buttons.
-const W = 479, H = 340;
-const CmdRestore = 201;
-const Request = { None: 0, Sound: 1, Wait: 2, OfferScore: 3, AskReplay: 4, QuitProgram: 5, NameEntry: 6, SaveSettings: 7, ScoreTable: 8 };
-const ControlKind = { Label: 0, Icon: 1, EtchedRule: 2, GroupBox: 3, PushButton: 4, CheckBox: 5, RadioButton: 6, EditBox: 7 };
-const OK = 1, CANCEL = 2;
-const IDI_PROGRAM = 102, IDI_EXIT = 103, IDC_CLEAR = 102, IDC_NAME_BOX = 103;
-const IDD_SCORE_TABLE = 2, IDD_NAME_ENTRY = 3, IDD_OPTIONS = 4, SHEET_PAGES = [1, 5, 6];
-// Windows' shortest timer period.
-const SHORTEST_PERIOD_MS = 10;
-const STORAGE_KEY = 'trelmo.ini';
+// The constants shared with the C++ (W, H, the request kinds, the ids, the
+// game's keys...) come first in the joined script, made from its headers
+// (web/page_constants.cpp).
+
 // The labels: Windows' 9-point stock font is 12 pixels; a CJK family the
 // page names, with fallbacks for each desktop; smaller only should a
 // label leave its box.

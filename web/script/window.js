@@ -99,10 +99,9 @@ function virtualKey(event) {
   if (f) return 0x6f + Number(f[1]);
   return event.keyCode || 0;
 }
-// The keys and characters the game has a meaning for; the browser's own
-// action for them (F3 find, F5 reload, scrolling) never happens.
-const GAME_KEYS = new Set([0x1b, 0x20, 0x25, 0x26, 0x27, 0x28, 0x70, 0x71, 0x72, 0x73, 0x74, 0x75, 0x76, 0x77]);
-const GAME_CHARACTERS = new Set(['+', '-', '<', '>']);
+// The keys and characters the game has a meaning for (GAME_KEYS and
+// GAME_CHARACTERS, from its input tables): the browser's own action for
+// them (F3 find, F5 reload, scrolling) never happens.
 const gameHasKeyboard = () => !ended && !hidden && modalCount === 0 && !windowBox.hidden;
 // The function keys belong to the game even while a dialog has the
 // keyboard: no find, no reload, no help of the browser's.
@@ -127,7 +126,7 @@ window.addEventListener('keyup', (event) => {
   const key = virtualKey(event);
   if (GAME_KEYS.has(key)) event.preventDefault();
   if (gameHasKeyboard()) run(() => _trelmo_key_up(key));
-  else if (key === 0x28 && started) _trelmo_keys_lost();
+  else if (key === DOWN_KEY && started) _trelmo_keys_lost();
 });
 canvas.addEventListener('mousedown', (event) => {
   wakeAudio();
