@@ -334,6 +334,8 @@ EMSCRIPTEN_KEEPALIVE const char* trelmo_texts() {
         {"scoringTitle", kScoringPageTitle}, {"sheetOk", kSheetOk}, {"sheetCancel", kSheetCancel},
         {"replayQuestion", kReplayQuestion}, {"replayTitle", kReplayTitle}, {"exitQuestion", kExitQuestion},
         {"exitTitle", kExitTitle}, {"yes", kYesText}, {"no", kNoText},
+        {"gameEnded", kGameEndedNotice}, {"otherTab", kOtherTabNotice}, {"download", kDownloadSettings},
+        {"load", kLoadSettings}, {"refused", kSettingsRefused}, {"loaded", kSettingsLoaded},
     };
     out.clear();
     for (const auto& t : texts) out += std::string(t.name) + ' ' + t.text + '\n';

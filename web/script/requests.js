@@ -109,6 +109,6 @@ function endGame() {
   for (const dialog of document.querySelectorAll('dialog')) dialog.remove();
   windowBox.hidden = true;
   tray.style.display = 'none';
-  notice.textContent = '游戏已结束。';
+  notice.textContent = texts.gameEnded;
   releaseLock();
 }

@@ -21,6 +21,8 @@ page.settingsSaved = (pointer, length) => {
 // no settings file is refused, and the one in storage kept.
 function offerFileActions() {
   const message = $('storage-message');
+  $('download').textContent = texts.download;
+  $('load').textContent = texts.load;
   $('storage').hidden = false;
   $('download').addEventListener('click', () => {
     const link = document.createElement('a');
@@ -36,25 +38,25 @@ function offerFileActions() {
     if (!file || ended) return;
     const bytes = new Uint8Array(await file.arrayBuffer());
     if (!withBytes(bytes, _trelmo_is_settings_file)) {
-      message.textContent = `${file.name} 不是 trelmo.ini 设置文件，未载入。`;
+      message.textContent = texts.refused.replace('%s', file.name);
       return;
     }
     withBytes(bytes, page.settingsSaved);
     run(() => withBytes(bytes, _trelmo_reload_settings));
-    message.textContent = `已载入 ${file.name}。`;
+    message.textContent = texts.loaded.replace('%s', file.name);
   });
 }
 
 // ---- one copy ----
 let releaseLock = () => {};
-function withOneCopy(start) {
+function withOneCopy(start, refused) {
   if (!navigator.locks) {
     start();
     return;
   }
   navigator.locks.request('trelmo', { ifAvailable: true }, (lock) => {
     if (lock === null) {
-      notice.textContent = 'Trelmo 已在另一个标签页中运行。';
+      refused();
       return undefined;
     }
     start();
@@ -62,11 +64,16 @@ function withOneCopy(start) {
   });
 }
 
-function start() {
+// The texts the page shows outside the templates, once the module is ready.
+function readTexts() {
   for (const line of gbkText(_trelmo_texts()).split('\n')) {
     const space = line.indexOf(' ');
     if (space > 0) texts[line.slice(0, space)] = line.slice(space + 1);
   }
+}
+
+function start() {
+  readTexts();
   const bytes = storedBytes();
   if (bytes !== null) withBytes(bytes, _trelmo_use_settings);
   drawIcon(tray, IDI_PROGRAM);
@@ -81,12 +88,20 @@ function start() {
 
 // The lock is asked for while the module compiles; the game starts when
 // it has both.
-let moduleReady = runtimeInitialized, lockHeld = false;
+// A second tab says so once it can read the text.
+let moduleReady = runtimeInitialized, lockHeld = false, lockRefused = false;
 const startWhenReady = () => {
   if (moduleReady && lockHeld && !started) start();
+  if (moduleReady && lockRefused && notice.textContent === '') {
+    readTexts();
+    notice.textContent = texts.otherTab;
+  }
 };
 withOneCopy(() => {
   lockHeld = true;
+  startWhenReady();
+}, () => {
+  lockRefused = true;
   startWhenReady();
 });
 if (!moduleReady) {
