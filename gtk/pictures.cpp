@@ -23,25 +23,10 @@ GdkPixbuf* NewPicture(int width, int height) {
     return picture;
 }
 
-const IconRows* RowsOfIcon(int iconId) {
-    switch (iconId) {
-    case IDI_PROGRAM: return &kWellIcon;
-    case IDI_EXIT: return &kExitIcon;
-    case IDI_NAME_ENTRY: return &kLaughIcon;
-    default: return nullptr;
-    }
-}
-
-int InkIndex(char key) {
-    for (int i = 0; i < kVgaColourCount; ++i)
-        if (kIconInks[i] == key) return i;
-    return -1;
-}
-
 }  // namespace
 
 GdkPixbuf* IconPixbuf(int iconId, int size) {
-    const IconRows* rows = RowsOfIcon(iconId);
+    const IconRows* rows = IconRowsOf(iconId);
     if (rows == nullptr || size <= 0) return nullptr;
     GdkPixbuf* picture = NewPicture(size, size);
     if (picture == nullptr) return nullptr;
@@ -49,7 +34,7 @@ GdkPixbuf* IconPixbuf(int iconId, int size) {
     const int stride = gdk_pixbuf_get_rowstride(picture);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const int ink = InkIndex((*rows)[y * kIconSize / size][x * kIconSize / size]);
+            const int ink = IconInkIndex((*rows)[y * kIconSize / size][x * kIconSize / size]);
             if (ink >= 0) PutPixel(pixels + y * stride + kChannels * x, kVgaColours[ink], true);
         }
     }
@@ -71,7 +56,7 @@ GdkCursor* HandCursor(GdkDisplay* display) {
     const int stride = gdk_pixbuf_get_rowstride(picture);
     for (int y = 0; y < kHandHeight; ++y) {
         for (int x = 0; x < kHandWidth; ++x) {
-            const char key = kHandCursor[y][x];
+            const char key = HandCursorInk(x, y);
             if (key == kCursorClear) continue;
             const Rgb colour = key == kCursorBlack ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
             PutPixel(pixels + y * stride + kChannels * x, colour, true);

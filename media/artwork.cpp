@@ -2,6 +2,8 @@
 // pixel. Inks are listed in artwork.h.
 #include "media/artwork.h"
 
+#include "resources/ids.h"
+
 namespace {
 
 constexpr bool IsIconInk(char key) {
@@ -165,3 +167,23 @@ static_assert(WellFormed<kIconSize, kIconSize>(kWellIcon, IsIconInk), "icon 102 
 static_assert(WellFormed<kIconSize, kIconSize>(kExitIcon, IsIconInk), "icon 103 rows");
 static_assert(WellFormed<kIconSize, kIconSize>(kLaughIcon, IsIconInk), "icon 104 rows");
 static_assert(WellFormed<kHandWidth, kHandHeight>(kHandCursor, IsCursorInk), "cursor rows");
+
+const IconRows* IconRowsOf(int iconId) {
+    switch (iconId) {
+    case IDI_PROGRAM: return &kWellIcon;
+    case IDI_EXIT: return &kExitIcon;
+    case IDI_NAME_ENTRY: return &kLaughIcon;
+    default: return nullptr;
+    }
+}
+
+int IconInkIndex(char key) {
+    for (int i = 0; i < kVgaColourCount; ++i)
+        if (kIconInks[i] == key) return i;
+    return -1;
+}
+
+char HandCursorInk(int x, int y) {
+    if (x < 0 || y < 0 || x >= kHandWidth || y >= kHandHeight) return kCursorClear;
+    return kHandCursor[y][x];
+}

@@ -22,3 +22,12 @@ using CursorRows = char[kHandHeight][kHandWidth + 1];
 constexpr char kCursorBlack = 'X', kCursorWhite = 'o', kCursorClear = '.';
 
 extern const CursorRows kHandCursor;  // cursor 1
+
+// Read by every front end and the asset generator alike:
+// the rows of icon 102, 103 or 104, null for another id;
+const IconRows* IconRowsOf(int iconId);
+// the VGA colour an icon's letter stands for, -1 where it is clear;
+int IconInkIndex(char key);
+// the hand cursor's letter at (x, y) of its 32 x 32 picture, clear beyond
+// the hand.
+char HandCursorInk(int x, int y);

@@ -345,21 +345,17 @@ EMSCRIPTEN_KEEPALIVE const char* trelmo_texts() {
 // Icon 102, 103 or 104 as 32 x 32 RGBA pixels; null for another id.
 EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_icon(int iconId) {
     static uint8_t pixels[kIconSize * kIconSize * 4];
-    const IconRows* rows = iconId == IDI_PROGRAM ? &kWellIcon
-                           : iconId == IDI_EXIT  ? &kExitIcon
-                           : iconId == IDI_NAME_ENTRY ? &kLaughIcon
-                                                      : nullptr;
+    const IconRows* rows = IconRowsOf(iconId);
     if (rows == nullptr) return nullptr;
     for (int y = 0; y < kIconSize; ++y) {
         for (int x = 0; x < kIconSize; ++x) {
-            const char* ink = std::strchr(kIconInks, (*rows)[y][x]);
+            const int ink = IconInkIndex((*rows)[y][x]);
+            const Rgb colour = ink >= 0 ? kVgaColours[ink] : Rgb{0, 0, 0};
             uint8_t* to = pixels + 4 * (y * kIconSize + x);
-            const bool opaque = (*rows)[y][x] != kIconClear && ink != nullptr;
-            const Rgb colour = opaque ? kVgaColours[ink - kIconInks] : Rgb{0, 0, 0};
             to[0] = colour.r;
             to[1] = colour.g;
             to[2] = colour.b;
-            to[3] = opaque ? 255 : 0;
+            to[3] = ink >= 0 ? 255 : 0;
         }
     }
     return pixels;
@@ -371,7 +367,7 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_hand_cursor() {
     static uint8_t pixels[kHandWidth * kHandHeight * 4];
     for (int y = 0; y < kHandHeight; ++y) {
         for (int x = 0; x < kHandWidth; ++x) {
-            const char ink = kHandCursor[y][x];
+            const char ink = HandCursorInk(x, y);
             const uint8_t level = ink == kCursorWhite ? 255 : 0;
             uint8_t* to = pixels + 4 * (y * kHandWidth + x);
             to[0] = to[1] = to[2] = level;

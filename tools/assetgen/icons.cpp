@@ -10,16 +10,10 @@ constexpr int kMaskBits = 1;
 
 constexpr Rgb kMonochrome[2] = {{0, 0, 0}, {255, 255, 255}};
 
-int IconInkIndex(char key) {
-    for (int i = 0; i < kVgaColourCount; ++i) {
-        if (kIconInks[i] == key) return i;
-    }
-    return 0;  // transparent: colour 0 under a set mask bit
-}
-
-char CursorInk(const CursorRows& rows, int x, int y) {
-    if (x >= kHandWidth || y >= kHandHeight) return kCursorClear;
-    return rows[y][x];
+// A clear pixel is colour 0 under a set mask bit.
+int IconColourIndex(char key) {
+    const int ink = IconInkIndex(key);
+    return ink >= 0 ? ink : 0;
 }
 
 // The directory: its one entry's third and fourth words are planes and bit
@@ -63,18 +57,18 @@ Bytes IconFile(const IconRows& rows) {
     PutDirectory(out, kIconType, kVgaColourCount, 1, kBits, ImageBytes(kBits, kVgaColourCount));
     PutImage(
         out, kBits, kVgaColours, kVgaColourCount,
-        [&](int x, int y) { return IconInkIndex(rows[y][x]); },
+        [&](int x, int y) { return IconColourIndex(rows[y][x]); },
         [&](int x, int y) { return rows[y][x] == kIconClear ? 1 : 0; });
     return out;
 }
 
-Bytes CursorFile(const CursorRows& rows, int hotSpotX, int hotSpotY) {
+Bytes HandCursorFile(int hotSpotX, int hotSpotY) {
     constexpr int kBits = 1;
     Bytes out;
     PutDirectory(out, kCursorType, 2, hotSpotX, hotSpotY, ImageBytes(kBits, 2));
     PutImage(
         out, kBits, kMonochrome, 2,
-        [&](int x, int y) { return CursorInk(rows, x, y) == kCursorWhite ? 1 : 0; },
-        [&](int x, int y) { return CursorInk(rows, x, y) == kCursorClear ? 1 : 0; });
+        [&](int x, int y) { return HandCursorInk(x, y) == kCursorWhite ? 1 : 0; },
+        [&](int x, int y) { return HandCursorInk(x, y) == kCursorClear ? 1 : 0; });
     return out;
 }

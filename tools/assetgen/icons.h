@@ -12,4 +12,4 @@ Bytes IconFile(const IconRows& rows);
 
 // Monochrome (1 bit per pixel, black and white); the hand sits at the top
 // left and everything else is transparent.
-Bytes CursorFile(const CursorRows& rows, int hotSpotX, int hotSpotY);
+Bytes HandCursorFile(int hotSpotX, int hotSpotY);

@@ -21,7 +21,7 @@ constexpr Asset kAssets[] = {
     {"bitmap101.bmp", TileSheetBmp},
     {"bitmap102.bmp", LogoBmp},
     {"bitmap103.bmp", DigitStripBmp},
-    {"cursor1.cur", [] { return CursorFile(kHandCursor, 0, 0); }},
+    {"cursor1.cur", [] { return HandCursorFile(0, 0); }},
     {"icon102.ico", [] { return IconFile(kWellIcon); }},
     {"icon103.ico", [] { return IconFile(kExitIcon); }},
     {"icon104.ico", [] { return IconFile(kLaughIcon); }},
