@@ -61,7 +61,10 @@ Command CommandFromSender(const Program& program, HWND sender) {
 
 void OnCommand(HWND window, Program& program, WPARAM wParam, LPARAM lParam) {
     // A clicked button must not keep the focus: keys belong to the window.
-    SetFocus(window);
+    // Not to a window that is not active, though: the focus would activate
+    // it to itself alone, behind the program in front (a second launch's
+    // restore comes that way); a restore brings it to the front itself.
+    if (GetActiveWindow() == window) SetFocus(window);
     Command command = CommandForMenuId(LowWord(wParam));
     if (command == Command::None) command = CommandFromSender(program, reinterpret_cast<HWND>(lParam));
     Run(program, command);
@@ -147,6 +150,7 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
     case PrivateMsg::ShowInfoSheetAbout: ShowInfoSheet(window, program.instance, kAboutPage); return 0;
     case PrivateMsg::TrayNotify: OnTrayNotify(program, lParam); return 0;
     case PrivateMsg::HideToTray: HideToTray(window, program.instance, program.guiObjects); break;
+    case PrivateMsg::ComeToFront: ComeToFront(window); return 0;
     default:
         if (RunGameMessageFor(program, message)) return 0;
         if (message == program.taskbarCreated && message != 0) {

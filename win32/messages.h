@@ -1,6 +1,6 @@
 #pragma once
-// The private messages the main window sends to itself, always
-// synchronously, and the game messages that travel as them.
+// The private messages the main window sends to itself, synchronously but
+// for ComeToFront, which it posts, and the game messages that travel as them.
 #include "commands/commands.h"
 
 namespace PrivateMsg {
@@ -12,6 +12,7 @@ constexpr unsigned MoveRight = 0x7006;
 constexpr unsigned Rotate = 0x7007;
 constexpr unsigned TrayNotify = 0x7009;
 constexpr unsigned HideToTray = 0x700A;
+constexpr unsigned ComeToFront = 0x700B;
 }  // namespace PrivateMsg
 
 struct GameMessageBinding {

@@ -15,8 +15,10 @@ constexpr int kWindowHeight = 365;
 // Left of centre by half the width; 20 pixels above true vertical centre.
 constexpr int kHalfWidth = 242;
 constexpr int kHalfHeightAndRaise = 202;
-// How long a second launch waits for the first copy to come back.
+// How long a second launch waits for the first copy to come back, and how
+// often it looks whether the first copy is in front yet.
 constexpr UINT kRestoreWaitMs = 5000;
+constexpr DWORD kFrontPollMs = 20;
 
 }  // namespace
 
@@ -61,9 +63,17 @@ void BringBackFirstCopy() {
     if (first == nullptr) return;  // still starting: it is about to show anyway
     DWORD firstProcess = 0;
     GetWindowThreadProcessId(first, &firstProcess);
-    // This launch holds the right to the foreground; the first copy gets it.
+    // This launch holds the right to the foreground; the first copy gets it
+    // and, restored, takes the foreground itself (RestoreFromTray). This
+    // copy lasts until it has.
     AllowSetForegroundWindow(firstProcess);
+    const DWORD started = GetTickCount();
     DWORD_PTR ignored = 0;
-    if (SendMessageTimeoutA(first, WM_COMMAND, CmdRestore, 0, SMTO_ABORTIFHUNG, kRestoreWaitMs, &ignored) != 0)
-        SetForegroundWindow(first);
+    if (SendMessageTimeoutA(first, WM_COMMAND, CmdRestore, 0, SMTO_ABORTIFHUNG, kRestoreWaitMs, &ignored) == 0) return;
+    while (GetTickCount() - started < kRestoreWaitMs) {
+        DWORD frontProcess = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &frontProcess);
+        if (frontProcess == firstProcess) break;
+        Sleep(kFrontPollMs);
+    }
 }

@@ -14,6 +14,7 @@ HWND CreateMainWindow(HINSTANCE instance);
 // False at the first that cannot be made; the ones before it stay.
 bool CreateButtons(HWND window, Program& program);
 // A second launch: the running copy's window, found by its class, restores
-// as "恢复" in the icon's menu does (CmdRestore) and comes to the front.
-// Returns once it has, or after a few seconds for a copy that hangs.
+// as "恢复" in the icon's menu does (CmdRestore) and comes to the front by
+// itself, with the right to do so from this launch. Returns once it is in
+// front, or after a few seconds for a copy that hangs or cannot come.
 void BringBackFirstCopy();

@@ -75,10 +75,41 @@ void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects) 
     ShowTrayIconOrMinimised(window, instance, objects);
 }
 
+// A restore (the icon's double-click or menu, a second launch) shows the
+// window, which activates it when it comes back from its icon; the window
+// then makes itself the foreground window, in its own thread, from a message
+// it posts itself (ComeToFront):
+// - Windows lets only a process with the right set the foreground window:
+//   the shell gives it to the icon's owner, the icon's menu made the window
+//   the foreground one before it opened, and a second launch hands over its
+//   own (AllowSetForegroundWindow).
+// - Under Wine the keys go where the X input focus is, which Wine asks the
+//   X server for with the time of the last message the thread took from its
+//   queue; a message sent from another process (the shell's notification, a
+//   second launch's restore) is not one. Had another program's window taken
+//   the focus since, the server would refuse the older request and the keys
+//   would keep going to that window, whose thread, no longer active, drops
+//   them. A posted message bears the time it was posted.
 void RestoreFromTray(HWND window, GuiObjectCount& objects) {
     RemoveTrayIcon(window, kTrayIconId, objects);
     ShowWindow(window, SW_RESTORE);
     UpdateWindow(window);
+    PostMessageA(window, PrivateMsg::ComeToFront, 0, 0);
+}
+
+void ComeToFront(HWND window) {
+    if (!IsWindowVisible(window) || IsIconic(window)) return;
+    HWND front = GetLastActivePopup(window);
+    if (front != window) {
+        SetForegroundWindow(front);
+        return;
+    }
+    // Activated by the restore already (back from its icon), the window
+    // gives up its focus and takes it again, so that Wine asks for it anew
+    // with this message's time.
+    if (GetActiveWindow() == window && GetFocus() == window) SetFocus(nullptr);
+    SetForegroundWindow(window);
+    SetFocus(window);
 }
 
 void OnTrayNotify(Program& program, LPARAM mouseMessage) {

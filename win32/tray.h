@@ -21,7 +21,12 @@ void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects);
 // no icon of ours: a hidden window gets its icon back, exactly one, or
 // waits minimised on the taskbar when the shell refuses it.
 void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects);
-// Takes the icon away and shows the window again, repainted.
+// Takes the icon away and shows the window again, repainted; it then comes
+// to the front by itself (ComeToFront).
 void RestoreFromTray(HWND window, GuiObjectCount& objects);
+// The end of a restore, from the message the window posted itself: the
+// window shown makes itself the foreground window, with the keyboard, or
+// the dialog open over it does. Nothing when it was hidden again meanwhile.
+void ComeToFront(HWND window);
 // The icon's callback: the mouse message that happened over it.
 void OnTrayNotify(Program& program, LPARAM mouseMessage);
