@@ -6,10 +6,6 @@
 
 #include "media/bytes.h"
 
-// The format and the samples of a RIFF/WAVE file of 8-bit PCM, mono or
-// stereo, which is all the program carries; false for anything else.
-bool ReadWave(const Bytes& file, pa_sample_spec& format, Bytes& samples);
-
 class Sounds {
 public:
     Sounds();

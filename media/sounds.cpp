@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "resources/ids.h"
+
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
@@ -137,4 +139,47 @@ Bytes RowSoundWav() {
     EndChunk(out, list);
     EndChunk(out, riff);
     return out;
+}
+
+namespace {
+
+uint32_t U32(const Bytes& bytes, size_t at) {
+    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (uint32_t{bytes[at + 3]} << 24);
+}
+
+}  // namespace
+
+bool ReadWave(const Bytes& file, SoundSamples& sound) {
+    if (file.size() < 12 || std::memcmp(file.data(), "RIFF", 4) != 0 || std::memcmp(file.data() + 8, "WAVE", 4) != 0)
+        return false;
+    bool haveFormat = false;
+    for (size_t at = 12; at + 8 <= file.size();) {
+        const uint32_t size = U32(file, at + 4);
+        const size_t body = at + 8;
+        if (size > file.size() - body) return false;
+        if (std::memcmp(file.data() + at, "fmt ", 4) == 0 && size >= 16) {
+            const int encoding = file[body] | (file[body + 1] << 8);
+            const int channels = file[body + 2] | (file[body + 3] << 8);
+            const int bits = file[body + 14] | (file[body + 15] << 8);
+            if (encoding != kPcm || bits != 8 || channels < 1 || channels > 2) return false;
+            sound.channels = channels;
+            sound.rate = U32(file, body + 4);
+            haveFormat = true;
+        } else if (std::memcmp(file.data() + at, "data", 4) == 0) {
+            sound.samples.assign(file.begin() + static_cast<long>(body), file.begin() + static_cast<long>(body + size));
+            return haveFormat;
+        }
+        at = body + size + (size & 1);
+    }
+    return false;
+}
+
+SoundSamples SamplesOfSound(int soundId) {
+    SoundSamples sound;
+    switch (soundId) {
+    case IDR_LOCK_SOUND: ReadWave(LockSoundWav(), sound); break;
+    case IDR_ROW_SOUND: ReadWave(RowSoundWav(), sound); break;
+    default: break;
+    }
+    return sound;
 }

@@ -377,13 +377,16 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_hand_cursor() {
     return pixels;
 }
 
-// Sound 110 or 111 as its RIFF/WAVE file; the size through `size`.
-EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_sound(int soundId, int* size) {
-    static const Bytes lock = LockSoundWav();
-    static const Bytes row = RowSoundWav();
-    const Bytes& wave = soundId == LockSound ? lock : row;
-    *size = static_cast<int>(wave.size());
-    return wave.data();
+// Sound 110 or 111's samples, 8-bit unsigned PCM, interleaved; through
+// `format` its rate, channels and number of bytes.
+EMSCRIPTEN_KEEPALIVE const uint8_t* trelmo_sound(int soundId, int* format) {
+    static const SoundSamples lock = SamplesOfSound(LockSound);
+    static const SoundSamples row = SamplesOfSound(RowSound);
+    const SoundSamples& sound = soundId == LockSound ? lock : row;
+    format[0] = static_cast<int>(sound.rate);
+    format[1] = sound.channels;
+    format[2] = static_cast<int>(sound.samples.size());
+    return sound.samples.data();
 }
 
 }  // extern "C"

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "media/sounds.h"
+#include "resources/ids.h"
 #include "tests/assets/asset_reader.h"
 
 namespace {
@@ -115,6 +117,27 @@ TEST(SoundWaves, StartAndEndInSilenceAndAreClearlyAudible) {
         EXPECT_GE(peak, 48);
         EXPECT_FALSE(file.overrun);
     }
+}
+
+// What every player of the samples reads from the program's own files.
+TEST(SoundSamples, ReadFromTheProgramsOwnWaves) {
+    const SoundSamples lock = SamplesOfSound(IDR_LOCK_SOUND);
+    EXPECT_EQ(lock.rate, 11025u);
+    EXPECT_EQ(lock.channels, 1);
+    EXPECT_EQ(lock.samples.size(), 1539u);
+    // The row sound's descriptive chunk after its data is not sound.
+    const SoundSamples row = SamplesOfSound(IDR_ROW_SOUND);
+    EXPECT_EQ(row.rate, 8000u);
+    EXPECT_EQ(row.samples.size(), 671u);
+    EXPECT_TRUE(SamplesOfSound(IDR_HAND_CURSOR).samples.empty());
+
+    SoundSamples sound;
+    Bytes cut = RowSoundWav();
+    cut.resize(60);
+    EXPECT_FALSE(ReadWave(cut, sound));
+    Bytes wide = LockSoundWav();
+    wide[12 + 8 + 14] = 16;  // 16 bits a sample
+    EXPECT_FALSE(ReadWave(wide, sound));
 }
 
 }  // namespace

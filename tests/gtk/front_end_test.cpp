@@ -120,27 +120,6 @@ TEST(GtkSingleInstance, ASecondCopyFindsTheLockTaken) {
     EXPECT_TRUE(TakeInstanceLock(dir.Path("missing/folder/trelmo.lock")));
 }
 
-TEST(GtkSounds, PlayTheSamplesOfTheProgramsOwnWaves) {
-    pa_sample_spec format = {};
-    Bytes samples;
-    ASSERT_TRUE(ReadWave(LockSoundWav(), format, samples));
-    EXPECT_EQ(format.rate, 11025u);
-    EXPECT_EQ(format.channels, 1);
-    EXPECT_EQ(format.format, PA_SAMPLE_U8);
-    EXPECT_EQ(samples.size(), 1539u);
-    // The row sound's descriptive chunk after its data is not sound.
-    ASSERT_TRUE(ReadWave(RowSoundWav(), format, samples));
-    EXPECT_EQ(format.rate, 8000u);
-    EXPECT_EQ(samples.size(), 671u);
-
-    Bytes cut = RowSoundWav();
-    cut.resize(60);
-    EXPECT_FALSE(ReadWave(cut, format, samples));
-    Bytes wide = LockSoundWav();
-    wide[12 + 8 + 14] = 16;  // 16 bits a sample
-    EXPECT_FALSE(ReadWave(wide, format, samples));
-}
-
 // As a busy device on Windows: the step goes on at once. (With the Sound
 // option off the rules ask for a silent wait instead of the sound.)
 TEST(GtkSounds, NoSoundServerCostsNoTime) {

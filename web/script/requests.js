@@ -23,28 +23,16 @@ page.stopTimer = () => {
   updateGravityTimer();
 };
 
-// ---- sounds: the module's WAVE data, through Web Audio ----
+// ---- sounds: the module's samples, through Web Audio ----
 let audio = null;
 const waves = {};
 function waveOf(soundId) {
   if (waves[soundId]) return waves[soundId];
-  const sizeAt = _malloc(4);
-  const at = _trelmo_sound(soundId, sizeAt);
-  const file = HEAPU8.slice(at, at + HEAP32[sizeAt >> 2]);
-  _free(sizeAt);
-  const view = new DataView(file.buffer);
-  let rate = 8000, channels = 1, samples = new Uint8Array(0);
-  for (let chunk = 12; chunk + 8 <= file.length;) {
-    const id = String.fromCharCode(...file.subarray(chunk, chunk + 4));
-    const size = view.getUint32(chunk + 4, true);
-    if (id === 'fmt ') {
-      channels = view.getUint16(chunk + 10, true);
-      rate = view.getUint32(chunk + 12, true);
-    } else if (id === 'data') {
-      samples = file.subarray(chunk + 8, chunk + 8 + size);
-    }
-    chunk += 8 + size + (size & 1);
-  }
+  const formatAt = _malloc(12);
+  const at = _trelmo_sound(soundId, formatAt);
+  const [rate, channels, bytes] = HEAP32.slice(formatAt >> 2, (formatAt >> 2) + 3);
+  _free(formatAt);
+  const samples = HEAPU8.slice(at, at + bytes);
   const frames = Math.floor(samples.length / channels);
   waves[soundId] = { rate, channels, samples, frames, milliseconds: Math.ceil((frames * 1000) / rate) };
   return waves[soundId];
