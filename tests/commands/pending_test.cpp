@@ -87,7 +87,7 @@ struct Table {
 // A blocking front end: each request is carried out the moment it is handed
 // out, and the input that arrives meanwhile is delivered from inside it, as
 // a desktop's nested loop or its message queue would deliver it.
-class BlockingPlay final : public QuietFrontEnd {
+class BlockingPlay final : public QuietHost {
 public:
     BlockingPlay(uint32_t seed, const std::vector<Event>& events) : table(seed, *this), events_(events) {}
 
@@ -121,7 +121,7 @@ private:
 // A front end of events only: it records each request as it is handed out
 // and finishes it only when the player closes it, the one shown on top
 // first.
-class EventPlay final : public QuietFrontEnd {
+class EventPlay final : public QuietHost {
 public:
     EventPlay(uint32_t seed, const std::vector<Event>& events) : table(seed, *this), events_(events) {}
 
@@ -212,7 +212,7 @@ protected:
     Game game{};
     RecordingHost host;
     ScoreTable scores = OpenTable();
-    QuietFrontEnd frontEnd;
+    QuietHost frontEnd;
     Dispatcher dispatcher{game, frontEnd, &scores};
 };
 
@@ -253,7 +253,7 @@ TEST_F(PendingInput, DuringAWaitInputIsHeldAndAHeldInputThatWaitsHoldsTheRest) {
 }
 
 // Carries out each request at once, counting them.
-struct CountingFrontEnd final : QuietFrontEnd {
+struct CountingFrontEnd final : QuietHost {
     int carried = 0;
     Outcome CarryOut(Request, int, int) override {
         ++carried;

@@ -9,6 +9,7 @@
 
 #include "commands/dispatch.h"
 #include "tests/game/recording_host.h"
+#include "tests/support/quiet_host.h"
 
 class TestFrontEnd : public FrontEnd {
 public:
@@ -41,16 +42,3 @@ inline ScoreTable OpenTable() {
     for (HighScoreEntry& row : table.rows) row.score = INT32_MIN;
     return table;
 }
-
-// A front end that does nothing of its own: the rules' calls go to the
-// game's host, and every request waits for the test to finish it.
-class QuietFrontEnd : public FrontEnd {
-public:
-    void ArmGravityTimer(int) override {}
-    void StopGravityTimer() override {}
-    void SetButtonEnabled(Button, bool) override {}
-    void RefreshPauseLabel() override {}
-    void Paint(PaintOp, const ShapeRecord&) override {}
-    void Present() override {}
-    Outcome CarryOut(Request, int, int) override { return Outcome::Later; }
-};

@@ -1,14 +1,17 @@
 #pragma once
-// A host that does nothing: every timer, button and paint request is
-// ignored (tests/support/settle.h carries out the rules' requests). Tests derive from it to
-// watch only what they need.
-#include "game/host.h"
+// A front end that does nothing: every timer, button, paint and present is
+// ignored, and every request waits for the test to finish it (or for
+// tests/support/settle.h to carry the rules' requests out). Tests derive
+// from it to watch only what they need.
+#include "commands/front_end.h"
 
-class QuietHost : public GameHost {
+class QuietHost : public FrontEnd {
 public:
     void ArmGravityTimer(int) override {}
     void StopGravityTimer() override {}
     void SetButtonEnabled(Button, bool) override {}
     void RefreshPauseLabel() override {}
     void Paint(PaintOp, const ShapeRecord&) override {}
+    void Present() override {}
+    Outcome CarryOut(Request, int, int) override { return Outcome::Later; }
 };
