@@ -1,7 +1,7 @@
 #pragma once
 // Every call the module makes into the page's script. Each is one entry of
 // web/page_calls.js, linked in as a JavaScript library, where its
-// prototype stands above it.
+// prototype stands above it. Texts are GBK and end with a zero byte.
 #include <cstdint>
 
 extern "C" {
@@ -11,7 +11,7 @@ extern "C" {
 void trelmo_page_copy_rect(const uint8_t* pixels, int x, int y, int width, int height);
 void trelmo_page_draw_label(int x, int y, int width, int height, const char* gbk, int length);
 
-// A main window's button at its place with its GBK text; later its text (a
+// A main window's button at its place with its text; later its text (a
 // null text keeps it) and whether it is enabled (1), disabled (-1) or as
 // it was (0).
 void trelmo_page_place_button(int button, int x, int y, int width, int height, const char* gbk);
@@ -21,12 +21,37 @@ void trelmo_page_set_button(int button, const char* gbk, int enabled);
 void trelmo_page_arm_timer(int milliseconds);
 void trelmo_page_stop_timer();
 
-// A request to carry out (commands/front_end.h), answered by `ticket`.
-void trelmo_page_start_request(int request, int value, int ticket);
-// A window's action: "hide", "restore", "exit", "sheet" (on page
-// `argument`), "options", "table" or "menu".
-void trelmo_page_open(const char* what, int argument);
+// A request to carry out (commands/front_end.h), answered by `ticket`;
+// the name entry comes with the name it offers, the others with null.
+void trelmo_page_start_request(int request, int value, int ticket, const char* gbk);
+// A window's action, a command (commands/commands.h): Hide, Restore,
+// Exit, ShowAbout, ShowKeyHelp, ShowOptions, ShowHighScores or
+// OpenMainMenu; the sheet's two come with the page it opens on.
+void trelmo_page_open(int command, int page);
 
 // The settings file's whole bytes, for the page's storage.
 void trelmo_page_settings_saved(const char* bytes, int length);
+
+// The descriptions (web/page_input.h):
+// a text the page shows outside the templates, by its name;
+void trelmo_page_text(const char* name, const char* gbk);
+// an icon or the hand cursor (`id` from resources/ids.h) as RGBA pixels;
+void trelmo_page_picture(int id, const uint8_t* rgba, int width, int height);
+// a sound's samples, 8-bit unsigned PCM, interleaved;
+void trelmo_page_sound(int id, const uint8_t* samples, int length, int rate, int channels);
+// an item of a popup menu, in order: a separator has id 0;
+void trelmo_page_menu_item(int id, int greyed, const char* gbk);
+// a cell of the score table, at the row's top: centred on x when
+// `centred` is 1, else ending at x;
+void trelmo_page_score_cell(int top, int x, int centred, const char* gbk);
+// a control of the options dialog and whether it is checked; and, at
+// the dialog's OK, whether it is checked now.
+void trelmo_page_option_mark(int control, int checked);
+int trelmo_page_is_checked(int control);
+
+// A dialog template laid out in pixels (trelmo_dialog): its frame, then
+// each control in order.
+void trelmo_page_dialog_frame(const char* gbkCaption, int x, int y, int width, int height, int centred);
+void trelmo_page_dialog_control(int kind, int id, int iconId, int x, int y, int width, int height, int startsGroup,
+                                int tabStop, const char* gbk);
 }

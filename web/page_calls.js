@@ -26,16 +26,52 @@ mergeInto(LibraryManager.library, {
   trelmo_page_stop_timer: function () {
     Module.page.stopTimer();
   },
-  // void trelmo_page_start_request(int request, int value, int ticket);
-  trelmo_page_start_request: function (request, value, ticket) {
-    Module.page.startRequest(request, value, ticket);
+  // void trelmo_page_start_request(int request, int value, int ticket, const char* gbk);
+  trelmo_page_start_request: function (request, value, ticket, gbk) {
+    Module.page.startRequest(request, value, ticket, gbk);
   },
-  // void trelmo_page_open(const char* what, int argument);
-  trelmo_page_open: function (what, argument) {
-    Module.page.open(UTF8ToString(what), argument);
+  // void trelmo_page_open(int command, int page);
+  trelmo_page_open: function (command, page) {
+    Module.page.open(command, page);
   },
   // void trelmo_page_settings_saved(const char* bytes, int length);
   trelmo_page_settings_saved: function (bytes, length) {
     Module.page.settingsSaved(bytes, length);
+  },
+  // void trelmo_page_text(const char* name, const char* gbk);
+  trelmo_page_text: function (name, gbk) {
+    Module.page.text(name, gbk);
+  },
+  // void trelmo_page_picture(int id, const uint8_t* rgba, int width, int height);
+  trelmo_page_picture: function (id, rgba, width, height) {
+    Module.page.picture(id, rgba, width, height);
+  },
+  // void trelmo_page_sound(int id, const uint8_t* samples, int length, int rate, int channels);
+  trelmo_page_sound: function (id, samples, length, rate, channels) {
+    Module.page.sound(id, samples, length, rate, channels);
+  },
+  // void trelmo_page_menu_item(int id, int greyed, const char* gbk);
+  trelmo_page_menu_item: function (id, greyed, gbk) {
+    Module.page.menuItem(id, greyed, gbk);
+  },
+  // void trelmo_page_score_cell(int top, int x, int centred, const char* gbk);
+  trelmo_page_score_cell: function (top, x, centred, gbk) {
+    Module.page.scoreCell(top, x, centred, gbk);
+  },
+  // void trelmo_page_option_mark(int control, int checked);
+  trelmo_page_option_mark: function (control, checked) {
+    Module.page.optionMark(control, checked);
+  },
+  // int trelmo_page_is_checked(int control);
+  trelmo_page_is_checked: function (control) {
+    return Module.page.isChecked(control);
+  },
+  // void trelmo_page_dialog_frame(const char* gbkCaption, int x, int y, int width, int height, int centred);
+  trelmo_page_dialog_frame: function (gbkCaption, x, y, width, height, centred) {
+    Module.page.dialogFrame(gbkCaption, x, y, width, height, centred);
+  },
+  // void trelmo_page_dialog_control(int kind, int id, int iconId, int x, int y, int width, int height, int startsGroup, int tabStop, const char* gbk);
+  trelmo_page_dialog_control: function (kind, id, iconId, x, y, width, height, startsGroup, tabStop, gbk) {
+    Module.page.dialogControl(kind, id, iconId, x, y, width, height, startsGroup, tabStop, gbk);
   },
 });

@@ -4,6 +4,7 @@
 // the page's script.
 #include <cstdio>
 
+#include "commands/commands.h"
 #include "commands/front_end.h"
 #include "commands/input.h"
 #include "draw/layout.h"
@@ -11,6 +12,7 @@
 #include "resources/dialog_script.h"
 #include "resources/ids.h"
 #include "store/settings.h"
+#include "web/page_input.h"
 
 namespace {
 
@@ -31,8 +33,18 @@ void PrintNumbers(const Named (&constants)[N]) {
     for (const Named& constant : constants) std::printf("const %s = %d;\n", constant.name, constant.value);
 }
 
-int Of(Request request) { return static_cast<int>(request); }
-int Of(ControlKind kind) { return static_cast<int>(kind); }
+template <typename Enum>
+int Of(Enum value) {
+    return static_cast<int>(value);
+}
+
+// The browser's names of the keys whose keyCode is not their virtual key,
+// old spellings too; F1 to F12 follow on from F1's.
+constexpr Named kKeyNames[] = {{"Escape", 0x1b},  {"Esc", 0x1b},        {" ", 0x20},         {"ArrowLeft", 0x25},
+                               {"ArrowUp", 0x26}, {"ArrowRight", 0x27}, {"ArrowDown", 0x28}, {"Left", 0x25},
+                               {"Up", 0x26},      {"Right", 0x27},      {"Down", 0x28}};
+constexpr int kFirstFunctionKey = 0x70;  // F1
+static_assert(kKeyNames[6].value == kDownKey, "Down's key is the one the game knows");
 
 }  // namespace
 
@@ -45,13 +57,15 @@ int main() {
                   {"CANCEL", IDC_CANCEL},
                   {"IDI_PROGRAM", IDI_PROGRAM},
                   {"IDI_EXIT", IDI_EXIT},
+                  {"IDR_HAND_CURSOR", IDR_HAND_CURSOR},
                   {"IDC_CLEAR", IDC_CLEAR},
                   {"IDC_NAME_BOX", IDC_NAME_BOX},
                   {"IDD_SCORE_TABLE", IDD_SCORE_TABLE},
                   {"IDD_NAME_ENTRY", IDD_NAME_ENTRY},
                   {"IDD_OPTIONS", IDD_OPTIONS},
                   {"SHORTEST_PERIOD_MS", kShortestTimerMs},
-                  {"DOWN_KEY", kDownKey}});
+                  {"DOWN_KEY", kDownKey},
+                  {"F1_KEY", kFirstFunctionKey}});
     std::printf("const SHEET_PAGES = [%d, %d, %d];\n", IDD_ABOUT, IDD_KEY_HELP, IDD_SCORING);
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
     PrintObject("Request", {{"None", Of(Request::None)},
@@ -63,6 +77,36 @@ int main() {
                             {"NameEntry", Of(Request::NameEntry)},
                             {"SaveSettings", Of(Request::SaveSettings)},
                             {"ScoreTable", Of(Request::ScoreTable)}});
+    PrintObject("Input", {{"KeyDown", Of(PageInput::KeyDown)},
+                          {"KeyUp", Of(PageInput::KeyUp)},
+                          {"Character", Of(PageInput::Character)},
+                          {"KeysLost", Of(PageInput::KeysLost)},
+                          {"MouseDown", Of(PageInput::MouseDown)},
+                          {"HandAt", Of(PageInput::HandAt)},
+                          {"Button", Of(PageInput::Button)},
+                          {"MenuItem", Of(PageInput::MenuItem)},
+                          {"Activation", Of(PageInput::Activation)},
+                          {"Tick", Of(PageInput::Tick)},
+                          {"Repaint", Of(PageInput::Repaint)},
+                          {"Exit", Of(PageInput::Exit)},
+                          {"ClearScores", Of(PageInput::ClearScores)},
+                          {"StoreOptions", Of(PageInput::StoreOptions)},
+                          {"ShutDown", Of(PageInput::ShutDown)}});
+    PrintObject("Description", {{"Texts", Of(PageDescription::Texts)},
+                                {"Pictures", Of(PageDescription::Pictures)},
+                                {"Sounds", Of(PageDescription::Sounds)},
+                                {"Menu", Of(PageDescription::Menu)},
+                                {"ScoreRows", Of(PageDescription::ScoreRows)},
+                                {"OptionMarks", Of(PageDescription::OptionMarks)}});
+    // The window's own actions the page opens.
+    PrintObject("Command", {{"Hide", Of(Command::Hide)},
+                            {"Restore", Of(Command::Restore)},
+                            {"Exit", Of(Command::Exit)},
+                            {"ShowAbout", Of(Command::ShowAbout)},
+                            {"ShowKeyHelp", Of(Command::ShowKeyHelp)},
+                            {"ShowOptions", Of(Command::ShowOptions)},
+                            {"ShowHighScores", Of(Command::ShowHighScores)},
+                            {"OpenMainMenu", Of(Command::OpenMainMenu)}});
     PrintObject("ControlKind", {{"Label", Of(ControlKind::Label)},
                                 {"Icon", Of(ControlKind::Icon)},
                                 {"EtchedRule", Of(ControlKind::EtchedRule)},
@@ -71,9 +115,13 @@ int main() {
                                 {"CheckBox", Of(ControlKind::CheckBox)},
                                 {"RadioButton", Of(ControlKind::RadioButton)},
                                 {"EditBox", Of(ControlKind::EditBox)}});
+    std::printf("const KEY_NAMES = new Map([");
+    for (const Named& key : kKeyNames) std::printf("%s['%s', %d]", &key == kKeyNames ? "" : ", ", key.name, key.value);
+    std::printf("]);\n");
     // The keys and characters whose browser action the game replaces.
     std::printf("const GAME_KEYS = new Set([");
-    for (const KeyBinding& binding : kKeyDownTable) std::printf("%s%d", &binding == kKeyDownTable ? "" : ", ", binding.key);
+    for (const KeyBinding& binding : kKeyDownTable)
+        std::printf("%s%d", &binding == kKeyDownTable ? "" : ", ", binding.key);
     std::printf("]);\nconst GAME_CHARACTERS = new Set([");
     for (const CharBinding& binding : kCharTable)
         std::printf("%s'%c'", &binding == kCharTable ? "" : ", ", binding.character);

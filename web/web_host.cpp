@@ -22,22 +22,17 @@ Outcome WebHost::CarryOut(Request request, int value, int ticket) {
         save_();
         return Outcome::Yes;
     }
-    trelmo_page_start_request(static_cast<int>(request), value, ticket);
+    trelmo_page_start_request(static_cast<int>(request), value, ticket,
+                              request == Request::NameEntry ? offeredName_(ticket) : nullptr);
     return Outcome::Later;
 }
 
 void CarryOutWindowActions(const WindowActions& actions) {
     for (const Command action : actions) {
         switch (action) {
-        case Command::Hide: trelmo_page_open("hide", 0); break;
-        case Command::Restore: trelmo_page_open("restore", 0); break;
-        case Command::Exit: trelmo_page_open("exit", 0); break;
-        case Command::ShowAbout: trelmo_page_open("sheet", kAboutPage); break;
-        case Command::ShowKeyHelp: trelmo_page_open("sheet", kKeyHelpPage); break;
-        case Command::ShowOptions: trelmo_page_open("options", 0); break;
-        case Command::ShowHighScores: trelmo_page_open("table", 0); break;
-        case Command::OpenMainMenu: trelmo_page_open("menu", 0); break;
-        default: break;
+        case Command::ShowAbout: trelmo_page_open(static_cast<int>(action), kAboutPage); break;
+        case Command::ShowKeyHelp: trelmo_page_open(static_cast<int>(action), kKeyHelpPage); break;
+        default: trelmo_page_open(static_cast<int>(action), 0); break;
         }
     }
 }

@@ -8,8 +8,10 @@
 
 class WebHost final : public FrontEnd {
 public:
-    // `save` writes the settings to the page's storage.
-    WebHost(Game& game, WebScreen& screen, void (*save)()) : game_(game), screen_(screen), save_(save) {}
+    // `save` writes the settings to the page's storage; `offeredName` is
+    // the name a name entry handed out with a ticket offers.
+    WebHost(Game& game, WebScreen& screen, void (*save)(), const char* (*offeredName)(int ticket))
+        : game_(game), screen_(screen), save_(save), offeredName_(offeredName) {}
 
     void ArmGravityTimer(int milliseconds) override;
     void StopGravityTimer() override;
@@ -25,6 +27,7 @@ private:
     Game& game_;
     WebScreen& screen_;
     void (*save_)();
+    const char* (*offeredName_)(int ticket);
 };
 
 // The window's own actions, as the dispatcher admitted them: the script

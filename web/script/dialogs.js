@@ -42,27 +42,24 @@ function iconCanvas(iconId) {
 // The template's controls on a panel the template's size. Returns the
 // panel, the template's frame and caption, and the controls by id.
 function buildPanel(templateId) {
-  const lines = rows(_trelmo_dialog(templateId, metrics().alphabet, metrics().height));
-  const frame = lines[0];
-  const caption = frame[0], x = frame[1], y = frame[2], width = frame[3], height = frame[4], centred = frame[5];
+  const [frame, ...parts] = collect(() => _trelmo_dialog(templateId, metrics().alphabet, metrics().height));
   const panel = document.createElement('div');
   panel.className = 'panel';
-  Object.assign(panel.style, { width: `${width}px`, height: `${height}px` });
+  Object.assign(panel.style, { width: `${frame.width}px`, height: `${frame.height}px` });
   const controls = new Map();
   const mnemonics = [];
   let group = 0;
-  for (const fields of lines.slice(1)) {
-    const kind = fields[0], id = fields[1], iconId = fields[2], cx = fields[3], cy = fields[4], cw = fields[5];
-    const ch = fields[6], startsGroup = fields[7], tabStop = fields[8], text = fields[9];
-    if (startsGroup === '1') ++group;
+  for (const part of parts) {
+    const kind = part.kind, text = part.text;
+    if (part.startsGroup) ++group;
     let element, focusable = null, key = '';
-    switch (Number(kind)) {
+    switch (kind) {
       case ControlKind.Label:
         element = document.createElement('div');
         key = withMnemonic(element, text);
         break;
       case ControlKind.Icon:
-        element = iconCanvas(Number(iconId));
+        element = iconCanvas(part.iconId);
         break;
       case ControlKind.EtchedRule:
         element = document.createElement('hr');
@@ -83,7 +80,7 @@ function buildPanel(templateId) {
       case ControlKind.RadioButton: {
         element = document.createElement('label');
         focusable = document.createElement('input');
-        focusable.type = Number(kind) === ControlKind.CheckBox ? 'checkbox' : 'radio';
+        focusable.type = kind === ControlKind.CheckBox ? 'checkbox' : 'radio';
         focusable.name = `group${templateId}-${group}`;
         const span = document.createElement('span');
         key = withMnemonic(span, text);
@@ -96,15 +93,15 @@ function buildPanel(templateId) {
         element.spellcheck = false;
         break;
     }
-    if (focusable !== null) focusable.tabIndex = tabStop === '1' ? 0 : -1;
-    Object.assign(element.style, { left: `${cx}px`, top: `${cy}px` });
-    if (Number(kind) !== ControlKind.Icon) Object.assign(element.style, { width: `${cw}px`, height: `${ch}px` });
+    if (focusable !== null) focusable.tabIndex = part.tabStop ? 0 : -1;
+    Object.assign(element.style, { left: `${part.x}px`, top: `${part.y}px` });
+    if (kind !== ControlKind.Icon) Object.assign(element.style, { width: `${part.width}px`, height: `${part.height}px` });
     panel.appendChild(element);
     const control = focusable || element;
-    if (!controls.has(Number(id))) controls.set(Number(id), control);
+    if (!controls.has(part.id)) controls.set(part.id, control);
     if (key !== '') mnemonics.push({ key, control });
   }
-  return { panel, controls, mnemonics, caption, x: Number(x), y: Number(y), centred: centred === '1' };
+  return { panel, controls, mnemonics, caption: frame.caption, x: frame.x, y: frame.y, centred: frame.centred };
 }
 
 // A modal dialog with a title bar; `keys` handles the Windows dialog
@@ -191,61 +188,60 @@ function templateDialog(templateId, handlers) {
   return built;
 }
 
+// At OK the module asks which controls are checked.
+let optionControls = null;
+page.isChecked = (control) => (optionControls !== null && optionControls.has(control) && optionControls.get(control).checked ? 1 : 0);
 function showOptions() {
-  const marks = rows(_trelmo_option_marks());
   const built = templateDialog(IDD_OPTIONS, {
     canCancel: true,
     onCancel: () => {},
     onOk: () => {
-      let checked = 0;
-      marks.forEach((mark, bit) => { if (built.controls.get(Number(mark[0])).checked) checked |= 1 << bit; });
-      run(() => _trelmo_store_option_marks(checked));
+      optionControls = built.controls;
+      try {
+        run(() => input(Input.StoreOptions));
+      } finally {
+        optionControls = null;
+      }
     },
   });
-  for (const mark of marks) built.controls.get(Number(mark[0])).checked = mark[1] === '1';
+  for (const mark of describe(Description.OptionMarks)) built.controls.get(mark.control).checked = mark.checked;
 }
 
 function showTable(done) {
   const paintRows = (panel) => {
     for (const old of panel.querySelectorAll('.scorerow')) old.remove();
-    for (let row = 0; row < 10; ++row) {
-      const fields = rows(_trelmo_score_row(row))[0];
-      const top = Number(fields[0]);
-      for (let cell = 0; cell < 4; ++cell) {
-        const x = fields[1 + cell * 3], centred = fields[2 + cell * 3], text = fields[3 + cell * 3];
-        const element = document.createElement('div');
-        element.className = 'scorerow';
-        element.textContent = text;
-        element.style.top = `${top}px`;
-        element.style.whiteSpace = 'pre';
-        if (centred === '1') Object.assign(element.style, { left: `${x}px`, transform: 'translateX(-50%)' });
-        else element.style.right = `calc(100% - ${x}px)`;
-        panel.appendChild(element);
-      }
+    for (const cell of describe(Description.ScoreRows)) {
+      const element = document.createElement('div');
+      element.className = 'scorerow';
+      element.textContent = cell.text;
+      element.style.top = `${cell.top}px`;
+      element.style.whiteSpace = 'pre';
+      if (cell.centred) Object.assign(element.style, { left: `${cell.x}px`, transform: 'translateX(-50%)' });
+      else element.style.right = `calc(100% - ${cell.x}px)`;
+      panel.appendChild(element);
     }
   };
   const built = templateDialog(IDD_SCORE_TABLE, { canCancel: false, onOk: () => { later(done); } });
   paintRows(built.panel);
   built.controls.get(IDC_CLEAR).addEventListener('click', () => {
-    _trelmo_clear_scores();
+    run(() => input(Input.ClearScores));
     paintRows(built.panel);
   });
 }
 
-// The offer of the result to the table: the name entry and the table
-// when it takes a place; `done` once they have closed.
-// The name entry handed out with `ticket`: OK hands back what was typed.
-function enterName(ticket) {
+// The name entry handed out with `ticket`, offering `offered`: OK hands
+// back what was typed.
+function enterName(ticket, offered) {
   let box;
   const built = templateDialog(IDD_NAME_ENTRY, {
     canCancel: false,
     onOk: () => {
       const typed = encodeGbk(box.value);
-      later(() => withBytes(typed, (bytes) => _trelmo_name_entered(ticket, bytes)));
+      later(() => withBytes(typed, (bytes) => _trelmo_answer(ticket, 1, bytes)));
     },
   });
   box = built.controls.get(IDC_NAME_BOX);
-  box.value = gbkText(_trelmo_offered_name(ticket));
+  box.value = offered;
   // The Windows edit box does not scroll: typing stops where it is full.
   const measure = document.createElement('canvas').getContext('2d');
   measure.font = `${LABEL_PIXELS}px ${FONT_FAMILY}`;
@@ -304,7 +300,7 @@ function openExitBox() {
   }
   const opened = askQuestion(texts.exitQuestion, texts.exitTitle, IDI_EXIT, (yes) => {
     exitBox = null;
-    if (yes) later(() => _trelmo_exit());
+    if (yes) later(() => input(Input.Exit));
   }, false);
   exitBox = opened.dialog;
 }

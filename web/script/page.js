@@ -46,8 +46,6 @@ function cString(pointer) {
   return HEAPU8.subarray(pointer, end);
 }
 const gbkText = (pointer, length) => gbk.decode(length === undefined ? cString(pointer) : HEAPU8.subarray(pointer, pointer + length));
-// The lines of a table an entry point returns: fields end with a tab.
-const rows = (pointer) => gbkText(pointer).split('\n').filter((line) => line !== '').map((line) => line.split('\t'));
 
 // Text typed in the page as GBK bytes: each character's two bytes, '?'
 // for one that GBK lacks. The table is made at the first use.
@@ -75,16 +73,47 @@ function encodeGbk(text) {
   return bytes;
 }
 // Calls `entry` with a zero-terminated copy of `bytes` in the module's
-// memory and their count; the copy lasts as long as the call.
+// memory and their count (null and 0 when the module has no room); the
+// copy lasts as long as the call.
 function withBytes(bytes, entry) {
-  const at = _malloc(bytes.length + 1);
+  const at = _trelmo_scratch(bytes.length);
+  if (at === 0) return entry(0, 0);
   HEAPU8.set(bytes, at);
-  HEAPU8[at + bytes.length] = 0;
+  return entry(at, bytes.length);
+}
+
+// ---- what the module tells the page ----
+// An event for the module (Input): its values, and its answer.
+const input = (kind, a = 0, b = 0, c = 0) => _trelmo_input(kind, a, b, c);
+// The module's calls of the page made during `call`, each as an object.
+let sink = null;
+function collect(call) {
+  const found = [];
+  sink = found;
   try {
-    return entry(at, bytes.length);
+    call();
   } finally {
-    _free(at);
+    sink = null;
   }
+  return found;
+}
+const describe = (kind, which = 0) => collect(() => _trelmo_describe(kind, which));
+const heapPixels = (at, width, height) => new ImageData(new Uint8ClampedArray(HEAPU8.slice(at, at + width * height * 4).buffer), width, height);
+page.text = (name, text) => sink.push({ name: gbkText(name), text: gbkText(text) });
+page.picture = (id, rgba, width, height) => sink.push({ id, picture: heapPixels(rgba, width, height) });
+page.sound = (id, samples, length, rate, channels) => sink.push({ id, samples: HEAPU8.slice(samples, samples + length), rate, channels });
+page.menuItem = (id, greyed, text) => sink.push({ id, greyed: greyed !== 0, text: gbkText(text) });
+page.scoreCell = (top, x, centred, text) => sink.push({ top, x, centred: centred !== 0, text: gbkText(text) });
+page.optionMark = (control, checked) => sink.push({ control, checked: checked !== 0 });
+page.dialogFrame = (caption, x, y, width, height, centred) => sink.push({ caption: gbkText(caption), x, y, width, height, centred: centred !== 0 });
+page.dialogControl = (kind, id, iconId, x, y, width, height, startsGroup, tabStop, text) => sink.push({
+  kind, id, iconId, x, y, width, height, startsGroup: startsGroup !== 0, tabStop: tabStop !== 0, text: gbkText(text),
+});
+// The icons and the hand, by id, made at their first use.
+let pictures = null;
+function pictureOf(id) {
+  if (pictures === null) pictures = new Map(describe(Description.Pictures).map((p) => [p.id, p.picture]));
+  return pictures.get(id);
 }
 
 // ---- every event goes through here ----
@@ -109,7 +138,7 @@ function fitScale() {
   return true;
 }
 function refit() {
-  if (fitScale()) run(() => _trelmo_repaint());
+  if (fitScale()) run(() => input(Input.Repaint));
 }
 // The ratio changes with the browser's zoom (which also resizes the
 // viewport) and when the window moves to a screen of another density.
@@ -157,7 +186,7 @@ page.placeButton = (index, x, y, width, height, text) => {
   button.textContent = gbkText(text);
   // The keys belong to the game, never to a button.
   button.addEventListener('mousedown', (event) => event.preventDefault());
-  button.addEventListener('click', () => run(() => _trelmo_button(index)));
+  button.addEventListener('click', () => run(() => input(Input.Button, index)));
   stage.appendChild(button);
   buttons[index] = button;
 };

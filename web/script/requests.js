@@ -10,7 +10,7 @@ function updateGravityTimer() {
     clearInterval(gravityTimer);
     gravityTimer = 0;
   } else if (gravityTimer === 0 && wanted) {
-    gravityTimer = setInterval(() => run(() => _trelmo_tick()), gravityPeriod);
+    gravityTimer = setInterval(() => run(() => input(Input.Tick)), gravityPeriod);
   }
 }
 page.armTimer = (milliseconds) => {
@@ -25,17 +25,16 @@ page.stopTimer = () => {
 
 // ---- sounds: the module's samples, through Web Audio ----
 let audio = null;
-const waves = {};
+let waves = null;
 function waveOf(soundId) {
-  if (waves[soundId]) return waves[soundId];
-  const formatAt = _malloc(12);
-  const at = _trelmo_sound(soundId, formatAt);
-  const [rate, channels, bytes] = HEAP32.slice(formatAt >> 2, (formatAt >> 2) + 3);
-  _free(formatAt);
-  const samples = HEAPU8.slice(at, at + bytes);
-  const frames = Math.floor(samples.length / channels);
-  waves[soundId] = { rate, channels, samples, frames, milliseconds: Math.ceil((frames * 1000) / rate) };
-  return waves[soundId];
+  if (waves === null) {
+    waves = new Map();
+    for (const sound of describe(Description.Sounds)) {
+      const frames = Math.floor(sound.samples.length / sound.channels);
+      waves.set(sound.id, Object.assign(sound, { frames, milliseconds: Math.ceil((frames * 1000) / sound.rate) }));
+    }
+  }
+  return waves.get(soundId);
 }
 // Until the page has had a key or a click the browser keeps the audio
 // suspended: it is made, or resumed, at the first one, once the input's
@@ -70,15 +69,16 @@ function playSound(soundId, done) {
 // The module hands each request out once, with a ticket to answer it by,
 // in any order. It starts once the entry point that handed it out has
 // returned; a request closes an open menu.
-page.startRequest = (request, value, ticket) => {
+page.startRequest = (request, value, ticket, text) => {
+  const offeredName = text !== 0 ? gbkText(text) : '';
   queueMicrotask(() => {
     if (ended) return;
     closeMenu();
-    const finish = (yes) => run(() => _trelmo_answer(ticket, yes ? 1 : 0));
+    const finish = (yes) => run(() => _trelmo_answer(ticket, yes ? 1 : 0, 0));
     switch (request) {
       case Request.Sound: playSound(value, () => finish(true)); break;
       case Request.Wait: setTimeout(() => finish(true), value); break;
-      case Request.NameEntry: enterName(ticket); break;
+      case Request.NameEntry: enterName(ticket, offeredName); break;
       case Request.ScoreTable: showTable(() => finish(true)); break;
       case Request.AskReplay: askQuestion(texts.replayQuestion, texts.replayTitle, null, finish); break;
       case Request.QuitProgram: endGame(); break;
@@ -90,7 +90,7 @@ page.startRequest = (request, value, ticket) => {
 // The game's end: nothing of it runs again.
 function endGame() {
   if (ended) return;
-  _trelmo_shut_down();
+  input(Input.ShutDown);
   ended = true;
   page.stopTimer();
   closeMenu();

@@ -8,15 +8,16 @@ function storedBytes() {
   return bytes;
 }
 // The file's bytes, one character each, replaced whole.
-page.settingsSaved = (pointer, length) => {
+function storeBytes(bytes) {
   let text = '';
-  for (const byte of HEAPU8.subarray(pointer, pointer + length)) text += String.fromCharCode(byte);
+  for (const byte of bytes) text += String.fromCharCode(byte);
   try {
     localStorage.setItem(STORAGE_KEY, text);
   } catch (error) {
     // A full or refused storage keeps the file it had, as a failed write does.
   }
-};
+}
+page.settingsSaved = (pointer, length) => storeBytes(HEAPU8.subarray(pointer, pointer + length));
 // The file to take away, and one to load in its place: a file that is
 // no settings file is refused, and the one in storage kept.
 function offerFileActions() {
@@ -37,12 +38,11 @@ function offerFileActions() {
     $('file').value = '';
     if (!file || ended) return;
     const bytes = new Uint8Array(await file.arrayBuffer());
-    if (!withBytes(bytes, _trelmo_is_settings_file)) {
+    if (!withBytes(bytes, _trelmo_load_settings)) {
       message.textContent = texts.refused.replace('%s', file.name);
       return;
     }
-    withBytes(bytes, page.settingsSaved);
-    run(() => withBytes(bytes, _trelmo_reload_settings));
+    storeBytes(bytes);
     message.textContent = texts.loaded.replace('%s', file.name);
   });
 }
@@ -66,23 +66,19 @@ function withOneCopy(start, refused) {
 
 // The texts the page shows outside the templates, once the module is ready.
 function readTexts() {
-  for (const line of gbkText(_trelmo_texts()).split('\n')) {
-    const space = line.indexOf(' ');
-    if (space > 0) texts[line.slice(0, space)] = line.slice(space + 1);
-  }
+  for (const named of describe(Description.Texts)) texts[named.name] = named.text;
 }
 
 function start() {
   readTexts();
-  const bytes = storedBytes();
-  if (bytes !== null) withBytes(bytes, _trelmo_use_settings);
   drawIcon(tray, IDI_PROGRAM);
   windowBox.hidden = false;
   started = true;
   active = document.hasFocus();
   fitScale();
   const seed = /seed=(\d+)/.exec(location.hash);
-  run(() => _trelmo_start(seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0));
+  const seedValue = seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0;
+  run(() => withBytes(storedBytes() || [], (settings, length) => _trelmo_start(seedValue, settings, length)));
   offerFileActions();
 }
 

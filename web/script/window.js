@@ -1,23 +1,22 @@
 // What the commands open, hiding to the icon, activation, the popup menus,
 // and the keys and the mouse of the main window.
 // ---- what the commands open ----
-page.open = (what, argument) => {
-  switch (what) {
-    case 'hide': later(hide); break;
-    case 'restore': later(restore); break;
-    case 'exit': later(openExitBox); break;
-    case 'sheet': later(() => showSheet(argument)); break;
-    case 'options': later(showOptions); break;
-    case 'table': later(() => showTable(() => {})); break;
-    case 'menu': later(() => openMenu(0, pointer.x, pointer.y)); break;
+page.open = (command, sheetPage) => {
+  switch (command) {
+    case Command.Hide: later(hide); break;
+    case Command.Restore: later(restore); break;
+    case Command.Exit: later(openExitBox); break;
+    case Command.ShowAbout:
+    case Command.ShowKeyHelp: later(() => showSheet(sheetPage)); break;
+    case Command.ShowOptions: later(showOptions); break;
+    case Command.ShowHighScores: later(() => showTable(() => {})); break;
+    case Command.OpenMainMenu: later(() => openMenu(0, pointer.x, pointer.y)); break;
   }
 };
 
 // ---- hiding: the icon stands in for the window ----
 function drawIcon(canvasElement, iconId) {
-  const at = _trelmo_icon(iconId);
-  const picture = new ImageData(new Uint8ClampedArray(HEAPU8.slice(at, at + 32 * 32 * 4).buffer), 32, 32);
-  canvasElement.getContext('2d').putImageData(picture, 0, 0);
+  canvasElement.getContext('2d').putImageData(pictureOf(iconId), 0, 0);
 }
 function hide() {
   if (hidden) return;
@@ -33,11 +32,11 @@ function restore() {
   hidden = false;
   tray.style.display = 'none';
   windowBox.style.visibility = '';
-  _trelmo_repaint();
+  input(Input.Repaint);
   setActive(document.hasFocus() && document.visibilityState === 'visible');
   updateGravityTimer();
 }
-tray.addEventListener('dblclick', () => run(() => _trelmo_menu_item(CmdRestore)));
+tray.addEventListener('dblclick', () => run(() => input(Input.MenuItem, CmdRestore)));
 tray.addEventListener('contextmenu', (event) => {
   event.preventDefault();
   openMenu(1, event.clientX, event.clientY);
@@ -47,10 +46,10 @@ tray.addEventListener('contextmenu', (event) => {
 function setActive(now) {
   if (now === active) return;
   active = now;
-  run(() => _trelmo_activation(now ? 1 : 0, hidden || document.visibilityState !== 'visible' ? 0 : 1));
+  run(() => input(Input.Activation, now ? 1 : 0, hidden || document.visibilityState !== 'visible' ? 0 : 1));
 }
 window.addEventListener('blur', () => {
-  if (started) _trelmo_keys_lost();
+  if (started) input(Input.KeysLost);
   setActive(false);
 });
 window.addEventListener('focus', () => setActive(!hidden && document.visibilityState === 'visible'));
@@ -68,21 +67,20 @@ function openMenu(which, x, y) {
   closeMenu();
   menu = document.createElement('div');
   menu.className = 'menu';
-  for (const fields of rows(_trelmo_menu(which))) {
-    const id = fields[0], greyed = fields[1], text = fields[2];
-    if (id === '0') {
+  for (const entry of describe(Description.Menu, which)) {
+    if (entry.id === 0) {
       menu.appendChild(document.createElement('hr'));
       continue;
     }
     const item = document.createElement('div');
-    item.className = greyed === '1' ? 'greyed' : 'item';
-    item.textContent = text;
-    item.dataset.id = id;
+    item.className = entry.greyed ? 'greyed' : 'item';
+    item.textContent = entry.text;
+    item.dataset.id = entry.id;
     item.addEventListener('mousedown', (event) => event.stopPropagation());
     item.addEventListener('click', () => {
-      if (greyed === '1') return;
+      if (entry.greyed) return;
       closeMenu();
-      run(() => _trelmo_menu_item(Number(id)));
+      run(() => input(Input.MenuItem, entry.id));
     });
     menu.appendChild(item);
   }
@@ -93,10 +91,9 @@ document.addEventListener('mousedown', () => closeMenu());
 
 // ---- keys and the mouse of the main window ----
 function virtualKey(event) {
-  const named = { Escape: 0x1b, Esc: 0x1b, ' ': 0x20, ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28, Left: 0x25, Up: 0x26, Right: 0x27, Down: 0x28 };
-  if (event.key in named) return named[event.key];
+  if (KEY_NAMES.has(event.key)) return KEY_NAMES.get(event.key);
   const f = /^F([1-9]|1[0-2])$/.exec(event.key);
-  if (f) return 0x6f + Number(f[1]);
+  if (f) return F1_KEY + Number(f[1]) - 1;
   return event.keyCode || 0;
 }
 // The keys and characters the game has a meaning for (GAME_KEYS and
@@ -119,14 +116,14 @@ window.addEventListener('keydown', (event) => {
   const key = virtualKey(event);
   const character = event.key.length === 1 ? event.key : '';
   if (GAME_KEYS.has(key) || GAME_CHARACTERS.has(character)) event.preventDefault();
-  run(() => _trelmo_key_down(key, event.ctrlKey ? 1 : 0));
-  if (character !== '' && !event.ctrlKey && !event.altKey) run(() => _trelmo_char(character.charCodeAt(0)));
+  run(() => input(Input.KeyDown, key, event.ctrlKey ? 1 : 0));
+  if (character !== '' && !event.ctrlKey && !event.altKey) run(() => input(Input.Character, character.charCodeAt(0)));
 });
 window.addEventListener('keyup', (event) => {
   const key = virtualKey(event);
   if (GAME_KEYS.has(key)) event.preventDefault();
-  if (gameHasKeyboard()) run(() => _trelmo_key_up(key));
-  else if (key === DOWN_KEY && started) _trelmo_keys_lost();
+  if (gameHasKeyboard()) run(() => input(Input.KeyUp, key));
+  else if (key === DOWN_KEY && started) input(Input.KeysLost);
 });
 canvas.addEventListener('mousedown', (event) => {
   wakeAudio();
@@ -134,22 +131,22 @@ canvas.addEventListener('mousedown', (event) => {
   event.stopPropagation();
   closeMenu();
   pointer = { x: event.clientX, y: event.clientY };
-  run(() => _trelmo_mouse_down(event.button, Math.floor(event.offsetX), Math.floor(event.offsetY)));
+  run(() => input(Input.MouseDown, event.button, Math.floor(event.offsetX), Math.floor(event.offsetY)));
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 // The game's own hand, cursor 1, made into an image once.
 let handCursor = null;
 function handCursorStyle() {
   if (handCursor !== null) return handCursor;
-  const at = _trelmo_hand_cursor();
+  const hand = pictureOf(IDR_HAND_CURSOR);
   const picture = document.createElement('canvas');
-  picture.width = 16;
-  picture.height = 18;
-  picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(HEAPU8.slice(at, at + 16 * 18 * 4).buffer), 16, 18), 0, 0);
+  picture.width = hand.width;
+  picture.height = hand.height;
+  picture.getContext('2d').putImageData(hand, 0, 0);
   handCursor = `url(${picture.toDataURL()}) 0 0, pointer`;
   return handCursor;
 }
 canvas.addEventListener('mousemove', (event) => {
   if (!started) return;
-  canvas.style.cursor = _trelmo_hand_at(Math.floor(event.offsetX), Math.floor(event.offsetY)) ? handCursorStyle() : 'default';
+  canvas.style.cursor = input(Input.HandAt, 0, Math.floor(event.offsetX), Math.floor(event.offsetY)) ? handCursorStyle() : 'default';
 });

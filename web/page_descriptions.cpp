@@ -1,0 +1,163 @@
+#include "web/page_descriptions.h"
+
+#include "commands/menus.h"
+#include "media/artwork.h"
+#include "media/sounds.h"
+#include "resources/dialog_script.h"
+#include "resources/dialog_script_text.h"
+#include "resources/ids.h"
+#include "resources/texts.h"
+#include "store/dialogs_fields.h"
+#include "web/page_calls.h"
+
+namespace {
+
+void DescribeTexts() {
+    const struct {
+        const char* name;
+        const char* text;
+    } texts[] = {
+        {"sheetCaption", kSheetCaption},
+        {"aboutTitle", kAboutPageTitle},
+        {"keyHelpTitle", kKeyHelpPageTitle},
+        {"scoringTitle", kScoringPageTitle},
+        {"sheetOk", kSheetOk},
+        {"sheetCancel", kSheetCancel},
+        {"replayQuestion", kReplayQuestion},
+        {"replayTitle", kReplayTitle},
+        {"exitQuestion", kExitQuestion},
+        {"exitTitle", kExitTitle},
+        {"yes", kYesText},
+        {"no", kNoText},
+        {"gameEnded", kGameEndedNotice},
+        {"otherTab", kOtherTabNotice},
+        {"download", kDownloadSettings},
+        {"load", kLoadSettings},
+        {"refused", kSettingsRefused},
+        {"loaded", kSettingsLoaded},
+    };
+    for (const auto& t : texts) trelmo_page_text(t.name, t.text);
+}
+
+// The icons in the colours of the window's palette, and the hand in black
+// and white; transparent where they have no ink.
+void DescribePictures() {
+    static uint8_t pixels[kIconSize * kIconSize * 4];
+    for (const int iconId : {IDI_PROGRAM, IDI_EXIT, IDI_NAME_ENTRY}) {
+        const IconRows& rows = *IconRowsOf(iconId);
+        for (int y = 0; y < kIconSize; ++y) {
+            for (int x = 0; x < kIconSize; ++x) {
+                const int ink = IconInkIndex(rows[y][x]);
+                const Rgb colour = ink >= 0 ? kVgaColours[ink] : Rgb{0, 0, 0};
+                uint8_t* to = pixels + 4 * (y * kIconSize + x);
+                to[0] = colour.r;
+                to[1] = colour.g;
+                to[2] = colour.b;
+                to[3] = ink >= 0 ? 255 : 0;
+            }
+        }
+        trelmo_page_picture(iconId, pixels, kIconSize, kIconSize);
+    }
+    static_assert(kHandWidth * kHandHeight <= kIconSize * kIconSize, "the hand fits the icons' pixels");
+    for (int y = 0; y < kHandHeight; ++y) {
+        for (int x = 0; x < kHandWidth; ++x) {
+            const char ink = HandCursorInk(x, y);
+            const uint8_t level = ink == kCursorWhite ? 255 : 0;
+            uint8_t* to = pixels + 4 * (y * kHandWidth + x);
+            to[0] = to[1] = to[2] = level;
+            to[3] = ink == kCursorClear ? 0 : 255;
+        }
+    }
+    trelmo_page_picture(IDR_HAND_CURSOR, pixels, kHandWidth, kHandHeight);
+}
+
+void DescribeSounds() {
+    for (const int soundId : {LockSound, RowSound}) {
+        const SoundSamples sound = SamplesOfSound(soundId);
+        trelmo_page_sound(soundId, sound.samples.data(), static_cast<int>(sound.samples.size()),
+                          static_cast<int>(sound.rate), sound.channels);
+    }
+}
+
+void DescribeMenu(int which, const GameState& state) {
+    const MenuItem* items = which == 0 ? MainMenu : TrayMenu;
+    const size_t count = which == 0 ? sizeof MainMenu / sizeof *MainMenu : sizeof TrayMenu / sizeof *TrayMenu;
+    for (size_t i = 0; i < count; ++i) {
+        const MenuItem& item = items[i];
+        trelmo_page_menu_item(item.id, item.id != 0 && MenuItemGreyed(item.id, state) ? 1 : 0,
+                              item.text != nullptr ? item.text : "");
+    }
+}
+
+void DescribeScoreRows(const ScoreTable& scores) {
+    for (int row = 0; row < kScoreRows; ++row) {
+        const ScoreRowTexts texts = TextsForScoreRow(scores.rows[row], row);
+        const struct {
+            const ScoreColumn& column;
+            const char* text;
+        } cells[] = {{kPlaceColumn, texts.place},
+                     {kScoreColumn, texts.score},
+                     {kLinesColumn, texts.lines},
+                     {kNameColumn, texts.name}};
+        for (const auto& cell : cells)
+            trelmo_page_score_cell(ScoreRowY(row), cell.column.x, cell.column.align == ColumnAlign::Centre ? 1 : 0,
+                                   cell.text);
+    }
+}
+
+// Both buttons of each radio pair, then the check boxes.
+void DescribeOptionMarks(const Options& options) {
+    const OptionMarks marks = MarksForOptions(options);
+    for (const MarkPair& pair : kMarkPairs) {
+        trelmo_page_option_mark(pair.first, marks.*pair.mark ? 1 : 0);
+        trelmo_page_option_mark(pair.second, marks.*pair.mark ? 0 : 1);
+    }
+    for (const MarkBox& box : kMarkBoxes) trelmo_page_option_mark(box.control, marks.*box.mark ? 1 : 0);
+}
+
+const DialogScript* Script() {
+    static DialogScript script;
+    static const bool read = ParseDialogScript(kDialogScriptHeader, kDialogScriptTemplates, script);
+    return read ? &script : nullptr;
+}
+
+}  // namespace
+
+void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores) {
+    switch (what) {
+    case PageDescription::Texts: DescribeTexts(); break;
+    case PageDescription::Pictures: DescribePictures(); break;
+    case PageDescription::Sounds: DescribeSounds(); break;
+    case PageDescription::Menu: DescribeMenu(which, game.state); break;
+    case PageDescription::ScoreRows: DescribeScoreRows(scores); break;
+    case PageDescription::OptionMarks: DescribeOptionMarks(game.options); break;
+    }
+}
+
+// The first of each radio pair decides its mark.
+Options OptionsCheckedInPage() {
+    OptionMarks marks = {};
+    for (const MarkPair& pair : kMarkPairs) marks.*pair.mark = trelmo_page_is_checked(pair.first) != 0;
+    for (const MarkBox& box : kMarkBoxes) marks.*box.mark = trelmo_page_is_checked(box.control) != 0;
+    return OptionsForMarks(marks);
+}
+
+bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight) {
+    const DialogTemplate* dialog = Script() != nullptr ? FindDialogTemplate(*Script(), templateId) : nullptr;
+    if (dialog == nullptr) return false;
+    const DialogBaseUnits base = BaseUnitsForFont(alphabetWidth, fontHeight);
+    const PixelRect frame = DialogRectToPixels(dialog->x, dialog->y, dialog->width, dialog->height, base);
+    trelmo_page_dialog_frame(dialog->caption, frame.x, frame.y, frame.width, frame.height, dialog->centred ? 1 : 0);
+    for (int i = 0; i < dialog->controlCount; ++i) {
+        const DialogControl& c = dialog->controls[i];
+        const PixelRect r = DialogRectToPixels(c.x, c.y, c.width, c.height, base);
+        trelmo_page_dialog_control(static_cast<int>(c.kind), c.id, c.iconId, r.x, r.y, r.width, r.height,
+                                   c.startsGroup ? 1 : 0, c.tabStop ? 1 : 0, c.text);
+    }
+    return true;
+}
+
+int DialogUnitsForPage(int units, bool vertical, int alphabetWidth, int fontHeight) {
+    const DialogBaseUnits base = BaseUnitsForFont(alphabetWidth, fontHeight);
+    return vertical ? DialogUnitsToPixelsY(units, base) : DialogUnitsToPixelsX(units, base);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// What the page shows but the module knows, told through the page's calls
+// (web/page_calls.h): the texts, pictures and sounds, the menus, the score
+// table, the options' marks and the dialog templates laid out in pixels.
+#include "game/state.h"
+#include "store/settings.h"
+#include "web/page_input.h"
+
+void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores);
+
+// The options the page's dialog shows checked now.
+Options OptionsCheckedInPage();
+
+// Template `templateId` laid out for a font whose 52 letters measure
+// `alphabetWidth` and whose height is `fontHeight`; false when there is no
+// such template.
+bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight);
+
+// Dialog units to pixels for that font: x, or y when `vertical`.
+int DialogUnitsForPage(int units, bool vertical, int alphabetWidth, int fontHeight);

@@ -1,0 +1,35 @@
+#pragma once
+// What the page's script hands the module (web/page.cpp): the kinds of input
+// of trelmo_input and the descriptions trelmo_describe answers with calls of
+// web/page_calls.h. The build writes both into the script as constants.
+
+// trelmo_input(kind, a, b, c): one event of the page's, its values in a, b
+// and c; the answer is 0 unless the kind says otherwise.
+enum class PageInput {
+    KeyDown,       // a: virtual key, b: 1 with Ctrl held
+    KeyUp,         // a: virtual key
+    Character,     // a: the character typed
+    KeysLost,      // the page lost the keyboard: a held Down never comes up
+    MouseDown,     // a: 0 left, 1 middle, 2 right; b, c: client-area pixels
+    HandAt,        // b, c: client-area pixels; 1 where the hand shows
+    Button,        // a: the main window's button
+    MenuItem,      // a: a popup menu's item id
+    Activation,    // a: 1 active, b: 1 visible
+    Tick,          // the gravity timer
+    Repaint,       // the whole window afresh, outside any input
+    Exit,          // Yes in the exit box: the offer, then the end
+    ClearScores,   // the table's Clear
+    StoreOptions,  // the options dialog's OK: asks the page what is checked
+    ShutDown,      // the page ends the game: nothing of it runs again
+};
+
+// trelmo_describe(kind, which): what the page shows but the module knows,
+// told through the page's calls named here.
+enum class PageDescription {
+    Texts,        // trelmo_page_text for each text the page shows itself
+    Pictures,     // trelmo_page_picture for the icons and the hand
+    Sounds,       // trelmo_page_sound for each sound
+    Menu,         // trelmo_page_menu_item for menu `which` (0 main, 1 icon's)
+    ScoreRows,    // trelmo_page_score_cell for every cell of the table
+    OptionMarks,  // trelmo_page_option_mark for every control of the options
+};
