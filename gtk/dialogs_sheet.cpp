@@ -8,13 +8,6 @@
 
 namespace {
 
-// The property sheet's frame in dialog units: the tabs 4 from the edges,
-// the buttons 50 x 14, 4 apart, 4 below the tabs and from the right and
-// bottom edges.
-constexpr int kSheetMargin = 4;
-constexpr int kSheetButtonWidth = 50;
-constexpr int kSheetButtonHeight = 14;
-
 // A property sheet's title bar offers only the close box.
 void DecorateWithCloseBox(GtkWidget* sheet, gpointer) {
     GdkWindow* window = gtk_widget_get_window(sheet);

@@ -56,6 +56,11 @@ constexpr SheetPage kSheetPages[] = {
     {kScoringPageTitle, IDD_SCORING},
 };
 constexpr int kSheetPageCount = sizeof kSheetPages / sizeof kSheetPages[0];
+// Its frame in dialog units: the tabs 4 from the edges, the buttons
+// 50 x 14, 4 apart, 4 below the tabs and from the right and bottom edges.
+constexpr int kSheetMargin = 4;
+constexpr int kSheetButtonWidth = 50;
+constexpr int kSheetButtonHeight = 14;
 
 // The table's rows are painted in dialog client pixels, one row every 18
 // pixels from y 45, each text right-aligned or centred on its x.

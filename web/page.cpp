@@ -202,11 +202,9 @@ EMSCRIPTEN_KEEPALIVE int trelmo_dialog(int templateId, int alphabetWidth, int fo
     return DescribeDialog(templateId, alphabetWidth, fontHeight) ? 1 : 0;
 }
 
-// Dialog units to pixels, x or y (`vertical` 1), for the parts the page
-// builds itself (the sheet's frame).
-EMSCRIPTEN_KEEPALIVE int trelmo_dialog_units(int units, int vertical, int alphabetWidth, int fontHeight) {
-    return DialogUnitsForPage(units, vertical != 0, alphabetWidth, fontHeight);
-}
+// The information sheet's frame for that font, and its pages: the page
+// builds the sheet itself.
+EMSCRIPTEN_KEEPALIVE void trelmo_sheet(int alphabetWidth, int fontHeight) { DescribeSheet(alphabetWidth, fontHeight); }
 
 // Room in the module's memory for `length` bytes the page hands over, and a
 // zero byte after them; it lasts until the next call. Null when there is no

@@ -49,6 +49,11 @@ void trelmo_page_score_cell(int top, int x, int centred, const char* gbk);
 void trelmo_page_option_mark(int control, int checked);
 int trelmo_page_is_checked(int control);
 
+// The information sheet for the page's font (trelmo_sheet): its margins
+// and its buttons' size in pixels, then each page's title and template.
+void trelmo_page_sheet_frame(int marginX, int marginY, int buttonWidth, int buttonHeight);
+void trelmo_page_sheet_page(const char* gbkTitle, int templateId);
+
 // A dialog template laid out in pixels (trelmo_dialog): its frame, then
 // each control in order.
 void trelmo_page_dialog_frame(const char* gbkCaption, int x, int y, int width, int height, int centred);

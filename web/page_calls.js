@@ -66,6 +66,14 @@ mergeInto(LibraryManager.library, {
   trelmo_page_is_checked: function (control) {
     return Module.page.isChecked(control);
   },
+  // void trelmo_page_sheet_frame(int marginX, int marginY, int buttonWidth, int buttonHeight);
+  trelmo_page_sheet_frame: function (marginX, marginY, buttonWidth, buttonHeight) {
+    Module.page.sheetFrame(marginX, marginY, buttonWidth, buttonHeight);
+  },
+  // void trelmo_page_sheet_page(const char* gbkTitle, int templateId);
+  trelmo_page_sheet_page: function (gbkTitle, templateId) {
+    Module.page.sheetPage(gbkTitle, templateId);
+  },
   // void trelmo_page_dialog_frame(const char* gbkCaption, int x, int y, int width, int height, int centred);
   trelmo_page_dialog_frame: function (gbkCaption, x, y, width, height, centred) {
     Module.page.dialogFrame(gbkCaption, x, y, width, height, centred);

@@ -66,7 +66,6 @@ int main() {
                   {"SHORTEST_PERIOD_MS", kShortestTimerMs},
                   {"DOWN_KEY", kDownKey},
                   {"F1_KEY", kFirstFunctionKey}});
-    std::printf("const SHEET_PAGES = [%d, %d, %d];\n", IDD_ABOUT, IDD_KEY_HELP, IDD_SCORING);
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
     PrintObject("Request", {{"None", Of(Request::None)},
                             {"Sound", Of(Request::Sound)},

@@ -18,9 +18,6 @@ void DescribeTexts() {
         const char* text;
     } texts[] = {
         {"sheetCaption", kSheetCaption},
-        {"aboutTitle", kAboutPageTitle},
-        {"keyHelpTitle", kKeyHelpPageTitle},
-        {"scoringTitle", kScoringPageTitle},
         {"sheetOk", kSheetOk},
         {"sheetCancel", kSheetCancel},
         {"replayQuestion", kReplayQuestion},
@@ -157,7 +154,10 @@ bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight) {
     return true;
 }
 
-int DialogUnitsForPage(int units, bool vertical, int alphabetWidth, int fontHeight) {
+void DescribeSheet(int alphabetWidth, int fontHeight) {
     const DialogBaseUnits base = BaseUnitsForFont(alphabetWidth, fontHeight);
-    return vertical ? DialogUnitsToPixelsY(units, base) : DialogUnitsToPixelsX(units, base);
+    trelmo_page_sheet_frame(DialogUnitsToPixelsX(kSheetMargin, base), DialogUnitsToPixelsY(kSheetMargin, base),
+                            DialogUnitsToPixelsX(kSheetButtonWidth, base),
+                            DialogUnitsToPixelsY(kSheetButtonHeight, base));
+    for (const SheetPage& page : kSheetPages) trelmo_page_sheet_page(page.title, page.dialogTemplate);
 }

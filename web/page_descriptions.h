@@ -16,5 +16,5 @@ Options OptionsCheckedInPage();
 // such template.
 bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight);
 
-// Dialog units to pixels for that font: x, or y when `vertical`.
-int DialogUnitsForPage(int units, bool vertical, int alphabetWidth, int fontHeight);
+// The information sheet's frame laid out for that font, and its pages.
+void DescribeSheet(int alphabetWidth, int fontHeight);

@@ -11,7 +11,6 @@ function metrics() {
   fontMetrics = { alphabet: Math.round(m.width), height };
   return fontMetrics;
 }
-const units = (value, vertical) => _trelmo_dialog_units(value, vertical ? 1 : 0, metrics().alphabet, metrics().height);
 
 // "&O" underlines O and makes it the control's key; "&&" is an "&".
 function withMnemonic(element, text) {
@@ -307,9 +306,10 @@ function openExitBox() {
 
 // The information sheet: three pages on tabs, OK and Cancel.
 function showSheet(startPage) {
-  const margin = { x: units(4, false), y: units(4, true) };
-  const pages = SHEET_PAGES.map((id) => buildPanel(id));
-  const titles = [texts.aboutTitle, texts.keyHelpTitle, texts.scoringTitle];
+  const [frameSize, ...sheetPages] = collect(() => _trelmo_sheet(metrics().alphabet, metrics().height));
+  const margin = { x: frameSize.marginX, y: frameSize.marginY };
+  const pages = sheetPages.map((sheetPage) => buildPanel(sheetPage.templateId));
+  const titles = sheetPages.map((sheetPage) => sheetPage.title);
   const tabs = document.createElement('div');
   tabs.className = 'tabs';
   const body = document.createElement('div');
@@ -337,7 +337,7 @@ function showSheet(startPage) {
     const button = document.createElement('button');
     button.type = 'button';
     button.textContent = text;
-    Object.assign(button.style, { width: `${units(50, false)}px`, height: `${units(14, true)}px`, font: 'inherit', padding: '0' });
+    Object.assign(button.style, { width: `${frameSize.buttonWidth}px`, height: `${frameSize.buttonHeight}px`, font: 'inherit', padding: '0' });
     button.addEventListener('click', () => opened.close());
     buttonRow.appendChild(button);
     return button;

@@ -105,6 +105,8 @@ page.sound = (id, samples, length, rate, channels) => sink.push({ id, samples: H
 page.menuItem = (id, greyed, text) => sink.push({ id, greyed: greyed !== 0, text: gbkText(text) });
 page.scoreCell = (top, x, centred, text) => sink.push({ top, x, centred: centred !== 0, text: gbkText(text) });
 page.optionMark = (control, checked) => sink.push({ control, checked: checked !== 0 });
+page.sheetFrame = (marginX, marginY, buttonWidth, buttonHeight) => sink.push({ marginX, marginY, buttonWidth, buttonHeight });
+page.sheetPage = (title, templateId) => sink.push({ title: gbkText(title), templateId });
 page.dialogFrame = (caption, x, y, width, height, centred) => sink.push({ caption: gbkText(caption), x, y, width, height, centred: centred !== 0 });
 page.dialogControl = (kind, id, iconId, x, y, width, height, startsGroup, tabStop, text) => sink.push({
   kind, id, iconId, x, y, width, height, startsGroup: startsGroup !== 0, tabStop: tabStop !== 0, text: gbkText(text),
