@@ -53,6 +53,24 @@ void LoadRow(HighScoreEntry& row, const char* text) {
 
 }  // namespace
 
+bool HoldsSettings(ProfileKeys& keys) {
+    // A value no file holds: a control character the reading keeps.
+    constexpr char kAbsent[] = "\x01" "absent";
+    char value[sizeof kAbsent + 1];
+    auto present = [&](const char* section, const char* key) {
+        keys.Read(section, key, kAbsent, value, sizeof value);
+        return std::strcmp(value, kAbsent) != 0;
+    };
+    for (const OptionKey& flag : kOptionKeys)
+        if (present(kSettingsSection, flag.key)) return true;
+    for (int row = 0; row < kScoreRows; ++row) {
+        char key[16];
+        RowKey(key, row);
+        if (present(kScoreSection, key)) return true;
+    }
+    return false;
+}
+
 void LoadSettings(ProfileKeys& keys, Options& options, ScoreTable& table, int32_t& shapeCount) {
     for (const OptionKey& flag : kOptionKeys) {
         char text[kFlagTextBytes] = {};

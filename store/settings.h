@@ -29,3 +29,8 @@ bool SaveSettings(const Options& options, const ScoreTable& table, const char* f
 // The same two on any profile, such as a text in memory (profile_text.h).
 void LoadSettings(ProfileKeys& keys, Options& options, ScoreTable& table, int32_t& shapeCount);
 bool SaveSettings(ProfileKeys& keys, const Options& options, const ScoreTable& table);
+
+// Whether a profile is a settings file at all: one at least of its option
+// keys or score rows is there, whatever its value. A file the player picks
+// to load in the page's place is refused unless it is.
+bool HoldsSettings(ProfileKeys& keys);

@@ -11,7 +11,6 @@
 #include "commands/start_up.h"
 #include "draw/layout.h"
 #include "game/cycle.h"
-#include "store/option_keys.h"
 #include "store/profile_text.h"
 #include "store/settings.h"
 #include "web/page_calls.h"
@@ -61,24 +60,6 @@ void Save() {
 }
 
 const char* NameOffered(int ticket) { return OfferedName(program().dispatcher, ticket); }
-
-// Whether `file` is a settings file: one at least of its options or score
-// rows is there. The page refuses to load anything else.
-bool IsSettingsFile(const ProfileText& file) {
-    constexpr char kAbsent[] =
-        "\x01"
-        "absent";
-    char value[80];
-    auto present = [&](const char* section, const char* key) {
-        file.Read(section, key, kAbsent, value, sizeof value);
-        return std::string_view(value) != kAbsent;
-    };
-    for (const OptionKey& option : kOptionKeys)
-        if (present("Settings", option.key)) return true;
-    for (int row = 0; row < kScoreRows; ++row)
-        if (present("Score", ("Player" + std::to_string(row)).c_str())) return true;
-    return false;
-}
 
 std::string_view Bytes(const char* bytes, int length) {
     return bytes != nullptr && length > 0 ? std::string_view(bytes, static_cast<size_t>(length)) : std::string_view();
@@ -180,7 +161,8 @@ EMSCRIPTEN_KEEPALIVE void trelmo_answer(int ticket, int yes, const char* typedNa
 EMSCRIPTEN_KEEPALIVE int trelmo_load_settings(const char* bytes, int length) {
     Program& p = program();
     ProfileText file(Bytes(bytes, length));
-    if (!IsSettingsFile(file)) return 0;
+    ProfileTextKeys fileKeys(file);
+    if (!HoldsSettings(fileKeys)) return 0;
     p.settings = std::move(file);
     p.game.options = kDefaultOptions;
     ClearScores(p.scores);

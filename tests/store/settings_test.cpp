@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "store/profile_text.h"
 #include "store/settings.h"
 #include "tests/store/temp_files.h"
 #include "tests/support/texts.h"
@@ -345,4 +346,21 @@ TEST(SettingsRoundTrip, NameNeverEndsInAnEndOfFileMark) {
     SaveSettings(options, first, saved.c_str());
     LoadSettings(options, second, shapeCount, saved.c_str());
     EXPECT_STREQ(second.rows[0].name, "Any");
+}
+
+// The page loads a file the player picks only when it holds one option or
+// score row at least, with any value; all else is refused.
+TEST(SettingsFile, IsKnownByOneOptionOrRowWhateverItsValue) {
+    const auto holds = [](const std::string& bytes) {
+        ProfileText text(bytes);
+        ProfileTextKeys keys(text);
+        return HoldsSettings(keys);
+    };
+    EXPECT_FALSE(holds(""));
+    EXPECT_FALSE(holds("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"));
+    EXPECT_FALSE(holds("[Settings]\r\nVolume=3\r\n[Scores]\r\nPlayer0=1,1,A\r\n"));
+    EXPECT_FALSE(holds("[Score]\r\nPlayer10=1,1,A\r\nSound=0\r\n"));
+    EXPECT_TRUE(holds("[settings]\r\nrotatedir=\r\n"));
+    EXPECT_TRUE(holds("[Score]\r\nPlayer9=junk\r\n"));
+    EXPECT_TRUE(holds("\xef\xbb\xbf[Settings]\nSound=0"));
 }

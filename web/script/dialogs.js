@@ -33,7 +33,8 @@ function withMnemonic(element, text) {
 
 function iconCanvas(iconId) {
   const icon = document.createElement('canvas');
-  icon.width = icon.height = 32;
+  icon.width = pictureOf(iconId).width;
+  icon.height = pictureOf(iconId).height;
   drawIcon(icon, iconId);
   return icon;
 }
