@@ -6,14 +6,13 @@
 #include "gtk/program.h"
 #include "gtk/x11.h"
 #include "resources/ids.h"
+#include "resources/texts.h"
 
 // GtkStatusIcon is deprecated in GTK 3, and it is the XEmbed icon that the
 // notification areas of X11 desktops still host.
 G_GNUC_BEGIN_IGNORE_DEPRECATIONS
 
 namespace {
-
-constexpr char kTrayTip[] = "Pindle trelmo";
 
 // The hidden window must stay within the player's reach: where there is no
 // icon to bring it back, it waits iconified on the taskbar.

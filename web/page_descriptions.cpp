@@ -25,6 +25,7 @@ void DescribeTexts() {
         {"exitQuestion", kExitQuestion},
         {"exitTitle", kExitTitle},
         {"yes", kYesText},
+        {"trayTip", kTrayTip},
         {"no", kNoText},
         {"gameEnded", kGameEndedNotice},
         {"otherTab", kOtherTabNotice},

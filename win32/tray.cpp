@@ -6,13 +6,13 @@
 #include <cstring>
 
 #include "resources/ids.h"
+#include "resources/texts.h"
 #include "win32/menus.h"
 #include "win32/messages.h"
 #include "win32/program.h"
 
 namespace {
 
-constexpr char kTrayTip[] = "Pindle trelmo";
 // The first form of the record: its tip holds 64 bytes with the terminator.
 constexpr size_t kTipBytes = 64;
 

@@ -72,6 +72,7 @@ function readTexts() {
 function start() {
   readTexts();
   drawIcon(tray, IDI_PROGRAM);
+  tray.title = texts.trayTip;
   windowBox.hidden = false;
   started = true;
   active = document.hasFocus();
