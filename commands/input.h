@@ -7,6 +7,11 @@
 #include "game/host.h"
 
 constexpr int kDownKey = 0x28;  // the one key whose release is an input
+// A key held down repeats as the system's keyboard does by default: first
+// after half a second, then about thirty times a second. The page's touch
+// controls and a game pad repeat Left and Right alike.
+constexpr int kHeldKeyDelayMs = 500;
+constexpr int kHeldKeyPeriodMs = 33;
 
 struct KeyBinding {
     int key;  // virtual-key code

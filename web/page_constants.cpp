@@ -65,7 +65,14 @@ int main() {
                   {"IDD_OPTIONS", IDD_OPTIONS},
                   {"SHORTEST_PERIOD_MS", kShortestTimerMs},
                   {"DOWN_KEY", kDownKey},
-                  {"F1_KEY", kFirstFunctionKey}});
+                  {"F1_KEY", kFirstFunctionKey},
+                  {"HELD_KEY_DELAY_MS", kHeldKeyDelayMs},
+                  {"HELD_KEY_PERIOD_MS", kHeldKeyPeriodMs},
+                  {"CELL_WIDTH", kCellWidth},
+                  {"CELL_HEIGHT", kCellHeight}});
+    // Where a touch counts as on the well: its click region.
+    std::printf("const WELL = Object.freeze({ left: %d, top: %d, right: %d, bottom: %d });\n", kWellClickRegion.left,
+                kWellClickRegion.top, kWellClickRegion.right, kWellClickRegion.bottom);
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
     PrintObject("Request", {{"None", Of(Request::None)},
                             {"Sound", Of(Request::Sound)},

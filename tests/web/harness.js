@@ -65,11 +65,19 @@ function serveTree() {
 // ---- the page ----
 let context;  // each case's own, with its own storage
 const pageErrors = [];
-async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null, url = pageUrl } = {}) {
+// A phone or a tablet: { width, height, ratio } of its screen, with touch.
+async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null, url = pageUrl, device = null } = {}) {
   const page = await context.newPage();
   // An error in the page fails the case that is running.
   page.on('pageerror', (error) => pageErrors.push(error.message));
-  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  if (device !== null) {
+    await page.emulate({
+      userAgent: 'Mozilla/5.0 (Linux; Android 14; Phone) AppleWebKit/537.36 (KHTML, like Gecko) Mobile Safari/537.36',
+      viewport: { width: device.width, height: device.height, deviceScaleFactor: device.ratio, isMobile: true, hasTouch: true },
+    });
+  } else {
+    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  }
   if (storage !== null) {
     // A file put there before the page loads.
     await page.evaluateOnNewDocument((text) => localStorage.setItem('trelmo.ini', text), storage);

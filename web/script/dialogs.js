@@ -140,7 +140,7 @@ function openDialog(options) {
     if (!(found.control instanceof HTMLInputElement && found.control.type === 'text')) found.control.click();
   });
   document.body.appendChild(dialog);
-  if (at !== null) {
+  if (at !== null && !touchScreen) {
     const origin = stage.getBoundingClientRect();
     Object.assign(dialog.style, { position: 'fixed', margin: '0', left: `${origin.left + at.x}px`, top: `${origin.top + at.y}px` });
   }
@@ -150,6 +150,7 @@ function openDialog(options) {
   } else {
     dialog.show();
   }
+  fitDialog(dialog);
   // The browser may close a dialog on a repeated Esc whatever the page
   // says; one that only its buttons end opens again.
   let closing = false;

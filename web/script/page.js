@@ -128,10 +128,11 @@ const later = (work) => setTimeout(() => run(work), 0);
 
 // ---- the canvas ----
 // Every game pixel an exact square of canvas pixels: the canvas holds
-// `scale` device pixels a game pixel and shows at 479 x 340 CSS pixels.
-// Returns whether the scale changed (and the canvas was cleared).
+// `scale` device pixels a game pixel and shows at 479 x 340 CSS pixels, or
+// fitted to a touch screen (fit.js). Returns whether the scale changed (and
+// the canvas was cleared).
 function fitScale() {
-  const wanted = Math.max(1, Math.ceil(window.devicePixelRatio - 0.001));
+  const wanted = touchScreen ? layOutTouch() : Math.max(1, Math.ceil(window.devicePixelRatio - 0.001));
   if (wanted === scale && canvas.width === W * scale) return false;
   scale = wanted;
   canvas.width = W * scale;

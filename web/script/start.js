@@ -81,6 +81,7 @@ function start() {
   const seedValue = seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0;
   run(() => withBytes(storedBytes() || [], (settings, length) => _trelmo_start(seedValue, settings, length)));
   offerFileActions();
+  offerControls();
 }
 
 // The lock is asked for while the module compiles; the game starts when

@@ -86,6 +86,7 @@ function openMenu(which, x, y) {
   }
   Object.assign(menu.style, { left: `${x}px`, top: `${y}px` });
   document.body.appendChild(menu);
+  fitMenu(menu);
 }
 document.addEventListener('mousedown', () => closeMenu());
 
@@ -131,7 +132,8 @@ canvas.addEventListener('mousedown', (event) => {
   event.stopPropagation();
   closeMenu();
   pointer = { x: event.clientX, y: event.clientY };
-  run(() => input(Input.MouseDown, event.button, Math.floor(event.offsetX), Math.floor(event.offsetY)));
+  const at = gamePoint(event);
+  run(() => input(Input.MouseDown, event.button, at.x, at.y));
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 // The game's own hand, cursor 1, made into an image once.
@@ -148,5 +150,6 @@ function handCursorStyle() {
 }
 canvas.addEventListener('mousemove', (event) => {
   if (!started) return;
-  canvas.style.cursor = input(Input.HandAt, 0, Math.floor(event.offsetX), Math.floor(event.offsetY)) ? handCursorStyle() : 'default';
+  const at = gamePoint(event);
+  canvas.style.cursor = input(Input.HandAt, 0, at.x, at.y) ? handCursorStyle() : 'default';
 });

@@ -1,0 +1,93 @@
+// A touch screen: the window's client area fitted to the screen at a whole
+// number of device pixels a game pixel, the controls below it (upright) or
+// beside it (turned), and the dialogs and menus kept on the screen.
+// ---- fitting the screen ----
+const touchScreen = matchMedia('(pointer: coarse)').matches;
+if (touchScreen) document.documentElement.classList.add('touch');
+// CSS pixels: a control upright and turned (a thumb needs 48 at least),
+// the gaps around them, and the row or column of the settings file's
+// buttons.
+const CONTROL = 64, TURNED_CONTROL = 52, GAP = 8, STORAGE_ROW = 40, STORAGE_COLUMN = 2 * TURNED_CONTROL + 3 * GAP;
+let controlsShown = true;
+// CSS pixels a game pixel while the window is fitted.
+let windowZoom = 1;
+
+// A whole number of CSS pixels near `css` that is also a whole number of
+// device pixels, so that the window's pixels fall on the screen's.
+function onDevicePixels(css) {
+  for (let away = 0; away < 64; ++away) {
+    for (const at of [Math.floor(css) - away, Math.floor(css) + away]) {
+      const device = at * devicePixelRatio;
+      if (Math.abs(device - Math.round(device)) < 0.001) return at;
+    }
+  }
+  return Math.floor(css);
+}
+function placeBox(element, left, top, width, height) {
+  Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
+}
+
+// Lays the window, the controls and the file's buttons out on the screen;
+// returns the canvas's device pixels a game pixel.
+function layOutTouch() {
+  const width = innerWidth, height = innerHeight, upright = height >= width;
+  const [left, right, turn, drop] = document.querySelectorAll('#pad button');
+  const storage = $('storage');
+  let area;
+  if (upright) {
+    const padHeight = controlsShown ? CONTROL + 2 * GAP : 0;
+    area = { x: GAP, y: GAP, width: width - 2 * GAP, height: height - padHeight - STORAGE_ROW - GAP };
+    const y = height - STORAGE_ROW - GAP - CONTROL;
+    placeBox(left, GAP, y, CONTROL, CONTROL);
+    placeBox(right, 2 * GAP + CONTROL, y, CONTROL, CONTROL);
+    placeBox(turn, width - 2 * GAP - 2 * CONTROL, y, CONTROL, CONTROL);
+    placeBox(drop, width - GAP - CONTROL, y, CONTROL, CONTROL);
+    Object.assign(storage.style, { left: `${GAP}px`, top: `${height - STORAGE_ROW}px`, width: '', display: '' });
+  } else {
+    // Left and Right under the left thumb, the turn above the drop under
+    // the right one; the file's buttons above Left and Right.
+    const rightColumn = controlsShown ? TURNED_CONTROL + 2 * GAP : 0;
+    area = { x: STORAGE_COLUMN, y: GAP, width: width - STORAGE_COLUMN - rightColumn, height: height - 2 * GAP };
+    const y = height - GAP - TURNED_CONTROL;
+    placeBox(left, GAP, y, TURNED_CONTROL, TURNED_CONTROL);
+    placeBox(right, 2 * GAP + TURNED_CONTROL, y, TURNED_CONTROL, TURNED_CONTROL);
+    placeBox(turn, width - GAP - TURNED_CONTROL, y - GAP - TURNED_CONTROL, TURNED_CONTROL, TURNED_CONTROL);
+    placeBox(drop, width - GAP - TURNED_CONTROL, y, TURNED_CONTROL, TURNED_CONTROL);
+    Object.assign(storage.style, { left: `${GAP}px`, top: `${GAP}px`, width: `${STORAGE_COLUMN - 2 * GAP}px` });
+  }
+  // The largest whole number of device pixels a game pixel that fits; only
+  // where not even one fits is the window made smaller, and smoothly.
+  const fits = Math.floor(Math.min((area.width * devicePixelRatio) / W, (area.height * devicePixelRatio) / H));
+  windowZoom = fits >= 1 ? fits / devicePixelRatio : Math.min(area.width / W, area.height / H);
+  canvas.style.imageRendering = fits >= 1 ? '' : 'auto';
+  const x = onDevicePixels(area.x + (area.width - W * windowZoom) / 2);
+  const y = onDevicePixels(area.y + (area.height - H * windowZoom) / 2);
+  Object.assign(windowBox.style, { left: `${x}px`, top: `${y}px`, transform: `scale(${windowZoom})`, transformOrigin: '0 0' });
+  for (const dialog of document.querySelectorAll('dialog[open]')) fitDialog(dialog);
+  return Math.max(1, fits);
+}
+
+// A dialog in the middle of the screen, made smaller where it would not
+// fit and larger for the fingers where there is room.
+function fitDialog(dialog) {
+  if (!touchScreen) return;
+  dialog.style.transform = '';
+  const box = dialog.getBoundingClientRect();
+  const zoom = Math.min((innerWidth - 2 * GAP) / box.width, (innerHeight - 2 * GAP) / box.height, 2);
+  dialog.style.transform = `scale(${zoom})`;
+}
+
+// A menu kept on the screen.
+function fitMenu(menuElement) {
+  if (!touchScreen) return;
+  const box = menuElement.getBoundingClientRect();
+  menuElement.style.left = `${Math.max(0, Math.min(box.left, innerWidth - box.width))}px`;
+  menuElement.style.top = `${Math.max(0, Math.min(box.top, innerHeight - box.height))}px`;
+}
+
+// Where a pointer is on the client area, in game pixels, whatever the
+// window's scale.
+function gamePoint(event) {
+  const box = canvas.getBoundingClientRect();
+  return { x: Math.floor(((event.clientX - box.left) * W) / box.width), y: Math.floor(((event.clientY - box.top) * H) / box.height) };
+}
