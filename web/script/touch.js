@@ -114,6 +114,9 @@ function endGesture(event, lifted) {
 canvas.addEventListener('pointerup', (event) => endGesture(event, true));
 canvas.addEventListener('pointercancel', (event) => endGesture(event, false));
 
+// No menu of the browser's over the game and its controls.
+for (const element of [windowBox, $('pad')]) element.addEventListener('contextmenu', (event) => event.preventDefault());
+
 // ---- the hidden window's icon: a tap restores ----
 tray.addEventListener('pointerup', (event) => {
   if (event.pointerType !== 'mouse') run(() => input(Input.MenuItem, CmdRestore));

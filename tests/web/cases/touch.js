@@ -97,10 +97,16 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
         if (!(await onTheScreen(page, 'dialog[open]'))) throw new Error(`${name}: the sheet leaves the screen`);
         await closeSheetByTouch(page);
         const fit = await page.evaluate(() => ({
+          // No browser gesture over the game: no panning, zooming, selection or callout.
+          calm: ['window', 'pad'].every((id) => {
+            const style = getComputedStyle(document.getElementById(id));
+            return style.touchAction === 'none' && style.userSelect === 'none';
+          }) && !document.getElementById('window').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true })),
           scrolls: document.documentElement.scrollWidth > innerWidth || document.documentElement.scrollHeight > innerHeight,
           zoom: visualViewport.scale, canvas: document.getElementById('screen').width,
           controls: [...document.querySelectorAll('#pad button')].map((b) => { const r = b.getBoundingClientRect(); return [r.width, r.height]; }),
         }));
+        if (!fit.calm) throw new Error(`${name}: the browser's gestures are not kept from the game`);
         if (fit.scrolls || fit.zoom !== 1) throw new Error(`${name}: the page scrolls or is zoomed (${fit.zoom})`);
         if (fit.canvas !== W * factor) throw new Error(`${name}: the canvas holds ${fit.canvas / W} pixels a game pixel, not ${factor}`);
         if (fit.controls.length !== 4 || fit.controls.some(([w, h]) => w < 48 || h < 48)) throw new Error(`${name}: controls of ${JSON.stringify(fit.controls)}`);
@@ -128,8 +134,18 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
     },
 
     async 'touch controls: taps, a held Left repeating, Down and its release, and a turn of the screen keep the game'() {
-      const page = await openPage({ device: PHONE, seed: 11 });
+      // Sound wakes at the first touch, as at the first key.
+      const page = await openPage({
+        device: PHONE, seed: 11,
+        beforeLoad: () => {
+          window.audioWoken = 0;
+          const Original = window.AudioContext;
+          window.AudioContext = function (...args) { ++window.audioWoken; return new Original(...args); };
+        },
+      });
+      if ((await page.evaluate(() => window.audioWoken)) !== 0) throw new Error('the sound woke before a touch');
       await closeSheetByTouch(page);
+      await waitFor(page, () => window.audioWoken === 1, 'the sound woken by the first touch');
       await startByTouch(page);
       for (const key of ['ArrowLeft', 'ArrowUp', 'ArrowRight', 'ArrowRight']) await tap(page, control(key));
       let script = ['seed 11', 'new', 'left', 'rotate', 'right', 'right'];
@@ -191,6 +207,17 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       const items = await page.$$eval('.menu div', (all) => all.map((item) => item.textContent));
       if (!items.includes('隐藏界面') || !items.includes('退出')) throw new Error(`the menu holds ${items}`);
       if (!(await onTheScreen(page, '.menu'))) throw new Error('the menu leaves the screen');
+      // Hidden, the window's icon comes back at a tap; the exit box fits.
+      await tapText(page, '.menu div', '隐藏界面');
+      await waitFor(page, () => getComputedStyle(document.getElementById('tray')).display === 'block', 'the icon in place of the window');
+      await tap(page, '#tray');
+      await waitFor(page, () => getComputedStyle(document.getElementById('tray')).display === 'none' && document.getElementById('window').style.visibility === '', 'the window back at a tap on the icon');
+      await page.touchscreen.touchStart(beside.x, beside.y);
+      await waitFor(page, () => document.querySelector('.menu') !== null, 'the menu at a second long press');
+      await page.touchscreen.touchEnd();
+      await tapText(page, '.menu div', '退出');
+      await waitFor(page, () => document.querySelector('dialog[open]') !== null, 'the exit box');
+      if (!(await onTheScreen(page, 'dialog[open]'))) throw new Error('the exit box leaves the screen');
       await page.close();
     },
 
