@@ -74,15 +74,19 @@ canvas.addEventListener('pointerdown', (event) => {
   gesture = { id: event.pointerId, x: event.clientX, y: event.clientY, at, time: event.timeStamp, cells: 0, wandered: false, dropping: false, timer: 0 };
   const onWell = at.x >= WELL.left && at.x < WELL.right && at.y >= WELL.top && at.y < WELL.bottom;
   gesture.onWell = onWell;
-  if (!onWell) {
-    gesture.timer = setTimeout(() => {
-      gesture.timer = 0;
-      gesture.wandered = true;  // no tap at the lift
-      pointer = { x: event.clientX, y: event.clientY };
-      run(() => input(Input.MouseDown, 2, at.x, at.y));
-    }, LONG_PRESS_MS);
-  }
+  if (!onWell) gesture.timer = setTimeout(longPress, LONG_PRESS_MS);
 });
+// The window's menu, once a gesture, at its own time or at the browser's
+// (which would otherwise end the touch with a menu of its own).
+function longPress() {
+  if (gesture === null || gesture.onWell || gesture.wandered) return;
+  clearTimeout(gesture.timer);
+  gesture.wandered = true;  // no tap at the lift
+  const at = gesture.at;
+  pointer = { x: gesture.x, y: gesture.y };
+  run(() => input(Input.MouseDown, 2, at.x, at.y));
+}
+canvas.addEventListener('contextmenu', longPress);
 canvas.addEventListener('pointermove', (event) => {
   if (gesture === null || event.pointerId !== gesture.id) return;
   const dx = event.clientX - gesture.x, dy = event.clientY - gesture.y;

@@ -82,7 +82,14 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
     return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.01 && r.bottom <= innerHeight + 0.01;
   }));
   const after = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-  const withTicks = (script) => [0, 1, 2, 3].map((steps) => simPicture([...script, `tick ${steps}`]));
+  // Gravity held still: touches through the browser take their time, and
+  // the moves alone then decide the picture. The gravity timer is the
+  // page's one interval of 100 ms or more at the first speeds; the
+  // harness's looks poll every 20 ms.
+  const stillGravity = () => {
+    const every = window.setInterval.bind(window);
+    window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
+  };
 
   return {
     async 'touch fit: phones and a tablet, upright and turned, show whole squares with no scrolling; a desktop as before'() {
@@ -138,6 +145,8 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       const page = await openPage({
         device: PHONE, seed: 11,
         beforeLoad: () => {
+          const every = window.setInterval.bind(window);  // gravity held still, as stillGravity does
+          window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
           window.audioWoken = 0;
           const Original = window.AudioContext;
           window.AudioContext = function (...args) { ++window.audioWoken; return new Original(...args); };
@@ -149,56 +158,63 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       await startByTouch(page);
       for (const key of ['ArrowLeft', 'ArrowUp', 'ArrowRight', 'ArrowRight']) await tap(page, control(key));
       let script = ['seed 11', 'new', 'left', 'rotate', 'right', 'right'];
-      await waitForPicture(page, withTicks(script), 'after the taps');
+      await waitForPicture(page, simPicture(script), 'after the taps');
       // Held, Left repeats until the shape meets the wall.
       const left = await centre(page, control('ArrowLeft'));
       await page.touchscreen.touchStart(left.x, left.y);
       await after(1300);
       await page.touchscreen.touchEnd();
       script = [...script, ...Array(10).fill('left')];
-      await waitForPicture(page, withTicks(script), 'after Left held');
+      await waitForPicture(page, simPicture(script), 'after Left held');
       // Down held, then let go: the shape drops and the next one comes.
       const down = await centre(page, control('ArrowDown'));
       await page.touchscreen.touchStart(down.x, down.y);
       await after(150);
       await page.touchscreen.touchEnd();
-      script = [...script, 'down', 'release'];
-      await waitForPicture(page, withTicks(script), 'after Down and its release');
+      // The next shape shows at its first move.
+      await tap(page, control('ArrowLeft'));
+      script = [...script, 'down', 'release', 'left'];
+      await waitForPicture(page, simPicture(script), 'after Down, its release and Left');
       // Turned, the page lays itself out again; the game goes on, unpaused.
       await page.setViewport({ width: TURNED.width, height: TURNED.height, deviceScaleFactor: TURNED.ratio, isMobile: true, hasTouch: true });
       await waitFor(page, (width) => document.getElementById('screen').width === width, 'the canvas at three pixels a game pixel', W * 3);
-      await waitForPicture(page, withTicks(script), 'the game after the turn');
+      await waitForPicture(page, simPicture(script), 'the game after the turn');
       const buttons = JSON.stringify(await buttonTexts(page));
       if (!buttons.includes('["暂停(F3)",false]')) throw new Error(`after the turn the buttons read ${buttons}`);
       await page.close();
     },
 
     async 'touch gestures: a tap turns, a drag moves by cells, a flick drops, a long press opens the menu; a mouse keeps its meaning'() {
-      const page = await openPage({ device: PHONE, seed: 12 });
+      const page = await openPage({ device: PHONE, seed: 12, beforeLoad: stillGravity });
       await closeSheetByTouch(page);
       await startByTouch(page);
       const well = cellsCentre();
       const middle = await onScreen(page, well.x, well.y);
       await page.touchscreen.tap(middle.x, middle.y);
       let script = ['seed 12', 'new', 'rotate'];
-      await waitForPicture(page, withTicks(script), 'after a tap on the well');
+      await waitForPicture(page, simPicture(script), 'after a tap on the well');
       // Two cells and a half to the right, in small steps.
       await page.touchscreen.touchStart(middle.x, middle.y);
       for (let step = 1; step <= 10; ++step) await page.touchscreen.touchMove(middle.x + step * 5 * middle.zoom, middle.y);
       await page.touchscreen.touchEnd();
       script = [...script, 'right', 'right'];
-      await waitForPicture(page, withTicks(script), 'after a drag of two cells and a half');
-      // A quick flick down.
-      await page.touchscreen.touchStart(middle.x, middle.y);
-      await page.touchscreen.touchMove(middle.x, middle.y + 20 * middle.zoom);
-      await page.touchscreen.touchMove(middle.x, middle.y + 60 * middle.zoom);
-      await page.touchscreen.touchEnd();
-      script = [...script, 'down', 'release'];
-      await waitForPicture(page, withTicks(script), 'after a flick');
-      // The mouse's left button on the well still moves left.
+      await waitForPicture(page, simPicture(script), 'after a drag of two cells and a half');
+      // A quick flick down: 60 game pixels in a tenth of a second, by the
+      // touches' own clock, however slowly they arrive.
+      const touches = await page.target().createCDPSession();
+      const clock = Date.now() / 1000;
+      const touch = (type, dy, seconds) => touches.send('Input.dispatchTouchEvent', {
+        type, timestamp: clock + seconds, touchPoints: type === 'touchEnd' ? [] : [{ x: middle.x, y: middle.y + dy * middle.zoom }],
+      });
+      await touch('touchStart', 0, 0);
+      await touch('touchMove', 20, 0.05);
+      await touch('touchMove', 60, 0.1);
+      await touch('touchEnd', 60, 0.12);
+      // The mouse's left button on the well still moves left (and shows
+      // the next shape, which comes at its first move).
       await page.mouse.click(middle.x, middle.y);
-      script = [...script, 'left'];
-      await waitForPicture(page, withTicks(script), 'after a click of the mouse');
+      script = [...script, 'down', 'release', 'left'];
+      await waitForPicture(page, simPicture(script), 'after a flick and a click of the mouse');
       // A long press beside the well opens the window's menu.
       const beside = await onScreen(page, 60, 60);
       await page.touchscreen.touchStart(beside.x, beside.y);
@@ -225,6 +241,8 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       const page = await openPage({
         seed: 13,
         beforeLoad: () => {
+          const every = window.setInterval.bind(window);  // gravity held still, as stillGravity does
+          window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
           const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
           window.stand = { connected: true, mapping: 'standard', index: 0, id: 'stand-in', axes: [0, 0, 0, 0], buttons };
           navigator.getGamepads = () => [window.stand.connected ? window.stand : null];
@@ -236,19 +254,25 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       await page.keyboard.press('Escape');
       await waitFor(page, () => !document.querySelector('dialog[open]'), 'the sheet closes');
       await page.evaluate(() => window.dispatchEvent(new Event('gamepadconnected')));
+      // A button held for two reads of the pads, then let go for two.
+      const readTwice = async () => {
+        const frames = await page.evaluate(() => window.padFrames);
+        await waitFor(page, (then) => window.padFrames >= then + 2, 'the pads read', frames);
+      };
       const press = async (index) => {
         await page.evaluate((i) => { window.stand.buttons[i].pressed = true; }, index);
-        await after(80);
+        await readTwice();
         await page.evaluate((i) => { window.stand.buttons[i].pressed = false; }, index);
-        await after(80);
+        await readTwice();
       };
       await press(8);
       for (const index of [14, 0, 15, 15, 12]) await press(index);
       let script = ['seed 13', 'new', 'left', 'rotate', 'right', 'right', 'rotate'];
-      await waitForPicture(page, withTicks(script), 'after the pad');
+      await waitForPicture(page, simPicture(script), 'after the pad');
       await press(13);
-      script = [...script, 'down', 'release'];
-      await waitForPicture(page, withTicks(script), 'after Down on the pad');
+      await press(14);
+      script = [...script, 'down', 'release', 'left'];
+      await waitForPicture(page, simPicture(script), 'after Down and Left on the pad');
       // Start pauses.
       await press(9);
       await waitFor(page, () => [...document.querySelectorAll('#stage button')].some((b) => b.textContent === '继续(F3)'), 'Start pauses');
