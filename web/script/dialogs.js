@@ -48,6 +48,7 @@ function buildPanel(templateId) {
   Object.assign(panel.style, { width: `${frame.width}px`, height: `${frame.height}px` });
   const controls = new Map();
   const mnemonics = [];
+  const groups = new Map();  // each control that takes the focus, by its group
   let group = 0;
   for (const part of parts) {
     const kind = part.kind, text = part.text;
@@ -93,7 +94,10 @@ function buildPanel(templateId) {
         element.spellcheck = false;
         break;
     }
-    if (focusable !== null) focusable.tabIndex = part.tabStop ? 0 : -1;
+    if (focusable !== null) {
+      focusable.tabIndex = part.tabStop ? 0 : -1;
+      groups.set(focusable, group);
+    }
     Object.assign(element.style, { left: `${part.x}px`, top: `${part.y}px` });
     if (kind !== ControlKind.Icon) Object.assign(element.style, { width: `${part.width}px`, height: `${part.height}px` });
     panel.appendChild(element);
@@ -101,16 +105,59 @@ function buildPanel(templateId) {
     if (!controls.has(part.id)) controls.set(part.id, control);
     if (key !== '') mnemonics.push({ key, control });
   }
-  return { panel, controls, mnemonics, caption: frame.caption, x: frame.x, y: frame.y, centred: frame.centred };
+  return { panel, controls, mnemonics, groups, caption: frame.caption, x: frame.x, y: frame.y, centred: frame.centred };
 }
 
-// A modal dialog with a title bar; `keys` handles the Windows dialog
-// keys: Return presses `defaultButton` unless a button has the focus,
-// Esc calls `cancel` when there is one, and a mnemonic letter works with
-// or without Alt unless an edit box has the focus.
+// ---- the keys of a Windows dialog ----
+const isTextBox = (control) => control instanceof HTMLInputElement && control.type === 'text';
+const isShown = (control) => !control.disabled && control.getClientRects().length > 0;
+// The dialog's tab stops in template order. A radio button is one only
+// while it is checked (or while none of its group is), as a Windows radio
+// button keeps WS_TABSTOP only while checked.
+function tabStops(dialog) {
+  return [...dialog.querySelectorAll('button, input')].filter((control) => {
+    if (control.tabIndex < 0 || !isShown(control)) return false;
+    if (control.type !== 'radio' || control.checked) return true;
+    return ![...dialog.querySelectorAll('input[type=radio]')].some((other) => other.name === control.name && other.checked);
+  });
+}
+// Focus as the dialog manager gives it: an edit box with its text selected.
+function focusControl(control) {
+  control.focus();
+  if (isTextBox(control)) control.select();
+}
+// Tab and Shift+Tab: the next or previous tab stop, round within the dialog.
+function tabToNext(dialog, backward) {
+  const stops = tabStops(dialog);
+  if (stops.length === 0) return;
+  const from = document.activeElement;
+  const after = (stop) => stop !== from && (from.compareDocumentPosition(stop) & Node.DOCUMENT_POSITION_FOLLOWING) !== 0;
+  const before = stops.filter((stop) => stop !== from && !after(stop));
+  focusControl(backward ? before[before.length - 1] || stops[stops.length - 1] : stops.find(after) || stops[0]);
+}
+// An arrow key: the next or previous control of the focused one's group
+// (`groups`, control to group, in template order), round within the group;
+// a radio button it reaches is selected.
+function arrowWithinGroup(groups, from, backward) {
+  const members = [...groups.keys()].filter((control) => groups.get(control) === groups.get(from) && isShown(control));
+  const at = members.indexOf(from);
+  const next = members[(at + (backward ? members.length - 1 : 1)) % members.length];
+  if (next === from) return;
+  focusControl(next);
+  if (next.type === 'radio' && !next.checked) next.click();
+}
+const ARROW_KEYS = new Map([['ArrowUp', true], ['ArrowLeft', true], ['ArrowDown', false], ['ArrowRight', false]]);
+
+// A dialog with a title bar (modal unless `modal` is false) and the keys
+// of a Windows dialog: Tab and Shift+Tab go round its tab stops; the
+// arrows go round the focused control's group in `groups`; Return presses
+// the focused push button, or else `defaultButton`; Esc calls `cancel`
+// when there is one; a mnemonic letter works with or without Alt unless an
+// edit box has the focus. No key reaches the game.
 function openDialog(options) {
   const caption = options.caption, body = options.body, defaultButton = options.defaultButton, cancel = options.cancel;
   const mnemonics = options.mnemonics || [], at = options.at || null, modal = options.modal !== false;
+  const groups = options.groups || new Map();
   const dialog = document.createElement('dialog');
   if (caption !== null) {
     const title = document.createElement('div');
@@ -126,18 +173,28 @@ function openDialog(options) {
   dialog.addEventListener('keydown', (event) => {
     event.stopPropagation();
     const target = event.target;
+    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+    if (event.key === 'Tab' && plain) {
+      event.preventDefault();
+      tabToNext(dialog, event.shiftKey);
+      return;
+    }
+    if (ARROW_KEYS.has(event.key) && groups.has(target) && !isTextBox(target)) {
+      event.preventDefault();
+      arrowWithinGroup(groups, target, ARROW_KEYS.get(event.key));
+      return;
+    }
     if (event.key === 'Enter' && defaultButton && !(target instanceof HTMLButtonElement)) {
       event.preventDefault();
       defaultButton.click();
       return;
     }
-    const textBox = target instanceof HTMLInputElement && target.type === 'text';
-    if (event.key.length !== 1 || event.ctrlKey || (textBox && !event.altKey)) return;
+    if (event.key.length !== 1 || event.ctrlKey || (isTextBox(target) && !event.altKey)) return;
     const found = mnemonics.find((m) => m.key === event.key.toLowerCase());
     if (!found) return;
     event.preventDefault();
     found.control.focus();
-    if (!(found.control instanceof HTMLInputElement && found.control.type === 'text')) found.control.click();
+    if (!isTextBox(found.control)) found.control.click();
   });
   document.body.appendChild(dialog);
   if (at !== null) {
@@ -181,6 +238,7 @@ function templateDialog(templateId, handlers) {
     defaultButton: ok,
     cancel: canCancel ? () => { opened.close(); onCancel(); } : null,
     mnemonics: built.mnemonics,
+    groups: built.groups,
     at: built.centred ? null : built,
   });
   ok.addEventListener('click', () => { if (onOk(built) !== false) opened.close(); });
@@ -250,8 +308,7 @@ function enterName(ticket, offered) {
     if (measure.measureText(box.value).width > box.clientWidth - 4) box.value = kept;
     kept = box.value;
   });
-  box.focus();
-  box.select();
+  // The focus stays on OK, the first tab stop: Return takes the name offered.
 }
 
 // A Yes/No box; the plain letters of its buttons answer it too, and Esc
@@ -286,8 +343,10 @@ function askQuestion(text, title, iconId, answer, modal = true) {
     return button;
   };
   const yes = make(texts.yes, true);
-  make(texts.no, false);
-  const opened = openDialog({ caption: title, body: [body, buttonRow], defaultButton: yes, cancel: null, mnemonics, modal });
+  const no = make(texts.no, false);
+  // The box's buttons are one group: the arrows go from one to the other.
+  const groups = new Map([[yes, 0], [no, 0]]);
+  const opened = openDialog({ caption: title, body: [body, buttonRow], defaultButton: yes, cancel: null, mnemonics, groups, modal });
   return opened;
 }
 

@@ -105,6 +105,8 @@ const gameHasKeyboard = () => !ended && !hidden && modalCount === 0 && !windowBo
 window.addEventListener('keydown', (event) => {
   if (started && !ended && /^F([1-9]|1[0-2])$/.test(event.key)) event.preventDefault();
 }, true);
+// The keys go to the game unless a dialog has them.
+const keyForGame = (event) => gameHasKeyboard() && !(exitBox !== null && exitBox.contains(event.target));
 window.addEventListener('keydown', (event) => {
   wakeAudio();
   if (menu !== null && event.key === 'Escape') {
@@ -112,18 +114,23 @@ window.addEventListener('keydown', (event) => {
     event.preventDefault();
     return;
   }
-  if (!gameHasKeyboard() || (exitBox !== null && exitBox.contains(event.target))) return;
+  if (!keyForGame(event)) return;
   const key = virtualKey(event);
   const character = event.key.length === 1 ? event.key : '';
   if (GAME_KEYS.has(key) || GAME_CHARACTERS.has(character)) event.preventDefault();
   run(() => input(Input.KeyDown, key, event.ctrlKey ? 1 : 0));
   if (character !== '' && !event.ctrlKey && !event.altKey) run(() => input(Input.Character, character.charCodeAt(0)));
 });
+// A released key keeps its browser action unless it was the game's: Space
+// presses a focused button and toggles a focused check box in a dialog.
 window.addEventListener('keyup', (event) => {
   const key = virtualKey(event);
-  if (GAME_KEYS.has(key)) event.preventDefault();
-  if (gameHasKeyboard()) run(() => input(Input.KeyUp, key));
-  else if (key === DOWN_KEY && started) input(Input.KeysLost);
+  if (keyForGame(event)) {
+    if (GAME_KEYS.has(key)) event.preventDefault();
+    run(() => input(Input.KeyUp, key));
+  } else if (key === DOWN_KEY && started) {
+    input(Input.KeysLost);
+  }
 });
 canvas.addEventListener('mousedown', (event) => {
   wakeAudio();
