@@ -153,11 +153,12 @@ const ARROW_KEYS = new Map([['ArrowUp', true], ['ArrowLeft', true], ['ArrowDown'
 // arrows go round the focused control's group in `groups`; Return presses
 // the focused push button, or else `defaultButton`; Esc calls `cancel`
 // when there is one; a mnemonic letter works with or without Alt unless an
-// edit box has the focus. No key reaches the game.
+// edit box has the focus. `onKey` sees each key first and says whether it
+// took it. No key reaches the game.
 function openDialog(options) {
   const caption = options.caption, body = options.body, defaultButton = options.defaultButton, cancel = options.cancel;
   const mnemonics = options.mnemonics || [], at = options.at || null, modal = options.modal !== false;
-  const groups = options.groups || new Map();
+  const groups = options.groups || new Map(), onKey = options.onKey || (() => false);
   const dialog = document.createElement('dialog');
   if (caption !== null) {
     const title = document.createElement('div');
@@ -172,6 +173,7 @@ function openDialog(options) {
   });
   dialog.addEventListener('keydown', (event) => {
     event.stopPropagation();
+    if (onKey(event)) return;
     const target = event.target;
     const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
     if (event.key === 'Tab' && plain) {
@@ -184,7 +186,8 @@ function openDialog(options) {
       arrowWithinGroup(groups, target, ARROW_KEYS.get(event.key));
       return;
     }
-    if (event.key === 'Enter' && defaultButton && !(target instanceof HTMLButtonElement)) {
+    const pushButton = target instanceof HTMLButtonElement && target.getAttribute('role') !== 'tab';
+    if (event.key === 'Enter' && defaultButton && !pushButton) {
       event.preventDefault();
       defaultButton.click();
       return;
@@ -195,6 +198,16 @@ function openDialog(options) {
     event.preventDefault();
     found.control.focus();
     if (!isTextBox(found.control)) found.control.click();
+  });
+  // A click on a modal dialog's text or frame, which the browser gives the
+  // focus to the dialog itself, leaves it on the control that had it.
+  dialog.addEventListener('focusout', (event) => {
+    if (!modal || (event.relatedTarget !== null && event.relatedTarget !== dialog)) return;
+    const lost = event.target;
+    setTimeout(() => {
+      const now = document.activeElement;
+      if (dialog.isConnected && dialog.contains(lost) && (now === dialog || !dialog.contains(now))) lost.focus();
+    }, 0);
   });
   document.body.appendChild(dialog);
   if (at !== null) {
@@ -364,7 +377,10 @@ function openExitBox() {
   exitBox = opened.dialog;
 }
 
-// The information sheet: three pages on tabs, OK and Cancel.
+// The information sheet: three pages on tabs, OK and Cancel. The tabs are
+// one tab stop, where the arrows choose the page; Ctrl+Tab and
+// Ctrl+PageDown (with Shift, or PageUp, backwards) go round the pages
+// wherever the focus is; Return is OK unless Cancel has the focus.
 function showSheet(startPage) {
   const [frameSize, ...sheetPages] = collect(() => _trelmo_sheet(metrics().alphabet, metrics().height));
   const margin = { x: frameSize.marginX, y: frameSize.marginY };
@@ -372,19 +388,29 @@ function showSheet(startPage) {
   const titles = sheetPages.map((sheetPage) => sheetPage.title);
   const tabs = document.createElement('div');
   tabs.className = 'tabs';
+  tabs.setAttribute('role', 'tablist');
   const body = document.createElement('div');
   body.className = 'sheetbody';
   const tabButtons = titles.map((title, index) => {
     const tab = document.createElement('button');
     tab.type = 'button';
+    tab.setAttribute('role', 'tab');
     tab.textContent = title;
     tab.addEventListener('click', () => select(index));
     tabs.appendChild(tab);
     return tab;
   });
+  let current = startPage;
   const select = (index) => {
+    const onTabs = tabs.contains(document.activeElement);
+    current = index;
     pages.forEach((p, i) => { p.panel.style.display = i === index ? '' : 'none'; });
-    tabButtons.forEach((tab, i) => tab.classList.toggle('current', i === index));
+    tabButtons.forEach((tab, i) => {
+      tab.classList.toggle('current', i === index);
+      tab.setAttribute('aria-selected', String(i === index));
+      tab.tabIndex = i === index ? 0 : -1;
+    });
+    if (onTabs) tabButtons[index].focus();
   };
   body.append(...pages.map((p) => p.panel));
   const frame = document.createElement('div');
@@ -403,8 +429,30 @@ function showSheet(startPage) {
     return button;
   };
   const ok = sheetButton(texts.sheetOk);
-  sheetButton(texts.sheetCancel);
-  const opened = openDialog({ caption: texts.sheetCaption, body: [frame, buttonRow], defaultButton: ok, cancel: () => opened.close() });
+  const cancel = sheetButton(texts.sheetCancel);
+  const pageKeys = (event) => {
+    const count = tabButtons.length;
+    if (event.ctrlKey && !event.altKey && ['Tab', 'PageDown', 'PageUp'].includes(event.key)) {
+      const back = event.key === 'PageUp' || (event.key === 'Tab' && event.shiftKey);
+      select((current + (back ? count - 1 : 1)) % count);
+    } else if (tabs.contains(event.target) && ARROW_KEYS.has(event.key)) {
+      // Left and right, not round; up and down do nothing on the tabs.
+      const next = current + (event.key === 'ArrowLeft' ? -1 : event.key === 'ArrowRight' ? 1 : 0);
+      if (next >= 0 && next < count) select(next);
+    } else {
+      return false;
+    }
+    event.preventDefault();
+    return true;
+  };
+  const opened = openDialog({
+    caption: texts.sheetCaption,
+    body: [frame, buttonRow],
+    defaultButton: ok,
+    cancel: () => opened.close(),
+    groups: new Map([[ok, 0], [cancel, 0]]),
+    onKey: pageKeys,
+  });
   select(startPage);
   tabButtons[startPage].focus();
 }

@@ -1,10 +1,10 @@
 // The page's dialogs by keyboard alone, as the Windows program's: Tab goes
-// round a dialog, the arrows round a group, Space and Return press, Esc
-// cancels only where there is a Cancel. No key meant for a dialog reaches
-// the game.
+// round a dialog, the arrows round a group and the sheet's pages, Space and
+// Return press, Esc cancels only where there is a Cancel. No key meant for
+// a dialog reaches the game.
 'use strict';
 
-module.exports = ({ openPage, waitFor, closeSheet }) => {
+module.exports = ({ simPicture, openPage, waitForPicture, waitFor, closeSheet }) => {
   // Presses `key` with `modifiers` held.
   const chord = async (page, modifiers, key) => {
     for (const modifier of modifiers) await page.keyboard.down(modifier);
@@ -32,6 +32,64 @@ module.exports = ({ openPage, waitFor, closeSheet }) => {
     [...panel.querySelectorAll('label')].find((l) => l.textContent === text).querySelector('input').checked, label);
 
   return {
+    async 'keyboard sheet: the tabs one stop, arrows and Ctrl+Tab turn pages, Tab goes round, Return and Space close'() {
+      const page = await openPage();
+      await focusIs(page, '关于', 'the sheet opens with the focus on its tabs');
+      // Tab goes round the tabs, OK and Cancel; Shift+Tab the other way.
+      await visit(page, [], 'Tab', ['确定', '取消', '关于', '确定'], 'Tab within the sheet');
+      await visit(page, ['Shift'], 'Tab', ['关于', '取消', '确定', '关于'], 'Shift+Tab within the sheet');
+      const pageIs = (title, what) => waitFor(page, (wanted) => {
+        const current = document.querySelector('dialog[open] .tabs .current');
+        const shown = [...document.querySelectorAll('dialog[open] .sheetbody .panel')].filter((p) => p.style.display !== 'none');
+        return current?.textContent === wanted && shown.length === 1;
+      }, `${what} (on ${title})`, title);
+      // The arrows on the tabs: left and right, not round.
+      await page.keyboard.press('ArrowRight');
+      await pageIs('功能键定义', 'Right on the tabs');
+      await focusIs(page, '功能键定义', 'the focus follows the page');
+      await page.keyboard.press('ArrowRight');
+      await page.keyboard.press('ArrowRight');
+      await page.keyboard.press('ArrowLeft');
+      await pageIs('功能键定义', 'Right stops at the last page');
+      // The tabs are one stop: Tab from the page's tab goes to OK.
+      await visit(page, [], 'Tab', ['确定'], 'Tab from the tabs');
+      // Ctrl+Tab and Ctrl+PageDown go round the pages wherever the focus is.
+      await chord(page, ['Control'], 'Tab');
+      await pageIs('记分方法', 'Ctrl+Tab');
+      await chord(page, ['Control'], 'Tab');
+      await pageIs('关于', 'Ctrl+Tab round to the first page');
+      await chord(page, ['Control', 'Shift'], 'Tab');
+      await pageIs('记分方法', 'Ctrl+Shift+Tab back round');
+      await chord(page, ['Control'], 'PageUp');
+      await pageIs('功能键定义', 'Ctrl+PageUp');
+      await focusIs(page, '确定', 'the focus stays on OK');
+      // A game key with the sheet open does not reach the game; Return on
+      // the tabs closes the sheet.
+      await page.keyboard.press('F2');
+      await visit(page, ['Shift'], 'Tab', ['功能键定义'], 'Shift+Tab back to the tabs');
+      await page.keyboard.press('Enter');
+      await noDialog(page, 'Return on the tabs closes the sheet');
+      await waitForPicture(page, simPicture([]), 'no game after F2 went to the sheet');
+      // A click on a page's text keeps the focus, and Return still closes.
+      await page.keyboard.press('F1');
+      await focusIs(page, '关于', 'F1 opens the sheet on its tabs');
+      const text = await page.$eval('dialog[open] .sheetbody .panel div', (label) => {
+        const r = label.getBoundingClientRect();
+        return { x: r.left + 4, y: r.top + 4 };
+      });
+      await page.mouse.click(text.x, text.y);
+      await focusIs(page, '关于', 'the focus kept over a click on the text');
+      await page.keyboard.press('Enter');
+      await noDialog(page, 'Return closes the sheet after the click');
+      // Space presses a focused button: Cancel.
+      await page.keyboard.press('F7');
+      await focusIs(page, '功能键定义', 'F7 opens the sheet on the keys');
+      await visit(page, [], 'Tab', ['确定', '取消'], 'Tab to Cancel');
+      await page.keyboard.press('Space');
+      await noDialog(page, 'Space on Cancel closes the sheet');
+      await page.close();
+    },
+
     async 'keyboard options: Tab goes round, the arrows round a group select radios, Space toggles, Return presses'() {
       const page = await openPage();
       await closeSheet(page);
