@@ -1,10 +1,11 @@
-// The page's dialogs by keyboard alone, as the Windows program's: Tab goes
-// round a dialog, the arrows round a group and the sheet's pages, Space and
-// Return press, Esc cancels only where there is a Cancel. No key meant for
-// a dialog reaches the game.
+// The page's dialogs and menus by keyboard alone, as the Windows program's:
+// Tab goes round a dialog, the arrows round a group and the sheet's pages,
+// Space and Return press, Esc cancels only where there is a Cancel, and a
+// menu follows the arrows. No key meant for a dialog or a menu reaches the
+// game.
 'use strict';
 
-module.exports = ({ simPicture, openPage, waitForPicture, waitFor, closeSheet }) => {
+module.exports = ({ LIMIT_MS, simPicture, openPage, waitForPicture, waitFor, closeSheet }) => {
   // Presses `key` with `modifiers` held.
   const chord = async (page, modifiers, key) => {
     for (const modifier of modifiers) await page.keyboard.down(modifier);
@@ -30,6 +31,17 @@ module.exports = ({ simPicture, openPage, waitForPicture, waitFor, closeSheet })
   const noDialog = (page, what) => waitFor(page, () => !document.querySelector('dialog[open]'), what);
   const checked = (page, label) => page.$eval('dialog[open] .panel', (panel, text) =>
     [...panel.querySelectorAll('label')].find((l) => l.textContent === text).querySelector('input').checked, label);
+  const stageOrigin = (page) => page.$eval('#stage', (e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top }; });
+  const openMainMenu = async (page) => {
+    const stage = await stageOrigin(page);
+    await page.mouse.click(stage.x + 60, stage.y + 150, { button: 'right' });
+    await waitFor(page, () => document.querySelectorAll('.menu div').length === 7, 'the main menu opens');
+  };
+  const highlightIs = (page, wanted, what) => waitFor(page, (text) => {
+    const lit = [...document.querySelectorAll('.menu div.highlighted')].map((item) => `${item.textContent}${item.classList.contains('greyed') ? '/grey' : ''}`);
+    return lit.join() === text;
+  }, `${what} (highlighted: ${wanted || 'nothing'})`, wanted);
+  const noMenu = (page, what) => waitFor(page, () => !document.querySelector('.menu'), what);
 
   return {
     async 'keyboard sheet: the tabs one stop, arrows and Ctrl+Tab turn pages, Tab goes round, Return and Space close'() {
@@ -161,5 +173,109 @@ module.exports = ({ simPicture, openPage, waitForPicture, waitFor, closeSheet })
       await page.close();
     },
 
+    async 'keyboard questions: Yes and No by Tab, arrows, Space and Return, never Esc; the exit box keeps its keys'() {
+      const page = await openPage();
+      await closeSheet(page);
+      // The exit box from the menu, by keyboard: Up goes round to Exit.
+      await openMainMenu(page);
+      await page.keyboard.press('ArrowUp');
+      await highlightIs(page, '退出', 'Up highlights the last item');
+      await page.keyboard.press('Enter');
+      await dialogTitle(page, '退出', 'Return on Exit asks');
+      await focusIs(page, '是(Y)', 'the exit box opens on Yes');
+      // Tab stays in the box, which has no owner.
+      await visit(page, [], 'Tab', ['否(N)', '是(Y)', '否(N)'], 'Tab round the exit box');
+      await visit(page, ['Shift'], 'Tab', ['是(Y)'], 'Shift+Tab round the exit box');
+      await visit(page, [], 'ArrowRight', ['否(N)', '是(Y)'], 'Right round the buttons');
+      await visit(page, [], 'ArrowLeft', ['否(N)'], 'Left round the buttons');
+      // Esc and F2 do nothing here: the box stays, no game starts.
+      await page.keyboard.press('Escape');
+      await page.keyboard.press('F2');
+      await visit(page, [], 'Tab', ['是(Y)', '否(N)'], 'the exit box kept over Esc');
+      await page.keyboard.press('Space');
+      await noDialog(page, 'Space on No answers');
+      await waitForPicture(page, simPicture([]), 'no game from F2 in the exit box, the window still there');
+      // The replay question: Return presses the focused No.
+      await page.keyboard.press('F2');
+      await waitFor(page, () => !document.querySelectorAll('#stage button')[5].disabled, 'a game on F2');
+      const over = Date.now() + 4 * LIMIT_MS;
+      while (await page.evaluate(() => document.querySelector('dialog[open] .title')?.textContent !== '游戏结束')) {
+        if (Date.now() > over) throw new Error('no replay question');
+        await page.keyboard.press('ArrowDown');
+        await new Promise((resolve) => setTimeout(resolve, 30));
+      }
+      // A drop meant for the game may have reached the box and moved its
+      // focus: the arrows go round from wherever it is.
+      await page.keyboard.press('Escape');
+      const from = await page.evaluate(() => document.activeElement.textContent);
+      const other = from === '是(Y)' ? '否(N)' : '是(Y)';
+      await visit(page, [], 'ArrowRight', [other, from], 'the replay question kept over Esc, Right round its buttons');
+      if (from !== '否(N)') await visit(page, [], 'ArrowRight', ['否(N)'], 'Right to No');
+      await page.keyboard.press('Enter');
+      await waitFor(page, () => document.getElementById('window').hidden && document.getElementById('notice').textContent !== '',
+        'Return on No ends the game');
+      await page.close();
+    },
+
+    async 'keyboard menus: one highlight past separators onto greyed items, Return and Space choose, keys kept from the game'() {
+      const page = await openPage();
+      await closeSheet(page);
+      await openMainMenu(page);
+      await highlightIs(page, '', 'no item highlighted at first');
+      // Down goes past the separators and round.
+      const items = ['隐藏界面', '显示前十名...', '功能键定义...', '最大速度', '最大起始行数', '关于...', '退出', '隐藏界面'];
+      for (const item of items) {
+        await page.keyboard.press('ArrowDown');
+        await highlightIs(page, item, 'Down');
+      }
+      await page.keyboard.press('ArrowUp');
+      await highlightIs(page, '退出', 'Up round to the last');
+      await page.keyboard.press('Home');
+      await highlightIs(page, '隐藏界面', 'Home');
+      // F2 and Left belong to the menu now: no game, no move.
+      await page.keyboard.press('F2');
+      await page.keyboard.press('ArrowLeft');
+      await page.keyboard.press('Escape');
+      await noMenu(page, 'Esc closes the menu');
+      await waitForPicture(page, simPicture([]), 'no game from F2 in the menu');
+      // Down, Down, Return opens the table.
+      await openMainMenu(page);
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('Enter');
+      await dialogTitle(page, '排行榜', 'Down, Down, Return opens the table');
+      await page.keyboard.press('Enter');
+      await noDialog(page, 'Return closes the table');
+      // Space chooses too.
+      await openMainMenu(page);
+      for (let i = 0; i < 3; ++i) await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('Space');
+      await waitFor(page, () => document.querySelector('dialog[open] .tabs .current')?.textContent === '功能键定义', 'Space on Function keys');
+      await closeSheet(page);
+      // A greyed item takes the highlight; Return on it closes the menu
+      // with no command, as does Return with nothing highlighted.
+      await page.keyboard.press('F5');
+      await waitForPicture(page, simPicture(['maxspeed']), 'the speed at its maximum');
+      await openMainMenu(page);
+      await waitFor(page, () => document.querySelectorAll('.menu div.greyed').length === 1, 'Maximum speed greyed at the top speed');
+      for (let i = 0; i < 4; ++i) await page.keyboard.press('ArrowDown');
+      await highlightIs(page, '最大速度/grey', 'Down onto the greyed item');
+      await page.keyboard.press('Enter');
+      await noMenu(page, 'Return on a greyed item closes the menu');
+      await openMainMenu(page);
+      await page.keyboard.press('Enter');
+      await noMenu(page, 'Return with nothing highlighted closes the menu');
+      // With no dialog opened by it, Esc is the game's again: the window
+      // goes to its icon, whose menu Down and Return use to restore it.
+      await page.keyboard.press('Escape');
+      await waitFor(page, () => getComputedStyle(document.getElementById('tray')).display !== 'none', 'Esc hides the window');
+      await page.evaluate(() => document.getElementById('tray').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 700, clientY: 500 })));
+      await waitFor(page, () => document.querySelectorAll('.menu div').length === 2, "the icon's menu");
+      await page.keyboard.press('ArrowDown');
+      await highlightIs(page, '恢复', "Down in the icon's menu");
+      await page.keyboard.press('Enter');
+      await waitFor(page, () => document.getElementById('window').style.visibility === '', 'Return on Restore brings the window back');
+      await page.close();
+    },
   };
 };
