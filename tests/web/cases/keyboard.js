@@ -138,6 +138,13 @@ module.exports = ({ LIMIT_MS, simPicture, openPage, waitForPicture, waitFor, clo
       await page.keyboard.press('Enter');
       await noDialog(page, 'Return presses Cancel');
       if (!/Sound=0/.test(await page.evaluate(() => localStorage.getItem('trelmo.ini')))) throw new Error('Cancel stored the change');
+      // Esc is Cancel.
+      await page.keyboard.press('F4');
+      await focusIs(page, '确定(O)', 'the options open a third time on OK');
+      await page.keyboard.press('p');
+      await page.keyboard.press('Escape');
+      await noDialog(page, 'Esc closes the options');
+      if (!/Sound=0/.test(await page.evaluate(() => localStorage.getItem('trelmo.ini')))) throw new Error('Esc stored the change');
       await page.close();
     },
 
