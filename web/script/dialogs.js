@@ -48,6 +48,7 @@ function buildPanel(templateId) {
   Object.assign(panel.style, { width: `${frame.width}px`, height: `${frame.height}px` });
   const controls = new Map();
   const mnemonics = [];
+  const groups = new Map();  // each control that takes the focus, by its group
   let group = 0;
   for (const part of parts) {
     const kind = part.kind, text = part.text;
@@ -93,7 +94,10 @@ function buildPanel(templateId) {
         element.spellcheck = false;
         break;
     }
-    if (focusable !== null) focusable.tabIndex = part.tabStop ? 0 : -1;
+    if (focusable !== null) {
+      focusable.tabIndex = part.tabStop ? 0 : -1;
+      groups.set(focusable, group);
+    }
     Object.assign(element.style, { left: `${part.x}px`, top: `${part.y}px` });
     if (kind !== ControlKind.Icon) Object.assign(element.style, { width: `${part.width}px`, height: `${part.height}px` });
     panel.appendChild(element);
@@ -101,16 +105,60 @@ function buildPanel(templateId) {
     if (!controls.has(part.id)) controls.set(part.id, control);
     if (key !== '') mnemonics.push({ key, control });
   }
-  return { panel, controls, mnemonics, caption: frame.caption, x: frame.x, y: frame.y, centred: frame.centred };
+  return { panel, controls, mnemonics, groups, caption: frame.caption, x: frame.x, y: frame.y, centred: frame.centred };
 }
 
-// A modal dialog with a title bar; `keys` handles the Windows dialog
-// keys: Return presses `defaultButton` unless a button has the focus,
-// Esc calls `cancel` when there is one, and a mnemonic letter works with
-// or without Alt unless an edit box has the focus.
+// ---- the keys of a Windows dialog ----
+const isTextBox = (control) => control instanceof HTMLInputElement && control.type === 'text';
+const isShown = (control) => !control.disabled && control.getClientRects().length > 0;
+// The dialog's tab stops in template order. A radio button is one only
+// while it is checked (or while none of its group is), as a Windows radio
+// button keeps WS_TABSTOP only while checked.
+function tabStops(dialog) {
+  return [...dialog.querySelectorAll('button, input')].filter((control) => {
+    if (control.tabIndex < 0 || !isShown(control)) return false;
+    if (control.type !== 'radio' || control.checked) return true;
+    return ![...dialog.querySelectorAll('input[type=radio]')].some((other) => other.name === control.name && other.checked);
+  });
+}
+// Focus as the dialog manager gives it: an edit box with its text selected.
+function focusControl(control) {
+  control.focus();
+  if (isTextBox(control)) control.select();
+}
+// Tab and Shift+Tab: the next or previous tab stop, round within the dialog.
+function tabToNext(dialog, backward) {
+  const stops = tabStops(dialog);
+  if (stops.length === 0) return;
+  const from = document.activeElement;
+  const after = (stop) => stop !== from && (from.compareDocumentPosition(stop) & Node.DOCUMENT_POSITION_FOLLOWING) !== 0;
+  const before = stops.filter((stop) => stop !== from && !after(stop));
+  focusControl(backward ? before[before.length - 1] || stops[stops.length - 1] : stops.find(after) || stops[0]);
+}
+// An arrow key: the next or previous control of the focused one's group
+// (`groups`, control to group, in template order), round within the group;
+// a radio button it reaches is selected.
+function arrowWithinGroup(groups, from, backward) {
+  const members = [...groups.keys()].filter((control) => groups.get(control) === groups.get(from) && isShown(control));
+  const at = members.indexOf(from);
+  const next = members[(at + (backward ? members.length - 1 : 1)) % members.length];
+  if (next === from) return;
+  focusControl(next);
+  if (next.type === 'radio' && !next.checked) next.click();
+}
+const ARROW_KEYS = new Map([['ArrowUp', true], ['ArrowLeft', true], ['ArrowDown', false], ['ArrowRight', false]]);
+
+// A dialog with a title bar (modal unless `modal` is false) and the keys
+// of a Windows dialog: Tab and Shift+Tab go round its tab stops; the
+// arrows go round the focused control's group in `groups`; Return presses
+// the focused push button, or else `defaultButton`; Esc calls `cancel`
+// when there is one; a mnemonic letter works with or without Alt unless an
+// edit box has the focus. `onKey` sees each key first and says whether it
+// took it. No key reaches the game.
 function openDialog(options) {
   const caption = options.caption, body = options.body, defaultButton = options.defaultButton, cancel = options.cancel;
   const mnemonics = options.mnemonics || [], at = options.at || null, modal = options.modal !== false;
+  const groups = options.groups || new Map(), onKey = options.onKey || (() => false);
   const dialog = document.createElement('dialog');
   if (caption !== null) {
     const title = document.createElement('div');
@@ -125,19 +173,41 @@ function openDialog(options) {
   });
   dialog.addEventListener('keydown', (event) => {
     event.stopPropagation();
+    if (onKey(event)) return;
     const target = event.target;
-    if (event.key === 'Enter' && defaultButton && !(target instanceof HTMLButtonElement)) {
+    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+    if (event.key === 'Tab' && plain) {
+      event.preventDefault();
+      tabToNext(dialog, event.shiftKey);
+      return;
+    }
+    if (ARROW_KEYS.has(event.key) && groups.has(target) && !isTextBox(target)) {
+      event.preventDefault();
+      arrowWithinGroup(groups, target, ARROW_KEYS.get(event.key));
+      return;
+    }
+    const pushButton = target instanceof HTMLButtonElement && target.getAttribute('role') !== 'tab';
+    if (event.key === 'Enter' && defaultButton && !pushButton) {
       event.preventDefault();
       defaultButton.click();
       return;
     }
-    const textBox = target instanceof HTMLInputElement && target.type === 'text';
-    if (event.key.length !== 1 || event.ctrlKey || (textBox && !event.altKey)) return;
+    if (event.key.length !== 1 || event.ctrlKey || (isTextBox(target) && !event.altKey)) return;
     const found = mnemonics.find((m) => m.key === event.key.toLowerCase());
     if (!found) return;
     event.preventDefault();
     found.control.focus();
-    if (!(found.control instanceof HTMLInputElement && found.control.type === 'text')) found.control.click();
+    if (!isTextBox(found.control)) found.control.click();
+  });
+  // A click on a modal dialog's text or frame, which the browser gives the
+  // focus to the dialog itself, leaves it on the control that had it.
+  dialog.addEventListener('focusout', (event) => {
+    if (!modal || (event.relatedTarget !== null && event.relatedTarget !== dialog)) return;
+    const lost = event.target;
+    setTimeout(() => {
+      const now = document.activeElement;
+      if (dialog.isConnected && dialog.contains(lost) && (now === dialog || !dialog.contains(now))) lost.focus();
+    }, 0);
   });
   document.body.appendChild(dialog);
   if (at !== null && !touchScreen) {
@@ -182,6 +252,7 @@ function templateDialog(templateId, handlers) {
     defaultButton: ok,
     cancel: canCancel ? () => { opened.close(); onCancel(); } : null,
     mnemonics: built.mnemonics,
+    groups: built.groups,
     at: built.centred ? null : built,
   });
   ok.addEventListener('click', () => { if (onOk(built) !== false) opened.close(); });
@@ -251,8 +322,7 @@ function enterName(ticket, offered) {
     if (measure.measureText(box.value).width > box.clientWidth - 4) box.value = kept;
     kept = box.value;
   });
-  box.focus();
-  box.select();
+  // The focus stays on OK, the first tab stop: Return takes the name offered.
 }
 
 // A Yes/No box; the plain letters of its buttons answer it too, and Esc
@@ -287,8 +357,10 @@ function askQuestion(text, title, iconId, answer, modal = true) {
     return button;
   };
   const yes = make(texts.yes, true);
-  make(texts.no, false);
-  const opened = openDialog({ caption: title, body: [body, buttonRow], defaultButton: yes, cancel: null, mnemonics, modal });
+  const no = make(texts.no, false);
+  // The box's buttons are one group: the arrows go from one to the other.
+  const groups = new Map([[yes, 0], [no, 0]]);
+  const opened = openDialog({ caption: title, body: [body, buttonRow], defaultButton: yes, cancel: null, mnemonics, groups, modal });
   return opened;
 }
 
@@ -306,7 +378,10 @@ function openExitBox() {
   exitBox = opened.dialog;
 }
 
-// The information sheet: three pages on tabs, OK and Cancel.
+// The information sheet: three pages on tabs, OK and Cancel. The tabs are
+// one tab stop, where the arrows choose the page; Ctrl+Tab and
+// Ctrl+PageDown (with Shift, or PageUp, backwards) go round the pages
+// wherever the focus is; Return is OK unless Cancel has the focus.
 function showSheet(startPage) {
   const [frameSize, ...sheetPages] = collect(() => _trelmo_sheet(metrics().alphabet, metrics().height));
   const margin = { x: frameSize.marginX, y: frameSize.marginY };
@@ -314,19 +389,29 @@ function showSheet(startPage) {
   const titles = sheetPages.map((sheetPage) => sheetPage.title);
   const tabs = document.createElement('div');
   tabs.className = 'tabs';
+  tabs.setAttribute('role', 'tablist');
   const body = document.createElement('div');
   body.className = 'sheetbody';
   const tabButtons = titles.map((title, index) => {
     const tab = document.createElement('button');
     tab.type = 'button';
+    tab.setAttribute('role', 'tab');
     tab.textContent = title;
     tab.addEventListener('click', () => select(index));
     tabs.appendChild(tab);
     return tab;
   });
+  let current = startPage;
   const select = (index) => {
+    const onTabs = tabs.contains(document.activeElement);
+    current = index;
     pages.forEach((p, i) => { p.panel.style.display = i === index ? '' : 'none'; });
-    tabButtons.forEach((tab, i) => tab.classList.toggle('current', i === index));
+    tabButtons.forEach((tab, i) => {
+      tab.classList.toggle('current', i === index);
+      tab.setAttribute('aria-selected', String(i === index));
+      tab.tabIndex = i === index ? 0 : -1;
+    });
+    if (onTabs) tabButtons[index].focus();
   };
   body.append(...pages.map((p) => p.panel));
   const frame = document.createElement('div');
@@ -345,8 +430,30 @@ function showSheet(startPage) {
     return button;
   };
   const ok = sheetButton(texts.sheetOk);
-  sheetButton(texts.sheetCancel);
-  const opened = openDialog({ caption: texts.sheetCaption, body: [frame, buttonRow], defaultButton: ok, cancel: () => opened.close() });
+  const cancel = sheetButton(texts.sheetCancel);
+  const pageKeys = (event) => {
+    const count = tabButtons.length;
+    if (event.ctrlKey && !event.altKey && ['Tab', 'PageDown', 'PageUp'].includes(event.key)) {
+      const back = event.key === 'PageUp' || (event.key === 'Tab' && event.shiftKey);
+      select((current + (back ? count - 1 : 1)) % count);
+    } else if (tabs.contains(event.target) && ARROW_KEYS.has(event.key)) {
+      // Left and right, not round; up and down do nothing on the tabs.
+      const next = current + (event.key === 'ArrowLeft' ? -1 : event.key === 'ArrowRight' ? 1 : 0);
+      if (next >= 0 && next < count) select(next);
+    } else {
+      return false;
+    }
+    event.preventDefault();
+    return true;
+  };
+  const opened = openDialog({
+    caption: texts.sheetCaption,
+    body: [frame, buttonRow],
+    defaultButton: ok,
+    cancel: () => opened.close(),
+    groups: new Map([[ok, 0], [cancel, 0]]),
+    onKey: pageKeys,
+  });
   select(startPage);
   tabButtons[startPage].focus();
 }

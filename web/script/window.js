@@ -59,9 +59,29 @@ document.addEventListener('visibilitychange', () => {
 });
 
 // ---- popup menus ----
+// One highlight, which the pointer and the keys both move, as in a Windows
+// menu: none at first; Down and Up go round the items, past the
+// separators but not past the greyed items; Home and End go to the first
+// and the last; Return or Space chooses the highlighted item, and closes
+// the menu with no command when it is greyed or there is none; Esc, Alt
+// and F10 close the menu. While a menu is open no key reaches the game or
+// a dialog.
+let menuEntries = [];  // { element, id, greyed } of each item, in order
+let highlighted = -1;
+function highlight(index) {
+  if (highlighted >= 0) menuEntries[highlighted].element.classList.remove('highlighted');
+  highlighted = index;
+  if (index >= 0) menuEntries[index].element.classList.add('highlighted');
+}
 function closeMenu() {
   if (menu !== null) menu.remove();
   menu = null;
+  menuEntries = [];
+  highlighted = -1;
+}
+function chooseFromMenu(entry) {
+  closeMenu();
+  if (entry && !entry.greyed) run(() => input(Input.MenuItem, entry.id));
 }
 function openMenu(which, x, y) {
   closeMenu();
@@ -77,18 +97,41 @@ function openMenu(which, x, y) {
     item.textContent = entry.text;
     item.dataset.id = entry.id;
     item.addEventListener('mousedown', (event) => event.stopPropagation());
-    item.addEventListener('click', () => {
-      if (entry.greyed) return;
-      closeMenu();
-      run(() => input(Input.MenuItem, entry.id));
-    });
+    // A click on a greyed item leaves the menu open.
+    item.addEventListener('click', () => { if (!entry.greyed) chooseFromMenu(entry); });
     menu.appendChild(item);
+    menuEntries.push({ element: item, id: entry.id, greyed: entry.greyed });
   }
+  // A moving pointer highlights the enabled item under it, and nothing
+  // elsewhere; a menu appearing under a still pointer keeps the keys'.
+  menu.addEventListener('mousemove', (event) => {
+    const index = menuEntries.findIndex((entry) => entry.element === event.target);
+    highlight(index >= 0 && !menuEntries[index].greyed ? index : -1);
+  });
+  menu.addEventListener('mouseleave', () => highlight(-1));
   Object.assign(menu.style, { left: `${x}px`, top: `${y}px` });
   document.body.appendChild(menu);
   fitMenu(menu);
 }
 document.addEventListener('mousedown', () => closeMenu());
+window.addEventListener('keydown', (event) => {
+  if (menu === null) return;
+  event.stopPropagation();
+  const count = menuEntries.length;
+  switch (event.key) {
+    case 'ArrowDown': highlight(highlighted < 0 ? 0 : (highlighted + 1) % count); break;
+    case 'ArrowUp': highlight(highlighted < 0 ? count - 1 : (highlighted + count - 1) % count); break;
+    case 'Home': highlight(0); break;
+    case 'End': highlight(count - 1); break;
+    case 'Enter':
+    case ' ': chooseFromMenu(highlighted >= 0 ? menuEntries[highlighted] : null); break;
+    case 'Escape':
+    case 'Alt':
+    case 'F10': closeMenu(); break;
+    default: return;
+  }
+  event.preventDefault();
+}, true);
 
 // ---- keys and the mouse of the main window ----
 function virtualKey(event) {
@@ -106,25 +149,27 @@ const gameHasKeyboard = () => !ended && !hidden && modalCount === 0 && !windowBo
 window.addEventListener('keydown', (event) => {
   if (started && !ended && /^F([1-9]|1[0-2])$/.test(event.key)) event.preventDefault();
 }, true);
+// The keys go to the game unless a dialog or a menu has them.
+const keyForGame = (event) => gameHasKeyboard() && menu === null && !(exitBox !== null && exitBox.contains(event.target));
 window.addEventListener('keydown', (event) => {
   wakeAudio();
-  if (menu !== null && event.key === 'Escape') {
-    closeMenu();
-    event.preventDefault();
-    return;
-  }
-  if (!gameHasKeyboard() || (exitBox !== null && exitBox.contains(event.target))) return;
+  if (!keyForGame(event)) return;
   const key = virtualKey(event);
   const character = event.key.length === 1 ? event.key : '';
   if (GAME_KEYS.has(key) || GAME_CHARACTERS.has(character)) event.preventDefault();
   run(() => input(Input.KeyDown, key, event.ctrlKey ? 1 : 0));
   if (character !== '' && !event.ctrlKey && !event.altKey) run(() => input(Input.Character, character.charCodeAt(0)));
 });
+// A released key keeps its browser action unless it was the game's: Space
+// presses a focused button and toggles a focused check box in a dialog.
 window.addEventListener('keyup', (event) => {
   const key = virtualKey(event);
-  if (GAME_KEYS.has(key)) event.preventDefault();
-  if (gameHasKeyboard()) run(() => input(Input.KeyUp, key));
-  else if (key === DOWN_KEY && started) input(Input.KeysLost);
+  if (keyForGame(event)) {
+    if (GAME_KEYS.has(key)) event.preventDefault();
+    run(() => input(Input.KeyUp, key));
+  } else if (key === DOWN_KEY && started) {
+    input(Input.KeysLost);
+  }
 });
 canvas.addEventListener('mousedown', (event) => {
   wakeAudio();
