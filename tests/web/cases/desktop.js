@@ -192,7 +192,7 @@ module.exports = ({ work, W, LIMIT_MS, sim, simPicture, layout, serveTree, openP
     await page.mouse.click(stage.x + wl + 50, stage.y + wt + 200, { button: 'right' });
     await page.mouse.click(stage.x + wl + 50, stage.y + wt + 200, { button: 'middle' });
     const script = ['seed 3', 'new', 'right', 'rotate'];
-    await waitForPicture(page, [0, 1, 2].map((steps) => simPicture([...script, `tick ${steps}`])), 'after the clicks');
+    await waitForPicture(page, [0, 1, 2, 3, 4].map((steps) => simPicture([...script, `tick ${steps}`])), 'after the clicks');
     await page.close();
   },
 
@@ -273,7 +273,9 @@ module.exports = ({ work, W, LIMIT_MS, sim, simPicture, layout, serveTree, openP
     await intervals(1, 'the timer again once restored');
     // Restored, the window is painted whole, the new shape included.
     const script = ['seed 1', 'new', 'deactivate', 'activate'];
-    await waitForPicture(page, [0, 1, 2].map((steps) => simPicture([...script, `tick ${steps}`])), 'the window repainted');
+    // A step a second while the window shows: a slow machine may take
+    // several between F2 and the look.
+    await waitForPicture(page, [0, 1, 2, 3, 4, 5, 6].map((steps) => simPicture([...script, `tick ${steps}`])), 'the window repainted');
     await page.keyboard.press('Escape');
     await intervals(0, 'no timer while hidden again');
     await page.evaluate(() => document.getElementById('tray').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, clientX: 700, clientY: 500 })));
