@@ -147,9 +147,18 @@ const closeSheet = async (page) => {
 const buttonTexts = (page) => page.$$eval('#stage button', (all) => all.map((b) => [b.textContent, b.disabled]));
 
 
+// Gravity held still, for a case whose actions take longer than a step on
+// a slow machine: the moves alone then decide the picture. The gravity
+// timer is the page's one interval of 100 ms or more at the first speeds;
+// the harness's looks poll every 20 ms. Run in the page before it loads.
+function stillGravity() {
+  const every = window.setInterval.bind(window);
+  window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
+}
+
 module.exports = {
   tree, pageUrl, work, W, H, LIMIT_MS, puppeteer, pageErrors,
   sim, simPicture, layout, inLabel, serveTree, openPage, canvasPicture, firstDifference, waitForPicture, waitFor,
-  closeSheet, buttonTexts,
+  closeSheet, buttonTexts, stillGravity,
   setContext(next) { context = next; },
 };

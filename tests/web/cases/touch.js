@@ -5,7 +5,7 @@
 const PHONE = { width: 390, height: 844, ratio: 3 };
 const TURNED = { width: 844, height: 390, ratio: 3 };
 
-module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture, waitFor, buttonTexts }) => {
+module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture, waitFor, buttonTexts, stillGravity }) => {
   // The screen's own pixels over the canvas, as RGBA rows, read from a
   // screenshot: what the player sees, the browser's scaling included.
   async function screenOverCanvas(page) {
@@ -82,14 +82,6 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
     return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.01 && r.bottom <= innerHeight + 0.01;
   }));
   const after = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-  // Gravity held still: touches through the browser take their time, and
-  // the moves alone then decide the picture. The gravity timer is the
-  // page's one interval of 100 ms or more at the first speeds; the
-  // harness's looks poll every 20 ms.
-  const stillGravity = () => {
-    const every = window.setInterval.bind(window);
-    window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
-  };
 
   return {
     async 'touch fit: phones and a tablet, upright and turned, show whole squares with no scrolling; a desktop as before'() {
@@ -145,7 +137,7 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       const page = await openPage({
         device: PHONE, seed: 11,
         beforeLoad: () => {
-          const every = window.setInterval.bind(window);  // gravity held still, as stillGravity does
+          const every = window.setInterval.bind(window);  // gravity held still, as in stillGravity
           window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
           window.audioWoken = 0;
           const Original = window.AudioContext;
@@ -241,7 +233,7 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       const page = await openPage({
         seed: 13,
         beforeLoad: () => {
-          const every = window.setInterval.bind(window);  // gravity held still, as stillGravity does
+          const every = window.setInterval.bind(window);  // gravity held still, as in stillGravity
           window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
           const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
           window.stand = { connected: true, mapping: 'standard', index: 0, id: 'stand-in', axes: [0, 0, 0, 0], buttons };
