@@ -15,6 +15,7 @@ const simScript = path.join(tree, 'tools/sim/trelmo-sim.js');
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'trelmo-web-'));
 const W = 479, H = 340;
 const LIMIT_MS = 5000;
+const START_LIMIT_MS = 20000;
 
 // ---- trelmo-sim ----
 function sim(lines) {
@@ -84,7 +85,9 @@ async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = tru
   }
   if (beforeLoad !== null) await page.evaluateOnNewDocument(beforeLoad);
   await page.goto(`${url}#seed=${seed}`);
-  if (waitForGame) await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
+  // The module compiles first: on a loaded machine that alone can take
+  // seconds.
+  if (waitForGame) await page.waitForSelector('dialog[open]', { timeout: START_LIMIT_MS });
   return page;
 }
 // The canvas as RGB rows at one canvas pixel a game pixel, and its scale.
@@ -157,7 +160,7 @@ function stillGravity() {
 }
 
 module.exports = {
-  tree, pageUrl, work, W, H, LIMIT_MS, puppeteer, pageErrors,
+  tree, pageUrl, work, W, H, LIMIT_MS, START_LIMIT_MS, puppeteer, pageErrors,
   sim, simPicture, layout, inLabel, serveTree, openPage, canvasPicture, firstDifference, waitForPicture, waitFor,
   closeSheet, buttonTexts, stillGravity,
   setContext(next) { context = next; },

@@ -3,7 +3,7 @@
 const fs = require('fs');
 const path = require('path');
 
-module.exports = ({ work, W, LIMIT_MS, sim, simPicture, layout, serveTree, openPage, canvasPicture, firstDifference,
+module.exports = ({ work, W, START_LIMIT_MS, sim, simPicture, layout, serveTree, openPage, canvasPicture, firstDifference,
   waitForPicture, waitFor, closeSheet, buttonTexts, stillGravity }) => ({
   async 'start screen: the sheet on About, then the picture and the buttons'() {
     const page = await openPage();
@@ -111,7 +111,7 @@ module.exports = ({ work, W, LIMIT_MS, sim, simPicture, layout, serveTree, openP
     await page.keyboard.press('Enter');
     await waitFor(page, () => /Sound=0/.test(localStorage.getItem('trelmo.ini') || ''), 'Sound=0 in storage');
     await page.reload();
-    await page.waitForSelector('dialog[open]', { timeout: LIMIT_MS });
+    await page.waitForSelector('dialog[open]', { timeout: START_LIMIT_MS });
     await closeSheet(page);
     await page.keyboard.press('F4');
     await waitFor(page, () => document.querySelector('dialog[open] .title')?.textContent === '选项设定', 'the options dialog opens again');
