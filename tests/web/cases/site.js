@@ -162,6 +162,12 @@ module.exports = ({ tree, work, simPicture, serveTree, openPage, waitForPicture,
       }
     },
 
+    async 'module: a browser without Uint8Array.fromBase64 decodes it the old way and starts'() {
+      const page = await openPage({ waitForGame: false, beforeLoad: 'delete Uint8Array.fromBase64' });
+      await startsGame(page, 'without fromBase64');
+      await page.close();
+    },
+
     async 'alone: trelmo.html from a server asks for nothing but itself'() {
       const server = await serveTree();
       const asked = [];
