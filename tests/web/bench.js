@@ -9,7 +9,7 @@
 // changed canvas. Prints a Markdown table, or with --row the one row of
 // tests/bench/front_ends.sh's table. A benchmark, not a test: nothing here
 // fails.
-//   node tests/web/bench.js [--row] [BUILD_DIR]
+//   [TRELMO_BENCH_RUNS=N] node tests/web/bench.js [--row] [BUILD_DIR]
 'use strict';
 const fs = require('fs');
 const os = require('os');
@@ -21,7 +21,8 @@ const asRow = process.argv[2] === '--row';
 const tree = path.resolve(process.argv[asRow ? 3 : 2] || 'build/web');
 const file = path.join(tree, 'trelmo.html');
 const IDLE_SECONDS = 10;
-const RUNS = 10;
+// More runs steady the medians on a busy machine: TRELMO_BENCH_RUNS=30.
+const RUNS = Number(process.env.TRELMO_BENCH_RUNS) || 10;
 const PROFILES = {
   phone: { viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true }, cpuSlowdown: 4 },
   desktop: { viewport: { width: 1280, height: 800, deviceScaleFactor: 1 }, cpuSlowdown: 1 },
