@@ -3,7 +3,8 @@
 #   ./dev.sh test   install what is missing, build, run every test
 #   ./dev.sh play   install what is missing, build, start the game under Wine
 #   ./dev.sh play native   the same for the Linux program (GTK 3)
-#   ./dev.sh play web      build trelmo.html and serve it on 127.0.0.1
+#   ./dev.sh play web      build trelmo.html and its site, serve the site on
+#                          127.0.0.1
 #   ./dev.sh build  build the trees only
 #   ./dev.sh web    build the core, trelmo-sim and trelmo.html with
 #                   Emscripten, replay the scripted games under node and
@@ -112,18 +113,20 @@ play_native() {
   xvfb_stop
 }
 
-# Builds the page alone and serves it on this machine only; a browser at
-# hand opens it. TRELMO_PORT picks the port (default 8000).
+# Builds the page and its site (build/web/site/: the page with its
+# manifest, worker and icons) and serves the site on this machine only, where
+# a browser can install the page and start it offline; a browser at hand
+# opens it. TRELMO_PORT picks the port (default 8000).
 play_web() {
   local tree=$top/build/web port=${TRELMO_PORT:-8000}
-  build_tree web --target trelmo
-  local address=http://127.0.0.1:$port/trelmo.html
-  echo "== serving $tree/trelmo.html at $address (Ctrl-C stops)"
+  build_tree web --target trelmo_site
+  local address=http://127.0.0.1:$port/
+  echo "== serving the site $tree/site at $address (Ctrl-C stops)"
   echo "   (or open file://$tree/trelmo.html; the file alone is the whole game)"
   if [ -n "${DISPLAY:-}" ] && command -v xdg-open >/dev/null; then
     (sleep 1; xdg-open "$address" >/dev/null 2>&1 || true) &
   fi
-  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$tree"
+  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$tree/site"
 }
 
 case "${1:-}" in

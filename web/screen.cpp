@@ -1,6 +1,7 @@
 #include "web/screen.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "draw/layout.h"
 #include "web/page_calls.h"
@@ -17,7 +18,7 @@ int LabelWidthAt(int x, int y) {
 
 }  // namespace
 
-WebScreen::WebScreen() : surface_(kClientWidth, kClientHeight), rgba_(4 * kClientWidth * kClientHeight, 255) {}
+WebScreen::WebScreen() : surface_(kClientWidth, kClientHeight) { std::memset(rgba_, 255, sizeof rgba_); }
 
 void WebScreen::PaintWhole(const Game& game) {
     surface_.PaintWhole(game);
@@ -30,14 +31,14 @@ void WebScreen::Flush() {
     for (const TrackedRaster::Box& box : surface_.changed()) {
         for (int y = box.top; y < box.bottom; ++y) {
             const uint8_t* from = source + y * raster.pitch() + 3 * box.left;
-            uint8_t* to = rgba_.data() + 4 * (y * kClientWidth + box.left);
+            uint8_t* to = rgba_ + 4 * (y * kClientWidth + box.left);
             for (int x = box.left; x < box.right; ++x, from += 3, to += 4) {
                 to[0] = from[0];
                 to[1] = from[1];
                 to[2] = from[2];
             }
         }
-        trelmo_page_copy_rect(rgba_.data(), box.left, box.top, box.right - box.left, box.bottom - box.top);
+        trelmo_page_copy_rect(rgba_, box.left, box.top, box.right - box.left, box.bottom - box.top);
     }
     surface_.ForgetChanges();
     if (!labelsDue_) return;

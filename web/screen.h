@@ -2,8 +2,9 @@
 // The page's picture: painting goes into a change-tracking raster, and at
 // the end of each event the rectangles it changed, and only those, go to
 // the canvas.
-#include <vector>
+#include <cstdint>
 
+#include "draw/layout.h"
 #include "draw/tracked_raster.h"
 #include "game/state.h"
 
@@ -23,6 +24,8 @@ public:
 
 private:
     TrackedRaster surface_;
-    std::vector<uint8_t> rgba_;  // what the canvas holds, four bytes a pixel
+    // What the canvas holds, four bytes a pixel; opaque from the start, set
+    // by one fill (a vector's fill is a call a byte when built for size).
+    uint8_t rgba_[4 * kClientWidth * kClientHeight];
     bool labelsDue_ = false;
 };

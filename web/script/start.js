@@ -79,7 +79,11 @@ function start() {
   fitScale();
   const seed = /seed=(\d+)/.exec(location.hash);
   const seedValue = seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0;
+  // The window's first frame shows before the sheet that the start opens.
+  const open = page.open;
+  page.open = (command, sheetPage) => requestAnimationFrame(() => open(command, sheetPage));
   run(() => withBytes(storedBytes() || [], (settings, length) => _trelmo_start(seedValue, settings, length)));
+  page.open = open;
   offerFileActions();
   offerControls();
 }

@@ -1,0 +1,102 @@
+// Makes the site: the folder that a web host serves so that the page can be
+// installed and start offline. trelmo.html stays one file that loads
+// nothing; the site's copy of it, index.html, links the manifest and
+// registers the worker, which keeps this build's files in a cache named by
+// their hash. The icons are the program's 32 x 32 icon, printed by
+// trelmo-site-icon, scaled by whole factors, each pixel a square.
+//   node make_site.js TRELMO_HTML ICON_ROWS OUTDIR
+'use strict';
+const crypto = require('crypto');
+const fs = require('fs');
+const path = require('path');
+const zlib = require('zlib');
+
+const ICON_SIZES = [192, 512];
+
+// ---- the icon as PNG files ----
+const crcTable = Array.from({ length: 256 }, (_, n) => {
+  let c = n;
+  for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+  return c >>> 0;
+});
+function crc32(bytes) {
+  let c = 0xffffffff;
+  for (const byte of bytes) c = crcTable[(c ^ byte) & 0xff] ^ (c >>> 8);
+  return (c ^ 0xffffffff) >>> 0;
+}
+function chunk(type, data) {
+  const typed = Buffer.concat([Buffer.from(type, 'latin1'), data]);
+  const length = Buffer.alloc(4), crc = Buffer.alloc(4);
+  length.writeUInt32BE(data.length);
+  crc.writeUInt32BE(crc32(typed));
+  return Buffer.concat([length, typed, crc]);
+}
+// 8-bit RGBA, no filtering: `rgbaAt(x, y)` gives a pixel's four bytes.
+function png(size, rgbaAt) {
+  const header = Buffer.alloc(13);
+  header.writeUInt32BE(size, 0);
+  header.writeUInt32BE(size, 4);
+  header.set([8, 6, 0, 0, 0], 8);
+  const rows = Buffer.alloc(size * (1 + 4 * size));
+  for (let y = 0; y < size; ++y)
+    for (let x = 0; x < size; ++x) rows.set(rgbaAt(x, y), y * (1 + 4 * size) + 1 + 4 * x);
+  return Buffer.concat([Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]), chunk('IHDR', header),
+    chunk('IDAT', zlib.deflateSync(rows, { level: 9 })), chunk('IEND', Buffer.alloc(0))]);
+}
+function readIcon(file) {
+  const rows = fs.readFileSync(file, 'latin1').trim().split('\n').map((row) => Buffer.from(row.trim(), 'hex'));
+  if (rows.some((row) => row.length !== 4 * rows.length)) throw new Error(`${file}: not a square of RGBA pixels`);
+  return { size: rows.length, at: (x, y) => rows[y].subarray(4 * x, 4 * x + 4) };
+}
+
+// ---- the site ----
+function makeSite(pageFile, iconFile, outDir) {
+  const page = fs.readFileSync(pageFile, 'utf8');
+  const icon = readIcon(iconFile);
+  const title = /<title>([^<]*)<\/title>/.exec(page);
+  if (!title) throw new Error(`${pageFile} has no title to name the program by`);
+  const files = new Map();
+  const icons = ICON_SIZES.map((size) => {
+    if (size % icon.size !== 0) throw new Error(`an icon of ${size} pixels is no whole scaling of ${icon.size}`);
+    const factor = size / icon.size;
+    const name = `icon-${size}.png`;
+    files.set(name, png(size, (x, y) => icon.at(Math.floor(x / factor), Math.floor(y / factor))));
+    return { src: name, sizes: `${size}x${size}`, type: 'image/png' };
+  });
+  files.set('manifest.webmanifest', Buffer.from(JSON.stringify({
+    name: title[1], short_name: title[1], lang: 'zh-CN', start_url: './', scope: './', display: 'standalone', icons,
+  }, null, 2) + '\n'));
+  const headEnd = page.indexOf('</head>'), bodyEnd = page.lastIndexOf('</body>');
+  if (headEnd < 0 || bodyEnd < headEnd) throw new Error(`${pageFile} has no head and body to add to`);
+  const register = fs.readFileSync(path.join(__dirname, 'register.js'), 'utf8');
+  files.set('index.html', Buffer.from(page.slice(0, headEnd) +
+    '<link rel="manifest" href="manifest.webmanifest">\n<link rel="apple-touch-icon" href="icon-192.png">\n' +
+    page.slice(headEnd, bodyEnd) + `<script>\n${register}</script>\n` + page.slice(bodyEnd)));
+
+  // The worker names its cache by a hash of everything it keeps, so a
+  // build that changes any of it is a new worker to the browser.
+  const hash = crypto.createHash('sha256');
+  for (const [name, bytes] of [...files].sort(([a], [b]) => (a < b ? -1 : 1))) hash.update(name).update(bytes);
+  const version = hash.digest('hex').slice(0, 16);
+  const worker = `// Made by make_site.js; not to be edited.\nconst SITE_VERSION = '${version}';\n` +
+    `const SITE_FILES = ${JSON.stringify([...files.keys()].sort())};\n` +
+    fs.readFileSync(path.join(__dirname, 'worker.js'), 'utf8');
+  files.set('worker.js', Buffer.from(worker));
+
+  fs.mkdirSync(outDir, { recursive: true });
+  for (const [name, bytes] of files) {
+    fs.writeFileSync(path.join(outDir, `${name}.new`), bytes);
+    fs.renameSync(path.join(outDir, `${name}.new`), path.join(outDir, name));
+  }
+  return version;
+}
+
+if (require.main === module) {
+  const [pageFile, iconFile, outDir] = process.argv.slice(2);
+  if (!outDir) {
+    console.error('usage: node make_site.js TRELMO_HTML ICON_ROWS OUTDIR');
+    process.exit(2);
+  }
+  makeSite(pageFile, iconFile, outDir);
+}
+module.exports = { makeSite };
