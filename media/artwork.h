@@ -28,6 +28,12 @@ extern const CursorRows kHandCursor;  // cursor 1
 const IconRows* IconRowsOf(int iconId);
 // the VGA colour an icon's letter stands for, -1 where it is clear;
 int IconInkIndex(char key);
+// an icon's pixel at (x, y) as red, green, blue and alpha: opaque in its
+// VGA colour, or clear and black;
+struct IconRgba {
+    uint8_t r, g, b, a;
+};
+IconRgba IconPixel(const IconRows& rows, int x, int y);
 // the hand cursor's letter at (x, y) of its 32 x 32 picture, clear beyond
 // the hand.
 char HandCursorInk(int x, int y);

@@ -51,13 +51,12 @@ void DescribePictures() {
         const IconRows& rows = *IconRowsOf(iconId);
         for (int y = 0; y < kIconSize; ++y) {
             for (int x = 0; x < kIconSize; ++x) {
-                const int ink = IconInkIndex(rows[y][x]);
-                const Rgb colour = ink >= 0 ? kVgaColours[ink] : Rgb{0, 0, 0};
+                const IconRgba pixel = IconPixel(rows, x, y);
                 uint8_t* to = pixels + 4 * (y * kIconSize + x);
-                to[0] = colour.r;
-                to[1] = colour.g;
-                to[2] = colour.b;
-                to[3] = ink >= 0 ? 255 : 0;
+                to[0] = pixel.r;
+                to[1] = pixel.g;
+                to[2] = pixel.b;
+                to[3] = pixel.a;
             }
         }
         trelmo_page_picture(iconId, pixels, kIconSize, kIconSize);

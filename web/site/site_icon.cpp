@@ -10,9 +10,8 @@ int main() {
     const IconRows& rows = *IconRowsOf(IDI_PROGRAM);
     for (int y = 0; y < kIconSize; ++y) {
         for (int x = 0; x < kIconSize; ++x) {
-            const int ink = IconInkIndex(rows[y][x]);
-            const Rgb colour = ink >= 0 ? kVgaColours[ink] : Rgb{0, 0, 0};
-            std::printf("%02x%02x%02x%02x", colour.r, colour.g, colour.b, ink >= 0 ? 255 : 0);
+            const IconRgba pixel = IconPixel(rows, x, y);
+            std::printf("%02x%02x%02x%02x", pixel.r, pixel.g, pixel.b, pixel.a);
         }
         std::printf("\n");
     }
