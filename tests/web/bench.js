@@ -65,6 +65,17 @@ function hooks() {
     return putImageData.apply(this, args);
   };
   window.addEventListener('keydown', () => { window.benchKey = performance.now(); }, true);
+  // A touch's own task ends where the next task begins.
+  window.addEventListener('pointerdown', () => {
+    window.benchTouch = performance.now();
+    window.benchInTouch = true;
+    setTimeout(() => { window.benchInTouch = false; }, 0);
+  }, true);
+  const copied = CanvasRenderingContext2D.prototype.drawImage;
+  CanvasRenderingContext2D.prototype.drawImage = function (...args) {
+    if (window.benchInTouch === true) window.benchCopiedInTouch = true;
+    return copied.apply(this, args);
+  };
 }
 
 async function firstFrame(browser, url, profile) {
@@ -130,6 +141,31 @@ const range = (values) => `${Math.min(...values).toFixed(0)}-${Math.max(...value
     await page.keyboard.press(key);
     keyDelays.push(await page.evaluate(() => window.benchCopies[0] - window.benchKey));
   }
+  // A touch on a control, on the phone's profile: its time to the changed
+  // canvas, and whether the change came within the touch's own task.
+  // A context of its own: the desktop page above holds this one's lock.
+  const phoneContext = await browser.createIncognitoBrowserContext();
+  const phone = await phoneContext.newPage();
+  await phone.emulate({ userAgent: 'Mozilla/5.0 (Linux; Android 14) Mobile', viewport: PROFILES.phone.viewport });
+  await phone.evaluateOnNewDocument(hooks);
+  await phone.goto(`file://${file}`);
+  await phone.waitForSelector('dialog[open]');
+  await phone.keyboard.press('Escape');
+  await phone.keyboard.press('F2');
+  const touchDelays = [];
+  let allInTouch = true;
+  for (const key of ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowLeft', 'ArrowRight']) {
+    await phone.evaluate(() => { window.benchCopies = []; window.benchCopiedInTouch = false; });
+    const at = await phone.$eval(`#pad button[data-key="${key}"]`, (b) => { const r = b.getBoundingClientRect(); return { x: r.x + r.width / 2, y: r.y + r.height / 2 }; });
+    await phone.touchscreen.tap(at.x, at.y);
+    const { delay, inTouch } = await phone.evaluate(() => ({
+      delay: window.benchCopies.find((time) => time >= window.benchTouch) - window.benchTouch, inTouch: window.benchCopiedInTouch,
+    }));
+    touchDelays.push(delay);
+    allInTouch = allInTouch && inTouch;
+  }
+  await phoneContext.close();
+
   // Paused: the gravity timer stops with the game.
   await page.keyboard.press('F3');
   await page.waitForFunction(() => [...document.querySelectorAll('#stage button')].some((b) => b.textContent.startsWith('继续')));
@@ -158,6 +194,8 @@ const range = (values) => `${Math.min(...values).toFixed(0)}-${Math.max(...value
   console.log(`| CPU while idle at the start screen, ${IDLE_SECONDS} s | ${idleMs.toFixed(0)} ms |`);
   console.log(`| CPU while paused, ${IDLE_SECONDS} s | ${pausedMs.toFixed(0)} ms |`);
   console.log(`| key event to changed canvas: F2, then each move | ${keyDelays.map((d) => d.toFixed(1)).join(', ')} ms |`);
+  console.log(`| touch on a control to changed canvas, phone: each move | ${touchDelays.map((d) => d.toFixed(1)).join(', ')} ms, ` +
+    `${allInTouch ? 'every one' : 'not every one'} within the touch's own task |`);
 })().catch((error) => {
   console.error(error);
   process.exit(1);
