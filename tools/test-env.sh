@@ -58,6 +58,26 @@ wine_prepare_prefix() {
   [ -f "$1/system.reg" ]
 }
 
+# wine_set_log_pixels PREFIX DPI: the screen resolution, in dots per inch,
+# that Wine gives the programs of PREFIX from their next start (96 when
+# nothing says otherwise). Wine 8 reads LogPixels from the user's
+# Control Panel\Desktop first and falls back on the machine's
+# HKEY_CURRENT_CONFIG\Software\Fonts, where wineboot writes 96: both are
+# set, so that neither contradicts the other. The dialog font and every
+# system metric follow it. Run while no program of the prefix runs.
+wine_set_log_pixels() {
+  local prefix=$1 value
+  value=$(printf 'dword:%08x' "$2")
+  local reg=$prefix/drive_c/log-pixels.reg
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=%s\r\n\r\n[HKEY_CURRENT_CONFIG\\Software\\Fonts]\r\n"LogPixels"=%s\r\n' \
+    "$value" "$value" >"$reg"
+  WINEPREFIX=$prefix DISPLAY= LC_ALL=$WINE_LOCALE "$WINE_LOADER" regedit /S 'C:\log-pixels.reg' >/dev/null 2>&1
+  rm -f "$reg"
+  # The registry reaches the prefix's files when its wineserver ends.
+  WINEPREFIX=$prefix "$WINESERVER_CMD" -w >/dev/null 2>&1
+  grep -qx "\"LogPixels\"=$value" "$prefix/user.reg"
+}
+
 # xvfb_start [ARGS...]: an X server of our own, 1024 x 768 (or
 # XVFB_SCREEN, as WIDTHxHEIGHTxDEPTH), on a free display; sets XVFB_DISPLAY
 # (":N") and XVFB_PID, and returns once it answers.

@@ -21,8 +21,11 @@ front_prepare_case() {
   cp -a "$BASE_PREFIX" "$CASE_PREFIX"
 }
 
+# The Wine desktop fills the case's screen (CASE_SCREENS, or 1024 x 768).
+case_desktop() { local screen=${CASE_SCREENS[$CASE_NAME]:-1024x768x24}; echo "/desktop=$CASE_NAME,${screen%x*}"; }
+
 launch_trelmo() {
-  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$EXE" >>"$CASE_DIR/wine.log" 2>&1 &
+  wine_env "$WINE_LOADER" explorer "$(case_desktop)" "$EXE" >>"$CASE_DIR/wine.log" 2>&1 &
 }
 
 # The window's place is Wine's, fixed on its 1024 x 768 desktop.
@@ -46,7 +49,21 @@ stop_case() {
 
 # launch_other PROGRAM: another Wine program in the case's desktop.
 launch_other() {
-  wine_env "$WINE_LOADER" explorer "/desktop=$CASE_NAME,1024x768" "$1" >>"$CASE_DIR/wine.log" 2>&1 &
+  wine_env "$WINE_LOADER" explorer "$(case_desktop)" "$1" >>"$CASE_DIR/wine.log" 2>&1 &
+}
+
+# dialog_rects TITLE: the window's client area on the screen, "client L T R B",
+# then its visible controls, "CLASS|TEXT|L T R B" a line (trelmo-probe
+# rects, in the screen's pixels at any DPI).
+dialog_rects() { probe rects "$1"; }
+# read_client_area: CLIENT_X and CLIENT_Y, and the client area's size as
+# CLIENT_AREA ("W H"), read from the main window itself, for a case whose
+# frame differs from the one at 96 DPI.
+read_client_area() {
+  local r
+  r=($(dialog_rects Trelmo | sed -n 's/^client //p'))
+  [ "${#r[@]}" = 4 ] || return 1
+  CLIENT_X=${r[0]} CLIENT_Y=${r[1]} CLIENT_AREA="$((r[2] - r[0])) $((r[3] - r[1]))"
 }
 
 # Whether trelmo.exe runs in this case's prefix: a process whose program is

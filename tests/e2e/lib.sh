@@ -158,8 +158,14 @@ client_of() { convert "$1" -crop "${CLIENT_W}x${CLIENT_H}+$CLIENT_X+$CLIENT_Y" +
 
 # pixel FILE X Y: "r,g,b" of a screen pixel.
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:; }
-# CLIENT_SCALE: screen pixels a client pixel takes each way (GDK_SCALE).
-client_pixel() { pixel "$1" $((CLIENT_X + ${CLIENT_SCALE:-1} * $2)) $((CLIENT_Y + ${CLIENT_SCALE:-1} * $3)); }
+# CLIENT_SCALE: screen pixels a client pixel takes each way: a desktop
+# scale (GDK_SCALE), or the screen's DPI over 96 under Wine, which may be a
+# fraction (1.5 at 144 DPI). to_screen N: N client pixels in screen pixels,
+# rounded down; screen_centre N: the screen pixel under client pixel N's
+# centre, which shows that pixel alone even at a fractional scale.
+to_screen() { awk -v n="$1" -v k="${CLIENT_SCALE:-1}" 'BEGIN { printf "%d\n", n * k }'; }
+screen_centre() { awk -v n="$1" -v k="${CLIENT_SCALE:-1}" 'BEGIN { printf "%d\n", (n + 0.5) * k }'; }
+client_pixel() { pixel "$1" $((CLIENT_X + $(screen_centre "$2"))) $((CLIENT_Y + $(screen_centre "$3"))); }
 
 # client_painted SHOT: the well frame's grey corner, the black well and the
 # start button's label (live in every state) are on screen.
@@ -181,6 +187,30 @@ masked() {
 
 # differing_pixels A B: how many pixels of two same-sized pictures differ.
 differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 | sed 's/ .*//'; }
+
+# The label and button masks in screen pixels at CLIENT_SCALE: every screen
+# pixel that shows any part of a masked client pixel.
+scaled_mask_args() {
+  mask_args | awk -F'[ ,]' -v k="${CLIENT_SCALE:-1}" '
+    function ceil(v) { return v == int(v) ? v : int(v) + 1 }
+    /^rectangle/ { printf "rectangle %d,%d %d,%d\n", k*$2, k*$3, ceil(k*($4+1))-1, ceil(k*($5+1))-1; next }
+    { print }'
+}
+# shows_scaled SHOT [SCRIPT]: the screenshot's client area, outside the
+# labels and buttons, is trelmo-sim's picture of the state SCRIPT leaves
+# (the start screen without one) with every pixel a square of CLIENT_SCALE
+# x CLIENT_SCALE, a whole number.
+shows_scaled() {
+  local base=$CASE_DIR/scaled args=() n k=$CLIENT_SCALE
+  mapfile -t args < <(scaled_mask_args)
+  convert "$1" -crop "$((k * CLIENT_W))x$((k * CLIENT_H))+$CLIENT_X+$CLIENT_Y" +repage \
+    -fill '#ff00ff' "${args[@]}" "$base-shot.png" || return 1
+  render "${2:-}" "$base-sim.bmp" && convert "$base-sim.bmp" -sample "$((100 * k))%" -fill '#ff00ff' "${args[@]}" "$base-sim.png" ||
+    return 1
+  n=$(differing_pixels "$base-shot.png" "$base-sim.png")
+  [ "$n" = 0 ] || log "     $n screen pixels differ from the render scaled by $k${2:+ of: $(echo "$2" | tr '\n' ';')}"
+  [ "$n" = 0 ]
+}
 
 # render SCRIPT OUT: trelmo-sim runs the script and renders its last state.
 render() {
@@ -286,8 +316,8 @@ dark_pixels() {
 # How many dark pixels the face of a button shows: its text is black while
 # it is enabled, and grey with a white shadow while it is disabled.
 button_dark_pixels() {
-  local b=(${BUTTONS[$2]}) k=${CLIENT_SCALE:-1}
-  dark_pixels "$1" "$((k * (b[2] - 6)))x$((k * (b[3] - 6)))+$((CLIENT_X + k * (b[0] + 3)))+$((CLIENT_Y + k * (b[1] + 3)))"
+  local b=(${BUTTONS[$2]})
+  dark_pixels "$1" "$(to_screen $((b[2] - 6)))x$(to_screen $((b[3] - 6)))+$((CLIENT_X + $(to_screen $((b[0] + 3)))))+$((CLIENT_Y + $(to_screen $((b[1] + 3)))))"
 }
 button_enabled() { [ "$(button_dark_pixels "$1" "$2")" -gt 0 ]; }
 button_disabled() { [ "$(button_dark_pixels "$1" "$2")" -eq 0 ]; }

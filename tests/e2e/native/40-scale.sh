@@ -6,25 +6,6 @@ CASE_ENVS[scale_2]="GDK_SCALE=2"
 CASE_ENVS[scale_3]="GDK_SCALE=3"
 CASE_SCREENS[scale_3]=1600x1200x24
 
-# The label and button masks in screen pixels at the case's scale.
-scaled_mask_args() {
-  mask_args | awk -F'[ ,]' -v k="$CLIENT_SCALE" \
-    '/^rectangle/ { printf "rectangle %d,%d %d,%d\n", k*$2, k*$3, k*$4+k-1, k*$5+k-1; next } { print }'
-}
-# shows_scaled SHOT: the screenshot's client area, outside the labels and
-# buttons, is trelmo-sim's start screen with every pixel a square of
-# CLIENT_SCALE x CLIENT_SCALE.
-shows_scaled() {
-  local base=$CASE_DIR/scaled args=() n k=$CLIENT_SCALE
-  mapfile -t args < <(scaled_mask_args)
-  convert "$1" -crop "$((k * CLIENT_W))x$((k * CLIENT_H))+$CLIENT_X+$CLIENT_Y" +repage \
-    -fill '#ff00ff' "${args[@]}" "$base-shot.png" || return 1
-  render "" "$base-sim.bmp" && convert "$base-sim.bmp" -sample "$((100 * k))%" -fill '#ff00ff' "${args[@]}" "$base-sim.png" ||
-    return 1
-  n=$(differing_pixels "$base-shot.png" "$base-sim.png")
-  [ "$n" = 0 ] || log "     $n screen pixels differ from the render scaled by $k"
-  [ "$n" = 0 ]
-}
 # frame_row SHOT: the screen pixels across the well frame's left side at
 # client row 100, where client pixels 130, 131 and 132 are one each of
 # grey, black and the background.

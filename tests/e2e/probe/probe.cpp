@@ -18,7 +18,15 @@
 //   trelmo-probe shell-restart the shell forgets the game's notification
 //                              icon and announces a new taskbar, as when
 //                              the program that holds the area restarts
-// It looks in the Wine desktop named by TRELMO_DESKTOP, the game's. Exit
+//   trelmo-probe dpi           "SYSTEM SCREEN": the system's DPI and the
+//                              screen's LOGPIXELSX
+//   trelmo-probe rects TITLE   the window of that title: its client area
+//                              on the screen as "client L T R B", then each
+//                              of its visible descendants as
+//                              "CLASS|TEXT|L T R B" (window rectangles,
+//                              screen pixels)
+// It looks in the Wine desktop named by TRELMO_DESKTOP, the game's, and
+// reads every place in the screen's own pixels, whatever the DPI. Exit
 // code 0 when it found what it was asked about, 1 otherwise.
 #include <windows.h>
 #include <shellapi.h>
@@ -89,6 +97,52 @@ int Where(const wchar_t* title, const wchar_t* text) {
     return 0;
 }
 
+std::wstring Corners(const RECT& r) {
+    return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
+           std::to_wstring(r.bottom);
+}
+
+BOOL CALLBACK PrintChildRect(HWND child, LPARAM) {
+    if (!IsWindowVisible(child)) return TRUE;
+    wchar_t className[64] = {};
+    GetClassNameW(child, className, 64);
+    RECT r = {};
+    GetWindowRect(child, &r);
+    Print(std::wstring(className) + L"|" + TextOf(child) + L"|" + Corners(r));
+    return TRUE;
+}
+
+int Rects(const wchar_t* title) {
+    HWND window = FindWindowW(nullptr, title);
+    if (window == nullptr) return 1;
+    RECT client = {};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    Print(L"client " + Corners(client));
+    EnumChildWindows(window, PrintChildRect, 0);
+    return 0;
+}
+
+int Dpi() {
+    using SystemDpi = UINT(WINAPI*)();
+    const auto system = reinterpret_cast<SystemDpi>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForSystem")));
+    HDC screen = GetDC(nullptr);
+    const int logPixels = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    Print(std::to_wstring(system != nullptr ? system() : 0) + L" " + std::to_wstring(logPixels));
+    return 0;
+}
+
+// Per-monitor aware, so that Wine hands this program every window's place
+// in the screen's pixels rather than scaled to 96 DPI.
+void SeeScreenPixels() {
+    using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const auto set = reinterpret_cast<SetContext>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    if (set != nullptr) set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+}
+
 int Menu() {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
     if (menuWindow == nullptr) return 1;
@@ -155,6 +209,7 @@ int Run(const wchar_t* program, wchar_t* desktopName) {
 }  // namespace
 
 int main() {
+    SeeScreenPixels();
     wchar_t desktopName[64] = {};
     if (GetEnvironmentVariableW(L"TRELMO_DESKTOP", desktopName, 64) > 0) {
         HDESK desktop = OpenDesktopW(desktopName, 0, FALSE, GENERIC_ALL);
@@ -171,5 +226,7 @@ int main() {
     if (verb == L"visible") return Visible();
     if (verb == L"shell-restart") return ShellRestart();
     if (verb == L"run" && count == 3) return Run(args[2], desktopName);
+    if (verb == L"dpi") return Dpi();
+    if (verb == L"rects" && count == 3) return Rects(args[2]);
     return 2;
 }

@@ -1,0 +1,403 @@
+# trelmo.exe on a screen of more dots per inch (Wine's LogPixels, set in the
+# case's prefix before the program starts): the client area grows with the
+# DPI's scale and shows the same game, at 192 DPI with every pixel a 2 x 2
+# square and at 144 reduced by area to 1.5 times; the labels are drawn at
+# the screen's resolution, the mouse finds the logo and the well at their
+# new places, and the dialogs grow with their font with nothing cut off.
+# Wine's front end only: the Linux program's scales are native/40-scale.sh.
+CASES+=" dpi_192 dpi_144"
+
+# The regions of the mouse (trelmo-sim's layout), as left top right bottom.
+declare -A MOUSE_REGIONS
+while read -r kind name x0 y0 x1 y1; do
+  [ "$kind" = region ] && MOUSE_REGIONS[$name]="$x0 $y0 $x1 $y1"
+done < <(echo layout | "$SIM")
+
+# The client areas of the three dialogs at 96 DPI, as Wine lays them out
+# from their templates and the prefix's dialog font (WenQuanYi Micro Hei):
+# at another DPI they take about the DPI's scale of these.
+SHEET_AT_96="407 339" OPTIONS_AT_96="313 208" TABLE_AT_96="361 317"
+OPTIONS_TITLE="选项设定" TABLE_TITLE="排行榜"
+
+dpi_is() {
+  local seen
+  seen=$(probe dpi)
+  [ "$seen" = "$1 $1" ] || { log "     the system's DPI and the screen's LOGPIXELSX: ${seen:-none}"; return 1; }
+}
+
+# near A B SLACK: two numbers at most SLACK apart.
+near() { [ $(($1 > $2 ? $1 - $2 : $2 - $1)) -le "$3" ]; }
+# client_area_is W H: the main window's client area (read_client_area,
+# which also sets the client origin) is W x H, give or take a pixel.
+client_area_is() {
+  read_client_area || { log "     no main window"; return 1; }
+  local a=($CLIENT_AREA)
+  near "${a[0]}" "$1" 1 && near "${a[1]}" "$2" 1 || { log "     the client area is ${a[0]} x ${a[1]}"; return 1; }
+}
+
+# The screen's size, from the case's Xvfb.
+screen_size() { local s=${CASE_SCREENS[$CASE_NAME]:-1024x768x24}; s=${s%x*}; echo "${s/x/ }"; }
+
+# window_centred: the main window (frame included, as X has it) is
+# centred across the screen, give or take two pixels, and from top to
+# bottom lies wholly on the screen, centred or raised a little above the
+# centre, as at 96 DPI (by 19 pixels there, here by at most 25 a scale).
+window_centred() {
+  local g s raise k=${CLIENT_SCALE:-1}
+  g=($(window_geometry Trelmo)) || return 1
+  s=($(screen_size))
+  raise=$((s[1] / 2 - (g[1] + g[3] / 2)))
+  if near $((2 * g[0] + g[2])) "${s[0]}" 4 && [ "${g[1]}" -ge 0 ] && [ $((g[1] + g[3])) -le "${s[1]}" ] &&
+    [ "$raise" -ge 0 ] && [ "$raise" -le "$(to_screen 25)" ]; then
+    return 0
+  fi
+  log "     the window is ${g[2]} x ${g[3]} at (${g[0]}, ${g[1]}) on a ${s[0]} x ${s[1]} screen"
+  return 1
+}
+
+# check_dialog TITLE NAME SIZE-AT-96: the dialog, open, has grown with the
+# DPI's scale (between 0.875 and 1.125 times it, each way: its font does not
+# scale exactly), lies on the screen, and every control it shows lies
+# inside its client area.
+check_dialog() {
+  local rects=$CASE_DIR/rects-$2.txt at96=($3) k=${CLIENT_SCALE:-1}
+  check "$2 is open" wait_until 10 window_named "$1"
+  dialog_rects "$1" >"$rects"
+  check "$2 has grown with the scale of $k from ${at96[0]} x ${at96[1]}" dialog_grown "$rects" "${at96[@]}"
+  check "$2 lies on the screen" dialog_on_screen "$rects"
+  check "every control of $2 lies inside its client area" controls_inside "$rects"
+}
+dialog_grown() {
+  local c
+  c=($(sed -n 's/^client //p' "$1"))
+  [ "${#c[@]}" = 4 ] && grown "$((c[2] - c[0]))" "$2" && grown "$((c[3] - c[1]))" "$3" && return 0
+  log "     its client area is $((c[2] - c[0])) x $((c[3] - c[1]))"
+  return 1
+}
+grown() { awk -v n="$1" -v at96="$2" -v k="${CLIENT_SCALE:-1}" 'BEGIN { exit !(n >= 0.875 * k * at96 && n <= 1.125 * k * at96) }'; }
+dialog_on_screen() {
+  local s=($(screen_size)) c
+  c=($(sed -n 's/^client //p' "$1"))
+  [ "${#c[@]}" = 4 ] && [ "${c[0]}" -ge 0 ] && [ "${c[1]}" -ge 0 ] && [ "${c[2]}" -le "${s[0]}" ] &&
+    [ "${c[3]}" -le "${s[1]}" ] && return 0
+  log "     its client area runs from (${c[0]:-?}, ${c[1]:-?}) to (${c[2]:-?}, ${c[3]:-?})"
+  return 1
+}
+controls_inside() {
+  local outside
+  outside=$(awk -F'|' '
+    NR == 1 { split($0, c, " "); next }
+    { split($3, r, " "); n++ }
+    r[1] < c[2] || r[2] < c[3] || r[3] > c[4] || r[4] > c[5] { printf "%s \"%s\" at %s; ", $1, $2, $3 }
+    END { if (n == 0) print "no controls" }' "$1")
+  [ -z "$outside" ] || { log "     outside $(head -1 "$1"): $outside"; return 1; }
+}
+
+# The pointer as the X server shows it (trelmo-xprobe, from trelmo-sim's
+# tree). Wine draws a cursor at the DPI's whole scale, each pixel a square:
+# the hand is the rows of media/artwork.cpp with every character a K x K
+# block, its hot spot in the top-left corner.
+pointer_image() { DISPLAY=":$CASE_DISPLAY" "$(dirname "$SIM")/../../tests/e2e/xprobe/trelmo-xprobe" cursor; }
+hand_at_scale() {
+  sed -n '/kHandCursor = {/,/};/s/^ *"\(.*\)",$/\1/p' "$top/media/artwork.cpp" |
+    awk -v k="$1" '{ line = ""; for (i = 1; i <= length($0); i++) for (j = 0; j < k; j++) line = line substr($0, i, 1)
+                     for (j = 0; j < k; j++) print line }'
+}
+pointer_is_hand() {
+  local image want
+  image=$(pointer_image) || return 1
+  want=$(hand_at_scale "$CLIENT_SCALE")
+  [ "$(echo "$image" | head -n 1)" = "hot 0 0" ] &&
+    [ "$(echo "$image" | sed -n "2,$(($(echo "$want" | wc -l) + 1))p" | cut -c1-$((16 * CLIENT_SCALE)))" = "$want" ]
+}
+pointer_is_not_hand() { ! pointer_is_hand; }
+
+# Client points in screen pixels at the scale: the middle of a mouse region,
+# and the screen point under a client point.
+region_middle() { local r=(${MOUSE_REGIONS[$1]}); echo "$(((r[0] + r[2]) / 2)) $(((r[1] + r[3]) / 2))"; }
+scaled_point() { echo "$((CLIENT_X + $(screen_centre "$1"))) $((CLIENT_Y + $(screen_centre "$2")))"; }
+point_at() { xdo mousemove $(scaled_point "$1" "$2"); }
+click_at() { xdo mousemove $(scaled_point "$1" "$2") click "$3"; }
+
+# The label boxes at the scale hold dark text pixels, drawn at the screen's
+# resolution: not every square of the scale's pixels in them is one colour,
+# as it would be in a label drawn at 96 DPI and enlarged.
+label_crops() {
+  local r
+  for r in "${LABEL_MASKS[@]}"; do
+    echo "$r" | awk -F'[ ,]' -v k="$CLIENT_SCALE" -v x="$CLIENT_X" -v y="$CLIENT_Y" \
+      '{ printf "%dx%d+%d+%d\n", k * ($3 - $1 + 1), k * ($4 - $2 + 1), x + k * $1, y + k * $2 }'
+  done
+}
+labels_hold_text() {
+  local crop n
+  for crop in $(label_crops); do
+    n=$(dark_pixels "$1" "$crop")
+    [ "$n" -gt 20 ] || { log "     the label box $crop holds $n dark pixels"; return 1; }
+  done
+}
+labels_sharp() {
+  local crop k=$CLIENT_SCALE base=$CASE_DIR/label
+  for crop in $(label_crops); do
+    convert "$1" -crop "$crop" +repage "$base.png"
+    convert "$base.png" -sample "$((100 / k))%" -sample "$((100 * k))%" "$base-blocks.png"
+    ! same_pictures "$base.png" "$base-blocks.png" || { log "     the label box $crop is drawn in whole squares"; return 1; }
+  done
+}
+
+# well_lit_left SHOT: the screen column, from the well's left side, of the
+# leftmost lit pixel in the well (the falling shape's in a game without
+# starting rows); fails on an empty well.
+well_crop() {
+  local w=($WELL)
+  echo "$(to_screen "${w[2]}")x$(to_screen "${w[3]}")+$((CLIENT_X + $(to_screen "${w[0]}")))+$((CLIENT_Y + $(to_screen "${w[1]}")))"
+}
+well_lit_left() {
+  local at
+  at=$(convert "$1" -crop "$(well_crop)" +repage -bordercolor black -border 1 \
+    -format '%[fx:maxima.r+maxima.g+maxima.b>0] ' -write info: -trim -format '%X' info: 2>/dev/null)
+  [ "${at%% *}" = 1 ] || return 1
+  echo $((${at##* } - 1))
+}
+# shape_entered SHOT: the top four rows of the well, above any starting
+# rows, show the falling shape.
+shape_entered() {
+  local w=($WELL)
+  [ "$(convert "$1" -crop "$(to_screen "${w[2]}")x$(to_screen 60)+$((CLIENT_X + $(to_screen "${w[0]}")))+$((CLIENT_Y + $(to_screen "${w[1]}")))" \
+    +repage -format '%[fx:maxima.r+maxima.g+maxima.b>0]' info:)" = 1 ]
+}
+# shape_at SHOT X: the shape's leftmost pixel is at X.
+shape_at() { [ "$(well_lit_left "$1")" = "$2" ]; }
+
+# paused_seen: the pause button reads "继续(F3)", the paused game's label.
+paused_seen() { has_texts Trelmo "Button|继续(F3)"; }
+
+# SCALED_SEED: after which script, of a new game and up to five ticks with
+# the lines LINES after them, for which seed of SEED_CANDIDATES, the
+# screenshot shows the game (the test TEST SHOT SCRIPT).
+find_game() {
+  local shotfile=$1 test=$2 lines=$3 ticks s script
+  for ticks in 1 2 3 4 5; do
+    for s in "${SEED_CANDIDATES[@]}"; do
+      script="seed $s"$'\n'"${lines%%|*}new$(tick_lines "$ticks")${lines#*|}"
+      if QUIET_LOOK=1 "$test" "$shotfile" "$script"; then
+        GAME_SCRIPT=$script
+        return 0
+      fi
+    done
+  done
+  log "     no seed of ${SEED_CANDIDATES[*]} gives this screen after up to 5 ticks"
+  return 1
+}
+
+# At 192 DPI, a scale of 2.
+dpi_192_before_launch() {
+  CLIENT_SCALE=2
+  check "the prefix's LogPixels is 192" wine_set_log_pixels "$CASE_PREFIX" 192
+}
+dpi_192_while_sheet() {
+  check "Wine gives the program 192 DPI" wait_until 10 dpi_is 192
+  check "the client area is 958 x 680" wait_until 10 client_area_is 958 680
+  check_dialog "$SHEET_TITLE" "the information sheet" "$SHEET_AT_96"
+}
+
+case_dpi_192() {
+  local about=($(region_middle about)) right=($(region_middle right)) s
+  check "the window is centred on the screen" window_centred
+  check "the start screen is trelmo-sim's, each pixel a 2 x 2 square" look_until 10 scaled shows_scaled
+  s=$SHOT
+  check "the start button is live" button_enabled "$s" $START
+  check "the pause button is not" button_disabled "$s" $PAUSE
+  check "the label boxes hold text" labels_hold_text "$s"
+  check "drawn at the screen's resolution" labels_sharp "$s"
+
+  # The logo at its doubled place, and where it was at 96 DPI.
+  point_at "${about[@]}"
+  check "over the logo the pointer is the hand, at twice its size" wait_until 10 pointer_is_hand
+  point_at $((about[0] / 2)) $((about[1] / 2))
+  check "over the logo's place at 96 DPI it is not" wait_until 10 pointer_is_not_hand
+  click_at $((about[0] / 2)) $((about[1] / 2)) 1
+  check "a click there opens no sheet" settled 1 window_gone "$SHEET_TITLE"
+  click_at "${about[@]}" 1
+  check "a click on the logo opens \"$SHEET_TITLE\"" wait_until 10 window_named "$SHEET_TITLE"
+  close_sheet
+
+  key F4
+  check_dialog "$OPTIONS_TITLE" "the options" "$OPTIONS_AT_96"
+  sleep 0.5  # a dialog takes the keyboard a moment after it shows
+  key Escape
+  check "Esc closes the options" wait_until 10 window_gone "$OPTIONS_TITLE"
+  key F8
+  check_dialog "$TABLE_TITLE" "the score table" "$TABLE_AT_96"
+  sleep 0.5
+  key Return
+  check "Enter closes the score table" wait_until 10 window_gone "$TABLE_TITLE"
+
+  # A new game's shape, two steps left and paused: the screen is the
+  # raster's picture of that game for one seed, in whole squares.
+  key F2
+  check "a shape falls after F2" look_until 10 piece shape_entered
+  key Left Left F3
+  check "F3 pauses the game" wait_until 10 paused_seen
+  look_until 10 paused true
+  check "the paused game is trelmo-sim's, each pixel a 2 x 2 square" find_game "$SHOT" shows_scaled $'|\nleft\nleft'
+
+  # The well's mouse buttons at their doubled places: a right click in the
+  # well (outside it at 96 DPI, where it would open the menu) moves the
+  # shape right, a left click moves it left, a cell being 40 pixels wide.
+  local x
+  x=$(well_lit_left "$SHOT")
+  key F3
+  click_at "${right[@]}" 3
+  check "a right click in the well moves the shape right" look_until 10 moved-right shape_at $((x + 40))
+  click_at "${right[@]}" 1
+  check "a left click in the well moves it left" look_until 10 moved-left shape_at "$x"
+}
+
+# At 144 DPI, a scale of 1.5: the game drawn at twice its size and reduced
+# by area, in the flat look, whose cells are plain colours.
+dpi_144_before_launch() {
+  CLIENT_SCALE=1.5
+  mkdir -p "$(dirname "$(ini_file)")"
+  printf '[Settings]\r\n3Dtrelmo=0\r\n' >"$(ini_file)"
+  check "the prefix's LogPixels is 144" wine_set_log_pixels "$CASE_PREFIX" 144
+}
+dpi_144_while_sheet() {
+  check "Wine gives the program 144 DPI" wait_until 10 dpi_is 144
+  check "the client area is 719 x 510" wait_until 10 client_area_is 719 510
+  check_dialog "$SHEET_TITLE" "the information sheet" "$SHEET_AT_96"
+}
+
+# reduced_like_render SHOT SCRIPT: the screenshot's client area, outside
+# the labels and buttons, is trelmo-sim's picture of SCRIPT's state doubled
+# and reduced by area to the client area's size, give or take rounding:
+# fewer than one pixel in 200 differs by more than 10%. Of the two ways to
+# place the reduced pixels (the client area's size over twice the raster's,
+# or exactly the scale), the closer counts.
+reduced_like_render() {
+  local base=$CASE_DIR/reduced args=() a=($CLIENT_AREA) n best
+  mapfile -t args < <(scaled_mask_args)
+  convert "$1" -crop "${a[0]}x${a[1]}+$CLIENT_X+$CLIENT_Y" +repage -fill '#ff00ff' "${args[@]}" "$base-shot.png" || return 1
+  render "$2" "$base-sim.bmp" || return 1
+  convert "$base-sim.bmp" -sample 200% -filter box -resize "${a[0]}x${a[1]}!" -fill '#ff00ff' "${args[@]}" "$base-sim-a.png"
+  convert "$base-sim.bmp" -sample 200% -scale "$(awk -v k="$CLIENT_SCALE" 'BEGIN { print 50 * k }')%" \
+    -background black -extent "${a[0]}x${a[1]}" -fill '#ff00ff' "${args[@]}" "$base-sim-b.png"
+  best=$(for ref in a b; do compare -metric AE -fuzz 10% "$base-shot.png" "$base-sim-$ref.png" null: 2>&1 | sed 's/ .*//'; echo; done |
+    sort -n | head -1)
+  n=$((a[0] * a[1] / 200))
+  [ "${best:-$n}" -lt "$n" ] && return 0
+  log "     ${best:-all} pixels differ by more than 10% from the render reduced to 1.5 times"
+  return 1
+}
+
+# cells_even SHOT SCRIPT: across the well of a game with cells, every edge
+# between a flat cell and an empty one (plain colour against black, each
+# at least 20 client pixels wide) shows at most one blended pixel between
+# the two colours, each edge is in the same screen column (row) on every
+# row (column) of the well, and the distances between the edges of
+# successive cells differ by at most one pixel, each way.
+cells_even() {
+  local base=$CASE_DIR/cells a=($CLIENT_AREA) verdict
+  render "$2" "$base-sim.bmp" || return 1
+  # Both pictures as "R G B" lines, a pixel each, row by row.
+  convert "$base-sim.bmp" -depth 8 rgb:- | od -An -v -tu1 -w3 >"$base-sim.txt"
+  convert "$1" -crop "${a[0]}x${a[1]}+$CLIENT_X+$CLIENT_Y" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 >"$base-shot.txt"
+  verdict=$(awk -v w0="$CLIENT_W" -v w1="${a[0]}" -v sx="$(awk -v w="${a[0]}" 'BEGIN { print w / 479 }')" \
+    -v sy="$(awk -v h="${a[1]}" 'BEGIN { print h / 340 }')" -f - "$base-sim.txt" "$base-shot.txt" <<'AWK'
+function close_to(p, q,   a, b, i) {
+  split(p, a, ","); split(q, b, ",")
+  for (i = 1; i <= 3; i++) if (a[i] - b[i] > 16 || b[i] - a[i] > 16) return 0
+  return 1
+}
+# Each problem once, in the order found.
+function problem(text) {
+  if (text in seen) return
+  seen[text] = 1
+  if (++problem_count <= 6) problems = problems text "; "
+  else if (problem_count == 7) problems = problems "and more"
+}
+function filled(c, r) { return ref[135 + 20 * c + 9, 10 + 15 * r + 7] != "0,0,0" }
+# edge(e, at, from, to, across): the edge at client coordinate e (x when
+# across is "x", y otherwise) on screen line at; from and to the colours
+# before and after it. Records its screen position in pos[e].
+function edge(e, at, from, to, across,   p, i, ia, ib, px) {
+  p = int(e * (across == "x" ? sx : sy))
+  ia = ""; ib = ""
+  for (i = p + 1; i >= p - 3 && ia == ""; i--) {
+    px = across == "x" ? shot[i, at] : shot[at, i]
+    if (close_to(px, from)) ia = i
+  }
+  if (ia == "") { problem(sprintf("no %s before the edge at %s %d", from, across, e)); return }
+  for (i = ia + 1; i <= p + 3 && ib == ""; i++) {
+    px = across == "x" ? shot[i, at] : shot[at, i]
+    if (close_to(px, to)) ib = i
+  }
+  if (ib == "") { problem(sprintf("no %s after the edge at %s %d", to, across, e)); return }
+  if (ib - ia > 2) problem(sprintf("the edge at %s %d takes %d blended pixels", across, e, ib - ia - 1))
+  if (((across, e) in pos) && pos[across, e] != ib) problem(sprintf("the edge at %s %d is at %d on one line and %d on another", across, e, pos[across, e], ib))
+  pos[across, e] = ib
+}
+FNR == 1 { file++ }
+file == 1 { ref[(FNR - 1) % w0, int((FNR - 1) / w0)] = $1 "," $2 "," $3 }
+file == 2 { shot[(FNR - 1) % w1, int((FNR - 1) / w1)] = $1 "," $2 "," $3 }
+END {
+  for (r = 0; r < 21; r++) {
+    y = int((10 + 15 * r + 7.5) * sy)
+    for (c = 0; c < 10; c++) {
+      if (!filled(c, r)) continue
+      body = ref[135 + 20 * c + 9, 10 + 15 * r + 7]
+      if (c > 0 && !filled(c - 1, r)) edge(135 + 20 * c, y, "0,0,0", body, "x")
+      if (c < 9 && !filled(c + 1, r)) edge(154 + 20 * c, y, body, "0,0,0", "x")
+    }
+  }
+  for (c = 0; c < 10; c++) {
+    x = int((135 + 20 * c + 9.5) * sx)
+    for (r = 0; r < 21; r++) {
+      if (!filled(c, r)) continue
+      body = ref[135 + 20 * c + 9, 10 + 15 * r + 7]
+      if (r > 0 && !filled(c, r - 1)) edge(10 + 15 * r, x, "0,0,0", body, "y")
+      if (r < 20 && !filled(c, r + 1)) edge(24 + 15 * r, x, body, "0,0,0", "y")
+    }
+  }
+  # Successive cells' like edges: their distances.
+  for (d = 0; d < 2; d++) {
+    across = d ? "y" : "x"; count = d ? 21 : 10; step = d ? 15 : 20; first = d ? 10 : 135
+    lo = 1e9; hi = -1; n = 0
+    for (side = 0; side <= step - 1; side += step - 1)
+      for (k = 0; k + 1 < count; k++) {
+        e = first + step * k + side
+        if (!((across, e) in pos) || !((across, e + step) in pos)) continue
+        dist = pos[across, e + step] - pos[across, e]; n++
+        if (dist < lo) lo = dist
+        if (dist > hi) hi = dist
+      }
+    if (n < 3) problem(sprintf("only %d distances between cells along %s", n, across))
+    else if (hi - lo > 1) problem(sprintf("cells along %s are %d to %d pixels apart", across, lo, hi))
+    printf "along %s: %d distances of %d to %d pixels\n", across, n, lo, hi
+  }
+  if (problems != "") print "BAD " problems
+}
+AWK
+  )
+  local line
+  while read -r line; do log "     ${line#BAD }"; done <<<"$verdict"
+  ! grep -q '^BAD' <<<"$verdict"
+}
+
+case_dpi_144() {
+  check "the start screen is trelmo-sim's, reduced to 1.5 times" look_until 10 start-reduced reduced_like_render \
+    "set 3Dtrelmo 0"
+  check "the label boxes hold text" labels_hold_text "$SHOT"
+  # A game of sixteen starting rows, paused at once: its cells.
+  key F6
+  check "F6 takes the starting rows to their most" look_until 10 max-rows button_disabled $ROWS_UP
+  key F2
+  check "a shape falls after F2" look_until 10 entered shape_entered
+  key F3
+  check "F3 pauses the game" wait_until 10 paused_seen
+  look_until 10 paused true
+  check "the paused game is trelmo-sim's, reduced to 1.5 times" \
+    find_game "$SHOT" reduced_like_render $'set 3Dtrelmo 0\nmaxrows\n|'
+  [ -n "${GAME_SCRIPT:-}" ] || return
+  check "the well's cells are evenly sized, their edges sharp" cells_even "$SHOT" "$GAME_SCRIPT"
+}
