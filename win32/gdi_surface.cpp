@@ -1,7 +1,5 @@
 #include "win32/gdi_surface.h"
 
-#include <cstring>
-
 #include "draw/layout.h"
 #include "win32/text.h"
 
@@ -45,11 +43,16 @@ void FreeMemorySurface(GuiObjectCount& objects, MemorySurface& surface) {
     surface = MemorySurface{};
 }
 
+void FreeFont(GuiObjectCount& objects, HFONT& font) {
+    if (font != nullptr) CountFreed(objects, DeleteObject(font));
+    font = nullptr;
+}
+
 void FreeScaled(WindowPictures& pictures) {
-    FreeMemorySurface(*pictures.objects, pictures.painted);
+    FreeMemorySurface(*pictures.objects, pictures.painted);  // before the font selected into it
     FreeMemorySurface(*pictures.objects, pictures.shown);
-    if (pictures.labelFont != nullptr) CountFreed(*pictures.objects, DeleteObject(pictures.labelFont));
-    pictures.labelFont = nullptr;
+    FreeFont(*pictures.objects, pictures.labelFont);
+    FreeFont(*pictures.objects, pictures.buttonFont);
 }
 
 PixelPlane PlaneOf(const MemorySurface& surface, int width, int height) {
@@ -129,7 +132,14 @@ void RescaleSurfaces(WindowPictures& pictures, int dpi) {
     pictures.painted = MakePixelSurface(objects, k * kClientWidth, k * kClientHeight);
     if (!IsWholeScale(dpi))
         pictures.shown = MakePixelSurface(objects, ScaledLength(kClientWidth, dpi), ScaledLength(kClientHeight, dpi));
-    pictures.labelFont = CountMade(objects, CreateFontLike(SYSTEM_FONT, dpi));
+    // The labels are part of the picture: at a fractional scale they are
+    // reduced with it, and no other painting ever covers them unwritten.
+    pictures.labelFont = CountMade(objects, CreateFontLike(SYSTEM_FONT, k * kBaseDpi));
+    pictures.buttonFont = CountMade(objects, CreateFontLike(SYSTEM_FONT, dpi));
+    SetBkMode(pictures.painted.dc, TRANSPARENT);
+    SetTextColor(pictures.painted.dc, RGB(0, 0, 0));
+    // Stays selected: the DC is deleted before the font.
+    if (pictures.labelFont != nullptr) SelectObject(pictures.painted.dc, pictures.labelFont);
 }
 
 void ReleaseSurfaces(WindowPictures& pictures) {
@@ -173,14 +183,13 @@ void GdiSurface::Lines(const LineSegment* segments, int count, Rgb colour) {
     CountFreed(*pictures_.objects, DeleteObject(brush));
 }
 
-// The window's labels are five; more than the room holds would be dropped.
 void GdiSurface::Text(int x, int y, const char* text, int length) {
-    if (area_.labelCount == PaintedArea::kMostLabels || length < 0) return;
-    PaintedArea::Label& label = area_.labels[area_.labelCount++];
-    label.x = x;
-    label.y = y;
-    label.length = length < PaintedArea::kLabelBytes ? length : PaintedArea::kLabelBytes;
-    std::memcpy(label.bytes, text, static_cast<size_t>(label.length));
+    const int k = WholeFactor(pictures_.dpi);
+    const WideText wide = Widen(text, length);
+    TextOutW(pictures_.painted.dc, k * x, k * y, wide, wide.length);
+    SIZE extent = {};
+    GetTextExtentPoint32W(pictures_.painted.dc, wide, wide.length, &extent);
+    Note(area_, {x, y, x + (extent.cx + k - 1) / k, y + (extent.cy + k - 1) / k});
 }
 
 void ShowPainted(HDC target, const WindowPictures& pictures, PaintedArea& area) {
@@ -204,17 +213,5 @@ void ShowPainted(HDC target, const WindowPictures& pictures, PaintedArea& area) 
         BitBlt(target, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
                pictures.shown.dc, screen.left, screen.top, SRCCOPY);
     }
-    if (area.labelCount > 0) {
-        SetBkMode(target, TRANSPARENT);
-        SetTextColor(target, RGB(0, 0, 0));
-        HGDIOBJ previousFont = pictures.labelFont != nullptr ? SelectObject(target, pictures.labelFont) : nullptr;
-        for (int i = 0; i < area.labelCount; ++i) {
-            const PaintedArea::Label& label = area.labels[i];
-            const WideText wide = Widen(label.bytes, label.length);
-            TextOutW(target, ScaledLength(label.x, dpi), ScaledLength(label.y, dpi), wide, wide.length);
-        }
-        if (previousFont != nullptr) SelectObject(target, previousFont);
-    }
     area.boxCount = 0;
-    area.labelCount = 0;
 }

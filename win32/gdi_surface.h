@@ -1,10 +1,9 @@
 #pragma once
 // The Windows realisation of Surface. The game paints into a picture of
 // the client area held in memory at the window's whole factor (every game
-// pixel a square of screen pixels); the boxes a command painted are then
-// shown on the window, reduced by area at a fractional scale, and the
-// labels written over them at the window's scale in a font of that size.
-// Besides, the two memory surfaces (tile sheet, digit strip) and two
+// pixel a square of screen pixels, the labels in a font of that size); the
+// boxes a command painted are then shown on the window, reduced by area at
+// a fractional scale. Besides, the two memory surfaces (tile sheet, digit strip) and two
 // cursors that live as long as the main window.
 #include <windows.h>
 
@@ -35,8 +34,11 @@ struct WindowPictures {
     int dpi;               // the window's scale; 96 is one screen pixel a game pixel
     MemorySurface painted; // the client area at WholeFactor(dpi), 32 bits a pixel
     MemorySurface shown;   // at a fractional scale, the client area at dpi; else none
-    HFONT labelFont;       // the labels' and buttons' font where the system's default
-                           // will not do (another scale, or no GBK); else null
+    // Where the system's default will not do (another scale, or no GBK), the
+    // labels' font at the whole factor, selected into `painted`, and the
+    // buttons' at dpi; else null.
+    HFONT labelFont;
+    HFONT buttonFont;
 };
 
 // At window creation: the two cursors, the memory surfaces made compatible
@@ -50,19 +52,11 @@ void RescaleSurfaces(WindowPictures& pictures, int dpi);
 void ReleaseSurfaces(WindowPictures& pictures);
 
 // What painting has changed since it was last shown, in game pixels: a
-// few boxes (more are merged into the last), and the labels written.
+// few boxes; more are merged into the last.
 struct PaintedArea {
     static constexpr int kMostBoxes = 8;
-    static constexpr int kMostLabels = 8;
-    static constexpr int kLabelBytes = 32;
-    struct Label {
-        int x, y, length;
-        char bytes[kLabelBytes];
-    };
     PixelBox boxes[kMostBoxes];
     int boxCount;
-    Label labels[kMostLabels];
-    int labelCount;
 };
 
 // Paints into the pictures' memory copy of the client area at their whole
@@ -76,7 +70,8 @@ public:
     void CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) override;
     void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
     void Lines(const LineSegment* segments, int count, Rgb colour) override;
-    // Noted, to be written on the window when shown.
+    // Black on a transparent background, as UTF-16 so that it reads the same
+    // under any code page.
     void Text(int x, int y, const char* text, int length) override;
 
 private:
@@ -86,7 +81,6 @@ private:
     PaintedArea& area_;
 };
 
-// Copies what `area` notes to `target`, the window's device context, then
-// writes its labels: black on a transparent background, as UTF-16 so that
-// they read the same under any code page. Leaves `area` empty.
+// Copies what `area` notes to `target`, the window's device context, and
+// leaves `area` empty.
 void ShowPainted(HDC target, const WindowPictures& pictures, PaintedArea& area);

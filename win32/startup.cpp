@@ -84,9 +84,9 @@ void PlaceButtons(const Program& program) {
         const int left = ScaledLength(place.x, dpi), top = ScaledLength(place.y, dpi);
         SetWindowPos(program.buttons[i], nullptr, left, top, ScaledLength(place.x + place.width, dpi) - left,
                      ScaledLength(place.y + place.height, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
-        // The labels' font where the system's default will not do; null
+        // A font of the scale where the system's default will not do; null
         // gives the button the default back.
-        SendMessageW(program.buttons[i], WM_SETFONT, reinterpret_cast<WPARAM>(program.pictures.labelFont), TRUE);
+        SendMessageW(program.buttons[i], WM_SETFONT, reinterpret_cast<WPARAM>(program.pictures.buttonFont), TRUE);
     }
 }
 

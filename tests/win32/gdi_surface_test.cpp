@@ -341,4 +341,30 @@ TEST_F(GdiSurfaceTest, LabelsGrowWithTheScale) {
     EXPECT_GE(at192, at96 * 3 / 2);
 }
 
+// Painting that touches more boxes than are kept merges them into one that
+// may cover a label: shown, the label is still there.
+TEST_F(GdiSurfaceTest, ManyBoxesAtOnceKeepTheLabels) {
+    PlayAWhile();
+    for (int dpi : {kBaseDpi, 144}) {
+        RescaleSurfaces(pictures, dpi);
+        const int width = ScaledLength(kClientWidth, dpi), height = ScaledLength(kClientHeight, dpi);
+        DibCanvas canvas(width, height), whole(width, height);
+        PaintAndShow(canvas, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        PaintAndShow(canvas, [&](Surface& gdi) {
+            for (int i = 0; i < 3; ++i) {
+                PaintScore(gdi, game);
+                PaintLines(gdi, game);
+                PaintSpeed(gdi, game);
+                PaintStartRows(gdi, game);
+                PaintPreview(gdi, game, ShapeCatalogue[game.state.nextIndex]);
+            }
+        });
+        PaintAndShow(whole, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        int differences = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) differences += canvas.Pixel(x, y) != whole.Pixel(x, y);
+        EXPECT_EQ(differences, 0) << dpi;
+    }
+}
+
 }  // namespace
