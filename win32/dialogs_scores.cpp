@@ -2,10 +2,12 @@
 // dialog with its Clear button.
 #include <cstring>
 
+#include "draw/scale.h"
 #include "store/dialogs_fields.h"
 #include "store/gbk.h"
 #include "store/settings.h"
 #include "win32/dialogs.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace {
@@ -42,27 +44,31 @@ INT_PTR CALLBACK NameEntryDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 UINT AlignmentOf(ColumnAlign align) { return align == ColumnAlign::Right ? TA_RIGHT : TA_CENTER; }
 
-void DrawColumnText(HDC dc, const ScoreColumn& column, int y, const char* text) {
+// The columns and rows are placed for 96 dots per inch: at the dialog's
+// scale, with the font at the same scale.
+void DrawColumnText(HDC dc, const ScoreColumn& column, int y, const char* text, int dpi) {
     SetTextAlign(dc, AlignmentOf(column.align));
     const WideText wide = Widen(text);
-    TextOutW(dc, column.x, y, wide, wide.length);
+    TextOutW(dc, ScaledLength(column.x, dpi), ScaledLength(y, dpi), wide, wide.length);
 }
 
 void PaintScoreRows(HWND dialog, const ScoreTable& table) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
     SetBkMode(dc, TRANSPARENT);
-    // The stock font, or one of its size that can show GBK where it cannot.
-    HFONT gbkFont = CreateGbkFontLike(ANSI_VAR_FONT);
+    const int dpi = WindowDpi(dialog);
+    // The stock font, or one like it where it cannot show GBK or is not at
+    // the dialog's scale.
+    HFONT gbkFont = CreateFontLike(ANSI_VAR_FONT, dpi);
     for (int i = 0; i < kScoreRows; ++i) {
         const UINT oldAlign = GetTextAlign(dc);
         HGDIOBJ oldFont = SelectObject(dc, gbkFont != nullptr ? gbkFont : GetStockObject(ANSI_VAR_FONT));
         const ScoreRowTexts texts = TextsForScoreRow(table.rows[i], i);
         const int y = ScoreRowY(i);
-        DrawColumnText(dc, kPlaceColumn, y, texts.place);
-        DrawColumnText(dc, kScoreColumn, y, texts.score);
-        DrawColumnText(dc, kLinesColumn, y, texts.lines);
-        DrawColumnText(dc, kNameColumn, y, texts.name);
+        DrawColumnText(dc, kPlaceColumn, y, texts.place, dpi);
+        DrawColumnText(dc, kScoreColumn, y, texts.score, dpi);
+        DrawColumnText(dc, kLinesColumn, y, texts.lines, dpi);
+        DrawColumnText(dc, kNameColumn, y, texts.name, dpi);
         SetTextAlign(dc, oldAlign);
         SelectObject(dc, oldFont);
     }

@@ -1,19 +1,26 @@
 #pragma once
-// The Windows realisation of Surface over a device context, and the two
-// memory surfaces (tile sheet, digit strip) and two cursors that live as
-// long as the main window.
+// The Windows realisation of Surface. The game paints into a picture of
+// the client area held in memory at the window's whole factor (every game
+// pixel a square of screen pixels, the labels in a font of that size); the
+// boxes a command painted are then shown on the window, reduced by area at
+// a fractional scale. Besides, the two memory surfaces (tile sheet, digit strip) and two
+// cursors that live as long as the main window.
 #include <windows.h>
 
+#include <cstdint>
+
+#include "draw/scale.h"
 #include "draw/surface.h"
 #include "resources/ids.h"
 #include "win32/gui_objects.h"
 
 // A memory device context holding one bitmap, with the object it held
-// before, which goes back in at release.
+// before, which goes back in at release; `bits` where it is a DIB section.
 struct MemorySurface {
     HDC dc;
     HBITMAP bitmap;
     HGDIOBJ previous;
+    uint32_t* bits;
 };
 
 struct WindowPictures {
@@ -23,36 +30,57 @@ struct WindowPictures {
     HCURSOR hand;
     MemorySurface tiles;   // bitmap 101
     MemorySurface digits;  // bitmap 103
-    HFONT labelFont;       // where the system's default font cannot show GBK; else null
+    // Made again when the window's scale changes:
+    int dpi;               // the window's scale; 96 is one screen pixel a game pixel
+    MemorySurface painted; // the client area at WholeFactor(dpi), 32 bits a pixel
+    MemorySurface shown;   // at a fractional scale, the client area at dpi; else none
+    // Where the system's default will not do (another scale, or no GBK), the
+    // labels' font at the whole factor, selected into `painted`, and the
+    // buttons' at dpi; else null.
+    HFONT labelFont;
+    HFONT buttonFont;
 };
 
-// At window creation: the two cursors, then the memory surfaces made
-// compatible with the window's device context, and the labels' font where
-// the system's default one cannot show GBK text.
-void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance, GuiObjectCount& objects);
+// At window creation: the two cursors, the memory surfaces made compatible
+// with the window's device context, then the pictures at `dpi`.
+void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance, GuiObjectCount& objects, int dpi);
+// The pictures and font of the window's scale, made anew at `dpi`.
+void RescaleSurfaces(WindowPictures& pictures, int dpi);
 // At window destruction: each bitmap deselected and deleted, each memory
 // surface deleted, the labels' font deleted. The cursors are shared and
 // stay. Safe to call twice.
 void ReleaseSurfaces(WindowPictures& pictures);
 
+// What painting has changed since it was last shown, in game pixels: a
+// few boxes; more are merged into the last.
+struct PaintedArea {
+    static constexpr int kMostBoxes = 8;
+    PixelBox boxes[kMostBoxes];
+    int boxCount;
+};
+
+// Paints into the pictures' memory copy of the client area at their whole
+// factor, and notes in `area` what it changed.
 class GdiSurface final : public Surface {
 public:
-    GdiSurface(HDC dc, const WindowPictures& pictures) : dc_(dc), pictures_(pictures) {}
-    ~GdiSurface();
+    GdiSurface(const WindowPictures& pictures, PaintedArea& area) : pictures_(pictures), area_(area) {}
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
     void CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) override;
     void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
     void Lines(const LineSegment* segments, int count, Rgb colour) override;
-    // The first text of this surface sets the transparent background, black
-    // text and the labels' font, if any; the rest keep them. Written as
-    // UTF-16, so that it reads the same under any code page.
+    // Black on a transparent background, as UTF-16 so that it reads the same
+    // under any code page.
     void Text(int x, int y, const char* text, int length) override;
 
 private:
-    HDC dc_;
+    void Fill(int left, int top, int right, int bottom, HBRUSH brush);
+
     const WindowPictures& pictures_;
-    bool textModeSet_ = false;
-    HGDIOBJ previousFont_ = nullptr;  // put back when the surface goes
+    PaintedArea& area_;
 };
+
+// Copies what `area` notes to `target`, the window's device context, and
+// leaves `area` empty.
+void ShowPainted(HDC target, const WindowPictures& pictures, PaintedArea& area);

@@ -8,14 +8,17 @@
 #include "commands/input.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
+#include "draw/scale.h"
 #include "game/steps.h"
 #include "game/difficulty.h"
 #include "resources/ids.h"
 #include "resources/texts.h"
 #include "win32/dialogs.h"
+#include "win32/dpi.h"
 #include "win32/gui_objects.h"
 #include "win32/messages.h"
 #include "win32/program.h"
+#include "win32/startup.h"
 #include "win32/text.h"
 #include "win32/tray.h"
 
@@ -24,9 +27,14 @@ namespace {
 Program* g_program = nullptr;
 
 int LowWord(WPARAM value) { return static_cast<int>(value & 0xFFFF); }
-// Client coordinates are signed 16-bit values.
-int PointX(LPARAM value) { return static_cast<short>(value & 0xFFFF); }
-int PointY(LPARAM value) { return static_cast<short>((value >> 16) & 0xFFFF); }
+// Client coordinates are signed 16-bit values, in screen pixels; the
+// regions are in game pixels.
+int PointX(const Program& program, LPARAM value) {
+    return GameCoordinate(static_cast<short>(value & 0xFFFF), program.pictures.dpi);
+}
+int PointY(const Program& program, LPARAM value) {
+    return GameCoordinate(static_cast<short>((value >> 16) & 0xFFFF), program.pictures.dpi);
+}
 
 // Ctrl as of the message being handled.
 void Run(Program& program, Command command) {
@@ -73,22 +81,32 @@ void OnCommand(HWND window, Program& program, WPARAM wParam, LPARAM lParam) {
 void OnCreate(HWND window, Program& program) {
     program.host.AttachWindow(window);
     program.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    CreateSurfaces(program.pictures, window, program.instance, program.guiObjects);
+    CreateSurfaces(program.pictures, window, program.instance, program.guiObjects, WindowDpi(window));
     SeedRandom(program.game.random, static_cast<uint32_t>(std::time(nullptr)));
 }
 
 void OnPaint(HWND window, Program& program) {
     PAINTSTRUCT paint;
     HDC dc = CountMade(program.guiObjects, BeginPaint(window, &paint));
-    RECT client;
-    GetClientRect(window, &client);
-    GdiSurface surface(dc, program.pictures);
-    PaintWindow(surface, program.game, client.right, client.bottom);
+    PaintedArea area = {};
+    GdiSurface surface(program.pictures, area);
+    PaintWindow(surface, program.game, kClientWidth, kClientHeight);
+    ShowPainted(dc, program.pictures, area);
     CountFreed(program.guiObjects, EndPaint(window, &paint));
 }
 
+// Moved to a monitor of another scale: the pictures, the buttons and the
+// window at the new scale, in the place the system suggests.
+void OnDpiChanged(HWND window, Program& program, int dpi, const RECT& suggested) {
+    RescaleSurfaces(program.pictures, ClampDpi(dpi));
+    PlaceButtons(program);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 void OnMouseMove(const Program& program, LPARAM lParam) {
-    const bool hand = PointerAt(PointX(lParam), PointY(lParam)) == Pointer::Hand;
+    const bool hand = PointerAt(PointX(program, lParam), PointY(program, lParam)) == Pointer::Hand;
     SetCursor(hand ? program.pictures.hand : program.pictures.arrow);
 }
 
@@ -133,8 +151,8 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
     case WM_KEYUP: Run(program, CommandForKeyUp(static_cast<int>(wParam))); return 0;
     case WM_CHAR: Run(program, CommandForChar(static_cast<int>(wParam))); return 0;
     case WM_MOUSEMOVE: OnMouseMove(program, lParam); return 0;
-    case WM_LBUTTONDOWN: Run(program, CommandForLeftClick(PointX(lParam), PointY(lParam))); return 0;
-    case WM_RBUTTONDOWN: Run(program, CommandForRightClick(PointX(lParam), PointY(lParam))); return 0;
+    case WM_LBUTTONDOWN: Run(program, CommandForLeftClick(PointX(program, lParam), PointY(program, lParam))); return 0;
+    case WM_RBUTTONDOWN: Run(program, CommandForRightClick(PointX(program, lParam), PointY(program, lParam))); return 0;
     case WM_MBUTTONDOWN: Run(program, CommandForMiddleClick()); return 0;
     case WM_COMMAND: OnCommand(window, program, wParam, lParam); return 0;
     case WM_SIZE:
@@ -145,6 +163,9 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
                                                      IsWindowVisible(window) != FALSE, DownKeyUp()));
         return 0;
     case WM_PAINT: OnPaint(window, program); return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(window, program, LowWord(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_TIMER: OnGravityTimer(program); return 0;
     case PrivateMsg::RefreshPauseLabel: RefreshPauseButton(program); return 0;
     case PrivateMsg::ShowInfoSheetAbout: ShowInfoSheet(window, program.instance, kAboutPage); return 0;

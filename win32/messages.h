@@ -1,7 +1,15 @@
 #pragma once
 // The private messages the main window sends to itself, synchronously but
 // for ComeToFront, which it posts, and the game messages that travel as them.
+#include <windows.h>
+
 #include "commands/commands.h"
+
+// Sent to a window whose monitor's scale changed (Windows 8.1 on); older
+// headers lack the name.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 namespace PrivateMsg {
 constexpr unsigned NewGame = 0x7001;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "draw/scale.h"
 #include "store/gbk.h"
 
 WideText Widen(const char* gbk, int length) {
@@ -32,11 +33,36 @@ void Narrow(const wchar_t* wide, char* gbk, int size) {
     CopyGbkPrefix(gbk, whole, static_cast<size_t>(size - 1));
 }
 
-HFONT CreateGbkFontLike(int stockFont) {
-    if (GetACP() == kGbkCodePage) return nullptr;
-    LOGFONTW stock = {};
-    GetObjectW(GetStockObject(stockFont), sizeof stock, &stock);
-    // No face named: the font mapper picks one that holds the character set.
-    return CreateFontW(stock.lfHeight, 0, 0, 0, stock.lfWeight, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"");
+namespace {
+
+// The system font is made for the system's scale, as Windows and Wine both
+// choose it; the other stock fonts are raster fonts of one size, made for 96.
+int HeightAt(int stockFont, int stockHeight, int dpi) {
+    if (stockFont != SYSTEM_FONT) return MulDiv(stockHeight, dpi, kBaseDpi);
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    return MulDiv(stockHeight, dpi, systemDpi > 0 ? systemDpi : kBaseDpi);
+}
+
+}  // namespace
+
+HFONT CreateFontLike(int stockFont, int dpi) {
+    LOGFONTW font = {};
+    GetObjectW(GetStockObject(stockFont), sizeof font, &font);
+    const int height = HeightAt(stockFont, font.lfHeight, dpi);
+    const bool gbk = GetACP() == kGbkCodePage;
+    if (gbk && height == font.lfHeight) return nullptr;
+    font.lfHeight = height;
+    font.lfWidth = 0;
+    if (!gbk) {
+        // No face named: the font mapper picks one that holds the character set.
+        font.lfCharSet = GB2312_CHARSET;
+        font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+        font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+        font.lfQuality = DEFAULT_QUALITY;
+        font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+        font.lfFaceName[0] = L'\0';
+    }
+    return CreateFontIndirectW(&font);
 }

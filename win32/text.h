@@ -22,8 +22,8 @@ WideText Widen(const char* gbk, int length = -1);
 // double-byte character; a character GBK cannot hold becomes "?".
 void Narrow(const wchar_t* wide, char* gbk, int size);
 
-// Where the system's code page for programs that are not Unicode is not
-// GBK's, its stock fonts cannot show the texts: a font of the stock font's
-// height and weight that can, which the caller frees. Null on code page
-// 936, where the stock font itself serves.
-HFONT CreateGbkFontLike(int stockFont);
+// A font like a stock one at `dpi`, which the caller frees, where the stock
+// font itself will not do: where the system's code page for programs that
+// are not Unicode is not GBK's (the stock fonts cannot show the texts), or
+// at another scale than the one the stock font has. Null where it will.
+HFONT CreateFontLike(int stockFont, int dpi);

@@ -7,6 +7,7 @@
 
 #include "resources/ids.h"
 #include "resources/texts.h"
+#include "win32/dpi.h"
 #include "win32/menus.h"
 #include "win32/messages.h"
 #include "win32/program.h"
@@ -52,8 +53,10 @@ namespace {
 // The icon for a hidden window; a window hidden without it could not be
 // reached, so when the shell refuses it the window comes back minimised.
 void ShowTrayIconOrMinimised(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
+    // The small icon's size at the window's scale, as the notification area shows it.
+    const int dpi = WindowDpi(window);
     HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+                                               MetricForDpi(SM_CXSMICON, dpi), MetricForDpi(SM_CYSMICON, dpi), 0));
     if (!AddTrayIcon(window, kTrayIconId, CountMade(objects, icon), kTrayTip, objects))
         ShowWindow(window, SW_SHOWMINNOACTIVE);
 }

@@ -14,15 +14,13 @@
 #include "win32/tray.h"
 
 void WindowHost::Present() {
-    if (commandDc_ == nullptr) return;
-    CountFreed(program_.guiObjects, ReleaseDC(window_, commandDc_));
-    commandDc_ = nullptr;
+    if (painted_.boxCount == 0) return;
+    HDC dc = CountMade(program_.guiObjects, GetDC(window_));
+    ShowPainted(dc, program_.pictures, painted_);
+    CountFreed(program_.guiObjects, ReleaseDC(window_, dc));
 }
 
-GdiSurface WindowHost::Surface() {
-    if (commandDc_ == nullptr) commandDc_ = CountMade(program_.guiObjects, GetDC(window_));
-    return GdiSurface(commandDc_, program_.pictures);
-}
+GdiSurface WindowHost::Surface() { return GdiSurface(program_.pictures, painted_); }
 
 void WindowHost::ArmGravityTimer(int milliseconds) {
     SetTimer(window_, kGravityTimer, static_cast<UINT>(milliseconds < 0 ? 0 : milliseconds), nullptr);

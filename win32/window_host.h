@@ -1,7 +1,7 @@
 #pragma once
 // The front end on the main window: the gravity timer, the buttons, the
-// pause label and painting on the window's device context, held from a
-// command's first paint to its present; the rules' requests (sounds, waits,
+// pause label and painting, into the window's picture in memory and shown
+// at the present; the rules' requests (sounds, waits,
 // the score offer, the question, quitting), carried out the blocking way;
 // and the window's own actions.
 #include <windows.h>
@@ -27,7 +27,7 @@ public:
     void SetButtonEnabled(Button button, bool enabled) override;
     void RefreshPauseLabel() override;
     void Paint(PaintOp op, const ShapeRecord& shape) override;
-    // Hands back the device context the command painted with, if any.
+    // Shows on the window what the command painted, if anything.
     void Present() override;
     // The thread is held for a sound or a wait; the offer's dialogs and the
     // question run nested message loops, whose messages paint with their
@@ -35,12 +35,11 @@ public:
     Outcome CarryOut(Request request, int value, int ticket) override;
 
 private:
-    // The window's device context, taken at the command's first paint.
     GdiSurface Surface();
 
     Program& program_;
     HWND window_ = nullptr;
-    HDC commandDc_ = nullptr;
+    PaintedArea painted_ = {};  // since the last present
 };
 
 // The moves, the turn and the new game travel as the window's private

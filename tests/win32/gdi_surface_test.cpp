@@ -1,18 +1,22 @@
 // The device-context surface paints what the software raster paints: the
 // tiles, digits and logo come from the program's bitmaps through BitBlt,
-// rectangles through brushes and lines through pens. Texts are drawn only
-// by the device context and are checked apart.
+// rectangles and lines through brushes, into the window's picture in
+// memory, shown on a device context at the window's scale. Texts are drawn
+// only by the device context and are checked apart.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "draw/layout.h"
 #include "draw/paint.h"
 #include "draw/raster.h"
+#include "draw/scale.h"
 #include "game/cycle.h"
 #include "game/start.h"
 #include "game/well.h"
+#include "tests/bench/surface_host.h"
 #include "tests/support/quiet_host.h"
 #include "win32/gdi_surface.h"
 
@@ -72,7 +76,7 @@ private:
 class GdiSurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CreateSurfaces(pictures, nullptr, GetModuleHandleA(nullptr), objects);
+        CreateSurfaces(pictures, nullptr, GetModuleHandleA(nullptr), objects, kBaseDpi);
         game.host = &host;
         game.options = kDefaultOptions;
         InitGameState(game.state);
@@ -99,6 +103,39 @@ protected:
             for (int x = 0; x < kClientWidth; ++x)
                 if (canvas.Pixel(x, y) != raster.Pixel(x, y) && ++differences <= 5)
                     ADD_FAILURE() << "pixel (" << x << ", " << y << ") differs";
+        EXPECT_EQ(differences, 0);
+    }
+
+    // What `paint` paints on a GdiSurface, shown on `canvas`.
+    template <typename Painting>
+    void PaintAndShow(const DibCanvas& canvas, Painting paint) {
+        PaintedArea area = {};
+        GdiSurface gdi(pictures, area);
+        paint(gdi);
+        ShowPainted(canvas.dc(), pictures, area);
+    }
+
+    // The canvas holds the raster's picture at `dpi`: a screen pixel that
+    // lies within one game pixel has its colour; one across an edge of game
+    // pixels is a blend, each channel between those of the pixels it covers.
+    void ExpectScaledPicture(const DibCanvas& canvas, const Raster& raster, int dpi) {
+        int differences = 0;
+        for (int y = 0; y < ScaledLength(kClientHeight, dpi); ++y)
+            for (int x = 0; x < ScaledLength(kClientWidth, dpi); ++x) {
+                const int left = x * kBaseDpi / dpi, right = ((x + 1) * kBaseDpi - 1) / dpi;
+                const int top = y * kBaseDpi / dpi, bottom = ((y + 1) * kBaseDpi - 1) / dpi;
+                Rgb low = {255, 255, 255}, high = {0, 0, 0};
+                for (int gy = top; gy <= bottom && gy < kClientHeight; ++gy)
+                    for (int gx = left; gx <= right && gx < kClientWidth; ++gx) {
+                        const Rgb c = raster.Pixel(gx, gy);
+                        low = {std::min(low.r, c.r), std::min(low.g, c.g), std::min(low.b, c.b)};
+                        high = {std::max(high.r, c.r), std::max(high.g, c.g), std::max(high.b, c.b)};
+                    }
+                const Rgb c = canvas.Pixel(x, y);
+                const bool within = c.r >= low.r && c.r <= high.r && c.g >= low.g && c.g <= high.g &&
+                                    c.b >= low.b && c.b <= high.b;
+                if (!within && ++differences <= 5) ADD_FAILURE() << "screen pixel (" << x << ", " << y << ") at " << dpi;
+            }
         EXPECT_EQ(differences, 0);
     }
 
@@ -137,9 +174,10 @@ TEST_F(GdiSurfaceTest, FullRepaintEqualsTheRasterInBothLooks) {
         game.options.look3D = look;
         DibCanvas canvas(kClientWidth, kClientHeight);
         ASSERT_TRUE(canvas.ok());
-        GdiSurface gdi(canvas.dc(), pictures);
-        NoText gdiWithoutText(gdi);
-        PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
+        PaintAndShow(canvas, [&](Surface& gdi) {
+            NoText gdiWithoutText(gdi);
+            PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
+        });
         Raster raster(kClientWidth, kClientHeight);
         PaintWindow(raster, game, kClientWidth, kClientHeight);
         SCOPED_TRACE(look);
@@ -149,9 +187,10 @@ TEST_F(GdiSurfaceTest, FullRepaintEqualsTheRasterInBothLooks) {
 
 TEST_F(GdiSurfaceTest, StartScreenEqualsTheRaster) {
     DibCanvas canvas(kClientWidth, kClientHeight);
-    GdiSurface gdi(canvas.dc(), pictures);
-    NoText gdiWithoutText(gdi);
-    PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
+    PaintAndShow(canvas, [&](Surface& gdi) {
+        NoText gdiWithoutText(gdi);
+        PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
+    });
     Raster raster(kClientWidth, kClientHeight);
     PaintWindow(raster, game, kClientWidth, kClientHeight);
     ExpectSamePicture(canvas, raster);
@@ -159,9 +198,10 @@ TEST_F(GdiSurfaceTest, StartScreenEqualsTheRaster) {
 
 TEST_F(GdiSurfaceTest, FillRectLeavesOutRightColumnAndBottomRow) {
     DibCanvas canvas(40, 40);
-    GdiSurface gdi(canvas.dc(), pictures);
-    gdi.FillRect(0, 0, 40, 40, Rgb{0, 0, 0});
-    gdi.FillRect(10, 10, 20, 15, Rgb{255, 0, 255});
+    PaintAndShow(canvas, [](Surface& gdi) {
+        gdi.FillRect(0, 0, 40, 40, Rgb{0, 0, 0});
+        gdi.FillRect(10, 10, 20, 15, Rgb{255, 0, 255});
+    });
     EXPECT_EQ(canvas.Pixel(10, 10), (Rgb{255, 0, 255}));
     EXPECT_EQ(canvas.Pixel(19, 14), (Rgb{255, 0, 255}));
     EXPECT_EQ(canvas.Pixel(20, 14), (Rgb{0, 0, 0}));
@@ -171,11 +211,16 @@ TEST_F(GdiSurfaceTest, FillRectLeavesOutRightColumnAndBottomRow) {
 
 TEST_F(GdiSurfaceTest, LineLeavesOutItsEndPoint) {
     DibCanvas canvas(40, 40);
-    GdiSurface gdi(canvas.dc(), pictures);
-    gdi.FillRect(0, 0, 40, 40, Rgb{192, 192, 192});
-    const LineSegment across[] = {{5, 7, 30, 7}}, down[] = {{3, 2, 3, 20}};
-    gdi.Lines(across, 1, Rgb{255, 255, 255});
-    gdi.Lines(down, 1, Rgb{128, 128, 128});
+    PaintAndShow(canvas, [](Surface& gdi) {
+        gdi.FillRect(0, 0, 40, 40, Rgb{192, 192, 192});
+        const LineSegment across[] = {{5, 7, 30, 7}}, down[] = {{3, 2, 3, 20}};
+        gdi.Lines(across, 1, Rgb{255, 255, 255});
+        gdi.Lines(down, 1, Rgb{128, 128, 128});
+        // Drawn the other way along its line, a segment leaves out its end too.
+        const LineSegment up[] = {{10, 20, 10, 2}}, back[] = {{30, 25, 5, 25}};
+        gdi.Lines(up, 1, Rgb{0, 0, 255});
+        gdi.Lines(back, 1, Rgb{0, 0, 255});
+    });
     EXPECT_EQ(canvas.Pixel(5, 7), (Rgb{255, 255, 255}));
     EXPECT_EQ(canvas.Pixel(29, 7), (Rgb{255, 255, 255}));
     EXPECT_EQ(canvas.Pixel(30, 7), (Rgb{192, 192, 192}));
@@ -183,14 +228,19 @@ TEST_F(GdiSurfaceTest, LineLeavesOutItsEndPoint) {
     EXPECT_EQ(canvas.Pixel(3, 2), (Rgb{128, 128, 128}));
     EXPECT_EQ(canvas.Pixel(3, 19), (Rgb{128, 128, 128}));
     EXPECT_EQ(canvas.Pixel(3, 20), (Rgb{192, 192, 192}));
+    EXPECT_EQ(canvas.Pixel(10, 20), (Rgb{0, 0, 255}));
+    EXPECT_EQ(canvas.Pixel(10, 3), (Rgb{0, 0, 255}));
+    EXPECT_EQ(canvas.Pixel(10, 2), (Rgb{192, 192, 192}));
+    EXPECT_EQ(canvas.Pixel(30, 25), (Rgb{0, 0, 255}));
+    EXPECT_EQ(canvas.Pixel(6, 25), (Rgb{0, 0, 255}));
+    EXPECT_EQ(canvas.Pixel(5, 25), (Rgb{192, 192, 192}));
 }
 
 // The labels are the one thing only the device context draws: black GBK
 // text in the code page 936 font, on a transparent background.
 TEST_F(GdiSurfaceTest, LabelsAreBlackTextBelowTheirTopLeftCorner) {
     DibCanvas canvas(kClientWidth, kClientHeight);
-    GdiSurface gdi(canvas.dc(), pictures);
-    PaintWindow(gdi, game, kClientWidth, kClientHeight);
+    PaintAndShow(canvas, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
     Raster raster(kClientWidth, kClientHeight);
     PaintWindow(raster, game, kClientWidth, kClientHeight);
     ASSERT_EQ(raster.texts().size(), 5u);
@@ -211,6 +261,109 @@ TEST_F(GdiSurfaceTest, LabelsAreBlackTextBelowTheirTopLeftCorner) {
         // Nothing above the text's top row.
         for (int x = call.x; x < call.x + extent.cx; ++x)
             EXPECT_EQ(canvas.Pixel(x, call.y - 1), (Rgb{192, 192, 192}));
+    }
+}
+
+// At every scale the window shows the same picture: whole squares at 200 %
+// and 300 %, and at the fractional scales no line doubled, dropped or
+// smeared beyond the one screen pixel an edge falls in.
+TEST_F(GdiSurfaceTest, EveryScaleShowsTheRastersPicture) {
+    PlayAWhile();
+    Raster raster(kClientWidth, kClientHeight);
+    PaintWindow(raster, game, kClientWidth, kClientHeight);
+    for (int dpi : {120, 144, 168, 192, 288}) {
+        RescaleSurfaces(pictures, dpi);
+        DibCanvas canvas(ScaledLength(kClientWidth, dpi), ScaledLength(kClientHeight, dpi));
+        ASSERT_TRUE(canvas.ok());
+        PaintAndShow(canvas, [&](Surface& gdi) {
+            NoText gdiWithoutText(gdi);
+            PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
+        });
+        ExpectScaledPicture(canvas, raster, dpi);
+    }
+}
+
+// A move shows only the well's changed cells, and what it leaves on the
+// window is what a whole repaint would show.
+TEST_F(GdiSurfaceTest, AMoveShowsOnlyItsCellsAtEveryScale) {
+    PlayAWhile();
+    for (int dpi : {144, 192}) {
+        RescaleSurfaces(pictures, dpi);
+        DibCanvas canvas(ScaledLength(kClientWidth, dpi), ScaledLength(kClientHeight, dpi));
+        PaintAndShow(canvas, [&](Surface& gdi) {
+            NoText gdiWithoutText(gdi);
+            PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
+        });
+        PaintedArea area = {};
+        GdiSurface gdi(pictures, area);
+        SurfaceHost painter(game, gdi);
+        game.host = &painter;
+        MoveRight(game);
+        Rotate(game);
+        Tick(game);
+        game.host = &host;
+        ASSERT_GT(area.boxCount, 0);
+        for (int i = 0; i < area.boxCount; ++i) {
+            const PixelBox& box = area.boxes[i];
+            EXPECT_TRUE(box.left >= kWellLeft && box.right <= kWellRight && box.top >= kWellTop &&
+                        box.bottom <= kWellBottom)
+                << box.left << "," << box.top << " " << box.right << "," << box.bottom;
+            EXPECT_LE((box.right - box.left) * (box.bottom - box.top), 4 * kCellWidth * 4 * kCellHeight);
+        }
+        ShowPainted(canvas.dc(), pictures, area);
+        Raster raster(kClientWidth, kClientHeight);
+        PaintWindow(raster, game, kClientWidth, kClientHeight);
+        SCOPED_TRACE(dpi);
+        ExpectScaledPicture(canvas, raster, dpi);
+    }
+}
+
+// The labels are written at the scale in a font of the scale: at 192 they
+// start at their doubled corners and are about twice as tall.
+TEST_F(GdiSurfaceTest, LabelsGrowWithTheScale) {
+    auto inkRows = [&](int dpi) {
+        RescaleSurfaces(pictures, dpi);
+        DibCanvas canvas(ScaledLength(kClientWidth, dpi), ScaledLength(kClientHeight, dpi));
+        PaintAndShow(canvas, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        int first = -1, last = -1;
+        const LabelPlace& label = kNextLabel;
+        for (int y = ScaledLength(label.y - 1, dpi); y < ScaledLength(label.y + kLabelHeight, dpi); ++y)
+            for (int x = ScaledLength(label.x, dpi); x < ScaledLength(label.x + label.width, dpi); ++x)
+                if (canvas.Pixel(x, y) == Rgb{0, 0, 0}) {
+                    if (first < 0) first = y;
+                    last = y;
+                }
+        EXPECT_GE(first, ScaledLength(label.y, dpi)) << dpi;
+        return first < 0 ? 0 : last - first + 1;
+    };
+    const int at96 = inkRows(kBaseDpi), at192 = inkRows(192);
+    EXPECT_GT(at96, 4);
+    EXPECT_GE(at192, at96 * 3 / 2);
+}
+
+// Painting that touches more boxes than are kept merges them into one that
+// may cover a label: shown, the label is still there.
+TEST_F(GdiSurfaceTest, ManyBoxesAtOnceKeepTheLabels) {
+    PlayAWhile();
+    for (int dpi : {kBaseDpi, 144}) {
+        RescaleSurfaces(pictures, dpi);
+        const int width = ScaledLength(kClientWidth, dpi), height = ScaledLength(kClientHeight, dpi);
+        DibCanvas canvas(width, height), whole(width, height);
+        PaintAndShow(canvas, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        PaintAndShow(canvas, [&](Surface& gdi) {
+            for (int i = 0; i < 3; ++i) {
+                PaintScore(gdi, game);
+                PaintLines(gdi, game);
+                PaintSpeed(gdi, game);
+                PaintStartRows(gdi, game);
+                PaintPreview(gdi, game, ShapeCatalogue[game.state.nextIndex]);
+            }
+        });
+        PaintAndShow(whole, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        int differences = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) differences += canvas.Pixel(x, y) != whole.Pixel(x, y);
+        EXPECT_EQ(differences, 0) << dpi;
     }
 }
 

@@ -46,7 +46,7 @@ constexpr char kDesktop[] = "TrelmoSoak";
 constexpr char kDesktopSizes[] = "Software\\Wine\\Explorer\\Desktops";
 constexpr int kRounds = 32;
 constexpr int kStepsPerRound = 100;
-constexpr long kSurfaceObjects = 4;
+constexpr long kSurfaceObjects = 6;
 
 uint32_t SoakSeed() {
     const char* text = std::getenv("TRELMO_SOAK_SEED");
@@ -159,8 +159,9 @@ protected:
         EnableWindow(ButtonOf(RowsDownButton), FALSE);
         UpdateWindow(window);
         GetWindowRect(window, &placed);
-        // Between two inputs the window holds its two memory surfaces, a
-        // device context and a bitmap each, and nothing else.
+        // Between two inputs the window holds its three memory surfaces (the
+        // tiles, the digits and its picture of the client area), a device
+        // context and a bitmap each, and nothing else.
         ASSERT_EQ(program->guiObjects.objects, kSurfaceObjects);
         ASSERT_EQ(program->guiObjects.trayIcons, 0);
     }
