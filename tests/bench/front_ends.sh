@@ -3,7 +3,8 @@
 # each on its own Xvfb display with openbox, and trelmo.html in headless
 # Chromium. Prints a Markdown table of the time from start to the visible
 # main window, resident memory, and CPU time spent while idle before the
-# first game and while paused.
+# first game and while paused; trelmo.exe is measured at 96 and at 192 dots
+# per inch.
 #
 #   tests/bench/front_ends.sh [TRELMO [TRELMO_EXE]]   (after ./dev.sh build and ./dev.sh web)
 set -u
@@ -89,11 +90,21 @@ PRIME=1 measure "trelmo (GTK 3)" native_pid env HOME="$WORK/home" XDG_CONFIG_HOM
 measure "trelmo (GTK 3), first GTK program on the display" native_pid env HOME="$WORK/home" \
   XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK" NO_AT_BRIDGE=1 "$NATIVE"
 wine_prepare_prefix "$WORK/prefix" >/dev/null
+# The same prefix at 192 dots per inch, whose program runs on a screen of
+# 2048 x 1536: the other's 1024 x 768 at that scale.
+cp -a "$WORK/prefix" "$WORK/prefix-192"
+wine_set_log_pixels "$WORK/prefix-192" 192
 # Wine's own processes (wineserver, services) are started beforehand, as on
 # a desktop where Wine has run before; the time is the program's.
-WINEPREFIX=$WORK/prefix "$WINE_LOADER" cmd /c exit >/dev/null 2>&1
-measure "trelmo.exe under Wine" wine_pid env WINEPREFIX="$WORK/prefix" LC_ALL="$WINE_LOCALE" "$WINE_LOADER" "$EXE"
-WINEPREFIX=$WORK/prefix "$WINESERVER_CMD" -k >/dev/null 2>&1
+measure_wine() {
+  local name=$1 prefix=$2
+  WINEPREFIX=$prefix "$WINE_LOADER" cmd /c exit >/dev/null 2>&1
+  measure "$name" wine_pid env WINEPREFIX="$prefix" LC_ALL="$WINE_LOCALE" "$WINE_LOADER" "$EXE"
+  WINEPREFIX=$prefix "$WINESERVER_CMD" -k >/dev/null 2>&1
+  WINEPREFIX=$prefix "$WINESERVER_CMD" -w >/dev/null 2>&1
+}
+measure_wine "trelmo.exe under Wine" "$WORK/prefix"
+XVFB_SCREEN=2048x1536x24 measure_wine "trelmo.exe under Wine at 192 DPI" "$WORK/prefix-192"
 if [ -f "$top/build/web/trelmo.html" ] && [ -d "$top/tests/web/node_modules/puppeteer-core" ]; then
   node "$top/tests/web/bench.js" --row "$top/build/web"
 else

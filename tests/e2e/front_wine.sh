@@ -64,6 +64,7 @@ read_client_area() {
   r=($(dialog_rects Trelmo | sed -n 's/^client //p'))
   [ "${#r[@]}" = 4 ] || return 1
   CLIENT_X=${r[0]} CLIENT_Y=${r[1]} CLIENT_AREA="$((r[2] - r[0])) $((r[3] - r[1]))"
+  echo "client area $CLIENT_AREA at $CLIENT_X $CLIENT_Y" >"$CASE_DIR/client-area.txt"
 }
 
 # Whether trelmo.exe runs in this case's prefix: a process whose program is
