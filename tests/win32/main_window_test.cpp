@@ -265,6 +265,50 @@ TEST_F(MainWindowTest, MouseButtonsMoveAndTurn) {
     EXPECT_EQ(GetCursor(), program->pictures.arrow);
 }
 
+// Moved to a monitor of twice the scale, the window takes the suggested
+// place, its buttons and mouse regions double, and back at 96 it holds
+// what it held before.
+TEST_F(MainWindowTest, AMonitorOfAnotherScaleRescalesEverything) {
+    StartGameWithTee();
+    const long held = program->guiObjects.objects;
+    RECT suggested = {40, 30, 40 + 966, 30 + 720};
+    EXPECT_EQ(Send(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested)), 0);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, suggested.left);
+    EXPECT_EQ(rect.top, suggested.top);
+    EXPECT_EQ(rect.right, suggested.right);
+    EXPECT_EQ(rect.bottom, suggested.bottom);
+    EXPECT_EQ(program->pictures.dpi, 192);
+    for (int i = 0; i < kButtonCount; ++i) {
+        const ButtonPlace& place = kButtonPlaces[i];
+        GetWindowRect(program->buttons[i], &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, 2 * place.x) << i;
+        EXPECT_EQ(rect.top, 2 * place.y) << i;
+        EXPECT_EQ(rect.right - rect.left, 2 * place.width) << i;
+        EXPECT_EQ(rect.bottom - rect.top, 2 * place.height) << i;
+    }
+    EXPECT_EQ(Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(800, 500)), 0);
+    EXPECT_EQ(state().column, kSpawnColumn - 1);
+    EXPECT_EQ(Send(WM_RBUTTONDOWN, MK_RBUTTON, Point(261, 661)), 0);
+    EXPECT_EQ(state().column, kSpawnColumn);
+    EXPECT_EQ(Send(WM_RBUTTONDOWN, MK_RBUTTON, Point(259, 661)), 0);
+    EXPECT_EQ(state().column, kSpawnColumn);
+    EXPECT_EQ(Send(WM_MOUSEMOVE, 0, Point(40, 360)), 0);
+    EXPECT_EQ(GetCursor(), program->pictures.hand);
+    EXPECT_EQ(Send(WM_MOUSEMOVE, 0, Point(39, 360)), 0);
+    EXPECT_EQ(GetCursor(), program->pictures.arrow);
+
+    RECT back = {40, 30, 40 + 485, 30 + 365};
+    EXPECT_EQ(Send(WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back)), 0);
+    GetWindowRect(program->buttons[StartButton], &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, kButtonPlaces[StartButton].x);
+    EXPECT_EQ(rect.right - rect.left, kButtonPlaces[StartButton].width);
+    EXPECT_EQ(program->guiObjects.objects, held);
+}
+
 TEST_F(MainWindowTest, LosingActivationPausesAndRegainingResumes) {
     ShowWindow(window, SW_SHOWNA);
     StartGameWithTee();
