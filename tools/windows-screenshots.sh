@@ -42,9 +42,10 @@ window_shot() {
 }
 # The window has painted once two looks half a second apart are the same.
 settled() {
-  window_shot "$1.new" || return 1
-  if [ -e "$1" ] && [ "$(compare -metric AE "$1" "$1.new" null: 2>&1)" = 0 ]; then return 0; fi
-  mv "$1.new" "$1"
+  local next=${1%.png}-next.png
+  window_shot "$next" || return 1
+  if [ -e "$1" ] && [ "$(compare -metric AE "$1" "$next" null: 2>&1)" = 0 ]; then return 0; fi
+  mv "$next" "$1"
   sleep 0.5
   return 1
 }

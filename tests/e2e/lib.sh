@@ -313,6 +313,12 @@ dark_pixels() {
   convert "$1" ${2:+-crop "$2" +repage} \
     -channel RGB -separate -evaluate-sequence max -threshold 39% -format '%[fx:int(w*h*(1-mean)+.5)]' info:
 }
+# text_extent PICTURE CROP: "WxH", the extent of the dark pixels in that
+# part of the picture ("1x1" when there are none).
+text_extent() {
+  convert "$1" -crop "$2" +repage -channel RGB -separate -evaluate-sequence max -threshold 39% -negate -trim \
+    -format '%wx%h' info: 2>/dev/null
+}
 # How many dark pixels the face of a button shows: its text is black while
 # it is enabled, and grey with a white shadow while it is disabled.
 button_dark_pixels() {

@@ -26,4 +26,5 @@ case_startup() {
   check "bottom-right corner at (754, 546)" window_at "$s" 754 546
   check "nothing of it right of x 754" desktop_at "$s" 755 546
   check "nothing of it below y 546" desktop_at "$s" 754 547
+  check "the labels' and buttons' texts take their extents" texts_at_scale "$s"
 }

@@ -123,26 +123,40 @@ scaled_point() { echo "$((CLIENT_X + $(screen_centre "$1"))) $((CLIENT_Y + $(scr
 point_at() { xdo mousemove $(scaled_point "$1" "$2"); }
 click_at() { xdo mousemove $(scaled_point "$1" "$2") click "$3"; }
 
-# The label boxes at the scale hold dark text pixels, drawn at the screen's
-# resolution: not every square of the scale's pixels in them is one colour,
-# as it would be in a label drawn at 96 DPI and enlarged.
-label_crops() {
-  local r
-  for r in "${LABEL_MASKS[@]}"; do
-    echo "$r" | awk -F'[ ,]' -v k="$CLIENT_SCALE" -v x="$CLIENT_X" -v y="$CLIENT_Y" \
-      '{ printf "%dx%d+%d+%d\n", k * ($3 - $1 + 1), k * ($4 - $2 + 1), x + k * $1, y + k * $2 }'
-  done
+# The texts of the five labels and of the start and options buttons: the
+# screen blocks that hold them at the scale (the label boxes, the buttons'
+# faces inside their edges), and the extents of their dark pixels at 96 DPI
+# in the prefix's fonts (the startup case checks these). At another DPI a
+# text is drawn at the screen's resolution in a font of the DPI's size:
+# about the scale of its extent each way, within a fifth.
+TEXT_EXTENTS_AT_96=(34x12 23x12 23x12 23x13 45x13 41x13 41x13)
+text_blocks() {
+  local r b
+  {
+    for r in "${LABEL_MASKS[@]}"; do echo "${r//,/ }"; done
+    for b in $START $OPTIONS; do
+      b=(${BUTTONS[$b]})
+      echo "$((b[0] + 3)) $((b[1] + 3)) $((b[0] + b[2] - 4)) $((b[1] + b[3] - 4))"
+    done
+  } | awk -v k="${CLIENT_SCALE:-1}" -v x="$CLIENT_X" -v y="$CLIENT_Y" \
+    '{ printf "%dx%d+%d+%d\n", k * ($3 - $1 + 1), k * ($4 - $2 + 1), x + k * $1, y + k * $2 }'
 }
-labels_hold_text() {
-  local crop n
-  for crop in $(label_crops); do
-    n=$(dark_pixels "$1" "$crop")
-    [ "$n" -gt 20 ] || { log "     the label box $crop holds $n dark pixels"; return 1; }
+texts_at_scale() {
+  local blocks=($(text_blocks)) i seen want wrong=""
+  for i in "${!blocks[@]}"; do
+    seen=$(text_extent "$1" "${blocks[$i]}") want=${TEXT_EXTENTS_AT_96[$i]}
+    awk -v seen="$seen" -v want="$want" -v k="${CLIENT_SCALE:-1}" 'BEGIN {
+      split(seen, s, "x"); split(want, w, "x")
+      exit !(s[1] >= 0.8 * k * w[1] && s[1] <= 1.2 * k * w[1] && s[2] >= 0.8 * k * w[2] && s[2] <= 1.2 * k * w[2]) }' ||
+      wrong+="$seen where $want at 96 DPI (block ${blocks[$i]}); "
   done
+  [ -z "$wrong" ] || { log "     text extents $wrong"; return 1; }
 }
+# labels_sharp SHOT: not every square of the scale's pixels in the label
+# boxes is one colour, as it would be in a label drawn at 96 DPI and enlarged.
 labels_sharp() {
-  local crop k=$CLIENT_SCALE base=$CASE_DIR/label
-  for crop in $(label_crops); do
+  local r crop k=$CLIENT_SCALE base=$CASE_DIR/label
+  for crop in $(text_blocks | head -n "${#LABEL_MASKS[@]}"); do
     convert "$1" -crop "$crop" +repage "$base.png"
     convert "$base.png" -sample "$((100 / k))%" -sample "$((100 * k))%" "$base-blocks.png"
     ! same_pictures "$base.png" "$base-blocks.png" || { log "     the label box $crop is drawn in whole squares"; return 1; }
@@ -214,8 +228,8 @@ case_dpi_192() {
   s=$SHOT
   check "the start button is live" button_enabled "$s" $START
   check "the pause button is not" button_disabled "$s" $PAUSE
-  check "the label boxes hold text" labels_hold_text "$s"
-  check "drawn at the screen's resolution" labels_sharp "$s"
+  check "the labels and buttons show their texts at twice their size" texts_at_scale "$s"
+  check "the labels are drawn at the screen's resolution" labels_sharp "$s"
 
   # The logo at its doubled place, and where it was at 96 DPI.
   point_at "${about[@]}"
@@ -397,7 +411,7 @@ AWK
 case_dpi_144() {
   check "the start screen is trelmo-sim's, reduced to 1.5 times" look_until 10 start-reduced reduced_like_render \
     "set 3Dtrelmo 0"
-  check "the label boxes hold text" labels_hold_text "$SHOT"
+  check "the labels and buttons show their texts at 1.5 times their size" texts_at_scale "$SHOT"
   # A game of sixteen starting rows, paused at once: its cells.
   key F6
   check "F6 takes the starting rows to their most" look_until 10 max-rows button_disabled $ROWS_UP
