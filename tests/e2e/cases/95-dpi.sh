@@ -193,11 +193,11 @@ paused_seen() { has_texts Trelmo "Button|继续(F3)"; }
 
 # find_game SHOT TEST BEFORE|AFTER: the paused game on the screenshot is,
 # by TEST SHOT SCRIPT, the game of one seed of SEED_CANDIDATES after the
-# lines BEFORE, a new game, one to five ticks and the lines AFTER; that
+# lines BEFORE, a new game, one to eight ticks and the lines AFTER; that
 # script is left in GAME_SCRIPT.
 find_game() {
   local shotfile=$1 test=$2 lines=$3 ticks s script
-  for ticks in 1 2 3 4 5; do
+  for ticks in 1 2 3 4 5 6 7 8; do
     for s in "${SEED_CANDIDATES[@]}"; do
       script="seed $s"$'\n'"${lines%%|*}new$(tick_lines "$ticks")${lines#*|}"
       if QUIET_LOOK=1 "$test" "$shotfile" "$script"; then
@@ -206,7 +206,7 @@ find_game() {
       fi
     done
   done
-  log "     no seed of ${SEED_CANDIDATES[*]} gives this screen after up to 5 ticks"
+  log "     no seed of ${SEED_CANDIDATES[*]} gives this screen after up to 8 ticks"
   return 1
 }
 
