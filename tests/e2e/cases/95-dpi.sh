@@ -155,7 +155,7 @@ texts_at_scale() {
 # labels_sharp SHOT: not every square of the scale's pixels in the label
 # boxes is one colour, as it would be in a label drawn at 96 DPI and enlarged.
 labels_sharp() {
-  local r crop k=$CLIENT_SCALE base=$CASE_DIR/label
+  local crop k=$CLIENT_SCALE base=$CASE_DIR/label
   for crop in $(text_blocks | head -n "${#LABEL_MASKS[@]}"); do
     convert "$1" -crop "$crop" +repage "$base.png"
     convert "$base.png" -sample "$((100 / k))%" -sample "$((100 * k))%" "$base-blocks.png"
