@@ -16,14 +16,14 @@ Function User32(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
 }
 
+}  // namespace
+
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : kBaseDpi;
     if (screen != nullptr) ReleaseDC(nullptr, screen);
-    return dpi;
+    return dpi > 0 ? dpi : kBaseDpi;
 }
-
-}  // namespace
 
 int WindowDpi(HWND window) {
     const DpiForWindow dpiForWindow = User32<DpiForWindow>("GetDpiForWindow");

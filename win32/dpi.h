@@ -7,6 +7,9 @@
 // every program aware and refuses the calls, and scales by LogPixels.
 #include <windows.h>
 
+// The screen's scale, the one the system made its stock fonts for.
+int ScreenDpi();
+
 // The window's scale; the screen's where the system cannot tell, or for a
 // null window. Within the range the program draws at.
 int WindowDpi(HWND window);

@@ -4,6 +4,7 @@
 
 #include "draw/scale.h"
 #include "store/gbk.h"
+#include "win32/dpi.h"
 
 WideText Widen(const char* gbk, int length) {
     WideText wide = {};
@@ -35,14 +36,14 @@ void Narrow(const wchar_t* wide, char* gbk, int size) {
 
 namespace {
 
-// The system font is made for the system's scale, as Windows and Wine both
-// choose it; the other stock fonts are raster fonts of one size, made for 96.
-int HeightAt(int stockFont, int stockHeight, int dpi) {
-    if (stockFont != SYSTEM_FONT) return MulDiv(stockHeight, dpi, kBaseDpi);
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
-    return MulDiv(stockHeight, dpi, systemDpi > 0 ? systemDpi : kBaseDpi);
+// A stock font's size at 96 dots per inch, as (average width, height). The
+// system font is 7 by 16 there, on Windows and on Wine alike; what it
+// reports at another scale differs between them (Wine scales its height
+// and keeps its width). The other stock fonts are raster fonts of one
+// size, made for 96.
+SIZE SizeAtBase(int stockFont, const LOGFONTW& stock) {
+    if (stockFont == SYSTEM_FONT) return {7, 16};
+    return {stock.lfWidth, stock.lfHeight};
 }
 
 }  // namespace
@@ -50,13 +51,20 @@ int HeightAt(int stockFont, int stockHeight, int dpi) {
 HFONT CreateFontLike(int stockFont, int dpi) {
     LOGFONTW font = {};
     GetObjectW(GetStockObject(stockFont), sizeof font, &font);
-    const int height = HeightAt(stockFont, font.lfHeight, dpi);
     const bool gbk = GetACP() == kGbkCodePage;
-    if (gbk && height == font.lfHeight) return nullptr;
-    font.lfHeight = height;
-    font.lfWidth = 0;
+    // At 96 on a screen of 96 the stock font is the one the program has
+    // always used.
+    const bool base = dpi == kBaseDpi && ScreenDpi() == kBaseDpi;
+    if (gbk && base) return nullptr;
+    if (!base) {
+        const SIZE size = SizeAtBase(stockFont, font);
+        font.lfHeight = MulDiv(size.cy, dpi, kBaseDpi);
+        font.lfWidth = MulDiv(size.cx, dpi, kBaseDpi);
+    }
     if (!gbk) {
-        // No face named: the font mapper picks one that holds the character set.
+        // No face named: the font mapper picks one that holds the character
+        // set, at its own width.
+        font.lfWidth = 0;
         font.lfCharSet = GB2312_CHARSET;
         font.lfOutPrecision = OUT_DEFAULT_PRECIS;
         font.lfClipPrecision = CLIP_DEFAULT_PRECIS;

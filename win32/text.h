@@ -25,5 +25,6 @@ void Narrow(const wchar_t* wide, char* gbk, int size);
 // A font like a stock one at `dpi`, which the caller frees, where the stock
 // font itself will not do: where the system's code page for programs that
 // are not Unicode is not GBK's (the stock fonts cannot show the texts), or
-// at another scale than the one the stock font has. Null where it will.
+// at another scale than 96 dots per inch, where it is the stock font's size
+// at 96 scaled. Null where the stock font will do.
 HFONT CreateFontLike(int stockFont, int dpi);
