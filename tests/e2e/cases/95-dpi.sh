@@ -5,10 +5,11 @@
 # the screen's resolution, the mouse finds the logo and the well at their
 # new places, and the dialogs grow with their font with nothing cut off.
 # Wine's front end only: the Linux program's scales are native/40-scale.sh.
-CASES+=" dpi_192 dpi_144"
+CASES+=" dpi_192 dpi_288 dpi_144"
 # Each on a screen of the DPI's scale of the other cases' 1024 x 768, as a
 # monitor of that resolution would be: the same desktop to a player.
 CASE_SCREENS[dpi_192]=2048x1536x24
+CASE_SCREENS[dpi_288]=3072x2304x24
 CASE_SCREENS[dpi_144]=1536x1152x24
 
 # The regions of the mouse (trelmo-sim's layout), as left top right bottom.
@@ -272,6 +273,22 @@ case_dpi_192() {
   check "a right click in the well moves the shape right" look_until 10 moved-right shape_at $((x + 40))
   click_at "${right[@]}" 1
   check "a left click in the well moves it left" look_until 10 moved-left shape_at "$x"
+}
+
+# At 288 DPI, a scale of 3: the start screen in 3 x 3 squares, with its
+# labels and buttons at three times their size.
+dpi_288_before_launch() {
+  CLIENT_SCALE=3
+  check "the prefix's LogPixels is 288" wine_set_log_pixels "$CASE_PREFIX" 288
+}
+dpi_288_while_sheet() {
+  check "Wine gives the program 288 DPI" wait_until 10 dpi_is 288
+  check "the client area is 1437 x 1020" wait_until 10 client_area_is 1437 1020
+  check_dialog "$SHEET_TITLE" "the information sheet" "$SHEET_AT_96"
+}
+case_dpi_288() {
+  check "the start screen is trelmo-sim's, each pixel a 3 x 3 square" look_until 10 scaled shows_scaled
+  check "the labels and buttons show their texts at three times their size" texts_at_scale "$SHOT"
 }
 
 # At 144 DPI, a scale of 1.5: the game drawn at twice its size and reduced
