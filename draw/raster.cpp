@@ -106,18 +106,10 @@ void Raster::FillRect(int left, int top, int right, int bottom, Rgb colour) {
 
 void Raster::Lines(const LineSegment* segments, int count, Rgb colour) {
     for (int i = 0; i < count; ++i) {
-        const auto [x0, y0, x1, y1] = segments[i];
-        assert(x0 == x1 || y0 == y1);
+        assert(segments[i].x0 == segments[i].x1 || segments[i].y0 == segments[i].y1);
         // The end point itself is left out, whichever way the line runs.
-        if (y0 == y1 && x0 != x1) {
-            const int left = x1 > x0 ? x0 : x1 + 1;
-            const int right = x1 > x0 ? x1 : x0 + 1;
-            FillRect(left, y0, right, y0 + 1, colour);
-        } else if (x0 == x1 && y0 != y1) {
-            const int top = y1 > y0 ? y0 : y1 + 1;
-            const int bottom = y1 > y0 ? y1 : y0 + 1;
-            FillRect(x0, top, x0 + 1, bottom, colour);
-        }
+        const PixelBox box = CoveredBy(segments[i]);
+        FillRect(box.left, box.top, box.right, box.bottom, colour);
     }
 }
 

@@ -7,6 +7,8 @@
 // screen pixel at most.
 #include <cstdint>
 
+#include "draw/surface.h"
+
 constexpr int kBaseDpi = 96;
 // What the program draws at: from half to five times the base.
 constexpr int kLeastDpi = 48;
@@ -29,11 +31,6 @@ constexpr int WholeFactor(int dpi) { return (dpi + kBaseDpi - 1) / kBaseDpi; }
 
 // Whether the painted picture is the screen's as it stands.
 constexpr bool IsWholeScale(int dpi) { return dpi == WholeFactor(dpi) * kBaseDpi; }
-
-// Columns left..right-1, rows top..bottom-1.
-struct PixelBox {
-    int left, top, right, bottom;
-};
 
 // The screen pixels at `dpi` that any part of game box `box` reaches; the
 // box lies in the client area, so its coordinates are not negative.

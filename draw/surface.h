@@ -10,11 +10,24 @@ struct Rgb {
     friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
 };
 
-// The off-screen pictures a block can be copied from.
 // A horizontal or vertical line from (x0, y0) to just before (x1, y1).
 struct LineSegment {
     int x0, y0, x1, y1;
 };
+
+// Columns left..right-1, rows top..bottom-1.
+struct PixelBox {
+    int left, top, right, bottom;
+};
+
+// The pixels a segment covers, whichever way it runs; none for a segment
+// of no length.
+constexpr PixelBox CoveredBy(const LineSegment& s) {
+    if (s.y0 == s.y1) return s.x1 >= s.x0 ? PixelBox{s.x0, s.y0, s.x1, s.y0 + 1} : PixelBox{s.x1 + 1, s.y0, s.x0 + 1, s.y0 + 1};
+    return s.y1 >= s.y0 ? PixelBox{s.x0, s.y0, s.x0 + 1, s.y1} : PixelBox{s.x0, s.y1 + 1, s.x0 + 1, s.y0 + 1};
+}
+
+// The off-screen pictures a block can be copied from.
 
 enum class Picture {
     Tiles,   // bitmap 101, the tile sheet, 220 x 30

@@ -4,24 +4,20 @@
 // changed(), copies those rectangles of raster() to the window and calls
 // ForgetChanges(). The labels stay text calls in the raster's log, for the
 // front end to draw in its own font.
-#include <vector>
-
+#include "draw/changed_boxes.h"
 #include "draw/raster.h"
 #include "draw/surface.h"
 #include "game/state.h"
 
 class TrackedRaster final : public Surface {
 public:
-    // Columns left..right-1, rows top..bottom-1, within the raster.
-    struct Box {
-        int left, top, right, bottom;
-    };
+    using Box = PixelBox;
 
     TrackedRaster(int width, int height);
 
     const Raster& raster() const { return raster_; }
-    const std::vector<Box>& changed() const { return changed_; }
-    void ForgetChanges() { changed_.clear(); }
+    const ChangedBoxes& changed() const { return changed_; }
+    void ForgetChanges() { changed_.Clear(); }
 
     // The whole client area from the state, its labels logged anew: all of
     // it counts as changed.
@@ -33,8 +29,6 @@ public:
     void Text(int x, int y, const char* text, int length) override;
 
 private:
-    void Touch(int left, int top, int right, int bottom);
-
     Raster raster_;
-    std::vector<Box> changed_;
+    ChangedBoxes changed_;
 };

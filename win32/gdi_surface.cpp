@@ -15,34 +15,6 @@ MemorySurface MakeMemorySurface(GuiObjectCount& objects, HINSTANCE instance, HDC
     return surface;
 }
 
-// A top-down 32-bit DIB section, whose pixels the program reads and writes.
-MemorySurface MakePixelSurface(GuiObjectCount& objects, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    MemorySurface surface = {};
-    surface.dc = CountMade(objects, CreateCompatibleDC(nullptr));
-    void* bits = nullptr;
-    surface.bitmap = CountMade(objects, CreateDIBSection(surface.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    surface.bits = static_cast<uint32_t*>(bits);
-    surface.previous = SelectObject(surface.dc, surface.bitmap);
-    // Whole factors only: each source pixel becomes a square, never a blend.
-    SetStretchBltMode(surface.dc, COLORONCOLOR);
-    return surface;
-}
-
-void FreeMemorySurface(GuiObjectCount& objects, MemorySurface& surface) {
-    if (surface.dc == nullptr) return;
-    SelectObject(surface.dc, surface.previous);
-    CountFreed(objects, DeleteObject(surface.bitmap));
-    CountFreed(objects, DeleteDC(surface.dc));
-    surface = MemorySurface{};
-}
-
 void FreeFont(GuiObjectCount& objects, HFONT& font) {
     if (font != nullptr) CountFreed(objects, DeleteObject(font));
     font = nullptr;
@@ -80,37 +52,34 @@ void CopyLogo(const WindowPictures& pictures, int k, int x, int y, int w, int h,
     CountFreed(objects, DeleteDC(memory));
 }
 
-// Clipped to the client area; a box inside one already noted adds nothing,
-// and one beyond the last room is merged into the last.
-void Note(PaintedArea& area, PixelBox box) {
-    if (box.left < 0) box.left = 0;
-    if (box.top < 0) box.top = 0;
-    if (box.right > kClientWidth) box.right = kClientWidth;
-    if (box.bottom > kClientHeight) box.bottom = kClientHeight;
-    if (box.left >= box.right || box.top >= box.bottom) return;
-    for (int i = 0; i < area.boxCount; ++i) {
-        const PixelBox& held = area.boxes[i];
-        if (box.left >= held.left && box.top >= held.top && box.right <= held.right && box.bottom <= held.bottom)
-            return;
-    }
-    if (area.boxCount < PaintedArea::kMostBoxes) {
-        area.boxes[area.boxCount++] = box;
-        return;
-    }
-    PixelBox& last = area.boxes[PaintedArea::kMostBoxes - 1];
-    if (box.left < last.left) last.left = box.left;
-    if (box.top < last.top) last.top = box.top;
-    if (box.right > last.right) last.right = box.right;
-    if (box.bottom > last.bottom) last.bottom = box.bottom;
-}
-
-// The pixels a line from (x0, y0) to just before (x1, y1) covers, across or down.
-PixelBox LineBox(const LineSegment& s) {
-    if (s.y0 == s.y1) return s.x1 >= s.x0 ? PixelBox{s.x0, s.y0, s.x1, s.y0 + 1} : PixelBox{s.x1 + 1, s.y0, s.x0 + 1, s.y0 + 1};
-    return s.y1 >= s.y0 ? PixelBox{s.x0, s.y0, s.x0 + 1, s.y1} : PixelBox{s.x0, s.y1 + 1, s.x0 + 1, s.y0 + 1};
-}
-
 }  // namespace
+
+MemorySurface MakePixelSurface(GuiObjectCount& objects, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    MemorySurface surface = {};
+    surface.dc = CountMade(objects, CreateCompatibleDC(nullptr));
+    void* bits = nullptr;
+    surface.bitmap = CountMade(objects, CreateDIBSection(surface.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    surface.bits = static_cast<uint32_t*>(bits);
+    surface.previous = SelectObject(surface.dc, surface.bitmap);
+    // Whole factors only: each source pixel becomes a square, never a blend.
+    SetStretchBltMode(surface.dc, COLORONCOLOR);
+    return surface;
+}
+
+void FreeMemorySurface(GuiObjectCount& objects, MemorySurface& surface) {
+    if (surface.dc == nullptr) return;
+    SelectObject(surface.dc, surface.previous);
+    CountFreed(objects, DeleteObject(surface.bitmap));
+    CountFreed(objects, DeleteDC(surface.dc));
+    surface = MemorySurface{};
+}
 
 void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance, GuiObjectCount& objects, int dpi) {
     pictures.instance = instance;
@@ -156,14 +125,14 @@ void GdiSurface::CopyBlock(int x, int y, int w, int h, Picture source, int sourc
     case Picture::Digits: CopyScaled(pictures_.painted.dc, k, x, y, w, h, pictures_.digits.dc, sourceX, sourceY); break;
     case Picture::Logo: CopyLogo(pictures_, k, x, y, w, h, sourceX, sourceY); break;
     }
-    Note(area_, {x, y, x + w, y + h});
+    area_.Add({x, y, x + w, y + h});
 }
 
 void GdiSurface::Fill(int left, int top, int right, int bottom, HBRUSH brush) {
     const int k = WholeFactor(pictures_.dpi);
     const RECT rect = {k * left, k * top, k * right, k * bottom};
     ::FillRect(pictures_.painted.dc, &rect, brush);
-    Note(area_, {left, top, right, bottom});
+    area_.Add({left, top, right, bottom});
 }
 
 void GdiSurface::FillRect(int left, int top, int right, int bottom, Rgb colour) {
@@ -177,7 +146,7 @@ void GdiSurface::FillRect(int left, int top, int right, int bottom, Rgb colour) 
 void GdiSurface::Lines(const LineSegment* segments, int count, Rgb colour) {
     HBRUSH brush = CountMade(*pictures_.objects, CreateSolidBrush(ToColorRef(colour)));
     for (int i = 0; i < count; ++i) {
-        const PixelBox box = LineBox(segments[i]);
+        const PixelBox box = CoveredBy(segments[i]);
         Fill(box.left, box.top, box.right, box.bottom, brush);
     }
     CountFreed(*pictures_.objects, DeleteObject(brush));
@@ -189,18 +158,17 @@ void GdiSurface::Text(int x, int y, const char* text, int length) {
     TextOutW(pictures_.painted.dc, k * x, k * y, wide, wide.length);
     SIZE extent = {};
     GetTextExtentPoint32W(pictures_.painted.dc, wide, wide.length, &extent);
-    Note(area_, {x, y, x + (extent.cx + k - 1) / k, y + (extent.cy + k - 1) / k});
+    area_.Add({x, y, x + (extent.cx + k - 1) / k, y + (extent.cy + k - 1) / k});
 }
 
-void ShowPainted(HDC target, const WindowPictures& pictures, PaintedArea& area) {
+void ShowPainted(HDC target, const WindowPictures& pictures, ChangedBoxes& area) {
     const int dpi = pictures.dpi, k = WholeFactor(dpi);
     // Without its pictures (the system had no memory for them) the window
     // shows its background only.
     const bool reduced = !IsWholeScale(dpi);
-    if (pictures.painted.bits == nullptr || (reduced && pictures.shown.bits == nullptr)) area.boxCount = 0;
+    if (pictures.painted.bits == nullptr || (reduced && pictures.shown.bits == nullptr)) area.Clear();
     GdiFlush();  // the painted pixels are read directly below
-    for (int i = 0; i < area.boxCount; ++i) {
-        const PixelBox& box = area.boxes[i];
+    for (const PixelBox& box : area) {
         if (!reduced) {
             BitBlt(target, k * box.left, k * box.top, k * (box.right - box.left), k * (box.bottom - box.top),
                    pictures.painted.dc, k * box.left, k * box.top, SRCCOPY);
@@ -213,5 +181,5 @@ void ShowPainted(HDC target, const WindowPictures& pictures, PaintedArea& area) 
         BitBlt(target, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
                pictures.shown.dc, screen.left, screen.top, SRCCOPY);
     }
-    area.boxCount = 0;
+    area.Clear();
 }

@@ -3,12 +3,13 @@
 // the client area held in memory at the window's whole factor (every game
 // pixel a square of screen pixels, the labels in a font of that size); the
 // boxes a command painted are then shown on the window, reduced by area at
-// a fractional scale. Besides, the two memory surfaces (tile sheet, digit strip) and two
-// cursors that live as long as the main window.
+// a fractional scale. Besides, the two memory surfaces (tile sheet, digit
+// strip) and two cursors that live as long as the main window.
 #include <windows.h>
 
 #include <cstdint>
 
+#include "draw/changed_boxes.h"
 #include "draw/scale.h"
 #include "draw/surface.h"
 #include "resources/ids.h"
@@ -41,6 +42,11 @@ struct WindowPictures {
     HFONT buttonFont;
 };
 
+// A top-down 32-bit DIB section of width x height in a memory device
+// context, whose pixels the program reads and writes; and its release.
+MemorySurface MakePixelSurface(GuiObjectCount& objects, int width, int height);
+void FreeMemorySurface(GuiObjectCount& objects, MemorySurface& surface);
+
 // At window creation: the two cursors, the memory surfaces made compatible
 // with the window's device context, then the pictures at `dpi`.
 void CreateSurfaces(WindowPictures& pictures, HWND window, HINSTANCE instance, GuiObjectCount& objects, int dpi);
@@ -51,19 +57,11 @@ void RescaleSurfaces(WindowPictures& pictures, int dpi);
 // stay. Safe to call twice.
 void ReleaseSurfaces(WindowPictures& pictures);
 
-// What painting has changed since it was last shown, in game pixels: a
-// few boxes; more are merged into the last.
-struct PaintedArea {
-    static constexpr int kMostBoxes = 8;
-    PixelBox boxes[kMostBoxes];
-    int boxCount;
-};
-
 // Paints into the pictures' memory copy of the client area at their whole
-// factor, and notes in `area` what it changed.
+// factor, and notes in `area` what it changed, in game pixels.
 class GdiSurface final : public Surface {
 public:
-    GdiSurface(const WindowPictures& pictures, PaintedArea& area) : pictures_(pictures), area_(area) {}
+    GdiSurface(const WindowPictures& pictures, ChangedBoxes& area) : pictures_(pictures), area_(area) {}
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
@@ -78,9 +76,9 @@ private:
     void Fill(int left, int top, int right, int bottom, HBRUSH brush);
 
     const WindowPictures& pictures_;
-    PaintedArea& area_;
+    ChangedBoxes& area_;
 };
 
 // Copies what `area` notes to `target`, the window's device context, and
 // leaves `area` empty.
-void ShowPainted(HDC target, const WindowPictures& pictures, PaintedArea& area);
+void ShowPainted(HDC target, const WindowPictures& pictures, ChangedBoxes& area);

@@ -88,7 +88,7 @@ void OnCreate(HWND window, Program& program) {
 void OnPaint(HWND window, Program& program) {
     PAINTSTRUCT paint;
     HDC dc = CountMade(program.guiObjects, BeginPaint(window, &paint));
-    PaintedArea area = {};
+    ChangedBoxes area(kClientWidth, kClientHeight);
     GdiSurface surface(program.pictures, area);
     PaintWindow(surface, program.game, kClientWidth, kClientHeight);
     ShowPainted(dc, program.pictures, area);

@@ -14,7 +14,7 @@
 #include "win32/tray.h"
 
 void WindowHost::Present() {
-    if (painted_.boxCount == 0) return;
+    if (painted_.empty()) return;
     HDC dc = CountMade(program_.guiObjects, GetDC(window_));
     ShowPainted(dc, program_.pictures, painted_);
     CountFreed(program_.guiObjects, ReleaseDC(window_, dc));

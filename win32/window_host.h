@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "commands/dispatch.h"
+#include "draw/layout.h"
 #include "commands/front_end.h"
 #include "win32/gdi_surface.h"
 
@@ -39,7 +40,7 @@ private:
 
     Program& program_;
     HWND window_ = nullptr;
-    PaintedArea painted_ = {};  // since the last present
+    ChangedBoxes painted_{kClientWidth, kClientHeight};  // since the last present
 };
 
 // The moves, the turn and the new game travel as the window's private

@@ -24,40 +24,26 @@ namespace {
 
 constexpr int kClientWidth = 479, kClientHeight = 340;
 
-// A 32-bit top-down DIB selected into a memory device context.
+// A 32-bit top-down DIB selected into a memory device context, made as the
+// window's own pictures are.
 class DibCanvas {
 public:
-    DibCanvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~DibCanvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC dc() const { return dc_; }
-    bool ok() const { return bits_ != nullptr; }
+    DibCanvas(int width, int height) : width_(width), surface_(MakePixelSurface(objects_, width, height)) {}
+    ~DibCanvas() { FreeMemorySurface(objects_, surface_); }
+    DibCanvas(const DibCanvas&) = delete;
+    DibCanvas& operator=(const DibCanvas&) = delete;
+    HDC dc() const { return surface_.dc; }
+    bool ok() const { return surface_.bits != nullptr; }
     Rgb Pixel(int x, int y) const {
         GdiFlush();
-        const uint32_t v = bits_[y * width_ + x];
+        const uint32_t v = surface_.bits[y * width_ + x];
         return Rgb{static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)};
     }
 
 private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    uint32_t* bits_ = nullptr;
+    int width_;
+    GuiObjectCount objects_ = {};
+    MemorySurface surface_;
 };
 
 // Forwards every primitive but text, so both sides paint the same pixels.
@@ -109,10 +95,18 @@ protected:
     // What `paint` paints on a GdiSurface, shown on `canvas`.
     template <typename Painting>
     void PaintAndShow(const DibCanvas& canvas, Painting paint) {
-        PaintedArea area = {};
+        ChangedBoxes area(kClientWidth, kClientHeight);
         GdiSurface gdi(pictures, area);
         paint(gdi);
         ShowPainted(canvas.dc(), pictures, area);
+    }
+
+    // The whole client area, its labels left out where `labels` is false.
+    void ShowWhole(const DibCanvas& canvas, bool labels = true) {
+        PaintAndShow(canvas, [&](Surface& gdi) {
+            NoText gdiWithoutText(gdi);
+            PaintWindow(labels ? gdi : gdiWithoutText, game, kClientWidth, kClientHeight);
+        });
     }
 
     // The canvas holds the raster's picture at `dpi`: a screen pixel that
@@ -174,10 +168,7 @@ TEST_F(GdiSurfaceTest, FullRepaintEqualsTheRasterInBothLooks) {
         game.options.look3D = look;
         DibCanvas canvas(kClientWidth, kClientHeight);
         ASSERT_TRUE(canvas.ok());
-        PaintAndShow(canvas, [&](Surface& gdi) {
-            NoText gdiWithoutText(gdi);
-            PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
-        });
+        ShowWhole(canvas, false);
         Raster raster(kClientWidth, kClientHeight);
         PaintWindow(raster, game, kClientWidth, kClientHeight);
         SCOPED_TRACE(look);
@@ -187,10 +178,7 @@ TEST_F(GdiSurfaceTest, FullRepaintEqualsTheRasterInBothLooks) {
 
 TEST_F(GdiSurfaceTest, StartScreenEqualsTheRaster) {
     DibCanvas canvas(kClientWidth, kClientHeight);
-    PaintAndShow(canvas, [&](Surface& gdi) {
-        NoText gdiWithoutText(gdi);
-        PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
-    });
+    ShowWhole(canvas, false);
     Raster raster(kClientWidth, kClientHeight);
     PaintWindow(raster, game, kClientWidth, kClientHeight);
     ExpectSamePicture(canvas, raster);
@@ -240,7 +228,7 @@ TEST_F(GdiSurfaceTest, LineLeavesOutItsEndPoint) {
 // text in the code page 936 font, on a transparent background.
 TEST_F(GdiSurfaceTest, LabelsAreBlackTextBelowTheirTopLeftCorner) {
     DibCanvas canvas(kClientWidth, kClientHeight);
-    PaintAndShow(canvas, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+    ShowWhole(canvas);
     Raster raster(kClientWidth, kClientHeight);
     PaintWindow(raster, game, kClientWidth, kClientHeight);
     ASSERT_EQ(raster.texts().size(), 5u);
@@ -275,10 +263,7 @@ TEST_F(GdiSurfaceTest, EveryScaleShowsTheRastersPicture) {
         RescaleSurfaces(pictures, dpi);
         DibCanvas canvas(ScaledLength(kClientWidth, dpi), ScaledLength(kClientHeight, dpi));
         ASSERT_TRUE(canvas.ok());
-        PaintAndShow(canvas, [&](Surface& gdi) {
-            NoText gdiWithoutText(gdi);
-            PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
-        });
+        ShowWhole(canvas, false);
         ExpectScaledPicture(canvas, raster, dpi);
     }
 }
@@ -290,11 +275,8 @@ TEST_F(GdiSurfaceTest, AMoveShowsOnlyItsCellsAtEveryScale) {
     for (int dpi : {144, 192}) {
         RescaleSurfaces(pictures, dpi);
         DibCanvas canvas(ScaledLength(kClientWidth, dpi), ScaledLength(kClientHeight, dpi));
-        PaintAndShow(canvas, [&](Surface& gdi) {
-            NoText gdiWithoutText(gdi);
-            PaintWindow(gdiWithoutText, game, kClientWidth, kClientHeight);
-        });
-        PaintedArea area = {};
+        ShowWhole(canvas, false);
+        ChangedBoxes area(kClientWidth, kClientHeight);
         GdiSurface gdi(pictures, area);
         SurfaceHost painter(game, gdi);
         game.host = &painter;
@@ -302,9 +284,8 @@ TEST_F(GdiSurfaceTest, AMoveShowsOnlyItsCellsAtEveryScale) {
         Rotate(game);
         Tick(game);
         game.host = &host;
-        ASSERT_GT(area.boxCount, 0);
-        for (int i = 0; i < area.boxCount; ++i) {
-            const PixelBox& box = area.boxes[i];
+        ASSERT_FALSE(area.empty());
+        for (const PixelBox& box : area) {
             EXPECT_TRUE(box.left >= kWellLeft && box.right <= kWellRight && box.top >= kWellTop &&
                         box.bottom <= kWellBottom)
                 << box.left << "," << box.top << " " << box.right << "," << box.bottom;
@@ -324,7 +305,7 @@ TEST_F(GdiSurfaceTest, LabelsGrowWithTheScale) {
     auto inkRows = [&](int dpi) {
         RescaleSurfaces(pictures, dpi);
         DibCanvas canvas(ScaledLength(kClientWidth, dpi), ScaledLength(kClientHeight, dpi));
-        PaintAndShow(canvas, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        ShowWhole(canvas);
         int first = -1, last = -1;
         const LabelPlace& label = kNextLabel;
         for (int y = ScaledLength(label.y - 1, dpi); y < ScaledLength(label.y + kLabelHeight, dpi); ++y)
@@ -349,7 +330,7 @@ TEST_F(GdiSurfaceTest, ManyBoxesAtOnceKeepTheLabels) {
         RescaleSurfaces(pictures, dpi);
         const int width = ScaledLength(kClientWidth, dpi), height = ScaledLength(kClientHeight, dpi);
         DibCanvas canvas(width, height), whole(width, height);
-        PaintAndShow(canvas, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        ShowWhole(canvas);
         PaintAndShow(canvas, [&](Surface& gdi) {
             for (int i = 0; i < 3; ++i) {
                 PaintScore(gdi, game);
@@ -359,7 +340,7 @@ TEST_F(GdiSurfaceTest, ManyBoxesAtOnceKeepTheLabels) {
                 PaintPreview(gdi, game, ShapeCatalogue[game.state.nextIndex]);
             }
         });
-        PaintAndShow(whole, [&](Surface& gdi) { PaintWindow(gdi, game, kClientWidth, kClientHeight); });
+        ShowWhole(whole);
         int differences = 0;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) differences += canvas.Pixel(x, y) != whole.Pixel(x, y);
