@@ -33,6 +33,7 @@ enum class Command {
     ShowOptions,
     ShowHighScores,
     OpenMainMenu,
+    CloseMenu,  // a request waits for the open menu to go
 };
 
 // The game commands that travel through the front end's own channel

@@ -63,7 +63,8 @@ void Execute(Dispatcher& dispatcher, Command command, bool ctrlHeld) {
     case Command::ShowKeyHelp:
     case Command::ShowOptions:
     case Command::ShowHighScores:
-    case Command::OpenMainMenu: AddWindowAction(dispatcher, command); break;
+    case Command::OpenMainMenu:
+    case Command::CloseMenu: AddWindowAction(dispatcher, command); break;
     }
 }
 
@@ -129,16 +130,37 @@ void GoOn(Dispatcher& dispatcher, bool yes) {
     RunHeldInput(dispatcher);
 }
 
+// What was typed in a name entry replaces the offered name.
+void TakeTypedName(HandedRequest& offer, const char* typed) {
+    if (offer.offer != OfferStep::NameEntry) return;
+    char name[kTypedNameBytes + 1];
+    CopyGbkPrefix(name, typed, kTypedNameBytes);
+    std::memset(offer.name, 0, sizeof offer.name);
+    std::memcpy(offer.name, name, sizeof name);
+}
+
+// The request is done: `yes` answers a question.
+void MarkDone(HandedRequest& request, bool yes, const char* typedName) {
+    if (typedName != nullptr) TakeTypedName(request, typedName);
+    request.done = true;
+    request.yes = yes;
+}
+
 // The front end carries out `task` for the request at `depth`; an answer at
-// once marks it done, unless the program ended meanwhile.
+// once marks it done, unless the program ended meanwhile. A save is done
+// here, at once.
 void HandOut(Dispatcher& dispatcher, int depth, Request task, int value) {
     dispatcher.requests[depth - 1].done = false;
     dispatcher.frontEnd.Present();
-    const Outcome outcome = dispatcher.frontEnd.CarryOut(task, value, depth);
-    if (outcome == Outcome::Later || StepDepth(dispatcher.game) < depth) return;
-    HandedRequest& carried = dispatcher.requests[depth - 1];
-    carried.done = true;
-    carried.yes = outcome == Outcome::Yes;
+    Answer answer;
+    if (task == Request::SaveSettings) {
+        dispatcher.frontEnd.SaveSettings();
+    } else {
+        const char* offered = task == Request::NameEntry ? dispatcher.requests[depth - 1].name : "";
+        answer = dispatcher.frontEnd.CarryOut(RequestCall{task, value, depth, offered});
+    }
+    if (answer.outcome == Outcome::Later || StepDepth(dispatcher.game) < depth) return;
+    MarkDone(dispatcher.requests[depth - 1], answer.outcome == Outcome::Yes, answer.typed ? answer.typedName : nullptr);
 }
 
 // The score offer: a result that takes a place makes room for its row and
@@ -218,6 +240,8 @@ WindowActions Enter(Dispatcher& dispatcher, Work work) {
     dispatcher.actions = &actions;
     work();
     Pump(dispatcher);
+    if (dispatcher.holdRequests && PendingRequest(dispatcher.game) != Request::None)
+        AddWindowAction(dispatcher, Command::CloseMenu);
     dispatcher.frontEnd.Present();
     dispatcher.actions = outer;
     return actions;
@@ -261,13 +285,11 @@ WindowActions RunActivation(Dispatcher& dispatcher, int activationState, bool wi
                    Input{Input::Kind::Activation, Command::None, false, activationState, windowVisible, downKeyUp});
 }
 
-WindowActions FinishRequest(Dispatcher& dispatcher, int ticket, bool yes) {
+WindowActions FinishRequest(Dispatcher& dispatcher, int ticket, bool yes, const char* typedName) {
     return Enter(dispatcher, [&] {
         if (ticket < 1 || ticket > StepDepth(dispatcher.game)) return;
         HandedRequest& request = dispatcher.requests[ticket - 1];
-        if (!request.handed) return;
-        request.done = true;
-        request.yes = yes;
+        if (request.handed) MarkDone(request, yes, typedName);
     });
 }
 
@@ -275,23 +297,30 @@ WindowActions DeliverGameMessage(Dispatcher& dispatcher, GameMessage message) {
     return Enter(dispatcher, [&] { RunGameMessage(dispatcher.game, message); });
 }
 
-WindowActions CarryOutPending(Dispatcher& dispatcher) {
+void MenuOpened(Dispatcher& dispatcher) { dispatcher.holdRequests = true; }
+
+WindowActions MenuClosed(Dispatcher& dispatcher) {
+    dispatcher.holdRequests = false;
     return Enter(dispatcher, [] {});
 }
 
-const char* OfferedName(const Dispatcher& dispatcher, int ticket) {
-    if (ticket < 1 || ticket > kMaxSuspensions) return "";
-    return dispatcher.requests[ticket - 1].name;
+void StoreOptions(Dispatcher& dispatcher, const OptionMarks& marks) {
+    Game& game = dispatcher.game;
+    game.options = OptionsForMarks(marks);
+    game.state.shapeCount = ShapeCountForStyle(game.options.style);
+    dispatcher.frontEnd.SaveSettings();
+    dispatcher.frontEnd.RepaintWindow();
 }
 
-void TakeTypedName(Dispatcher& dispatcher, int ticket, const char* typed) {
-    if (ticket < 1 || ticket > kMaxSuspensions) return;
-    HandedRequest& offer = dispatcher.requests[ticket - 1];
-    if (offer.offer != OfferStep::NameEntry) return;
-    char name[kTypedNameBytes + 1];
-    CopyGbkPrefix(name, typed, kTypedNameBytes);
-    std::memset(offer.name, 0, sizeof offer.name);
-    std::memcpy(offer.name, name, sizeof name);
+void ClearTable(Dispatcher& dispatcher) {
+    if (dispatcher.scores == nullptr) return;
+    ClearScores(*dispatcher.scores);
+    dispatcher.frontEnd.SaveSettings();
+}
+
+void EndProgram(Dispatcher& dispatcher) {
+    EndRules(dispatcher.game);
+    dispatcher.frontEnd.StopGravityTimer();
 }
 
 // Refused, as any input, while the rules' stack is full.
@@ -310,4 +339,11 @@ void RunGameMessage(Game& game, GameMessage message) {
     case GameMessage::MoveRight: MoveRight(game); break;
     case GameMessage::Rotate: Rotate(game); break;
     }
+}
+
+Answer Answer::Typed(const char* typed) {
+    Answer answer;
+    answer.typed = true;
+    CopyGbkPrefix(answer.typedName, typed, kTypedNameBytes);
+    return answer;
 }

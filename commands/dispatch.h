@@ -4,11 +4,13 @@
 // the functions below. Each runs the rules, hands the requests they stop for
 // to the front end (commands/front_end.h), presents once, and returns the
 // window's own actions for the front end to carry out, in order.
+#include <cstddef>
 #include <cstdint>
 
 #include "commands/commands.h"
 #include "commands/front_end.h"
 #include "game/state.h"
+#include "store/dialogs_fields.h"
 #include "store/scores.h"
 
 // One input as a front end hands it over.
@@ -36,14 +38,29 @@ constexpr int kMaxHeldInputs = 64;  // beyond that, input during a wait is lost
 
 // The commands that act on the window rather than on the game (Hide,
 // Restore, Exit, ShowAbout, ShowKeyHelp, ShowOptions, ShowHighScores,
-// OpenMainMenu), in the order the dispatcher admitted them: the input's own,
-// and those of held input that ran after it.
+// OpenMainMenu, CloseMenu), in the order the dispatcher admitted them: the
+// input's own, and those of held input that ran after it.
 struct WindowActions {
-    Command items[kMaxHeldInputs + 1];
+    Command items[kMaxHeldInputs + 2];
     int count = 0;
     const Command* begin() const { return items; }
     const Command* end() const { return items + count; }
 };
+
+// A front end carries out the window actions with one table: a row for
+// each action it has, naming what does it.
+template <typename Window>
+struct WindowActionRow {
+    Command action;
+    void (*carryOut)(Window& window);
+};
+
+template <typename Window, size_t N>
+void CarryOutWindowActions(const WindowActions& actions, const WindowActionRow<Window> (&table)[N], Window& window) {
+    for (const Command action : actions)
+        for (const WindowActionRow<Window>& row : table)
+            if (row.action == action) row.carryOut(window);
+}
 
 // Where a score offer stands: the result goes to the table with the
 // player's name, the table is saved and shown, each step the front end's.
@@ -72,8 +89,7 @@ struct Dispatcher {
     ScoreTable* scores = nullptr;  // the table results are offered to, if any
     GameMessageRelay relay = nullptr;
     void* relayTarget = nullptr;
-    // While set, requests stay pending, for whoever set it to hand out with
-    // CarryOutPending once it may (a Windows menu being tracked).
+    // A menu is open (MenuOpened): requests stay pending until it closes.
     bool holdRequests = false;
     bool downHeld = false;  // Down went down here and has not come up here
     Input held[kMaxHeldInputs] = {};
@@ -97,17 +113,29 @@ WindowActions RunGravityTick(Dispatcher& dispatcher);
 WindowActions RunActivation(Dispatcher& dispatcher, int activationState, bool windowVisible, bool downKeyUp);
 
 // The request handed out with `ticket` has been carried out (`yes` answers
-// the replay question). The rules go on once it is on top of their stack,
-// and once nothing is pending the held input runs.
-WindowActions FinishRequest(Dispatcher& dispatcher, int ticket, bool yes = true);
-// Hands out the requests that holdRequests kept back.
-WindowActions CarryOutPending(Dispatcher& dispatcher);
+// the replay question; a name entry's OK brings what was typed, of which
+// kTypedNameBytes are kept, or null to keep the offered name). The rules go
+// on once it is on top of their stack, and once nothing is pending the held
+// input runs.
+WindowActions FinishRequest(Dispatcher& dispatcher, int ticket, bool yes = true, const char* typedName = nullptr);
 
-// The name entry handed out with `ticket`: the name it offers (the row
-// overtaken), and what was typed over it, of which 18 bytes are kept. A
-// name entry finished without a typed name keeps the offered one.
-const char* OfferedName(const Dispatcher& dispatcher, int ticket);
-void TakeTypedName(Dispatcher& dispatcher, int ticket, const char* typed);
+// A popup menu is being tracked (a Windows menu holds the thread): gravity
+// goes on, but the requests its steps stop for wait until the menu has
+// closed, and one waiting asks for it to close (Command::CloseMenu). A
+// dialog opened under a tracked menu would get no mouse.
+void MenuOpened(Dispatcher& dispatcher);
+// The menu has closed: what waited is handed out.
+WindowActions MenuClosed(Dispatcher& dispatcher);
+
+// The options dialog's OK: the options from its marks, the shape count
+// with them, saved, and the window shown with the new look.
+void StoreOptions(Dispatcher& dispatcher, const OptionMarks& marks);
+// The table's Clear: every row empty, and saved.
+void ClearTable(Dispatcher& dispatcher);
+// The program is ending by the front end's own road (the window destroyed,
+// the page closed): every waiting run is abandoned, the gravity timer
+// stops, and nothing of the game runs again.
+void EndProgram(Dispatcher& dispatcher);
 
 // The exit command, confirmed by the player: the game in progress is
 // offered to the table, then the program ends (QuitProgram).

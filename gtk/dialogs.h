@@ -5,23 +5,17 @@
 // (gtk_dialog_run) and returns when it has closed.
 #include <gtk/gtk.h>
 
-#include "game/state.h"
-#include "store/scores.h"
+#include "commands/dispatch.h"
 
 // What the dialogs read and change; it outlives each dialog.
 struct DialogContext {
-    GtkWindow* parent;         // the main window, which owns every dialog
-    Game* game;                // the options, the shape count and the result offered
-    ScoreTable* scores;
-    const char* settingsFile;  // where SaveSettingsFile writes (gtk/settings_file.h)
-    // Shows the main window again from the state, before the dialog closes.
-    void (*repaintParent)(void* data);
-    void* repaintData;
+    GtkWindow* parent;       // the main window, which owns every dialog
+    Dispatcher* dispatcher;  // the options, the table, and storing them
 };
 
 // The three-page information sheet, opened on the given page.
 void ShowInfoSheet(GtkWindow* parent, int startPage);
-// The options dialog; OK stores and saves the options and repaints the parent.
+// The options dialog; OK stores the options (StoreOptions).
 void ShowOptions(const DialogContext& context);
 // The name entry, showing `name`; on OK it holds what was typed, cut to 18
 // bytes of GBK. A dialog that cannot be made leaves the name as it was.

@@ -2,7 +2,6 @@
 // stored and shown at once on OK, untouched on Cancel, Esc and the close.
 #include "gtk/dialog_layout.h"
 #include "gtk/dialogs.h"
-#include "gtk/save_notice.h"
 #include "store/dialogs_fields.h"
 
 namespace {
@@ -28,22 +27,13 @@ OptionMarks ReadMarks(const TemplatePanel& panel) {
     return marks;
 }
 
-void StoreOptions(const TemplatePanel& panel, const DialogContext& context) {
-    Game& game = *context.game;
-    game.options = OptionsForMarks(ReadMarks(panel));
-    game.state.shapeCount = ShapeCountForStyle(game.options.style);
-    SaveSettingsOrTell(context.parent, game.options, *context.scores, context.settingsFile);
-    // The new look shows before the dialog goes away.
-    if (context.repaintParent != nullptr) context.repaintParent(context.repaintData);
-}
-
 }  // namespace
 
 void ShowOptions(const DialogContext& context) {
     TemplatePanel panel;
     GtkDialog* dialog = NewTemplateDialog(context.parent, IDD_OPTIONS, panel);
     if (dialog == nullptr) return;  // as if cancelled
-    ShowMarks(panel, MarksForOptions(context.game->options));
-    if (gtk_dialog_run(dialog) == kOkButton) StoreOptions(panel, context);
+    ShowMarks(panel, MarksForOptions(context.dispatcher->game.options));
+    if (gtk_dialog_run(dialog) == kOkButton) StoreOptions(*context.dispatcher, ReadMarks(panel));
     gtk_widget_destroy(GTK_WIDGET(dialog));
 }

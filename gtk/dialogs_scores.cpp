@@ -79,12 +79,10 @@ struct ClearRequest {
     GtkWidget* area;
 };
 
-void ClearTable(GtkButton*, gpointer data) {
+void ClearShownTable(GtkButton*, gpointer data) {
     const ClearRequest& request = *static_cast<const ClearRequest*>(data);
-    ClearScores(*request.context->scores);
+    ClearTable(*request.context->dispatcher);
     gtk_widget_queue_draw(request.area);
-    SaveSettingsOrTell(request.context->parent, request.context->game->options, *request.context->scores,
-                       request.context->settingsFile);
 }
 
 }  // namespace
@@ -93,9 +91,9 @@ void ShowHighScores(const DialogContext& context) {
     TemplatePanel panel;
     GtkDialog* dialog = NewTemplateDialog(context.parent, IDD_SCORE_TABLE, panel);
     if (dialog == nullptr) return;
-    g_signal_connect(panel.fixed, "draw", G_CALLBACK(PaintScoreRows), context.scores);
+    g_signal_connect(panel.fixed, "draw", G_CALLBACK(PaintScoreRows), context.dispatcher->scores);
     ClearRequest clear = {&context, panel.fixed};
-    g_signal_connect(PanelControl(panel, IDC_CLEAR), "clicked", G_CALLBACK(ClearTable), &clear);
+    g_signal_connect(PanelControl(panel, IDC_CLEAR), "clicked", G_CALLBACK(ClearShownTable), &clear);
     RunUntilOk(dialog);
     gtk_widget_destroy(GTK_WIDGET(dialog));
 }

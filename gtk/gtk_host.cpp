@@ -23,14 +23,9 @@ gboolean OnGravityTimer(gpointer data) {
     return program.gravityTimer == self ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
 }
 
-void RepaintMainWindow(void* data) { RepaintWindow(*static_cast<Program*>(data)); }
-
 }  // namespace
 
-DialogContext DialogsOf(Program& program) {
-    return {GTK_WINDOW(program.window), &program.game, &program.scores, program.settingsFile.c_str(),
-            RepaintMainWindow, &program};
-}
+DialogContext DialogsOf(Program& program) { return {GTK_WINDOW(program.window), &program.dispatcher}; }
 
 void GtkHost::Present() {
     // A window shut down shows nothing more.
@@ -62,26 +57,30 @@ void GtkHost::Paint(PaintOp op, const ShapeRecord& shape) { program_.screen.Pain
 
 // Gravity goes on while a menu is open, but a request (a settled shape's
 // sound first, which may lead to the game's end and its dialogs) closes it.
-Outcome GtkHost::CarryOut(Request request, int value, int ticket) {
+void GtkHost::RepaintWindow() { ::RepaintWindow(program_); }
+
+void GtkHost::SaveSettings() {
+    SaveSettingsOrTell(GTK_WINDOW(program_.window), program_.game.options, program_.scores,
+                       program_.settingsFile.c_str());
+}
+
+Answer GtkHost::CarryOut(const RequestCall& call) {
     if (program_.menu != nullptr) gtk_menu_popdown(GTK_MENU(program_.menu));
-    switch (request) {
+    const int value = call.value;
+    switch (call.request) {
     case Request::None: break;
     case Request::Sound: program_.sounds.Play(value); break;
     case Request::Wait:
         if (value > 0) g_usleep(static_cast<gulong>(value) * 1000);
         break;
-    case Request::OfferScore: break;  // handed out as its three steps below
+    case Request::OfferScore: break;  // handed out as its steps
+    case Request::SaveSettings: break;
     case Request::NameEntry: {
         char name[kNameBytes] = {};
-        std::strncpy(name, OfferedName(program_.dispatcher, ticket), kNameBytes - 1);
+        std::strncpy(name, call.offeredName, kNameBytes - 1);
         EnterName(GTK_WINDOW(program_.window), name);
-        TakeTypedName(program_.dispatcher, ticket, name);
-        break;
+        return Answer::Typed(name);
     }
-    case Request::SaveSettings:
-        SaveSettingsOrTell(GTK_WINDOW(program_.window), program_.game.options, program_.scores,
-                           program_.settingsFile.c_str());
-        break;
     case Request::ScoreTable: ShowHighScores(DialogsOf(program_)); break;
     case Request::AskReplay:
         return AskQuestion(GTK_WINDOW(program_.window), kReplayQuestion, kReplayTitle) ? Outcome::Yes : Outcome::No;
@@ -90,20 +89,28 @@ Outcome GtkHost::CarryOut(Request request, int value, int ticket) {
     return Outcome::Yes;
 }
 
+namespace {
+
+void ShowAbout(Program& program) { ShowInfoSheet(GTK_WINDOW(program.window), kAboutPage); }
+void ShowKeyHelp(Program& program) { ShowInfoSheet(GTK_WINDOW(program.window), kKeyHelpPage); }
+void ShowOptions(Program& program) { ::ShowOptions(DialogsOf(program)); }
+void ShowHighScores(Program& program) { ::ShowHighScores(DialogsOf(program)); }
+
+// Hiding follows at once; iconifying first would only race it through the
+// window manager.
+constexpr WindowActionRow<Program> kWindowActions[] = {
+    {Command::Hide, HideToTray},
+    {Command::Restore, RestoreFromTray},
+    {Command::Exit, ConfirmExit},
+    {Command::ShowAbout, ShowAbout},
+    {Command::ShowKeyHelp, ShowKeyHelp},
+    {Command::ShowOptions, ShowOptions},
+    {Command::ShowHighScores, ShowHighScores},
+    {Command::OpenMainMenu, OpenMainMenu},
+};
+
+}  // namespace
+
 void CarryOutWindowActions(Program& program, const WindowActions& actions) {
-    for (const Command action : actions) {
-        switch (action) {
-        // Hiding follows at once; iconifying first would only race it
-        // through the window manager.
-        case Command::Hide: HideToTray(program); break;
-        case Command::Restore: RestoreFromTray(program); break;
-        case Command::Exit: ConfirmExit(program); break;
-        case Command::ShowAbout: ShowInfoSheet(GTK_WINDOW(program.window), kAboutPage); break;
-        case Command::ShowKeyHelp: ShowInfoSheet(GTK_WINDOW(program.window), kKeyHelpPage); break;
-        case Command::ShowOptions: ShowOptions(DialogsOf(program)); break;
-        case Command::ShowHighScores: ShowHighScores(DialogsOf(program)); break;
-        case Command::OpenMainMenu: OpenMainMenu(program); break;
-        default: break;
-        }
-    }
+    CarryOutWindowActions(actions, kWindowActions, program);
 }

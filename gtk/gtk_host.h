@@ -18,9 +18,13 @@ public:
     void RefreshPauseLabel() override;
     void Paint(PaintOp op, const ShapeRecord& shape) override;
     void Present() override;
+    // Queued: the window paints itself whole at its next draw.
+    void RepaintWindow() override;
+    // A save that fails is told once a run (gtk/save_notice.h).
+    void SaveSettings() override;
     // Each after closing an open popup menu: the thread sleeps through a
     // sound or a wait; the offer's dialogs and the question run nested loops.
-    Outcome CarryOut(Request request, int value, int ticket) override;
+    Answer CarryOut(const RequestCall& call) override;
 
 private:
     Program& program_;

@@ -222,9 +222,8 @@ void ConfirmExit(Program& program) {
 void ShutDown(Program& program) {
     if (program.shutDown) return;
     program.shutDown = true;
-    EndRules(program.game);
+    EndProgram(program.dispatcher);
     RemoveTrayIcon(program);
-    program.host.StopGravityTimer();
     if (program.menu != nullptr) gtk_menu_popdown(GTK_MENU(program.menu));
     gtk_widget_hide(program.window);
     g_idle_add(QuitEveryLoop, nullptr);

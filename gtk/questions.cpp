@@ -39,12 +39,12 @@ GtkWidget* NewYesNoBox(GtkWindow* parent, const char* text, const char* title, G
     return box;
 }
 
-struct Answer {
+struct Response {
     GMainLoop* loop;
     int response;
 };
 
-void OnResponse(GtkDialog*, int response, Answer* answer) {
+void OnResponse(GtkDialog*, int response, Response* answer) {
     answer->response = response;
     g_main_loop_quit(answer->loop);
 }
@@ -68,7 +68,7 @@ bool AskToExit(Program& program) {
     if (icon != nullptr) g_object_unref(icon);
     GtkWidget* box = NewYesNoBox(nullptr, kExitQuestion, kExitTitle, image);
     // Not modal: its own loop, so the main window keeps working meanwhile.
-    Answer answer = {g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
+    Response answer = {g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
     g_signal_connect(box, "response", G_CALLBACK(OnResponse), &answer);
     program.exitBox = box;
     gtk_widget_show(box);

@@ -27,6 +27,28 @@ Options OptionsForMarks(const OptionMarks& marks) {
     return options;
 }
 
+MarkedControl MarkedControlAt(const OptionMarks& marks, int index) {
+    constexpr int pairs = sizeof kMarkPairs / sizeof kMarkPairs[0];
+    if (index < 2 * pairs) {
+        const MarkPair& pair = kMarkPairs[index / 2];
+        const bool first = index % 2 == 0;
+        return {first ? pair.first : pair.second, marks.*pair.mark == first};
+    }
+    const MarkBox& box = kMarkBoxes[index - 2 * pairs];
+    return {box.control, marks.*box.mark};
+}
+
+OptionMarks MarksForCheckedBits(uint32_t bits) {
+    OptionMarks marks = {};
+    int index = 0;
+    for (const MarkPair& pair : kMarkPairs) {
+        marks.*pair.mark = (bits >> index & 1) != 0;
+        index += 2;
+    }
+    for (const MarkBox& box : kMarkBoxes) marks.*box.mark = (bits >> index++ & 1) != 0;
+    return marks;
+}
+
 ScoreRowTexts TextsForScoreRow(const HighScoreEntry& entry, int row) {
     ScoreRowTexts texts;
     std::snprintf(texts.place, sizeof texts.place, "%d.", row + 1);

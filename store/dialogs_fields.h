@@ -44,6 +44,18 @@ constexpr MarkPair kMarkPairs[] = {
     {IDC_DROP_TO_BOTTOM, IDC_FAST_FALL, &OptionMarks::dropToBottom},
 };
 
+// The controls of the options dialog in one order, for a front end that
+// tells them as bits: both buttons of each radio pair, then the check boxes.
+constexpr int kMarkedControlCount = 2 * 2 + 5;
+struct MarkedControl {
+    int control;
+    bool checked;
+};
+MarkedControl MarkedControlAt(const OptionMarks& marks, int index);
+// The marks from the controls checked, control `index` as bit `index`; the
+// first of each radio pair decides its mark.
+OptionMarks MarksForCheckedBits(uint32_t bits);
+
 // The information sheet's pages in order, each a title on its tab and a
 // template; its caption is kSheetCaption.
 struct SheetPage {

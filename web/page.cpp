@@ -22,13 +22,13 @@
 namespace {
 
 void Save();
-const char* NameOffered(int ticket);
+void RepaintWhole();
 
 struct Program {
     Game game = {};
     ScoreTable scores = {};
     WebScreen screen;
-    WebHost host{game, screen, Save, NameOffered};
+    WebHost host{game, screen, Save, RepaintWhole};
     // The settings file's text; the page's storage holds its bytes.
     ProfileText settings;
     Dispatcher dispatcher{game, host, &scores};
@@ -59,8 +59,6 @@ void Save() {
     trelmo_page_settings_saved(file.data(), static_cast<int>(file.size()));
 }
 
-const char* NameOffered(int ticket) { return OfferedName(program().dispatcher, ticket); }
-
 std::string_view Bytes(const char* bytes, int length) {
     return bytes != nullptr && length > 0 ? std::string_view(bytes, static_cast<size_t>(length)) : std::string_view();
 }
@@ -77,8 +75,7 @@ Command CommandForMouseDown(int button, int x, int y) {
 
 void ShutDown(Program& p) {
     p.shutDown = true;
-    EndRules(p.game);
-    p.host.StopGravityTimer();
+    EndProgram(p.dispatcher);
 }
 
 }  // namespace
@@ -130,17 +127,8 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::Tick: CarryOutWindowActions(RunGravityTick(p.dispatcher)); break;
     case PageInput::Repaint: RepaintWhole(); break;
     case PageInput::Exit: CarryOutWindowActions(RunExit(p.dispatcher)); break;
-    case PageInput::ClearScores:
-        ClearScores(p.scores);
-        Save();
-        break;
-    case PageInput::StoreOptions:
-        // Stored, saved, and shown before the dialog closes.
-        p.game.options = OptionsCheckedInPage();
-        p.game.state.shapeCount = ShapeCountForStyle(p.game.options.style);
-        Save();
-        RepaintWhole();
-        break;
+    case PageInput::ClearScores: ClearTable(p.dispatcher); break;
+    case PageInput::StoreOptions: StoreOptions(p.dispatcher, MarksForCheckedBits(static_cast<uint32_t>(a))); break;
     case PageInput::ShutDown: ShutDown(p); break;
     }
     return 0;
@@ -151,8 +139,7 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
 EMSCRIPTEN_KEEPALIVE void trelmo_answer(int ticket, int yes, const char* typedName) {
     Program& p = program();
     if (p.shutDown) return;
-    if (typedName != nullptr) TakeTypedName(p.dispatcher, ticket, typedName);
-    CarryOutWindowActions(FinishRequest(p.dispatcher, ticket, yes != 0));
+    CarryOutWindowActions(FinishRequest(p.dispatcher, ticket, yes != 0, typedName));
 }
 
 // A settings file the player loads, `length` bytes: refused (0) unless it

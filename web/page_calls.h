@@ -44,10 +44,9 @@ void trelmo_page_menu_item(int id, int greyed, const char* gbk);
 // a cell of the score table, at the row's top: centred on x when
 // `centred` is 1, else ending at x;
 void trelmo_page_score_cell(int top, int x, int centred, const char* gbk);
-// a control of the options dialog and whether it is checked; and, at
-// the dialog's OK, whether it is checked now.
+// a control of the options dialog and whether it is checked, in the order
+// the dialog's OK tells them back.
 void trelmo_page_option_mark(int control, int checked);
-int trelmo_page_is_checked(int control);
 
 // The information sheet for the page's font (trelmo_sheet): its margins
 // and its buttons' size in pixels, then each page's title and template.

@@ -62,10 +62,6 @@ mergeInto(LibraryManager.library, {
   trelmo_page_option_mark: function (control, checked) {
     Module.page.optionMark(control, checked);
   },
-  // int trelmo_page_is_checked(int control);
-  trelmo_page_is_checked: function (control) {
-    return Module.page.isChecked(control);
-  },
   // void trelmo_page_sheet_frame(int marginX, int marginY, int buttonWidth, int buttonHeight);
   trelmo_page_sheet_frame: function (marginX, marginY, buttonWidth, buttonHeight) {
     Module.page.sheetFrame(marginX, marginY, buttonWidth, buttonHeight);

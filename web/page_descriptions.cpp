@@ -108,14 +108,13 @@ void DescribeScoreRows(const ScoreTable& scores) {
     }
 }
 
-// Both buttons of each radio pair, then the check boxes.
+// In the order the dialog's OK tells them back (StoreOptions).
 void DescribeOptionMarks(const Options& options) {
     const OptionMarks marks = MarksForOptions(options);
-    for (const MarkPair& pair : kMarkPairs) {
-        trelmo_page_option_mark(pair.first, marks.*pair.mark ? 1 : 0);
-        trelmo_page_option_mark(pair.second, marks.*pair.mark ? 0 : 1);
+    for (int i = 0; i < kMarkedControlCount; ++i) {
+        const MarkedControl marked = MarkedControlAt(marks, i);
+        trelmo_page_option_mark(marked.control, marked.checked ? 1 : 0);
     }
-    for (const MarkBox& box : kMarkBoxes) trelmo_page_option_mark(box.control, marks.*box.mark ? 1 : 0);
 }
 
 const DialogScript* Script() {
@@ -135,14 +134,6 @@ void DescribeToPage(PageDescription what, int which, const Game& game, const Sco
     case PageDescription::ScoreRows: DescribeScoreRows(scores); break;
     case PageDescription::OptionMarks: DescribeOptionMarks(game.options); break;
     }
-}
-
-// The first of each radio pair decides its mark.
-Options OptionsCheckedInPage() {
-    OptionMarks marks = {};
-    for (const MarkPair& pair : kMarkPairs) marks.*pair.mark = trelmo_page_is_checked(pair.first) != 0;
-    for (const MarkBox& box : kMarkBoxes) marks.*box.mark = trelmo_page_is_checked(box.control) != 0;
-    return OptionsForMarks(marks);
 }
 
 bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight) {

@@ -8,9 +8,6 @@
 
 void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores);
 
-// The options the page's dialog shows checked now.
-Options OptionsCheckedInPage();
-
 // Template `templateId` laid out for a font whose 52 letters measure
 // `alphabetWidth` and whose height is `fontHeight`; false when there is no
 // such template.

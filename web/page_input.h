@@ -19,7 +19,8 @@ enum class PageInput {
     Repaint,       // the whole window afresh, outside any input
     Exit,          // Yes in the exit box: the offer, then the end
     ClearScores,   // the table's Clear
-    StoreOptions,  // the options dialog's OK: asks the page what is checked
+    StoreOptions,  // the options dialog's OK; a: its controls checked, as bits in
+                   // the order of the OptionMarks description
     ShutDown,      // the page ends the game: nothing of it runs again
 };
 

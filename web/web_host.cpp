@@ -17,22 +17,16 @@ void WebHost::RefreshPauseLabel() {
 
 void WebHost::Paint(PaintOp op, const ShapeRecord& shape) { ::Paint(screen_.surface(), game_, op, shape); }
 
-Outcome WebHost::CarryOut(Request request, int value, int ticket) {
-    if (request == Request::SaveSettings) {
-        save_();
-        return Outcome::Yes;
-    }
-    trelmo_page_start_request(static_cast<int>(request), value, ticket,
-                              request == Request::NameEntry ? offeredName_(ticket) : nullptr);
+Answer WebHost::CarryOut(const RequestCall& call) {
+    trelmo_page_start_request(static_cast<int>(call.request), call.value, call.ticket,
+                              call.request == Request::NameEntry ? call.offeredName : nullptr);
     return Outcome::Later;
 }
 
+// The script opens each; the sheet's two come with the page it opens on.
 void CarryOutWindowActions(const WindowActions& actions) {
     for (const Command action : actions) {
-        switch (action) {
-        case Command::ShowAbout: trelmo_page_open(static_cast<int>(action), kAboutPage); break;
-        case Command::ShowKeyHelp: trelmo_page_open(static_cast<int>(action), kKeyHelpPage); break;
-        default: trelmo_page_open(static_cast<int>(action), 0); break;
-        }
+        const int page = action == Command::ShowKeyHelp ? kKeyHelpPage : kAboutPage;
+        trelmo_page_open(static_cast<int>(action), page);
     }
 }

@@ -8,10 +8,10 @@
 
 class WebHost final : public FrontEnd {
 public:
-    // `save` writes the settings to the page's storage; `offeredName` is
-    // the name a name entry handed out with a ticket offers.
-    WebHost(Game& game, WebScreen& screen, void (*save)(), const char* (*offeredName)(int ticket))
-        : game_(game), screen_(screen), save_(save), offeredName_(offeredName) {}
+    // `save` writes the settings to the page's storage; `repaint` paints
+    // the whole window afresh and shows it.
+    WebHost(Game& game, WebScreen& screen, void (*save)(), void (*repaint)())
+        : game_(game), screen_(screen), save_(save), repaint_(repaint) {}
 
     void ArmGravityTimer(int milliseconds) override;
     void StopGravityTimer() override;
@@ -19,15 +19,16 @@ public:
     void RefreshPauseLabel() override;
     void Paint(PaintOp op, const ShapeRecord& shape) override;
     void Present() override { screen_.Flush(); }
-    // Started by the script, which answers with trelmo_answer and the ticket;
-    // the save is done at once.
-    Outcome CarryOut(Request request, int value, int ticket) override;
+    void RepaintWindow() override { repaint_(); }
+    void SaveSettings() override { save_(); }
+    // Started by the script, which answers with trelmo_answer and the ticket.
+    Answer CarryOut(const RequestCall& call) override;
 
 private:
     Game& game_;
     WebScreen& screen_;
     void (*save_)();
-    const char* (*offeredName_)(int ticket);
+    void (*repaint_)();
 };
 
 // The window's own actions, as the dispatcher admitted them: the script

@@ -3,20 +3,18 @@
 // sheet, and the two sounds: the Windows side of the settings.
 #include <windows.h>
 
-#include "game/state.h"
-#include "store/scores.h"
+#include "commands/dispatch.h"
 
 // What the dialogs read and change; it outlives each dialog, which is modal.
 struct DialogContext {
-    HINSTANCE instance;  // holds the templates and the sounds
-    Game* game;          // the options, the shape count and the result offered
-    ScoreTable* scores;
+    HINSTANCE instance;       // holds the templates and the sounds
+    Dispatcher* dispatcher;   // the options, the table, and storing them
 };
 
 // The three-page information sheet, opened on the given page; returns when
 // it closes.
 void ShowInfoSheet(HWND parent, HINSTANCE instance, int startPage);
-// The options dialog; OK stores the options and repaints the parent.
+// The options dialog; OK stores the options (StoreOptions).
 void ShowOptions(HWND parent, const DialogContext& context);
 // The name entry, showing `name`; on OK it holds what was typed, 18 bytes
 // at most. A dialog that cannot be made leaves the name as it was.

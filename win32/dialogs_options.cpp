@@ -1,7 +1,6 @@
 // The options dialog: the seven flags as check boxes and radio pairs,
 // stored and shown at once on OK, untouched on Cancel and Esc.
 #include "store/dialogs_fields.h"
-#include "store/settings.h"
 #include "win32/dialogs.h"
 
 namespace {
@@ -22,30 +21,19 @@ OptionMarks ReadMarks(HWND dialog) {
     return marks;
 }
 
-void StoreOptions(HWND dialog, const DialogContext& context) {
-    Game& game = *context.game;
-    game.options = OptionsForMarks(ReadMarks(dialog));
-    game.state.shapeCount = ShapeCountForStyle(game.options.style);
-    SaveSettings(game.options, *context.scores, kSettingsFile);
-    // The new look shows before the dialog goes away.
-    HWND owner = GetWindow(dialog, GW_OWNER);
-    InvalidateRect(owner, nullptr, TRUE);
-    UpdateWindow(owner);
-}
-
 INT_PTR CALLBACK OptionsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         const DialogContext* context = reinterpret_cast<const DialogContext*>(lParam);
-        ShowMarks(dialog, MarksForOptions(context->game->options));
+        ShowMarks(dialog, MarksForOptions(context->dispatcher->game.options));
         SetFocus(GetDlgItem(dialog, IDOK));
         return FALSE;  // the focus is set
     }
     case WM_COMMAND: {
         const DialogContext* context = reinterpret_cast<const DialogContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
         if (LOWORD(wParam) == IDOK) {
-            StoreOptions(dialog, *context);
+            StoreOptions(*context->dispatcher, ReadMarks(dialog));
             EndDialog(dialog, 1);
         } else if (LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, 1);

@@ -5,7 +5,6 @@
 #include "draw/scale.h"
 #include "store/dialogs_fields.h"
 #include "store/gbk.h"
-#include "store/settings.h"
 #include "win32/dialogs.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
@@ -76,11 +75,10 @@ void PaintScoreRows(HWND dialog, const ScoreTable& table) {
     EndPaint(dialog, &paint);
 }
 
-void ClearTable(HWND dialog, const DialogContext& context) {
-    ClearScores(*context.scores);
+void ClearShownTable(HWND dialog, const DialogContext& context) {
+    ClearTable(*context.dispatcher);
     InvalidateRect(dialog, nullptr, TRUE);
     UpdateWindow(dialog);
-    SaveSettings(context.game->options, *context.scores, kSettingsFile);
 }
 
 INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -91,10 +89,10 @@ INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
         return TRUE;  // focus to the first tab stop, OK
     case WM_PAINT:
         if (context == nullptr) return FALSE;
-        PaintScoreRows(dialog, *context->scores);
+        PaintScoreRows(dialog, *context->dispatcher->scores);
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_CLEAR && context != nullptr) ClearTable(dialog, *context);
+        if (LOWORD(wParam) == IDC_CLEAR && context != nullptr) ClearShownTable(dialog, *context);
         EndIgnoringCancel(dialog, wParam);
         return TRUE;
     default: return FALSE;

@@ -110,12 +110,7 @@ void OnMouseMove(const Program& program, LPARAM lParam) {
     SetCursor(hand ? program.pictures.hand : program.pictures.arrow);
 }
 
-// See TrackAtCursor: under a tracked menu, a step that stops for a request
-// closes the menu, and the request waits for tracking to return.
-void OnGravityTimer(Program& program) {
-    CarryOutWindowActions(program, RunGravityTick(program.dispatcher));
-    if (program.menuTracked && PendingRequest(program.game) != Request::None) EndMenu();
-}
+void OnGravityTimer(Program& program) { CarryOutWindowActions(program, RunGravityTick(program.dispatcher)); }
 
 // The exit box has no owner, so a click on the game can hide it behind the
 // main window; it is a box of this thread with the exit title.
@@ -224,9 +219,8 @@ void ConfirmExit(HWND window, Program& program, LPARAM lParam) {
 void Shutdown(HWND window, Program& program) {
     if (program.shutDown) return;
     program.shutDown = true;
-    EndRules(program.game);
+    EndProgram(program.dispatcher);
     RemoveTrayIcon(window, kTrayIconId, program.guiObjects);
     ReleaseSurfaces(program.pictures);
-    KillTimer(window, kGravityTimer);
     PostQuitMessage(0);
 }

@@ -28,24 +28,19 @@ HMENU BuildMenu(const MenuItem (&items)[N], const GameState* state, GuiObjectCou
 // window is hidden and inactive. The message posted afterwards lets the
 // system finish with the menu before the next one, as its notes ask.
 //
-// Gravity goes on while a menu is tracked, but what its steps ask for waits
-// until tracking has returned (a dialog opened under a tracked menu gets no
-// mouse): a request closes the menu (see OnGravityTimer) and is carried out
-// here.
+// Gravity goes on while a menu is tracked; what its steps ask for closes
+// the menu and waits until tracking has returned (commands/dispatch.h).
 void TrackAtCursor(Program& program, HMENU menu) {
     if (menu == nullptr) return;
     HWND window = program.host.window();
     POINT cursor = {};
     GetCursorPos(&cursor);
     SetForegroundWindow(window);
-    program.menuTracked = true;
-    program.dispatcher.holdRequests = true;
+    MenuOpened(program.dispatcher);
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
-    program.dispatcher.holdRequests = false;
-    program.menuTracked = false;
     PostMessageA(window, WM_NULL, 0, 0);
     CountFreed(program.guiObjects, DestroyMenu(menu));
-    CarryOutWindowActions(program, CarryOutPending(program.dispatcher));
+    CarryOutWindowActions(program, MenuClosed(program.dispatcher));
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ struct Program {
     WindowHost host{*this};
     Dispatcher dispatcher{game, host, &scores, RelayToWindow, this};
     bool confirmingExit = false;  // the exit box is open
-    bool menuTracked = false;     // a popup menu's loop is running
     bool relaying = false;        // the dispatcher is sending a game message
     UINT taskbarCreated = 0;      // the shell's message when its taskbar starts again
     bool shutDown = false;        // Shutdown has run
@@ -30,4 +29,4 @@ inline HWND ButtonHandle(const Program& program, Button button) {
 }
 
 // The part of the program the dialogs read and change.
-inline DialogContext DialogsOf(Program& program) { return {program.instance, &program.game, &program.scores}; }
+inline DialogContext DialogsOf(Program& program) { return {program.instance, &program.dispatcher}; }

@@ -39,20 +39,27 @@ void WindowHost::Paint(PaintOp op, const ShapeRecord& shape) {
     ::Paint(surface, program_.game, op, shape);
 }
 
-Outcome WindowHost::CarryOut(Request request, int value, int ticket) {
-    switch (request) {
+void WindowHost::RepaintWindow() {
+    InvalidateRect(window_, nullptr, TRUE);
+    UpdateWindow(window_);
+}
+
+void WindowHost::SaveSettings() { ::SaveSettings(program_.game.options, program_.scores, kSettingsFile); }
+
+Answer WindowHost::CarryOut(const RequestCall& call) {
+    const int value = call.value;
+    switch (call.request) {
     case Request::None: break;
     case Request::Sound: PlayEffect(program_.instance, value); break;
     case Request::Wait: Sleep(static_cast<DWORD>(value < 0 ? 0 : value)); break;
-    case Request::OfferScore: break;  // handed out as its three steps below
+    case Request::OfferScore: break;  // handed out as its steps
+    case Request::SaveSettings: break;
     case Request::NameEntry: {
         char name[kNameBytes] = {};
-        std::strncpy(name, OfferedName(program_.dispatcher, ticket), kNameBytes - 1);
+        std::strncpy(name, call.offeredName, kNameBytes - 1);
         EnterName(window_, program_.instance, name);
-        TakeTypedName(program_.dispatcher, ticket, name);
-        break;
+        return Answer::Typed(name);
     }
-    case Request::SaveSettings: SaveSettings(program_.game.options, program_.scores, kSettingsFile); break;
     case Request::ScoreTable: ShowHighScores(window_, DialogsOf(program_)); break;
     case Request::AskReplay: {
         const int answer = MessageBoxW(window_, Widen(kReplayQuestion), Widen(kReplayTitle), MB_YESNO | MB_ICONQUESTION);
@@ -79,22 +86,36 @@ void RelayToWindow(void* target, GameMessage message) {
     program.relaying = outer;
 }
 
+namespace {
+
+HWND WindowOf(const Program& program) { return program.host.window(); }
+
+void Hide(Program& program) {
+    ShowWindow(WindowOf(program), SW_MINIMIZE);
+    SendMessageA(WindowOf(program), PrivateMsg::HideToTray, 0, 0);
+}
+void Restore(Program& program) { RestoreFromTray(WindowOf(program), program.guiObjects); }
+void AskToExit(Program& program) { SendMessageA(WindowOf(program), WM_SYSCOMMAND, SC_CLOSE, 0); }
+void ShowAbout(Program& program) { SendMessageA(WindowOf(program), PrivateMsg::ShowInfoSheetAbout, 0, 0); }
+void ShowKeyHelp(Program& program) { ShowInfoSheet(WindowOf(program), program.instance, kKeyHelpPage); }
+void ShowOptions(Program& program) { ::ShowOptions(WindowOf(program), DialogsOf(program)); }
+void ShowHighScores(Program& program) { ::ShowHighScores(WindowOf(program), DialogsOf(program)); }
+void CloseMenu(Program&) { EndMenu(); }
+
+constexpr WindowActionRow<Program> kWindowActions[] = {
+    {Command::Hide, Hide},
+    {Command::Restore, Restore},
+    {Command::Exit, AskToExit},
+    {Command::ShowAbout, ShowAbout},
+    {Command::ShowKeyHelp, ShowKeyHelp},
+    {Command::ShowOptions, ShowOptions},
+    {Command::ShowHighScores, ShowHighScores},
+    {Command::OpenMainMenu, OpenMainMenu},
+    {Command::CloseMenu, CloseMenu},
+};
+
+}  // namespace
+
 void CarryOutWindowActions(Program& program, const WindowActions& actions) {
-    const HWND window = program.host.window();
-    for (const Command action : actions) {
-        switch (action) {
-        case Command::Hide:
-            ShowWindow(window, SW_MINIMIZE);
-            SendMessageA(window, PrivateMsg::HideToTray, 0, 0);
-            break;
-        case Command::Restore: RestoreFromTray(window, program.guiObjects); break;
-        case Command::Exit: SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
-        case Command::ShowAbout: SendMessageA(window, PrivateMsg::ShowInfoSheetAbout, 0, 0); break;
-        case Command::ShowKeyHelp: ShowInfoSheet(window, program.instance, kKeyHelpPage); break;
-        case Command::ShowOptions: ShowOptions(window, DialogsOf(program)); break;
-        case Command::ShowHighScores: ShowHighScores(window, DialogsOf(program)); break;
-        case Command::OpenMainMenu: OpenMainMenu(program); break;
-        default: break;
-        }
-    }
+    CarryOutWindowActions(actions, kWindowActions, program);
 }

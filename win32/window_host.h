@@ -30,10 +30,14 @@ public:
     void Paint(PaintOp op, const ShapeRecord& shape) override;
     // Shows on the window what the command painted, if anything.
     void Present() override;
+    // A paint of the whole window, at once.
+    void RepaintWindow() override;
+    // The system's profile functions on "trelmo.ini".
+    void SaveSettings() override;
     // The thread is held for a sound or a wait; the offer's dialogs and the
     // question run nested message loops, whose messages paint with their
     // own device contexts.
-    Outcome CarryOut(Request request, int value, int ticket) override;
+    Answer CarryOut(const RequestCall& call) override;
 
 private:
     GdiSurface Surface();

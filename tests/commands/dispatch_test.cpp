@@ -55,7 +55,7 @@ TEST_F(DispatchTest, StartOffersTheGameToTheTableBeforeTheNewGame) {
     const Calls calls = Run(Command::StartGame);
     ASSERT_GE(calls.size(), 4u);
     EXPECT_EQ(calls[0], "request 6 0 ticket 1");
-    EXPECT_EQ(calls[1], "request 7 0 ticket 1");
+    EXPECT_EQ(calls[1], "save");
     EXPECT_EQ(calls[2], "request 8 0 ticket 1");
     EXPECT_EQ(calls[3], "relay new");
     EXPECT_EQ(game.state.running, 1);
@@ -65,29 +65,40 @@ TEST_F(DispatchTest, StartOffersTheGameToTheTableBeforeTheNewGame) {
     EXPECT_EQ(Run(Command::StartGame).front(), "relay new");  // 0 takes no place
 }
 
+// The offered name travels with the request and the typed one comes back
+// with the answer, later or at once.
 TEST_F(DispatchTest, TheNameEntryOffersTheOvertakenNameAndKeepsSeventeenBytesOfTheTypedOne) {
     for (int i = 0; i < kScoreRows; ++i) scores.rows[i].score = 1000 - 100 * i;
     std::strcpy(scores.rows[4].name, "P4");
     game.state.score = 700;  // equal to row 3, above row 4: place 4
     frontEnd.outcome = Outcome::Later;
     EXPECT_EQ(Run(Command::StartGame), (Calls{"request 6 4 ticket 1"}));
-    EXPECT_STREQ(OfferedName(dispatcher, 1), "P4");
+    EXPECT_EQ(frontEnd.offeredName, "P4");
     EXPECT_STREQ(scores.rows[5].name, "P4");  // moved down already
-    TakeTypedName(dispatcher, 1, "ABCDEFGHIJKLMNOPQRSTU");
-    FinishRequest(dispatcher, 1);
-    EXPECT_EQ(host.Take(), (Calls{"request 7 0 ticket 1"}));
+    FinishRequest(dispatcher, 1, true, "ABCDEFGHIJKLMNOPQRSTU");
+    EXPECT_EQ(host.Take(), (Calls{"save", "request 8 0 ticket 1"}));
     EXPECT_STREQ(scores.rows[4].name, "ABCDEFGHIJKLMNOPQ");
     FinishRequest(dispatcher, 1);
-    EXPECT_EQ(host.Take(), (Calls{"request 8 0 ticket 1"}));
-    FinishRequest(dispatcher, 1);
     EXPECT_EQ(host.Take().front(), "relay new");
+
+    game.state.score = 650;  // place 5, over P4
+    frontEnd.answer = Answer::Typed("\xc0\xee");  // 李, at once
+    Run(Command::StartGame);
+    EXPECT_EQ(frontEnd.offeredName, "P4");
+    EXPECT_STREQ(scores.rows[5].name, "\xc0\xee");
+    frontEnd.answer = Answer(Outcome::Later);
+    std::strcpy(scores.rows[7].name, "P7");
+    game.state.score = 550;  // place 7, answered without a name: the offered one stays
+    Run(Command::StartGame);
+    FinishRequest(dispatcher, 1);
+    EXPECT_STREQ(scores.rows[7].name, "P7");
 }
 
 TEST_F(DispatchTest, AConfirmedExitOffersTheGameThenEndsTheProgram) {
     game.state.score = 100;
     host.Take();
     RunExit(dispatcher);
-    EXPECT_EQ(host.Take(), (Calls{"request 6 0 ticket 1", "request 7 0 ticket 1", "request 8 0 ticket 1",
+    EXPECT_EQ(host.Take(), (Calls{"request 6 0 ticket 1", "save", "request 8 0 ticket 1",
                                   "request 5 1 ticket 1"}));
     EXPECT_EQ(game.steps.ended, 1);
 }
@@ -129,6 +140,53 @@ TEST_F(DispatchTest, TheWindowsCommandsComeBackAsActionsAndTouchNothingElse) {
     EXPECT_EQ(actions.count, 0);
 }
 
+// A front end's table carries out each action by its row, in order; an
+// action it has no row for is not its own.
+TEST_F(DispatchTest, WindowActionsAreCarriedOutByTheFrontEndsTable) {
+    struct Window {
+        std::string done;
+    } window;
+    constexpr WindowActionRow<Window> table[] = {
+        {Command::Hide, [](Window& w) { w.done += "hide "; }},
+        {Command::OpenMainMenu, [](Window& w) { w.done += "menu "; }},
+    };
+    WindowActions actions;
+    for (Command action : {Command::OpenMainMenu, Command::CloseMenu, Command::Hide})
+        actions.items[actions.count++] = action;
+    CarryOutWindowActions(actions, table, window);
+    EXPECT_EQ(window.done, "menu hide ");
+}
+
+// The options dialog's OK and the table's Clear: stored, saved and shown,
+// the same for every front end.
+TEST_F(DispatchTest, StoringTheOptionsAndClearingTheTableSaveThem) {
+    OptionMarks marks = MarksForOptions(kDefaultOptions);
+    marks.sevenShapes = !marks.sevenShapes;
+    marks.inversion = !marks.inversion;
+    host.Take();
+    StoreOptions(dispatcher, marks);
+    EXPECT_EQ(host.Take(), (Calls{"save", "repaint window"}));
+    EXPECT_EQ(game.options.style, kDefaultOptions.style != 0 ? 0 : 1);
+    EXPECT_EQ(game.options.inverse, kDefaultOptions.inverse != 0 ? 0 : 1);
+    EXPECT_EQ(game.state.shapeCount, ShapeCountForStyle(game.options.style));
+
+    scores.rows[0].score = 500;
+    ClearTable(dispatcher);
+    EXPECT_EQ(host.Take(), (Calls{"save"}));
+    EXPECT_EQ(scores.rows[0].score, 0);
+}
+
+// The window going away ends the rules: the timer stops and no input runs.
+TEST_F(DispatchTest, EndingTheProgramStopsTheTimerAndEveryInput) {
+    Run(Command::StartGame);
+    host.Take();
+    EndProgram(dispatcher);
+    EXPECT_EQ(host.Take(), (Calls{"timer stop"}));
+    EXPECT_TRUE(Run(Command::MoveLeft).empty());
+    RunGravityTick(dispatcher);
+    EXPECT_TRUE(host.Take().empty());
+}
+
 // Each input shows what it painted once, at its end, and what a request
 // shows or waits on is on the screen before it is carried out.
 TEST_F(DispatchTest, OnePresentAfterEachInputAndBeforeEachRequest) {
@@ -146,7 +204,7 @@ TEST_F(DispatchTest, OnePresentAfterEachInputAndBeforeEachRequest) {
     // The save and the table, each shown after a present; one at the end.
     ASSERT_GE(after.size(), 5u);
     EXPECT_EQ(Calls(after.begin(), after.begin() + 4),
-              (Calls{"present", "request 7 0 ticket 1", "present", "request 8 0 ticket 1"}));
+              (Calls{"present", "save", "present", "request 8 0 ticket 1"}));
     EXPECT_EQ(after.back(), "present");
     EXPECT_EQ(std::count(after.begin() + 4, after.end(), std::string("present")), 1);
 }

@@ -100,8 +100,9 @@ public:
 
     // Until the player closes it, input arrives; the end of the events
     // closes everything still open.
-    Outcome CarryOut(Request request, int value, int) override {
-        table.Record(request, value);
+    Answer CarryOut(const RequestCall& call) override {
+        const Request request = call.request;
+        table.Record(request, call.value);
         while (next_ < events_.size()) {
             const Event& event = events_[next_++];
             if (event.kind == Event::Kind::Answer) break;
@@ -128,22 +129,22 @@ public:
     void Play() {
         for (const Event& event : events_) {
             if (event.kind == Event::Kind::Input) table.Deliver(event.input);
-            else if (open_ > 0) Answer();
+            else if (open_ > 0) AnswerTop();
         }
-        while (open_ > 0) Answer();
+        while (open_ > 0) AnswerTop();
     }
 
-    Outcome CarryOut(Request request, int value, int ticket) override {
-        table.Record(request, value);
-        tickets_[open_] = ticket;
-        requests_[open_++] = request;
+    Answer CarryOut(const RequestCall& call) override {
+        table.Record(call.request, call.value);
+        tickets_[open_] = call.ticket;
+        requests_[open_++] = call.request;
         return Outcome::Later;
     }
 
     Table table;
 
 private:
-    void Answer() {
+    void AnswerTop() {
         --open_;
         const bool yes = requests_[open_] == Request::AskReplay ? table.NextReplayAnswer() : true;
         FinishRequest(table.dispatcher, tickets_[open_], yes);
@@ -199,9 +200,9 @@ protected:
     }
     // The request on top of the rules' stack is done.
     void Answer(bool yes = true) { FinishRequest(dispatcher, StepDepth(game), yes); }
-    // The offer on top: its name entry, save and table.
+    // The offer on top: its name entry and table (the save is at once).
     void FinishOffer() {
-        for (int step = 0; step < 3; ++step) Answer();
+        for (int step = 0; step < 2; ++step) Answer();
     }
     // Drops the falling shape to the bottom: the lock sound is pending.
     void DropToTheLockSound() {
@@ -255,22 +256,26 @@ TEST_F(PendingInput, DuringAWaitInputIsHeldAndAHeldInputThatWaitsHoldsTheRest) {
 // Carries out each request at once, counting them.
 struct CountingFrontEnd final : QuietHost {
     int carried = 0;
-    Outcome CarryOut(Request, int, int) override {
+    Answer CarryOut(const RequestCall&) override {
         ++carried;
         return Outcome::Yes;
     }
 };
 
-TEST_F(PendingInput, HeldRequestsStayPendingUntilCarriedOutByWhoHeldThem) {
+// A Windows menu holds the thread while it is tracked: the request waits
+// for it, and asks for it to close.
+TEST_F(PendingInput, RequestsUnderAnOpenMenuCloseItAndWaitUntilItHasClosed) {
     CountingFrontEnd carrier;
     Dispatcher blocking{game, carrier};
-    blocking.holdRequests = true;
-    RunCommand(blocking, Command::DownPressed);
+    MenuOpened(blocking);
+    EXPECT_EQ(RunCommand(blocking, Command::SpeedUp).count, 0);
+    const WindowActions locked = RunCommand(blocking, Command::DownPressed);
     EXPECT_EQ(PendingRequest(game), Request::Sound);
+    ASSERT_EQ(locked.count, 1);
+    EXPECT_EQ(locked.items[0], Command::CloseMenu);
     RunGravityTick(blocking);  // held behind the sound, and not carried out either
     EXPECT_EQ(carrier.carried, 0);
-    blocking.holdRequests = false;
-    CarryOutPending(blocking);
+    EXPECT_EQ(MenuClosed(blocking).count, 0);
     EXPECT_EQ(PendingRequest(game), Request::None);
     EXPECT_GT(carrier.carried, 0);
     EXPECT_EQ(game.state.row, 1);  // the held tick ran after the lock

@@ -15,6 +15,8 @@ class TestFrontEnd : public FrontEnd {
 public:
     explicit TestFrontEnd(RecordingHost& host) : host_(host) {}
     Outcome outcome = Outcome::Later;
+    Answer answer{Outcome::Later};  // when set, answered in place of outcome
+    std::string offeredName;        // the last name entry's
     bool recordPresents = false;
 
     void ArmGravityTimer(int milliseconds) override { host_.ArmGravityTimer(milliseconds); }
@@ -25,10 +27,13 @@ public:
     void Present() override {
         if (recordPresents) host_.calls.push_back("present");
     }
-    Outcome CarryOut(Request request, int value, int ticket) override {
-        host_.calls.push_back("request " + std::to_string(static_cast<int>(request)) + " " + std::to_string(value) +
-                              " ticket " + std::to_string(ticket));
-        return outcome;
+    void RepaintWindow() override { host_.calls.push_back("repaint window"); }
+    void SaveSettings() override { host_.calls.push_back("save"); }
+    Answer CarryOut(const RequestCall& call) override {
+        host_.calls.push_back("request " + std::to_string(static_cast<int>(call.request)) + " " +
+                              std::to_string(call.value) + " ticket " + std::to_string(call.ticket));
+        if (call.request == Request::NameEntry) offeredName = call.offeredName;
+        return answer.outcome == Outcome::Later ? Answer(outcome) : answer;
     }
 
 protected:

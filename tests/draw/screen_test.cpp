@@ -40,8 +40,9 @@ struct Driver {
         host.RepaintScreen();
     }
 
-    // Carries out what the last command asked for, as trelmo-sim does.
-    void Settle() { CarryOutPending(dispatcher); }
+    // Carries out what the last command asked for, as trelmo-sim does: an
+    // input that does nothing hands out what the rules wait for.
+    void Settle() { RunCommand(dispatcher, Command::None); }
 
     bool ScreenIsAFullRepaint() const {
         Raster full(kClientWidth, kClientHeight);

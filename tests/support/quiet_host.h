@@ -13,5 +13,7 @@ public:
     void RefreshPauseLabel() override {}
     void Paint(PaintOp, const ShapeRecord&) override {}
     void Present() override {}
-    Outcome CarryOut(Request, int, int) override { return Outcome::Later; }
+    void RepaintWindow() override {}
+    void SaveSettings() override {}
+    Answer CarryOut(const RequestCall&) override { return Outcome::Later; }
 };

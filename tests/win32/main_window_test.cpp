@@ -409,7 +409,7 @@ TEST_F(MainWindowTest, DestructionReleasesEverythingAndEndsTheLoopOnce) {
 }
 
 TEST_F(MainWindowTest, QuittingFromTheRulesShutsDownAndIgnoresLaterInput) {
-    program->host.CarryOut(Request::QuitProgram, 0, 1);
+    program->host.CarryOut(RequestCall{Request::QuitProgram, 0, 1, ""});
     EXPECT_TRUE(program->shutDown);
     EXPECT_TRUE(DrainQueue());
     EXPECT_TRUE(IsWindow(window));
@@ -426,7 +426,7 @@ TEST_F(MainWindowTest, HostRealisesButtonsAndWaits) {
     EXPECT_TRUE(IsWindowEnabled(ButtonOf(OptionsButton)));
     // GetTickCount moves in steps of up to 16 ms; the steady clock does not.
     auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(program->host.CarryOut(Request::Wait, 50, 1), Outcome::Yes);
+    EXPECT_EQ(program->host.CarryOut(RequestCall{Request::Wait, 50, 1, ""}).outcome, Outcome::Yes);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(45));
 }
 

@@ -201,8 +201,7 @@ Outcome RunPlain(Sim& sim, PlainVerb verb) {
     case PlainVerb::Dump: Dump(sim); break;
     case PlainVerb::Scores: PrintScores(sim); break;
     case PlainVerb::Clear:  // the Clear button of the score table
-        ClearScores(sim.scores);
-        sim.host.Trace("save");
+        ClearTable(sim.dispatcher);
         break;
     // The script's Down stays where its down and release lines left it.
     case PlainVerb::Deactivate: RunActivation(sim.dispatcher, kInactive, true, false); break;
@@ -299,7 +298,6 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
 
 Sim::Sim(FILE* output, bool painted)
     : game{}, scores{}, host(game, output, painted), dispatcher{game, host, &scores}, out(output) {
-    host.dispatcher = &dispatcher;
     ResetGame(game, host, 1);
     ClearScores(scores);
     // As with no settings file; there is no sheet to open.

@@ -13,8 +13,9 @@ void SimHost::Trace(const char* format, ...) {
     std::fputc('\n', out_);
 }
 
-Outcome SimHost::CarryOut(Request request, int value, int ticket) {
-    switch (request) {
+Answer SimHost::CarryOut(const RequestCall& call) {
+    const int value = call.value;
+    switch (call.request) {
     case Request::None: break;
     case Request::Sound: Trace("sound %d", value); break;
     case Request::Wait: {
@@ -26,13 +27,12 @@ Outcome SimHost::CarryOut(Request request, int value, int ticket) {
             Trace("wait %d", value);
         break;
     }
-    case Request::OfferScore: break;  // handed out as its three steps below
+    case Request::OfferScore: break;  // handed out as its steps
+    case Request::SaveSettings: break;
     // The name entry takes the typed name, or the offered one as it stands.
     case Request::NameEntry:
         Trace("nameentry %d", value);
-        TakeTypedName(*dispatcher, ticket, hasTypedName ? typedName : OfferedName(*dispatcher, ticket));
-        break;
-    case Request::SaveSettings: Trace("save"); break;
+        return Answer::Typed(hasTypedName ? typedName : call.offeredName);
     case Request::ScoreTable: Trace("scoretable"); break;
     case Request::AskReplay: Trace("ask"); return answerYes ? Outcome::Yes : Outcome::No;
     case Request::QuitProgram:

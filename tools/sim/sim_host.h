@@ -49,14 +49,13 @@ public:
     void RefreshPauseLabel() override { Trace(game_.state.paused == 1 ? "label CONTINUE" : "label PAUSE"); }
     void Paint(PaintOp op, const ShapeRecord& shape) override;
     void Present() override {}
+    void RepaintWindow() override { RepaintScreen(); }
+    void SaveSettings() override { Trace("save"); }
     // Each request is carried out at once, as the trace tells it.
-    Outcome CarryOut(Request request, int value, int ticket) override;
+    Answer CarryOut(const RequestCall& call) override;
 
     // One line of output while tracing.
     void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-    // Where the name entries take their names; set by the driver.
-    Dispatcher* dispatcher = nullptr;
 
 private:
     Game& game_;

@@ -260,23 +260,19 @@ function templateDialog(templateId, handlers) {
   return built;
 }
 
-// At OK the module asks which controls are checked.
-let optionControls = null;
-page.isChecked = (control) => (optionControls !== null && optionControls.has(control) && optionControls.get(control).checked ? 1 : 0);
+// At OK the module is told which controls are checked, in the order it
+// described them.
 function showOptions() {
+  const marks = describe(Description.OptionMarks);
   const built = templateDialog(IDD_OPTIONS, {
     canCancel: true,
     onCancel: () => {},
     onOk: () => {
-      optionControls = built.controls;
-      try {
-        run(() => input(Input.StoreOptions));
-      } finally {
-        optionControls = null;
-      }
+      const checked = marks.reduce((bits, mark, i) => (built.controls.get(mark.control).checked ? bits | (1 << i) : bits), 0);
+      run(() => input(Input.StoreOptions, checked));
     },
   });
-  for (const mark of describe(Description.OptionMarks)) built.controls.get(mark.control).checked = mark.checked;
+  for (const mark of marks) built.controls.get(mark.control).checked = mark.checked;
 }
 
 function showTable(done) {
