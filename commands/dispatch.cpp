@@ -304,10 +304,13 @@ WindowActions MenuClosed(Dispatcher& dispatcher) {
     return Enter(dispatcher, [] {});
 }
 
+void UseOptions(Game& game, const Options& options) {
+    game.options = options;
+    game.state.shapeCount = ShapeCountForStyle(options.style);
+}
+
 void StoreOptions(Dispatcher& dispatcher, const OptionMarks& marks) {
-    Game& game = dispatcher.game;
-    game.options = OptionsForMarks(marks);
-    game.state.shapeCount = ShapeCountForStyle(game.options.style);
+    UseOptions(dispatcher.game, OptionsForMarks(marks));
     dispatcher.frontEnd.SaveSettings();
     dispatcher.frontEnd.RepaintWindow();
 }

@@ -127,8 +127,10 @@ void MenuOpened(Dispatcher& dispatcher);
 // The menu has closed: what waited is handed out.
 WindowActions MenuClosed(Dispatcher& dispatcher);
 
-// The options dialog's OK: the options from its marks, the shape count
-// with them, saved, and the window shown with the new look.
+// The options in use from now on, and the shape count with them.
+void UseOptions(Game& game, const Options& options);
+// The options dialog's OK: the options from its marks in use, saved, and
+// the window shown with the new look.
 void StoreOptions(Dispatcher& dispatcher, const OptionMarks& marks);
 // The table's Clear: every row empty, and saved.
 void ClearTable(Dispatcher& dispatcher);

@@ -249,11 +249,11 @@ Outcome RunLine(Sim& sim, const Line& line, const char*& problem) {
     if (std::strcmp(verb, "set") == 0) {
         problem = "set takes an option key and 0 or 1";
         const OptionKey* key = args == 2 ? FindOptionKey(line.words[1]) : nullptr;
-        int32_t* option = key != nullptr ? &(sim.game.options.*key->flag) : nullptr;
         const char* value = args == 2 ? line.words[2] : "";
-        if (option == nullptr || (std::strcmp(value, "0") != 0 && std::strcmp(value, "1") != 0)) return Outcome::Bad;
-        *option = value[0] - '0';
-        if (option == &sim.game.options.style) sim.game.state.shapeCount = ShapeCountForStyle(*option);
+        if (key == nullptr || (std::strcmp(value, "0") != 0 && std::strcmp(value, "1") != 0)) return Outcome::Bad;
+        Options options = sim.game.options;
+        options.*key->flag = value[0] - '0';
+        UseOptions(sim.game, options);
         sim.host.RepaintScreen();  // as the options dialog asks for on OK
         return Outcome::Ok;
     }
