@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "gtk/keys.h"
 #include "gtk/pictures.h"
 #include "gtk/text.h"
 #include "resources/dialog_script_text.h"
@@ -114,30 +115,40 @@ GtkWidget* NewControl(const DialogControl& control, GtkWidget*& radioLeader) {
     return nullptr;
 }
 
-// Tab visits the tab stops in template order, as the Windows dialog manager
-// does; GTK would go by position. GTK 3 has no other call for this.
-void SetTabOrder(const TemplatePanel& panel) {
-    GList* chain = nullptr;
-    for (int i = 0; i < panel.source->controlCount; ++i)
-        if (panel.source->controls[i].tabStop) chain = g_list_append(chain, panel.controls[i]);
-    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gtk_container_set_focus_chain(GTK_CONTAINER(panel.fixed), chain);
-    G_GNUC_END_IGNORE_DEPRECATIONS
-    g_list_free(chain);
+// The index of the control that has the focus, or holds it, -1 for none.
+int FocusedIndex(GtkWidget* window, const KeyedDialog& keyed) {
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
+    for (int i = 0; i < keyed.keys.count && focus != nullptr; ++i) {
+        GtkWidget* control = keyed.controls[i];
+        if (control != nullptr && (control == focus || gtk_widget_is_ancestor(focus, control))) return i;
+    }
+    return -1;
 }
 
-// Keys the Windows dialog manager handles: a mnemonic letter works without
-// Alt unless an edit box has the focus, and Enter on a check box or radio
-// button presses the default button.
-gboolean OnDialogKey(GtkWidget* window, GdkEventKey* event, gpointer) {
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
-    if ((event->state & gtk_accelerator_get_default_mod_mask()) != 0 || GTK_IS_ENTRY(focus)) return FALSE;
-    if (event->keyval == GDK_KEY_Return || event->keyval == GDK_KEY_KP_Enter) {
-        if (!GTK_IS_TOGGLE_BUTTON(focus)) return FALSE;
-        gtk_window_activate_default(GTK_WINDOW(window));
-        return TRUE;
+gboolean OnDialogKey(GtkWidget* window, GdkEventKey* event, gpointer data) {
+    const KeyedDialog& keyed = *static_cast<const KeyedDialog*>(data);
+    DialogKeyState state = {FocusedIndex(window, keyed), 0,
+                            keyed.pages != nullptr ? gtk_notebook_get_current_page(keyed.pages) : 0};
+    for (int i = 0; i < keyed.keys.count; ++i)
+        if (keyed.controls[i] != nullptr && GTK_IS_TOGGLE_BUTTON(keyed.controls[i]) &&
+            gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(keyed.controls[i])))
+            state.checked |= 1u << i;
+    const int modifiers = ((event->state & GDK_SHIFT_MASK) != 0 ? kShiftHeld : 0) |
+                          ((event->state & GDK_CONTROL_MASK) != 0 ? kCtrlHeld : 0) |
+                          ((event->state & GDK_MOD1_MASK) != 0 ? kAltHeld : 0);
+    const DialogKeyAnswer answer = KeyInDialog(keyed.keys, state, DialogVirtualKey(event->keyval), modifiers);
+    GtkWidget* target = answer.target >= 0 ? keyed.controls[answer.target] : nullptr;
+    switch (answer.action) {
+    case DialogAction::Pass: return FALSE;
+    case DialogAction::Nothing: break;
+    case DialogAction::Focus: gtk_widget_grab_focus(target); break;
+    case DialogAction::Press:
+        gtk_widget_grab_focus(target);
+        gtk_button_clicked(GTK_BUTTON(target));
+        break;
+    case DialogAction::ShowPage: gtk_notebook_set_current_page(keyed.pages, answer.target); break;
     }
-    return gtk_window_mnemonic_activate(GTK_WINDOW(window), gdk_keyval_to_lower(event->keyval), GDK_MOD1_MASK);
+    return TRUE;
 }
 
 // A captioned modal template has no system menu: a title bar without
@@ -166,6 +177,13 @@ void PlaceAtTemplatePosition(GtkWindow* dialog, GtkWindow* parent, const DialogT
 void FocusAtMap(GtkWidget*, gpointer widget) { gtk_widget_grab_focus(GTK_WIDGET(widget)); }
 
 }  // namespace
+
+void AnswerKeysWith(GtkWidget* dialog, const KeyedDialog& keyed) {
+    KeyedDialog* kept = g_new(KeyedDialog, 1);
+    *kept = keyed;
+    g_object_set_data_full(G_OBJECT(dialog), "trelmo-keys", kept, g_free);
+    g_signal_connect(dialog, "key-press-event", G_CALLBACK(OnDialogKey), kept);
+}
 
 void FocusWhenShown(GtkWidget* dialog, GtkWidget* widget) {
     g_signal_connect_after(dialog, "map", G_CALLBACK(FocusAtMap), widget);
@@ -200,7 +218,6 @@ GtkWidget* NewStyledDialog(GtkWindow* parent, const char* utf8Caption) {
         gtk_widget_set_no_show_all(GTK_WIDGET(child->data), TRUE);
     }
     g_list_free(children);
-    g_signal_connect(dialog, "key-press-event", G_CALLBACK(OnDialogKey), nullptr);
     return dialog;
 }
 
@@ -235,7 +252,6 @@ TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits b
         gtk_fixed_put(GTK_FIXED(panel.fixed), widget, rect.x, rect.y);
         panel.controls[i] = widget;
     }
-    SetTabOrder(panel);
     return panel;
 }
 
@@ -248,6 +264,10 @@ GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& p
     const DialogBaseUnits base = DialogBaseUnitsOf(dialog);
     panel = BuildTemplatePanel(*source, base);
     gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), panel.fixed);
+    KeyedDialog keyed = {KeysOfTemplate(*source), {}, nullptr};
+    for (int i = 0; i < source->controlCount; ++i)
+        if (keyed.keys.controls[i].kind != KeyControl::Inert) keyed.controls[i] = panel.controls[i];
+    AnswerKeysWith(dialog, keyed);
     for (int id : {kOkButton, kCancelButton}) {
         GtkWidget* button = PanelControl(panel, id);
         if (button == nullptr) continue;

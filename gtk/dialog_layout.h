@@ -5,6 +5,7 @@
 // dialog font, the desktop's family at the templates' 9 points.
 #include <gtk/gtk.h>
 
+#include "resources/dialog_keys.h"
 #include "resources/dialog_script.h"
 
 // The push buttons that end a dialog: gtk_dialog_run returns their ids.
@@ -45,6 +46,17 @@ TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits b
 // their ids; the focus is on button 1. Not yet shown; null when the template
 // is missing.
 GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& panel);
+
+// A dialog's keys, asked of the key model and carried out on its widgets:
+// the control of each index (null for those that take no focus), and the
+// sheet's notebook for its pages.
+struct KeyedDialog {
+    DialogKeys keys;
+    GtkWidget* controls[kMaxDialogControls];
+    GtkNotebook* pages;
+};
+// The model answers the keys of `dialog` from now on, for a copy of `keyed`.
+void AnswerKeysWith(GtkWidget* dialog, const KeyedDialog& keyed);
 
 // Runs the dialog until button 1 ends it: Esc and the window's close do
 // nothing. False when the dialog went away otherwise.

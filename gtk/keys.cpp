@@ -19,7 +19,22 @@ constexpr KeysymBinding kKeysyms[] = {
     {GDK_KEY_F7, 0x76},     {GDK_KEY_F8, 0x77},
 };
 
+// The keys only the dialogs and menus know.
+constexpr KeysymBinding kDialogKeysyms[] = {
+    {GDK_KEY_Tab, 0x09},       {GDK_KEY_ISO_Left_Tab, 0x09}, {GDK_KEY_Return, 0x0D}, {GDK_KEY_KP_Enter, 0x0D},
+    {GDK_KEY_Page_Up, 0x21},   {GDK_KEY_Page_Down, 0x22},   {GDK_KEY_End, 0x23},    {GDK_KEY_Home, 0x24},
+    {GDK_KEY_Alt_L, 0x12},     {GDK_KEY_F10, 0x79},
+};
+
 }  // namespace
+
+int DialogVirtualKey(unsigned keysym) {
+    for (const KeysymBinding& binding : kDialogKeysyms)
+        if (binding.keysym == keysym) return binding.virtualKey;
+    const unsigned upper = gdk_keyval_to_upper(keysym);
+    if ((upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9')) return static_cast<int>(upper);
+    return VirtualKeyForKeysym(keysym);
+}
 
 int VirtualKeyForKeysym(unsigned keysym) {
     for (const KeysymBinding& binding : kKeysyms)

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "resources/dialog_keys.h"
+
 namespace {
 
 std::string Convert(const char* text, int length, const char* to, const char* from, const char* fallback) {
@@ -51,21 +53,20 @@ std::string GbkFromUtf8(const char* utf8) {
     return Convert(utf8, -1, "GBK", "UTF-8", "?");
 }
 
-std::string MnemonicFromGbk(const char* gbk) {
-    const std::string utf8 = Utf8FromGbk(gbk);
+namespace {
+
+// GTK marks a mnemonic with "_", so the text's own underscores are doubled.
+std::string ForMnemonicLabel(const char* gbk, int length) {
     std::string result;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const char c = utf8[i];
-        if (c == '_') {
-            result += "__";
-        } else if (c == '&' && i + 1 < utf8.size() && utf8[i + 1] == '&') {
-            result += '&';
-            ++i;
-        } else if (c == '&') {
-            result += '_';
-        } else {
-            result += c;
-        }
-    }
+    for (const char c : Utf8FromGbk(gbk, length)) result.append(c == '_' ? 2 : 1, c);
     return result;
+}
+
+}  // namespace
+
+std::string MnemonicFromGbk(const char* gbk) {
+    const ControlText text = ReadControlText(gbk);
+    const int length = static_cast<int>(std::strlen(text.shown));
+    if (text.underline < 0) return ForMnemonicLabel(text.shown, length);
+    return ForMnemonicLabel(text.shown, text.underline) + "_" + ForMnemonicLabel(text.shown + text.underline, length - text.underline);
 }

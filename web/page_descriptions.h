@@ -3,6 +3,7 @@
 // (web/page_calls.h): the texts, pictures and sounds, the menus, the score
 // table, the options' marks and the dialog templates laid out in pixels.
 #include "game/state.h"
+#include "resources/dialog_script.h"
 #include "store/settings.h"
 #include "web/page_input.h"
 
@@ -10,6 +11,9 @@ void DescribeToPage(PageDescription what, int which, const Game& game, const Sco
 
 // The options the page's dialog shows checked now.
 Options OptionsCheckedInPage();
+
+// The templates of the resource script, read once; null should they not read.
+const DialogScript* Script();
 
 // Template `templateId` laid out for a font whose 52 letters measure
 // `alphabetWidth` and whose height is `fontHeight`; false when there is no
