@@ -1,5 +1,6 @@
 #include "gtk/dialog_layout.h"
 
+#include <algorithm>
 #include <string>
 
 #include "gtk/keys.h"
@@ -8,6 +9,12 @@
 #include "resources/dialog_script_text.h"
 
 namespace {
+
+struct KeyedDialog {
+    DialogKeys keys;
+    GtkWidget* controls[kMaxDialogControls];
+    GtkNotebook* pages;
+};
 
 constexpr int kDialogFontPoints = 9;  // FONT 9 of every template
 constexpr char kDialogWidgetName[] = "trelmo-dialog";
@@ -86,7 +93,6 @@ GtkWidget* NewGroupBox(const DialogControl& control) {
 GtkWidget* NewEditBox() {
     GtkWidget* entry = gtk_entry_new();
     gtk_entry_set_width_chars(GTK_ENTRY(entry), 0);  // the rectangle decides
-    gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
     return entry;
 }
 
@@ -115,39 +121,28 @@ GtkWidget* NewControl(const DialogControl& control, GtkWidget*& radioLeader) {
     return nullptr;
 }
 
-// The index of the control that has the focus, or holds it, -1 for none.
-int FocusedIndex(GtkWidget* window, const KeyedDialog& keyed) {
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
-    for (int i = 0; i < keyed.keys.count && focus != nullptr; ++i) {
-        GtkWidget* control = keyed.controls[i];
-        if (control != nullptr && (control == focus || gtk_widget_is_ancestor(focus, control))) return i;
-    }
-    return -1;
-}
-
+// Asks the key model what the key does in the dialog as it stands, and
+// does it; a key the model passes goes on to the focused widget.
 gboolean OnDialogKey(GtkWidget* window, GdkEventKey* event, gpointer data) {
     const KeyedDialog& keyed = *static_cast<const KeyedDialog*>(data);
-    DialogKeyState state = {FocusedIndex(window, keyed), 0,
-                            keyed.pages != nullptr ? gtk_notebook_get_current_page(keyed.pages) : 0};
-    for (int i = 0; i < keyed.keys.count; ++i)
-        if (keyed.controls[i] != nullptr && GTK_IS_TOGGLE_BUTTON(keyed.controls[i]) &&
-            gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(keyed.controls[i])))
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
+    DialogKeyState state = {-1, 0, keyed.pages != nullptr ? gtk_notebook_get_current_page(keyed.pages) : 0};
+    for (int i = 0; i < keyed.keys.count; ++i) {
+        GtkWidget* control = keyed.controls[i];
+        if (control == nullptr) continue;
+        if (focus != nullptr && (control == focus || gtk_widget_is_ancestor(focus, control))) state.focus = i;
+        if (GTK_IS_TOGGLE_BUTTON(control) && gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(control)))
             state.checked |= 1u << i;
-    const int modifiers = ((event->state & GDK_SHIFT_MASK) != 0 ? kShiftHeld : 0) |
-                          ((event->state & GDK_CONTROL_MASK) != 0 ? kCtrlHeld : 0) |
-                          ((event->state & GDK_MOD1_MASK) != 0 ? kAltHeld : 0);
-    const DialogKeyAnswer answer = KeyInDialog(keyed.keys, state, DialogVirtualKey(event->keyval), modifiers);
-    GtkWidget* target = answer.target >= 0 ? keyed.controls[answer.target] : nullptr;
-    switch (answer.action) {
-    case DialogAction::Pass: return FALSE;
-    case DialogAction::Nothing: break;
-    case DialogAction::Focus: gtk_widget_grab_focus(target); break;
-    case DialogAction::Press:
-        gtk_widget_grab_focus(target);
-        gtk_button_clicked(GTK_BUTTON(target));
-        break;
-    case DialogAction::ShowPage: gtk_notebook_set_current_page(keyed.pages, answer.target); break;
     }
+    const guint held = event->state;
+    const int modifiers = (held & GDK_SHIFT_MASK ? kShiftHeld : 0) | (held & GDK_CONTROL_MASK ? kCtrlHeld : 0) |
+                          (held & GDK_MOD1_MASK ? kAltHeld : 0);
+    const DialogKeyAnswer answer = KeyInDialog(keyed.keys, state, VirtualKeyForKeysym(event->keyval), modifiers);
+    if (answer.action == DialogAction::Pass) return FALSE;
+    GtkWidget* target = answer.target >= 0 ? keyed.controls[answer.target] : nullptr;
+    if (answer.action == DialogAction::Focus || answer.action == DialogAction::Press) gtk_widget_grab_focus(target);
+    if (answer.action == DialogAction::Press) gtk_button_clicked(GTK_BUTTON(target));
+    if (answer.action == DialogAction::ShowPage) gtk_notebook_set_current_page(keyed.pages, answer.target);
     return TRUE;
 }
 
@@ -178,9 +173,10 @@ void FocusAtMap(GtkWidget*, gpointer widget) { gtk_widget_grab_focus(GTK_WIDGET(
 
 }  // namespace
 
-void AnswerKeysWith(GtkWidget* dialog, const KeyedDialog& keyed) {
-    KeyedDialog* kept = g_new(KeyedDialog, 1);
-    *kept = keyed;
+void AnswerKeysWith(GtkWidget* dialog, const DialogKeys& keys, GtkWidget* const* controls, GtkNotebook* pages) {
+    KeyedDialog keyed = {keys, {}, pages};
+    std::copy(controls, controls + keys.count, keyed.controls);
+    auto* kept = static_cast<KeyedDialog*>(g_memdup2(&keyed, sizeof keyed));
     g_object_set_data_full(G_OBJECT(dialog), "trelmo-keys", kept, g_free);
     g_signal_connect(dialog, "key-press-event", G_CALLBACK(OnDialogKey), kept);
 }
@@ -264,10 +260,7 @@ GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& p
     const DialogBaseUnits base = DialogBaseUnitsOf(dialog);
     panel = BuildTemplatePanel(*source, base);
     gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), panel.fixed);
-    KeyedDialog keyed = {KeysOfTemplate(*source), {}, nullptr};
-    for (int i = 0; i < source->controlCount; ++i)
-        if (keyed.keys.controls[i].kind != KeyControl::Inert) keyed.controls[i] = panel.controls[i];
-    AnswerKeysWith(dialog, keyed);
+    AnswerKeysWith(dialog, KeysOfTemplate(*source), panel.controls, nullptr);
     for (int id : {kOkButton, kCancelButton}) {
         GtkWidget* button = PanelControl(panel, id);
         if (button == nullptr) continue;

@@ -47,16 +47,9 @@ TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits b
 // is missing.
 GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& panel);
 
-// A dialog's keys, asked of the key model and carried out on its widgets:
-// the control of each index (null for those that take no focus), and the
-// sheet's notebook for its pages.
-struct KeyedDialog {
-    DialogKeys keys;
-    GtkWidget* controls[kMaxDialogControls];
-    GtkNotebook* pages;
-};
-// The model answers the keys of `dialog` from now on, for a copy of `keyed`.
-void AnswerKeysWith(GtkWidget* dialog, const KeyedDialog& keyed);
+// From now on the key model answers the keys of `dialog`, whose controls
+// `keys` describes and `controls` holds by index; `pages` is the sheet's.
+void AnswerKeysWith(GtkWidget* dialog, const DialogKeys& keys, GtkWidget* const* controls, GtkNotebook* pages);
 
 // Runs the dialog until button 1 ends it: Esc and the window's close do
 // nothing. False when the dialog went away otherwise.

@@ -73,7 +73,8 @@ void ShowInfoSheet(GtkWindow* parent, int startPage) {
     gtk_widget_set_can_default(ok, TRUE);
     gtk_window_set_default(GTK_WINDOW(sheet), ok);
     FocusWhenShown(sheet, notebook);  // the tabs, as no page takes the focus
-    AnswerKeysWith(sheet, {KeysOfSheet(kSheetPageCount), {notebook, ok, cancel}, GTK_NOTEBOOK(notebook)});
+    GtkWidget* const controls[] = {notebook, ok, cancel};
+    AnswerKeysWith(sheet, KeysOfSheet(kSheetPageCount), controls, GTK_NOTEBOOK(notebook));
 
     gtk_dialog_run(GTK_DIALOG(sheet));  // OK, Cancel, Esc and the close all end it
     gtk_widget_destroy(sheet);

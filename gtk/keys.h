@@ -4,14 +4,10 @@
 // "+", "-", "<" and ">" as typed, whatever key produced them.
 #include "commands/commands.h"
 
-// The virtual-key code of a keysym, or 0 for a key the game has no use for.
+// The virtual-key code of a keysym (letters and digits their upper-case
+// ASCII codes), or 0 for a key neither the game nor a dialog has a use for.
 // The keypad's arrows with Num Lock off are the arrows, as on Windows.
 int VirtualKeyForKeysym(unsigned keysym);
-
-// The virtual key of a keysym in a dialog or a menu (resources/dialog_keys.h):
-// the game's keys, the dialogs' own, and letters and digits as their
-// upper-case ASCII codes; 0 for the others.
-int DialogVirtualKey(unsigned keysym);
 
 // The commands of one key press: the key's own, then its character's.
 // A key typed with Ctrl held types no character the game knows, as on

@@ -25,10 +25,9 @@ GtkWidget* NewYesNoBox(GtkWindow* parent, const char* text, const char* title, G
         gtk_widget_show(image);
     }
     // Its letters answer it with Alt or without; Esc does nothing.
-    AnswerKeysWith(box, {KeysOfQuestion(kYesText, kNoText),
-                         {gtk_dialog_get_widget_for_response(GTK_DIALOG(box), GTK_RESPONSE_YES),
-                          gtk_dialog_get_widget_for_response(GTK_DIALOG(box), GTK_RESPONSE_NO)},
-                         nullptr});
+    GtkWidget* const buttons[] = {gtk_dialog_get_widget_for_response(GTK_DIALOG(box), GTK_RESPONSE_YES),
+                                  gtk_dialog_get_widget_for_response(GTK_DIALOG(box), GTK_RESPONSE_NO)};
+    AnswerKeysWith(box, KeysOfQuestion(kYesText, kNoText), buttons, nullptr);
     gtk_window_set_position(GTK_WINDOW(box), parent != nullptr ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
     return box;
 }

@@ -53,20 +53,12 @@ std::string GbkFromUtf8(const char* utf8) {
     return Convert(utf8, -1, "GBK", "UTF-8", "?");
 }
 
-namespace {
-
-// GTK marks a mnemonic with "_", so the text's own underscores are doubled.
-std::string ForMnemonicLabel(const char* gbk, int length) {
-    std::string result;
-    for (const char c : Utf8FromGbk(gbk, length)) result.append(c == '_' ? 2 : 1, c);
-    return result;
-}
-
-}  // namespace
-
+// GTK marks the underlined letter with "_" and takes "__" for an underscore.
 std::string MnemonicFromGbk(const char* gbk) {
     const ControlText text = ReadControlText(gbk);
-    const int length = static_cast<int>(std::strlen(text.shown));
-    if (text.underline < 0) return ForMnemonicLabel(text.shown, length);
-    return ForMnemonicLabel(text.shown, text.underline) + "_" + ForMnemonicLabel(text.shown + text.underline, length - text.underline);
+    const std::string utf8 = Utf8FromGbk(text.shown);
+    const size_t mark = text.underline < 0 ? std::string::npos : Utf8FromGbk(text.shown, text.underline).size();
+    std::string result;
+    for (size_t i = 0; i < utf8.size(); ++i) result.append(i == mark ? "_" : "").append(utf8[i] == '_' ? 2 : 1, utf8[i]);
+    return result;
 }
