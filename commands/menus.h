@@ -1,6 +1,8 @@
 #pragma once
 // The two popup menus as data: items in order, separators, and which items
 // are greyed by the game's state when the menu is built.
+#include <cstdint>
+
 #include "commands/commands.h"
 #include "game/state.h"
 #include "resources/texts.h"
@@ -32,3 +34,29 @@ constexpr MenuItem TrayMenu[] = {
 
 // Stepping to a maximum that is already reached has nothing to do.
 bool MenuItemGreyed(int id, const GameState& state);
+
+// The menus by the number the page and the tests use: 0 main, 1 the icon's.
+struct MenuTable {
+    const MenuItem* items;
+    int count;
+};
+constexpr MenuTable kPopupMenus[] = {
+    {MainMenu, sizeof MainMenu / sizeof *MainMenu},
+    {TrayMenu, sizeof TrayMenu / sizeof *TrayMenu},
+};
+
+// The keys of an open menu, as in a Windows menu: one highlight, none at
+// first. Down and Up go round the items past the separators, onto greyed
+// items too; Home and End go to the first and the last; Return or Space
+// chooses the highlighted item, and only closes the menu when it is greyed
+// or there is none; Esc, Alt and F10 close it. Every other key stays with
+// the menu and does nothing.
+enum class MenuAction : uint8_t { Nothing, Highlight, Choose, Close };
+
+struct MenuKeyAnswer {
+    MenuAction action;
+    int item;  // index in the menu's table: the highlight, or the item chosen
+};
+
+// `highlighted` is an index in the table, -1 for none.
+MenuKeyAnswer KeyInMenu(const MenuTable& menu, int highlighted, int key, const GameState& state);

@@ -1,12 +1,20 @@
 #include "gtk/dialog_layout.h"
 
+#include <algorithm>
 #include <string>
 
+#include "gtk/keys.h"
 #include "gtk/pictures.h"
 #include "gtk/text.h"
 #include "resources/dialog_script_text.h"
 
 namespace {
+
+struct KeyedDialog {
+    DialogKeys keys;
+    GtkWidget* controls[kMaxDialogControls];
+    GtkNotebook* pages;
+};
 
 constexpr int kDialogFontPoints = 9;  // FONT 9 of every template
 constexpr char kDialogWidgetName[] = "trelmo-dialog";
@@ -85,7 +93,6 @@ GtkWidget* NewGroupBox(const DialogControl& control) {
 GtkWidget* NewEditBox() {
     GtkWidget* entry = gtk_entry_new();
     gtk_entry_set_width_chars(GTK_ENTRY(entry), 0);  // the rectangle decides
-    gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
     return entry;
 }
 
@@ -114,30 +121,29 @@ GtkWidget* NewControl(const DialogControl& control, GtkWidget*& radioLeader) {
     return nullptr;
 }
 
-// Tab visits the tab stops in template order, as the Windows dialog manager
-// does; GTK would go by position. GTK 3 has no other call for this.
-void SetTabOrder(const TemplatePanel& panel) {
-    GList* chain = nullptr;
-    for (int i = 0; i < panel.source->controlCount; ++i)
-        if (panel.source->controls[i].tabStop) chain = g_list_append(chain, panel.controls[i]);
-    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gtk_container_set_focus_chain(GTK_CONTAINER(panel.fixed), chain);
-    G_GNUC_END_IGNORE_DEPRECATIONS
-    g_list_free(chain);
-}
-
-// Keys the Windows dialog manager handles: a mnemonic letter works without
-// Alt unless an edit box has the focus, and Enter on a check box or radio
-// button presses the default button.
-gboolean OnDialogKey(GtkWidget* window, GdkEventKey* event, gpointer) {
+// Asks the key model what the key does in the dialog as it stands, and
+// does it; a key the model passes goes on to the focused widget.
+gboolean OnDialogKey(GtkWidget* window, GdkEventKey* event, gpointer data) {
+    const KeyedDialog& keyed = *static_cast<const KeyedDialog*>(data);
     GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
-    if ((event->state & gtk_accelerator_get_default_mod_mask()) != 0 || GTK_IS_ENTRY(focus)) return FALSE;
-    if (event->keyval == GDK_KEY_Return || event->keyval == GDK_KEY_KP_Enter) {
-        if (!GTK_IS_TOGGLE_BUTTON(focus)) return FALSE;
-        gtk_window_activate_default(GTK_WINDOW(window));
-        return TRUE;
+    DialogKeyState state = {-1, 0, keyed.pages != nullptr ? gtk_notebook_get_current_page(keyed.pages) : 0};
+    for (int i = 0; i < keyed.keys.count; ++i) {
+        GtkWidget* control = keyed.controls[i];
+        if (control == nullptr) continue;
+        if (focus != nullptr && (control == focus || gtk_widget_is_ancestor(focus, control))) state.focus = i;
+        if (GTK_IS_TOGGLE_BUTTON(control) && gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(control)))
+            state.checked |= 1u << i;
     }
-    return gtk_window_mnemonic_activate(GTK_WINDOW(window), gdk_keyval_to_lower(event->keyval), GDK_MOD1_MASK);
+    const guint held = event->state;
+    const int modifiers = (held & GDK_SHIFT_MASK ? kShiftHeld : 0) | (held & GDK_CONTROL_MASK ? kCtrlHeld : 0) |
+                          (held & GDK_MOD1_MASK ? kAltHeld : 0);
+    const DialogKeyAnswer answer = KeyInDialog(keyed.keys, state, VirtualKeyForKeysym(event->keyval), modifiers);
+    if (answer.action == DialogAction::Pass) return FALSE;
+    GtkWidget* target = answer.target >= 0 ? keyed.controls[answer.target] : nullptr;
+    if (answer.action == DialogAction::Focus || answer.action == DialogAction::Press) gtk_widget_grab_focus(target);
+    if (answer.action == DialogAction::Press) gtk_button_clicked(GTK_BUTTON(target));
+    if (answer.action == DialogAction::ShowPage) gtk_notebook_set_current_page(keyed.pages, answer.target);
+    return TRUE;
 }
 
 // A captioned modal template has no system menu: a title bar without
@@ -166,6 +172,14 @@ void PlaceAtTemplatePosition(GtkWindow* dialog, GtkWindow* parent, const DialogT
 void FocusAtMap(GtkWidget*, gpointer widget) { gtk_widget_grab_focus(GTK_WIDGET(widget)); }
 
 }  // namespace
+
+void AnswerKeysWith(GtkWidget* dialog, const DialogKeys& keys, GtkWidget* const* controls, GtkNotebook* pages) {
+    KeyedDialog keyed = {keys, {}, pages};
+    std::copy(controls, controls + keys.count, keyed.controls);
+    auto* kept = static_cast<KeyedDialog*>(g_memdup2(&keyed, sizeof keyed));
+    g_object_set_data_full(G_OBJECT(dialog), "trelmo-keys", kept, g_free);
+    g_signal_connect(dialog, "key-press-event", G_CALLBACK(OnDialogKey), kept);
+}
 
 void FocusWhenShown(GtkWidget* dialog, GtkWidget* widget) {
     g_signal_connect_after(dialog, "map", G_CALLBACK(FocusAtMap), widget);
@@ -200,7 +214,6 @@ GtkWidget* NewStyledDialog(GtkWindow* parent, const char* utf8Caption) {
         gtk_widget_set_no_show_all(GTK_WIDGET(child->data), TRUE);
     }
     g_list_free(children);
-    g_signal_connect(dialog, "key-press-event", G_CALLBACK(OnDialogKey), nullptr);
     return dialog;
 }
 
@@ -235,7 +248,6 @@ TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits b
         gtk_fixed_put(GTK_FIXED(panel.fixed), widget, rect.x, rect.y);
         panel.controls[i] = widget;
     }
-    SetTabOrder(panel);
     return panel;
 }
 
@@ -248,6 +260,7 @@ GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& p
     const DialogBaseUnits base = DialogBaseUnitsOf(dialog);
     panel = BuildTemplatePanel(*source, base);
     gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), panel.fixed);
+    AnswerKeysWith(dialog, KeysOfTemplate(*source), panel.controls, nullptr);
     for (int id : {kOkButton, kCancelButton}) {
         GtkWidget* button = PanelControl(panel, id);
         if (button == nullptr) continue;

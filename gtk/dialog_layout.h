@@ -5,6 +5,7 @@
 // dialog font, the desktop's family at the templates' 9 points.
 #include <gtk/gtk.h>
 
+#include "resources/dialog_keys.h"
 #include "resources/dialog_script.h"
 
 // The push buttons that end a dialog: gtk_dialog_run returns their ids.
@@ -45,6 +46,10 @@ TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits b
 // their ids; the focus is on button 1. Not yet shown; null when the template
 // is missing.
 GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& panel);
+
+// From now on the key model answers the keys of `dialog`, whose controls
+// `keys` describes and `controls` holds by index; `pages` is the sheet's.
+void AnswerKeysWith(GtkWidget* dialog, const DialogKeys& keys, GtkWidget* const* controls, GtkNotebook* pages);
 
 // Runs the dialog until button 1 ends it: Esc and the window's close do
 // nothing. False when the dialog went away otherwise.

@@ -55,9 +55,9 @@ void ShowInfoSheet(GtkWindow* parent, int startPage) {
 
     GtkWidget* buttons = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, marginX);
     GtkWidget* ok = NewSheetButton(sheet, kSheetOk, base);
+    GtkWidget* cancel = NewSheetButton(sheet, kSheetCancel, base);
     gtk_box_pack_start(GTK_BOX(buttons), ok, FALSE, FALSE, 0);
-    gtk_box_pack_start(GTK_BOX(buttons), NewSheetButton(sheet, kSheetCancel, base),
-                       FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(buttons), cancel, FALSE, FALSE, 0);
     gtk_widget_set_halign(buttons, GTK_ALIGN_END);
     gtk_widget_set_margin_end(buttons, marginX);
     gtk_widget_set_margin_top(buttons, marginY);
@@ -73,6 +73,8 @@ void ShowInfoSheet(GtkWindow* parent, int startPage) {
     gtk_widget_set_can_default(ok, TRUE);
     gtk_window_set_default(GTK_WINDOW(sheet), ok);
     FocusWhenShown(sheet, notebook);  // the tabs, as no page takes the focus
+    GtkWidget* const controls[] = {notebook, ok, cancel};
+    AnswerKeysWith(sheet, KeysOfSheet(kSheetPageCount), controls, GTK_NOTEBOOK(notebook));
 
     gtk_dialog_run(GTK_DIALOG(sheet));  // OK, Cancel, Esc and the close all end it
     gtk_widget_destroy(sheet);

@@ -4,7 +4,8 @@
 // "+", "-", "<" and ">" as typed, whatever key produced them.
 #include "commands/commands.h"
 
-// The virtual-key code of a keysym, or 0 for a key the game has no use for.
+// The virtual-key code of a keysym (letters and digits their upper-case
+// ASCII codes), or 0 for a key neither the game nor a dialog has a use for.
 // The keypad's arrows with Num Lock off are the arrows, as on Windows.
 int VirtualKeyForKeysym(unsigned keysym);
 

@@ -1,5 +1,6 @@
 #include "gtk/questions.h"
 
+#include "gtk/dialog_layout.h"
 #include "gtk/pictures.h"
 #include "gtk/program.h"
 #include "gtk/text.h"
@@ -7,17 +8,6 @@
 #include "resources/texts.h"
 
 namespace {
-
-// A Windows message box answers to the plain letters of its buttons, Alt
-// or not.
-gboolean OnBoxKey(GtkWidget* box, GdkEventKey* event, gpointer) {
-    if ((event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0) return FALSE;
-    switch (gdk_keyval_to_lower(event->keyval)) {
-    case GDK_KEY_y: gtk_dialog_response(GTK_DIALOG(box), GTK_RESPONSE_YES); return TRUE;
-    case GDK_KEY_n: gtk_dialog_response(GTK_DIALOG(box), GTK_RESPONSE_NO); return TRUE;
-    default: return FALSE;
-    }
-}
 
 // A Yes/No box; `image` null for the question icon.
 GtkWidget* NewYesNoBox(GtkWindow* parent, const char* text, const char* title, GtkWidget* image) {
@@ -34,7 +24,10 @@ GtkWidget* NewYesNoBox(GtkWindow* parent, const char* text, const char* title, G
         G_GNUC_END_IGNORE_DEPRECATIONS
         gtk_widget_show(image);
     }
-    g_signal_connect(box, "key-press-event", G_CALLBACK(OnBoxKey), nullptr);
+    // Its letters answer it with Alt or without; Esc does nothing.
+    GtkWidget* const buttons[] = {gtk_dialog_get_widget_for_response(GTK_DIALOG(box), GTK_RESPONSE_YES),
+                                  gtk_dialog_get_widget_for_response(GTK_DIALOG(box), GTK_RESPONSE_NO)};
+    AnswerKeysWith(box, KeysOfQuestion(kYesText, kNoText), buttons, nullptr);
     gtk_window_set_position(GTK_WINDOW(box), parent != nullptr ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
     return box;
 }

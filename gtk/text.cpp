@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "resources/dialog_keys.h"
+
 namespace {
 
 std::string Convert(const char* text, int length, const char* to, const char* from, const char* fallback) {
@@ -51,21 +53,12 @@ std::string GbkFromUtf8(const char* utf8) {
     return Convert(utf8, -1, "GBK", "UTF-8", "?");
 }
 
+// GTK marks the underlined letter with "_" and takes "__" for an underscore.
 std::string MnemonicFromGbk(const char* gbk) {
-    const std::string utf8 = Utf8FromGbk(gbk);
+    const ControlText text = ReadControlText(gbk);
+    const std::string utf8 = Utf8FromGbk(text.shown);
+    const size_t mark = text.underline < 0 ? std::string::npos : Utf8FromGbk(text.shown, text.underline).size();
     std::string result;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const char c = utf8[i];
-        if (c == '_') {
-            result += "__";
-        } else if (c == '&' && i + 1 < utf8.size() && utf8[i + 1] == '&') {
-            result += '&';
-            ++i;
-        } else if (c == '&') {
-            result += '_';
-        } else {
-            result += c;
-        }
-    }
+    for (size_t i = 0; i < utf8.size(); ++i) result.append(i == mark ? "_" : "").append(utf8[i] == '_' ? 2 : 1, utf8[i]);
     return result;
 }

@@ -8,6 +8,6 @@ std::string Utf8FromGbk(const char* gbk);
 std::string Utf8FromGbk(const char* gbk, int length);
 // UTF-8 to GBK; a character GBK cannot hold becomes "?".
 std::string GbkFromUtf8(const char* utf8);
-// A Windows control text to a GTK mnemonic label: "&O" marks the mnemonic,
-// "&&" is a plain "&", and an underscore stays an underscore.
+// A Windows control text to a GTK label with its "&" letter underlined
+// (resources/dialog_keys.h reads the marks); an underscore stays one.
 std::string MnemonicFromGbk(const char* gbk);

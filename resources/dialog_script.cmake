@@ -29,5 +29,6 @@ constexpr char kDialogScriptTemplates[] =
     "@TRELMO_SCRIPT_TEMPLATES_TEXT@";
 ]=])
 
-add_library(trelmo_dialog_script STATIC ${CMAKE_CURRENT_LIST_DIR}/dialog_script.cpp)
+add_library(trelmo_dialog_script STATIC ${CMAKE_CURRENT_LIST_DIR}/dialog_script.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_keys.cpp)
 target_link_libraries(trelmo_dialog_script PUBLIC trelmo_flags)

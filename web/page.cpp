@@ -8,9 +8,13 @@
 
 #include "commands/dispatch.h"
 #include "commands/input.h"
+#include "commands/menus.h"
 #include "commands/start_up.h"
 #include "draw/layout.h"
 #include "game/cycle.h"
+#include "resources/dialog_keys.h"
+#include "resources/texts.h"
+#include "store/dialogs_fields.h"
 #include "store/profile_text.h"
 #include "store/settings.h"
 #include "web/page_calls.h"
@@ -73,6 +77,35 @@ Command CommandForMouseDown(int button, int x, int y) {
     }
 }
 
+// The keys' answers go back as their action plus 0x10 times (target + 1).
+int Answer(int action, int target) { return action + 0x10 * (target + 1); }
+
+int AnswerDialogKey(int keyAndDialog, int focus, int state) {
+    const int which = keyAndDialog >> 16;
+    DialogKeys keys;
+    if (which == kQuestionKeys) {
+        keys = KeysOfQuestion(kYesText, kNoText);
+    } else if (which == kSheetKeys) {
+        keys = KeysOfSheet(kSheetPageCount);
+    } else {
+        const DialogTemplate* dialog = Script() != nullptr ? FindDialogTemplate(*Script(), which) : nullptr;
+        if (dialog == nullptr) return 0;
+        keys = KeysOfTemplate(*dialog);
+    }
+    // The sheet's page and the checked controls share the last value: the
+    // sheet has no check boxes, the templates no pages.
+    const DialogKeyState now = {focus >= 0 && focus < keys.count ? focus : -1, static_cast<uint32_t>(state), state};
+    const DialogKeyAnswer answer = KeyInDialog(keys, now, keyAndDialog & 0xFF, keyAndDialog >> 8 & 0xFF);
+    return Answer(static_cast<int>(answer.action), answer.target);
+}
+
+int AnswerMenuKey(int key, int which, int highlighted, const GameState& state) {
+    if (which < 0 || which > 1) return 0;
+    const MenuTable& menu = kPopupMenus[which];
+    const MenuKeyAnswer answer = KeyInMenu(menu, highlighted >= 0 && highlighted < menu.count ? highlighted : -1, key, state);
+    return Answer(static_cast<int>(answer.action), answer.item);
+}
+
 void ShutDown(Program& p) {
     p.shutDown = true;
     EndProgram(p.dispatcher);
@@ -130,6 +163,8 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::ClearScores: ClearTable(p.dispatcher); break;
     case PageInput::StoreOptions: StoreOptions(p.dispatcher, MarksForCheckedBits(static_cast<uint32_t>(a))); break;
     case PageInput::ShutDown: ShutDown(p); break;
+    case PageInput::DialogKey: return AnswerDialogKey(a, b, c);
+    case PageInput::MenuKey: return AnswerMenuKey(a, b, c, p.game.state);
     }
     return 0;
 }

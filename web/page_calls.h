@@ -54,8 +54,9 @@ void trelmo_page_sheet_frame(int marginX, int marginY, int buttonWidth, int butt
 void trelmo_page_sheet_page(const char* gbkTitle, int templateId);
 
 // A dialog template laid out in pixels (trelmo_dialog): its frame, then
-// each control in order.
+// each control in order, its text as shown with the `underlineBytes` at
+// byte `underline` underlined (-1 for none).
 void trelmo_page_dialog_frame(const char* gbkCaption, int x, int y, int width, int height, int centred);
 void trelmo_page_dialog_control(int kind, int id, int iconId, int x, int y, int width, int height, int startsGroup,
-                                int tabStop, const char* gbk);
+                                int tabStop, const char* gbk, int underline, int underlineBytes);
 }

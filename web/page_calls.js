@@ -74,8 +74,8 @@ mergeInto(LibraryManager.library, {
   trelmo_page_dialog_frame: function (gbkCaption, x, y, width, height, centred) {
     Module.page.dialogFrame(gbkCaption, x, y, width, height, centred);
   },
-  // void trelmo_page_dialog_control(int kind, int id, int iconId, int x, int y, int width, int height, int startsGroup, int tabStop, const char* gbk);
-  trelmo_page_dialog_control: function (kind, id, iconId, x, y, width, height, startsGroup, tabStop, gbk) {
-    Module.page.dialogControl(kind, id, iconId, x, y, width, height, startsGroup, tabStop, gbk);
+  // void trelmo_page_dialog_control(int kind, int id, int iconId, int x, int y, int width, int height, int startsGroup, int tabStop, const char* gbk, int underline, int underlineBytes);
+  trelmo_page_dialog_control: function (kind, id, iconId, x, y, width, height, startsGroup, tabStop, gbk, underline, underlineBytes) {
+    Module.page.dialogControl(kind, id, iconId, x, y, width, height, startsGroup, tabStop, gbk, underline, underlineBytes);
   },
 });

@@ -9,6 +9,8 @@
 #include "commands/input.h"
 #include "draw/layout.h"
 #include "game/steps.h"
+#include "commands/menus.h"
+#include "resources/dialog_keys.h"
 #include "resources/dialog_script.h"
 #include "resources/ids.h"
 #include "store/settings.h"
@@ -97,13 +99,30 @@ int main() {
                           {"Exit", Of(PageInput::Exit)},
                           {"ClearScores", Of(PageInput::ClearScores)},
                           {"StoreOptions", Of(PageInput::StoreOptions)},
-                          {"ShutDown", Of(PageInput::ShutDown)}});
+                          {"ShutDown", Of(PageInput::ShutDown)},
+                          {"DialogKey", Of(PageInput::DialogKey)},
+                          {"MenuKey", Of(PageInput::MenuKey)}});
+    PrintNumbers({{"QUESTION_KEYS", kQuestionKeys},
+                  {"SHEET_KEYS", kSheetKeys},
+                  {"SHIFT_HELD", kShiftHeld},
+                  {"CTRL_HELD", kCtrlHeld},
+                  {"ALT_HELD", kAltHeld}});
+    PrintObject("DialogAction", {{"Pass", Of(DialogAction::Pass)},
+                                 {"Nothing", Of(DialogAction::Nothing)},
+                                 {"Focus", Of(DialogAction::Focus)},
+                                 {"Press", Of(DialogAction::Press)},
+                                 {"ShowPage", Of(DialogAction::ShowPage)}});
+    PrintObject("MenuAction", {{"Nothing", Of(MenuAction::Nothing)},
+                               {"Highlight", Of(MenuAction::Highlight)},
+                               {"Choose", Of(MenuAction::Choose)},
+                               {"Close", Of(MenuAction::Close)}});
     PrintObject("Description", {{"Texts", Of(PageDescription::Texts)},
                                 {"Pictures", Of(PageDescription::Pictures)},
                                 {"Sounds", Of(PageDescription::Sounds)},
                                 {"Menu", Of(PageDescription::Menu)},
                                 {"ScoreRows", Of(PageDescription::ScoreRows)},
-                                {"OptionMarks", Of(PageDescription::OptionMarks)}});
+                                {"OptionMarks", Of(PageDescription::OptionMarks)},
+                                {"Questions", Of(PageDescription::Questions)}});
     // The window's own actions the page opens.
     PrintObject("Command", {{"Hide", Of(Command::Hide)},
                             {"Restore", Of(Command::Restore)},

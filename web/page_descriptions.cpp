@@ -3,6 +3,7 @@
 #include "commands/menus.h"
 #include "media/artwork.h"
 #include "media/sounds.h"
+#include "resources/dialog_keys.h"
 #include "resources/dialog_script.h"
 #include "resources/dialog_script_text.h"
 #include "resources/ids.h"
@@ -117,13 +118,21 @@ void DescribeOptionMarks(const Options& options) {
     }
 }
 
+// A control's text as shown, with its underline.
+void DescribeControl(ControlKind kind, int id, int iconId, const PixelRect& r, bool startsGroup, bool tabStop,
+                     const char* text) {
+    const ControlText shown = ReadControlText(text);
+    trelmo_page_dialog_control(static_cast<int>(kind), id, iconId, r.x, r.y, r.width, r.height, startsGroup ? 1 : 0,
+                               tabStop ? 1 : 0, shown.shown, shown.underline, shown.underlineBytes);
+}
+
+}  // namespace
+
 const DialogScript* Script() {
     static DialogScript script;
     static const bool read = ParseDialogScript(kDialogScriptHeader, kDialogScriptTemplates, script);
     return read ? &script : nullptr;
 }
-
-}  // namespace
 
 void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores) {
     switch (what) {
@@ -133,6 +142,10 @@ void DescribeToPage(PageDescription what, int which, const Game& game, const Sco
     case PageDescription::Menu: DescribeMenu(which, game.state); break;
     case PageDescription::ScoreRows: DescribeScoreRows(scores); break;
     case PageDescription::OptionMarks: DescribeOptionMarks(game.options); break;
+    case PageDescription::Questions:
+        for (const char* text : {kYesText, kNoText})
+            DescribeControl(ControlKind::PushButton, 0, 0, {}, text == kYesText, true, text);
+        break;
     }
 }
 
@@ -145,8 +158,7 @@ bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight) {
     for (int i = 0; i < dialog->controlCount; ++i) {
         const DialogControl& c = dialog->controls[i];
         const PixelRect r = DialogRectToPixels(c.x, c.y, c.width, c.height, base);
-        trelmo_page_dialog_control(static_cast<int>(c.kind), c.id, c.iconId, r.x, r.y, r.width, r.height,
-                                   c.startsGroup ? 1 : 0, c.tabStop ? 1 : 0, c.text);
+        DescribeControl(c.kind, c.id, c.iconId, r, c.startsGroup, c.tabStop, c.text);
     }
     return true;
 }

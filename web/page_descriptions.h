@@ -3,10 +3,14 @@
 // (web/page_calls.h): the texts, pictures and sounds, the menus, the score
 // table, the options' marks and the dialog templates laid out in pixels.
 #include "game/state.h"
+#include "resources/dialog_script.h"
 #include "store/settings.h"
 #include "web/page_input.h"
 
 void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores);
+
+// The templates of the resource script, read once; null should they not read.
+const DialogScript* Script();
 
 // Template `templateId` laid out for a font whose 52 letters measure
 // `alphabetWidth` and whose height is `fontHeight`; false when there is no

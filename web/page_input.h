@@ -22,7 +22,20 @@ enum class PageInput {
     StoreOptions,  // the options dialog's OK; a: its controls checked, as bits in
                    // the order of the OptionMarks description
     ShutDown,      // the page ends the game: nothing of it runs again
+    // A key in an open dialog (resources/dialog_keys.h). a: virtual key, the
+    // modifiers held times 0x100, the dialog times 0x10000 (a template id,
+    // kQuestionKeys or kSheetKeys); b: the focused control's index, -1 for
+    // none; c: the checked controls, bit by index, or the sheet's page. The
+    // answer: its action plus 0x10 times (its target + 1).
+    DialogKey,
+    // A key in popup menu b (0 main, 1 icon's) with item c highlighted, -1
+    // for none (commands/menus.h). a: virtual key. The answer: its action
+    // plus 0x10 times (its item + 1).
+    MenuKey,
 };
+
+// The dialogs of DialogKey that have no template.
+constexpr int kQuestionKeys = 0x40, kSheetKeys = 0x41;
 
 // trelmo_describe(kind, which): what the page shows but the module knows,
 // told through the page's calls named here.
@@ -33,4 +46,5 @@ enum class PageDescription {
     Menu,         // trelmo_page_menu_item for menu `which` (0 main, 1 icon's)
     ScoreRows,    // trelmo_page_score_cell for every cell of the table
     OptionMarks,  // trelmo_page_option_mark for every control of the options
+    Questions,    // trelmo_page_dialog_control for the Yes and No of a question box
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/menus.h"
+#include "resources/dialog_keys.h"
 #include "game/difficulty.h"
 #include "game/state.h"
 #include "resources/texts.h"
@@ -56,6 +57,49 @@ TEST(Menus, OnlyTheMaximaThatAreReachedAreGreyed) {
         if (item.id != CmdMaxSpeed && item.id != CmdMaxRows) {
             EXPECT_FALSE(MenuItemGreyed(item.id, state));
         }
+    }
+}
+
+// Presses `key` in `menu` from `highlighted` and returns the answer.
+MenuKeyAnswer Press(int which, int highlighted, int key, const GameState& state = {}) {
+    return KeyInMenu(kPopupMenus[which], highlighted, key, state);
+}
+
+TEST(MenuKeys, DownAndUpGoRoundPastTheSeparatorsFromNoHighlight) {
+    // Down from nothing visits every item of the main menu and comes round.
+    int lit = -1;
+    for (const int want : {0, 1, 2, 3, 4, 6, 8, 0}) {
+        const MenuKeyAnswer answer = Press(0, lit, kVkDown);
+        ASSERT_EQ(answer.action, MenuAction::Highlight);
+        EXPECT_EQ(answer.item, want);
+        lit = answer.item;
+    }
+    EXPECT_EQ(Press(0, -1, kVkUp).item, 8);
+    EXPECT_EQ(Press(0, 8, kVkUp).item, 6);
+    EXPECT_EQ(Press(0, 0, kVkUp).item, 8);
+    EXPECT_EQ(Press(0, 6, kVkHome).item, 0);
+    EXPECT_EQ(Press(0, -1, kVkEnd).item, 8);
+    EXPECT_EQ(Press(1, -1, kVkDown).item, 0);
+    EXPECT_EQ(Press(1, 0, kVkDown).item, 2);
+}
+
+TEST(MenuKeys, ReturnAndSpaceChooseAnEnabledItemAndOnlyCloseOnAGreyedOneOrNone) {
+    GameState top = {};
+    top.speedLevel = kMaxSpeedLevel;
+    // Greyed items take the highlight all the same.
+    EXPECT_EQ(Press(0, 2, kVkDown, top).item, 3);
+    EXPECT_EQ(Press(0, 3, kVkReturn, top).action, MenuAction::Close);
+    EXPECT_EQ(Press(0, 3, kVkReturn).action, MenuAction::Choose);
+    const MenuKeyAnswer space = Press(0, 1, kVkSpace, top);
+    EXPECT_EQ(space.action, MenuAction::Choose);
+    EXPECT_EQ(MainMenu[space.item].id, CmdHighScores);
+    EXPECT_EQ(Press(0, -1, kVkReturn).action, MenuAction::Close);
+    for (const int key : {kVkEscape, kVkAlt, kVkF10}) EXPECT_EQ(Press(1, 0, key).action, MenuAction::Close) << key;
+    // Any other key stays with the menu: no game key, no move.
+    for (const int key : {0x71, kVkLeft, int('A')}) {
+        const MenuKeyAnswer kept = Press(0, 4, key);
+        EXPECT_EQ(kept.action, MenuAction::Nothing) << key;
+        EXPECT_EQ(kept.item, 4);
     }
 }
 

@@ -12,23 +12,11 @@ function metrics() {
   return fontMetrics;
 }
 
-// "&O" underlines O and makes it the control's key; "&&" is an "&".
-function withMnemonic(element, text) {
-  let key = '';
-  for (let i = 0; i < text.length; ++i) {
-    if (text[i] === '&' && i + 1 < text.length) {
-      ++i;
-      if (text[i] !== '&' && key === '') {
-        key = text[i].toLowerCase();
-        const u = document.createElement('u');
-        u.textContent = text[i];
-        element.appendChild(u);
-        continue;
-      }
-    }
-    element.appendChild(document.createTextNode(text[i]));
-  }
-  return key;
+// A control's text, [before, underlined, after], with its key underlined.
+function showText(element, [before, marked, after]) {
+  const u = document.createElement('u');
+  u.textContent = marked;
+  element.append(before, ...(marked !== '' ? [u] : []), after);
 }
 
 function iconCanvas(iconId) {
@@ -40,24 +28,23 @@ function iconCanvas(iconId) {
 }
 
 // The template's controls on a panel the template's size. Returns the
-// panel, the template's frame and caption, and the controls by id.
+// panel, the template's frame and caption, the controls by id, and by
+// index those that take the focus (null for the others).
 function buildPanel(templateId) {
   const [frame, ...parts] = collect(() => _trelmo_dialog(templateId, metrics().alphabet, metrics().height));
   const panel = document.createElement('div');
   panel.className = 'panel';
   Object.assign(panel.style, { width: `${frame.width}px`, height: `${frame.height}px` });
-  const controls = new Map();
-  const mnemonics = [];
-  const groups = new Map();  // each control that takes the focus, by its group
+  const controls = new Map(), keyControls = [];
   let group = 0;
   for (const part of parts) {
     const kind = part.kind, text = part.text;
     if (part.startsGroup) ++group;
-    let element, focusable = null, key = '';
+    let element, focusable = null;
     switch (kind) {
       case ControlKind.Label:
         element = document.createElement('div');
-        key = withMnemonic(element, text);
+        showText(element, text);
         break;
       case ControlKind.Icon:
         element = iconCanvas(part.iconId);
@@ -68,14 +55,14 @@ function buildPanel(templateId) {
       case ControlKind.GroupBox: {
         element = document.createElement('fieldset');
         const legend = document.createElement('legend');
-        key = withMnemonic(legend, text);
+        showText(legend, text);
         element.appendChild(legend);
         break;
       }
       case ControlKind.PushButton:
         element = focusable = document.createElement('button');
         element.type = 'button';
-        key = withMnemonic(element, text);
+        showText(element, text);
         break;
       case ControlKind.CheckBox:
       case ControlKind.RadioButton: {
@@ -84,7 +71,7 @@ function buildPanel(templateId) {
         focusable.type = kind === ControlKind.CheckBox ? 'checkbox' : 'radio';
         focusable.name = `group${templateId}-${group}`;
         const span = document.createElement('span');
-        key = withMnemonic(span, text);
+        showText(span, text);
         element.append(focusable, span);
         break;
       }
@@ -94,71 +81,48 @@ function buildPanel(templateId) {
         element.spellcheck = false;
         break;
     }
-    if (focusable !== null) {
-      focusable.tabIndex = part.tabStop ? 0 : -1;
-      groups.set(focusable, group);
-    }
+    if (focusable !== null) focusable.tabIndex = part.tabStop ? 0 : -1;
+    keyControls.push(focusable);
     Object.assign(element.style, { left: `${part.x}px`, top: `${part.y}px` });
     if (kind !== ControlKind.Icon) Object.assign(element.style, { width: `${part.width}px`, height: `${part.height}px` });
     panel.appendChild(element);
     const control = focusable || element;
     if (!controls.has(part.id)) controls.set(part.id, control);
-    if (key !== '') mnemonics.push({ key, control });
   }
-  return { panel, controls, mnemonics, groups, caption: frame.caption, x: frame.x, y: frame.y, centred: frame.centred };
+  return { panel, controls, keyControls, caption: frame.caption, x: frame.x, y: frame.y, centred: frame.centred };
 }
 
-// ---- the keys of a Windows dialog ----
+// ---- the keys of a Windows dialog, as the module answers them ----
 const isTextBox = (control) => control instanceof HTMLInputElement && control.type === 'text';
-const isShown = (control) => !control.disabled && control.getClientRects().length > 0;
-// The dialog's tab stops in template order. A radio button is one only
-// while it is checked (or while none of its group is), as a Windows radio
-// button keeps WS_TABSTOP only while checked.
-function tabStops(dialog) {
-  return [...dialog.querySelectorAll('button, input')].filter((control) => {
-    if (control.tabIndex < 0 || !isShown(control)) return false;
-    if (control.type !== 'radio' || control.checked) return true;
-    return ![...dialog.querySelectorAll('input[type=radio]')].some((other) => other.name === control.name && other.checked);
-  });
-}
-// Focus as the dialog manager gives it: an edit box with its text selected.
+// Focus as the dialog manager gives it: an edit box with its text
+// selected; the sheet's tabs at the current page's tab.
 function focusControl(control) {
-  control.focus();
-  if (isTextBox(control)) control.select();
+  const target = control.getAttribute('role') === 'tablist' ? control.querySelector('[tabindex="0"]') : control;
+  target.focus();
+  if (isTextBox(target)) target.select();
 }
-// Tab and Shift+Tab: the next or previous tab stop, round within the dialog.
-function tabToNext(dialog, backward) {
-  const stops = tabStops(dialog);
-  if (stops.length === 0) return;
-  const from = document.activeElement;
-  const after = (stop) => stop !== from && (from.compareDocumentPosition(stop) & Node.DOCUMENT_POSITION_FOLLOWING) !== 0;
-  const before = stops.filter((stop) => stop !== from && !after(stop));
-  focusControl(backward ? before[before.length - 1] || stops[stops.length - 1] : stops.find(after) || stops[0]);
+const modifiersOf = (event) => (event.shiftKey ? SHIFT_HELD : 0) | (event.ctrlKey ? CTRL_HELD : 0) | (event.altKey ? ALT_HELD : 0);
+const checkedOf = (controls) => () => controls.reduce((bits, control, i) => bits | (control !== null && control.checked ? 1 << i : 0), 0);
+// Virtual key `key` with `modifiers` in the dialog that `keys` describes
+// (its module id, its controls by index, their state, and the sheet's
+// showPage): the module says what it does, and it is done here. False when
+// the key is not the dialog's but the focused control's.
+function dialogKey(keys, key, modifiers) {
+  const focus = keys.controls.findIndex((control) => control !== null && control.contains(document.activeElement));
+  const answer = input(Input.DialogKey, key | (modifiers << 8) | (keys.which << 16), focus, keys.state());
+  const action = answer & 0xf, target = (answer >> 4) - 1;
+  if (action === DialogAction.Pass) return false;
+  if (action === DialogAction.Focus || action === DialogAction.Press) focusControl(keys.controls[target]);
+  if (action === DialogAction.Press) keys.controls[target].click();
+  if (action === DialogAction.ShowPage) keys.showPage(target);
+  return true;
 }
-// An arrow key: the next or previous control of the focused one's group
-// (`groups`, control to group, in template order), round within the group;
-// a radio button it reaches is selected.
-function arrowWithinGroup(groups, from, backward) {
-  const members = [...groups.keys()].filter((control) => groups.get(control) === groups.get(from) && isShown(control));
-  const at = members.indexOf(from);
-  const next = members[(at + (backward ? members.length - 1 : 1)) % members.length];
-  if (next === from) return;
-  focusControl(next);
-  if (next.type === 'radio' && !next.checked) next.click();
-}
-const ARROW_KEYS = new Map([['ArrowUp', true], ['ArrowLeft', true], ['ArrowDown', false], ['ArrowRight', false]]);
 
-// A dialog with a title bar (modal unless `modal` is false) and the keys
-// of a Windows dialog: Tab and Shift+Tab go round its tab stops; the
-// arrows go round the focused control's group in `groups`; Return presses
-// the focused push button, or else `defaultButton`; Esc calls `cancel`
-// when there is one; a mnemonic letter works with or without Alt unless an
-// edit box has the focus. `onKey` sees each key first and says whether it
-// took it. No key reaches the game.
+// A dialog with a title bar (modal unless `modal` is false) whose keys
+// `keys` describes (dialogKey); `focus` has the focus first. No key
+// reaches the game.
 function openDialog(options) {
-  const caption = options.caption, body = options.body, defaultButton = options.defaultButton, cancel = options.cancel;
-  const mnemonics = options.mnemonics || [], at = options.at || null, modal = options.modal !== false;
-  const groups = options.groups || new Map(), onKey = options.onKey || (() => false);
+  const caption = options.caption, body = options.body, keys = options.keys, at = options.at || null, modal = options.modal !== false;
   const dialog = document.createElement('dialog');
   if (caption !== null) {
     const title = document.createElement('div');
@@ -167,38 +131,15 @@ function openDialog(options) {
     dialog.appendChild(title);
   }
   dialog.append(...body);
-  dialog.addEventListener('cancel', (event) => {
-    event.preventDefault();
-    if (cancel) cancel();
-  });
+  // Esc is the keys' own: the cancel button, where there is one.
+  dialog.addEventListener('cancel', (event) => event.preventDefault());
   dialog.addEventListener('keydown', (event) => {
     event.stopPropagation();
-    if (onKey(event)) return;
-    const target = event.target;
-    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
-    if (event.key === 'Tab' && plain) {
-      event.preventDefault();
-      tabToNext(dialog, event.shiftKey);
-      return;
-    }
-    if (ARROW_KEYS.has(event.key) && groups.has(target) && !isTextBox(target)) {
-      event.preventDefault();
-      arrowWithinGroup(groups, target, ARROW_KEYS.get(event.key));
-      return;
-    }
-    const pushButton = target instanceof HTMLButtonElement && target.getAttribute('role') !== 'tab';
-    if (event.key === 'Enter' && defaultButton && !pushButton) {
-      event.preventDefault();
-      defaultButton.click();
-      return;
-    }
-    if (event.key.length !== 1 || event.ctrlKey || (isTextBox(target) && !event.altKey)) return;
-    const found = mnemonics.find((m) => m.key === event.key.toLowerCase());
-    if (!found) return;
-    event.preventDefault();
-    found.control.focus();
-    if (!isTextBox(found.control)) found.control.click();
+    if (dialogKey(keys, virtualKey(event), modifiersOf(event))) event.preventDefault();
   });
+  // Space pressed as it went down; not again as it comes up.
+  dialog.addEventListener('keyup', (event) => { if (event.key === ' ' && !isTextBox(event.target)) event.preventDefault(); });
+  dialog.keys = keys;  // for a pad, which drives the dialog through dialogKey
   // A click on a modal dialog's text or frame, which the browser gives the
   // focus to the dialog itself, leaves it on the control that had it.
   dialog.addEventListener('focusout', (event) => {
@@ -236,23 +177,22 @@ function openDialog(options) {
     dialog.close();
     dialog.remove();
   };
-  if (defaultButton) defaultButton.focus();
+  options.focus.focus();
   return { dialog, close };
 }
 
-// A template dialog: OK (and Cancel, where the template has one) end it.
+// A template dialog: OK (and Cancel, where the template has one, which Esc
+// presses) end it.
 function templateDialog(templateId, handlers) {
-  const onOk = handlers.onOk, onCancel = handlers.onCancel, canCancel = handlers.canCancel;
+  const onOk = handlers.onOk, onCancel = handlers.onCancel;
   const built = buildPanel(templateId);
   const ok = built.controls.get(OK);
   const cancelButton = built.controls.get(CANCEL);
   const opened = openDialog({
     caption: built.caption,
     body: [built.panel],
-    defaultButton: ok,
-    cancel: canCancel ? () => { opened.close(); onCancel(); } : null,
-    mnemonics: built.mnemonics,
-    groups: built.groups,
+    focus: ok,
+    keys: { which: templateId, controls: built.keyControls, state: checkedOf(built.keyControls) },
     at: built.centred ? null : built,
   });
   ok.addEventListener('click', () => { if (onOk(built) !== false) opened.close(); });
@@ -265,7 +205,6 @@ function templateDialog(templateId, handlers) {
 function showOptions() {
   const marks = describe(Description.OptionMarks);
   const built = templateDialog(IDD_OPTIONS, {
-    canCancel: true,
     onCancel: () => {},
     onOk: () => {
       const checked = marks.reduce((bits, mark, i) => (built.controls.get(mark.control).checked ? bits | (1 << i) : bits), 0);
@@ -289,7 +228,7 @@ function showTable(done) {
       panel.appendChild(element);
     }
   };
-  const built = templateDialog(IDD_SCORE_TABLE, { canCancel: false, onOk: () => { later(done); } });
+  const built = templateDialog(IDD_SCORE_TABLE, { onOk: () => { later(done); } });
   paintRows(built.panel);
   built.controls.get(IDC_CLEAR).addEventListener('click', () => {
     run(() => input(Input.ClearScores));
@@ -302,7 +241,6 @@ function showTable(done) {
 function enterName(ticket, offered) {
   let box;
   const built = templateDialog(IDD_NAME_ENTRY, {
-    canCancel: false,
     onOk: () => {
       const typed = encodeGbk(box.value);
       later(() => withBytes(typed, (bytes) => _trelmo_answer(ticket, 1, bytes)));
@@ -321,8 +259,7 @@ function enterName(ticket, offered) {
   // The focus stays on OK, the first tab stop: Return takes the name offered.
 }
 
-// A Yes/No box; the plain letters of its buttons answer it too, and Esc
-// does not.
+// A Yes/No box; the letters of its buttons answer it too, and Esc does not.
 function askQuestion(text, title, iconId, answer, modal = true) {
   const body = document.createElement('div');
   body.className = 'message';
@@ -339,12 +276,11 @@ function askQuestion(text, title, iconId, answer, modal = true) {
   const buttonRow = document.createElement('div');
   buttonRow.className = 'row';
   buttonRow.style.padding = '0 12px 10px';
-  const mnemonics = [];
   const make = (label, yes) => {
     const button = document.createElement('button');
     button.type = 'button';
     button.style.minWidth = '75px';
-    mnemonics.push({ key: withMnemonic(button, label), control: button });
+    showText(button, label);
     button.addEventListener('click', () => {
       opened.close();
       answer(yes);
@@ -352,11 +288,11 @@ function askQuestion(text, title, iconId, answer, modal = true) {
     buttonRow.appendChild(button);
     return button;
   };
-  const yes = make(texts.yes, true);
-  const no = make(texts.no, false);
-  // The box's buttons are one group: the arrows go from one to the other.
-  const groups = new Map([[yes, 0], [no, 0]]);
-  const opened = openDialog({ caption: title, body: [body, buttonRow], defaultButton: yes, cancel: null, mnemonics, groups, modal });
+  const [yesText, noText] = describe(Description.Questions).map((button) => button.text);
+  const yes = make(yesText, true);
+  const no = make(noText, false);
+  const keys = { which: QUESTION_KEYS, controls: [yes, no], state: () => 0 };
+  const opened = openDialog({ caption: title, body: [body, buttonRow], focus: yes, keys, modal });
   return opened;
 }
 
@@ -375,9 +311,7 @@ function openExitBox() {
 }
 
 // The information sheet: three pages on tabs, OK and Cancel. The tabs are
-// one tab stop, where the arrows choose the page; Ctrl+Tab and
-// Ctrl+PageDown (with Shift, or PageUp, backwards) go round the pages
-// wherever the focus is; Return is OK unless Cancel has the focus.
+// one tab stop, which keeps the focus on the current page's tab.
 function showSheet(startPage) {
   const [frameSize, ...sheetPages] = collect(() => _trelmo_sheet(metrics().alphabet, metrics().height));
   const margin = { x: frameSize.marginX, y: frameSize.marginY };
@@ -427,28 +361,11 @@ function showSheet(startPage) {
   };
   const ok = sheetButton(texts.sheetOk);
   const cancel = sheetButton(texts.sheetCancel);
-  const pageKeys = (event) => {
-    const count = tabButtons.length;
-    if (event.ctrlKey && !event.altKey && ['Tab', 'PageDown', 'PageUp'].includes(event.key)) {
-      const back = event.key === 'PageUp' || (event.key === 'Tab' && event.shiftKey);
-      select((current + (back ? count - 1 : 1)) % count);
-    } else if (tabs.contains(event.target) && ARROW_KEYS.has(event.key)) {
-      // Left and right, not round; up and down do nothing on the tabs.
-      const next = current + (event.key === 'ArrowLeft' ? -1 : event.key === 'ArrowRight' ? 1 : 0);
-      if (next >= 0 && next < count) select(next);
-    } else {
-      return false;
-    }
-    event.preventDefault();
-    return true;
-  };
   const opened = openDialog({
     caption: texts.sheetCaption,
     body: [frame, buttonRow],
-    defaultButton: ok,
-    cancel: () => opened.close(),
-    groups: new Map([[ok, 0], [cancel, 0]]),
-    onKey: pageKeys,
+    focus: ok,
+    keys: { which: SHEET_KEYS, controls: [tabs, ok, cancel], state: () => current, showPage: select },
   });
   select(startPage);
   tabButtons[startPage].focus();

@@ -108,8 +108,13 @@ page.optionMark = (control, checked) => sink.push({ control, checked: checked !=
 page.sheetFrame = (marginX, marginY, buttonWidth, buttonHeight) => sink.push({ marginX, marginY, buttonWidth, buttonHeight });
 page.sheetPage = (title, templateId) => sink.push({ title: gbkText(title), templateId });
 page.dialogFrame = (caption, x, y, width, height, centred) => sink.push({ caption: gbkText(caption), x, y, width, height, centred: centred !== 0 });
-page.dialogControl = (kind, id, iconId, x, y, width, height, startsGroup, tabStop, text) => sink.push({
-  kind, id, iconId, x, y, width, height, startsGroup: startsGroup !== 0, tabStop: tabStop !== 0, text: gbkText(text),
+// A control's text as [before, underlined, after].
+const shownParts = (text, underline, bytes) => {
+  const all = cString(text), at = underline < 0 ? all.length : underline, end = underline < 0 ? at : at + bytes;
+  return [all.subarray(0, at), all.subarray(at, end), all.subarray(end)].map((part) => gbk.decode(part));
+};
+page.dialogControl = (kind, id, iconId, x, y, width, height, startsGroup, tabStop, text, underline, bytes) => sink.push({
+  kind, id, iconId, x, y, width, height, startsGroup: startsGroup !== 0, tabStop: tabStop !== 0, text: shownParts(text, underline, bytes),
 });
 // The icons and the hand, by id, made at their first use.
 let pictures = null;

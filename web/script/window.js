@@ -60,13 +60,9 @@ document.addEventListener('visibilitychange', () => {
 
 // ---- popup menus ----
 // One highlight, which the pointer and the keys both move, as in a Windows
-// menu: none at first; Down and Up go round the items, past the
-// separators but not past the greyed items; Home and End go to the first
-// and the last; Return or Space chooses the highlighted item, and closes
-// the menu with no command when it is greyed or there is none; Esc, Alt
-// and F10 close the menu. While a menu is open no key reaches the game or
-// a dialog.
-let menuEntries = [];  // { element, id, greyed } of each item, in order
+// menu; the module says what each key does (commands/menus.h). While a
+// menu is open no key reaches the game or a dialog.
+let menuEntries = [];  // { element, id, greyed } of each item in the menu's order, null for a separator
 let highlighted = -1;
 function highlight(index) {
   if (highlighted >= 0) menuEntries[highlighted].element.classList.remove('highlighted');
@@ -81,15 +77,17 @@ function closeMenu() {
 }
 function chooseFromMenu(entry) {
   closeMenu();
-  if (entry && !entry.greyed) run(() => input(Input.MenuItem, entry.id));
+  if (entry) run(() => input(Input.MenuItem, entry.id));
 }
 function openMenu(which, x, y) {
   closeMenu();
   menu = document.createElement('div');
   menu.className = 'menu';
+  menu.dataset.which = which;
   for (const entry of describe(Description.Menu, which)) {
     if (entry.id === 0) {
       menu.appendChild(document.createElement('hr'));
+      menuEntries.push(null);
       continue;
     }
     const item = document.createElement('div');
@@ -105,7 +103,7 @@ function openMenu(which, x, y) {
   // A moving pointer highlights the enabled item under it, and nothing
   // elsewhere; a menu appearing under a still pointer keeps the keys'.
   menu.addEventListener('mousemove', (event) => {
-    const index = menuEntries.findIndex((entry) => entry.element === event.target);
+    const index = menuEntries.findIndex((entry) => entry !== null && entry.element === event.target);
     highlight(index >= 0 && !menuEntries[index].greyed ? index : -1);
   });
   menu.addEventListener('mouseleave', () => highlight(-1));
@@ -117,19 +115,12 @@ document.addEventListener('mousedown', () => closeMenu());
 window.addEventListener('keydown', (event) => {
   if (menu === null) return;
   event.stopPropagation();
-  const count = menuEntries.length;
-  switch (event.key) {
-    case 'ArrowDown': highlight(highlighted < 0 ? 0 : (highlighted + 1) % count); break;
-    case 'ArrowUp': highlight(highlighted < 0 ? count - 1 : (highlighted + count - 1) % count); break;
-    case 'Home': highlight(0); break;
-    case 'End': highlight(count - 1); break;
-    case 'Enter':
-    case ' ': chooseFromMenu(highlighted >= 0 ? menuEntries[highlighted] : null); break;
-    case 'Escape':
-    case 'Alt':
-    case 'F10': closeMenu(); break;
-    default: return;
-  }
+  const answer = input(Input.MenuKey, virtualKey(event), Number(menu.dataset.which), highlighted);
+  const action = answer & 0xf, item = (answer >> 4) - 1;
+  if (action === MenuAction.Nothing) return;
+  if (action === MenuAction.Highlight) highlight(item);
+  if (action === MenuAction.Choose) chooseFromMenu(menuEntries[item]);
+  if (action === MenuAction.Close) closeMenu();
   event.preventDefault();
 }, true);
 
