@@ -2,6 +2,7 @@
 // points. The script (page.js) hands every event to trelmo_input; the
 // dispatcher shows what it painted. A request the rules stop for is started
 // in the script, carried out there and answered with trelmo_answer.
+#include <algorithm>
 #include <cstdlib>
 #include <emscripten.h>
 #include <string>
@@ -9,6 +10,7 @@
 #include "commands/dispatch.h"
 #include "commands/input.h"
 #include "commands/menus.h"
+#include "commands/reports.h"
 #include "commands/start_up.h"
 #include "draw/layout.h"
 #include "game/cycle.h"
@@ -37,7 +39,8 @@ struct Program {
     ProfileText settings;
     Dispatcher dispatcher{game, host, &scores};
     bool shutDown = false;
-    bool downHeld = false;  // Down went down in the page and has not come up
+    bool downHeld = false;  // Down was pressed (by a key, a control, a pad or a flick), not released
+    Reports reports = {};
 };
 
 Program& program() {
@@ -52,6 +55,8 @@ void RepaintWhole() {
 }
 
 void Run(Command command, bool ctrlHeld = false) {
+    if (command == Command::DownPressed || command == Command::DownReleased)
+        program().downHeld = command == Command::DownPressed;
     if (command != Command::None) CarryOutWindowActions(RunCommand(program().dispatcher, command, ctrlHeld));
 }
 
@@ -78,7 +83,7 @@ Command CommandForMouseDown(int button, int x, int y) {
 }
 
 // The keys' answers go back as their action plus 0x10 times (target + 1).
-int Answer(int action, int target) { return action + 0x10 * (target + 1); }
+int PackedAnswer(int action, int target) { return action + 0x10 * (target + 1); }
 
 int AnswerDialogKey(int keyAndDialog, int focus, int state) {
     const int which = keyAndDialog >> 16;
@@ -96,14 +101,39 @@ int AnswerDialogKey(int keyAndDialog, int focus, int state) {
     // sheet has no check boxes, the templates no pages.
     const DialogKeyState now = {focus >= 0 && focus < keys.count ? focus : -1, static_cast<uint32_t>(state), state};
     const DialogKeyAnswer answer = KeyInDialog(keys, now, keyAndDialog & 0xFF, keyAndDialog >> 8 & 0xFF);
-    return Answer(static_cast<int>(answer.action), answer.target);
+    return PackedAnswer(static_cast<int>(answer.action), answer.target);
 }
 
 int AnswerMenuKey(int key, int which, int highlighted, const GameState& state) {
     if (which < 0 || which > 1) return 0;
     const MenuTable& menu = kPopupMenus[which];
     const MenuKeyAnswer answer = KeyInMenu(menu, highlighted >= 0 && highlighted < menu.count ? highlighted : -1, key, state);
-    return Answer(static_cast<int>(answer.action), answer.item);
+    return PackedAnswer(static_cast<int>(answer.action), answer.item);
+}
+
+TouchPoint TouchAt(int point, int clientWidth) { return {static_cast<int16_t>(point & 0xffff), point >> 16, clientWidth}; }
+
+// A report of touches, the controls or a pad (page_input.h): the commands
+// it means run in order, and the wake-up it leaves wanted asked of the page.
+int Report(Program& p, PageInput kind, int timeMs, int b, int c) {
+    Meaning meaning;
+    bool taken = false;
+    switch (kind) {
+    case PageInput::TouchBegan: taken = TouchBegan(p.reports, TouchAt(b, c), timeMs); break;
+    case PageInput::TouchMoved: TouchMoved(p.reports, TouchAt(b, c), timeMs, meaning); break;
+    case PageInput::TouchEnded: TouchEnded(p.reports, b != 0, meaning); break;
+    case PageInput::TouchHeld: TouchHeld(p.reports, meaning); break;
+    case PageInput::ControlDown: ControlDown(p.reports, b, timeMs, meaning); break;
+    case PageInput::ControlUp: ControlUp(p.reports, b, meaning); break;
+    case PageInput::Pad: PadRead(p.reports, static_cast<uint32_t>(b), c, timeMs, meaning); break;
+    case PageInput::PadInDialog: PadReadInDialog(p.reports, static_cast<uint32_t>(b), meaning); break;
+    case PageInput::WakeUp: WakeUp(p.reports, timeMs, meaning); break;
+    default: return 0;
+    }
+    for (int i = 0; i < meaning.count; ++i) Run(meaning.commands[i]);
+    const WakeUpTime next = NextWakeUp(p.reports);
+    trelmo_page_wake_up(next.wanted ? std::max(0, next.atMs - timeMs) : -1);
+    return taken ? 1 : meaning.dialogKey;
 }
 
 void ShutDown(Program& p) {
@@ -136,14 +166,8 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     Program& p = program();
     if (p.shutDown) return 0;
     switch (static_cast<PageInput>(kind)) {
-    case PageInput::KeyDown:
-        if (a == kDownKey) p.downHeld = true;
-        Run(CommandForKeyDown(a), b != 0);
-        break;
-    case PageInput::KeyUp:
-        if (a == kDownKey) p.downHeld = false;
-        Run(CommandForKeyUp(a));
-        break;
+    case PageInput::KeyDown: Run(CommandForKeyDown(a), b != 0); break;
+    case PageInput::KeyUp: Run(CommandForKeyUp(a)); break;
     case PageInput::Character: Run(CommandForChar(a)); break;
     case PageInput::KeysLost: p.downHeld = false; break;
     case PageInput::MouseDown:
@@ -165,6 +189,7 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::ShutDown: ShutDown(p); break;
     case PageInput::DialogKey: return AnswerDialogKey(a, b, c);
     case PageInput::MenuKey: return AnswerMenuKey(a, b, c, p.game.state);
+    default: return Report(p, static_cast<PageInput>(kind), a, b, c);  // touches, controls, a pad
     }
     return 0;
 }

@@ -20,6 +20,9 @@ void trelmo_page_set_button(int button, const char* gbk, int enabled);
 // The gravity timer, every `milliseconds` from now, and stopped.
 void trelmo_page_arm_timer(int milliseconds);
 void trelmo_page_stop_timer();
+// A wake-up `milliseconds` from now, in place of any other (none when
+// negative): the page reports WakeUp then.
+void trelmo_page_wake_up(int milliseconds);
 
 // A request to carry out (commands/front_end.h), answered by `ticket`;
 // the name entry comes with the name it offers, the others with null.

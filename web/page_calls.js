@@ -26,6 +26,10 @@ mergeInto(LibraryManager.library, {
   trelmo_page_stop_timer: function () {
     Module.page.stopTimer();
   },
+  // void trelmo_page_wake_up(int milliseconds);
+  trelmo_page_wake_up: function (milliseconds) {
+    Module.page.wakeUp(milliseconds);
+  },
   // void trelmo_page_start_request(int request, int value, int ticket, const char* gbk);
   trelmo_page_start_request: function (request, value, ticket, gbk) {
     Module.page.startRequest(request, value, ticket, gbk);

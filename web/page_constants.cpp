@@ -7,6 +7,7 @@
 #include "commands/commands.h"
 #include "commands/front_end.h"
 #include "commands/input.h"
+#include "commands/reports.h"
 #include "draw/layout.h"
 #include "game/steps.h"
 #include "commands/menus.h"
@@ -44,7 +45,8 @@ int Of(Enum value) {
 // old spellings too; F1 to F12 follow on from F1's.
 constexpr Named kKeyNames[] = {{"Escape", 0x1b},  {"Esc", 0x1b},        {" ", 0x20},         {"ArrowLeft", 0x25},
                                {"ArrowUp", 0x26}, {"ArrowRight", 0x27}, {"ArrowDown", 0x28}, {"Left", 0x25},
-                               {"Up", 0x26},      {"Right", 0x27},      {"Down", 0x28}};
+                               {"Up", 0x26},      {"Right", 0x27},      {"Down", 0x28},      {"Tab", 0x09},
+                               {"Enter", 0x0d}};
 constexpr int kFirstFunctionKey = 0x70;  // F1
 static_assert(kKeyNames[6].value == kDownKey, "Down's key is the one the game knows");
 
@@ -68,13 +70,8 @@ int main() {
                   {"SHORTEST_PERIOD_MS", kShortestTimerMs},
                   {"DOWN_KEY", kDownKey},
                   {"F1_KEY", kFirstFunctionKey},
-                  {"HELD_KEY_DELAY_MS", kHeldKeyDelayMs},
-                  {"HELD_KEY_PERIOD_MS", kHeldKeyPeriodMs},
-                  {"CELL_WIDTH", kCellWidth},
-                  {"CELL_HEIGHT", kCellHeight}});
-    // Where a touch counts as on the well: its click region.
-    std::printf("const WELL = Object.freeze({ left: %d, top: %d, right: %d, bottom: %d });\n", kWellClickRegion.left,
-                kWellClickRegion.top, kWellClickRegion.right, kWellClickRegion.bottom);
+                  {"WITH_SHIFT", kWithShift},
+                  {"WITH_CTRL", kWithCtrl}});
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
     PrintObject("Request", {{"None", Of(Request::None)},
                             {"Sound", Of(Request::Sound)},
@@ -101,7 +98,16 @@ int main() {
                           {"StoreOptions", Of(PageInput::StoreOptions)},
                           {"ShutDown", Of(PageInput::ShutDown)},
                           {"DialogKey", Of(PageInput::DialogKey)},
-                          {"MenuKey", Of(PageInput::MenuKey)}});
+                          {"MenuKey", Of(PageInput::MenuKey)},
+                          {"TouchBegan", Of(PageInput::TouchBegan)},
+                          {"TouchMoved", Of(PageInput::TouchMoved)},
+                          {"TouchEnded", Of(PageInput::TouchEnded)},
+                          {"TouchHeld", Of(PageInput::TouchHeld)},
+                          {"ControlDown", Of(PageInput::ControlDown)},
+                          {"ControlUp", Of(PageInput::ControlUp)},
+                          {"Pad", Of(PageInput::Pad)},
+                          {"PadInDialog", Of(PageInput::PadInDialog)},
+                          {"WakeUp", Of(PageInput::WakeUp)}});
     PrintNumbers({{"QUESTION_KEYS", kQuestionKeys},
                   {"SHEET_KEYS", kSheetKeys},
                   {"SHIFT_HELD", kShiftHeld},

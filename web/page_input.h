@@ -32,6 +32,17 @@ enum class PageInput {
     // for none (commands/menus.h). a: virtual key. The answer: its action
     // plus 0x10 times (its item + 1).
     MenuKey,
+    // Reports (commands/reports.h), a: the time in ms; a point is x + 65536 y,
+    // eighths of a CSS pixel from the client area's corner.
+    TouchBegan,   // b: point, c: the client area's width in eighths; 1 when taken
+    TouchMoved,   // b: point, c: the width
+    TouchEnded,   // b: 1 lifted, 0 taken by the browser
+    TouchHeld,    // the browser's own long press
+    ControlDown,  // b: the control's virtual key
+    ControlUp,    // b: the control's virtual key
+    Pad,          // b: the pressed buttons, a bit each, c: the stick's x in thousandths
+    PadInDialog,  // b: the pressed buttons; answers the key the open dialog or menu gets
+    WakeUp,       // the wake-up asked for with trelmo_page_wake_up
 };
 
 // The dialogs of DialogKey that have no template.

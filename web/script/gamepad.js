@@ -1,42 +1,35 @@
-// A game pad with the standard mapping: Left and Right move (held, they
-// repeat as keys do), A or Up turns, Down drops (held as the Down key),
-// Start pauses (F3) and Back starts (F2). The pads are read at every frame
-// only while one is connected and the page is seen.
+// A game pad with the standard mapping, read at every frame only while one
+// is connected and the page is seen. The module says what its buttons mean
+// (commands/reports.h): in the game, and in an open dialog or menu the key
+// a keyboard would press there.
 // ---- game pads ----
-const PAD_KEYS = [
-  { buttons: [14], axis: -1, key: KEY_NAMES.get('ArrowLeft'), repeats: true },
-  { buttons: [15], axis: 1, key: KEY_NAMES.get('ArrowRight'), repeats: true },
-  { buttons: [0, 12], axis: 0, key: KEY_NAMES.get('ArrowUp'), repeats: false },
-  { buttons: [13], axis: 0, key: DOWN_KEY, repeats: false },
-  { buttons: [9], axis: 0, key: F1_KEY + 2, repeats: false },
-  { buttons: [8], axis: 0, key: F1_KEY + 1, repeats: false },
-];
-const STICK_PUSHED = 0.5;
-const padReleases = new Map();
 let padFrame = 0;
 const connectedPads = () => [...(navigator.getGamepads ? navigator.getGamepads() : [])].filter((pad) => pad && pad.connected);
-function releasePadKeys() {
-  for (const release of padReleases.values()) release();
-  padReleases.clear();
-}
-function readPads() {
+function readPads(now) {
   padFrame = 0;
   const pad = connectedPads().find((one) => one.mapping === 'standard');
-  if (pad && gameHasKeyboard()) {
-    const stick = pad.axes.length > 0 ? pad.axes[0] : 0;
-    for (const binding of PAD_KEYS) {
-      const down = binding.buttons.some((index) => index < pad.buttons.length && pad.buttons[index].pressed) ||
-        (binding.axis !== 0 && stick * binding.axis > STICK_PUSHED);
-      if (down && !padReleases.has(binding)) padReleases.set(binding, holdKey(binding.key, binding.repeats));
-      else if (!down && padReleases.has(binding)) {
-        padReleases.get(binding)();
-        padReleases.delete(binding);
-      }
-    }
+  const pressed = pad ? pad.buttons.reduce((bits, button, index) => (button.pressed && index < 31 ? bits | (1 << index) : bits), 0) : 0;
+  const time = Math.floor(now);
+  if (menu !== null || modalCount > 0 || (exitBox !== null && exitBox.contains(document.activeElement))) {
+    run(() => pressDialogKey(input(Input.PadInDialog, time, pressed)));
   } else {
-    releasePadKeys();
+    const stick = pad && pad.axes.length > 0 ? Math.round(1000 * pad.axes[0]) : 0;
+    run(() => input(Input.Pad, time, gameHasKeyboard() ? pressed : 0, gameHasKeyboard() ? stick : 0));
   }
   watchPads();
+}
+// A key for the open dialog or menu (WITH_SHIFT and WITH_CTRL added), given
+// as a key event of the keyboard's: the page's handlers first, then what
+// the browser does itself for an unhandled Esc, Space or Return.
+function pressDialogKey(code) {
+  const names = [...KEY_NAMES].find(([, key]) => key === (code & 0xff));
+  if (code === 0 || !names) return;
+  const target = document.activeElement || document.body, key = names[0];
+  const event = new KeyboardEvent('keydown', { key, shiftKey: (code & WITH_SHIFT) !== 0, ctrlKey: (code & WITH_CTRL) !== 0, bubbles: true, cancelable: true });
+  if (!target.dispatchEvent(event)) return;
+  const dialog = target.closest('dialog[open]');
+  if (key === 'Escape' && dialog) dialog.dispatchEvent(new Event('cancel', { cancelable: true }));
+  else if ((key === ' ' || key === 'Enter') && target.matches('button, input[type=checkbox], input[type=radio]')) target.click();
 }
 function watchPads() {
   const wanted = document.visibilityState === 'visible' && !ended && connectedPads().length > 0;
@@ -44,7 +37,7 @@ function watchPads() {
   if (!wanted) {
     cancelAnimationFrame(padFrame);
     padFrame = 0;
-    releasePadKeys();
+    run(() => input(Input.Pad, Math.floor(performance.now()), 0, 0));
   }
 }
 addEventListener('gamepadconnected', watchPads);

@@ -1,44 +1,32 @@
 // Touch: the controls beside the window, the gestures on the well, and the
 // icon of the hidden window by touch. A mouse keeps the mouse's meaning.
-// ---- a key held by a control or a game pad ----
-// The key goes down at once and, for Left and Right, again after the held
-// key's delay and at its rate, as a held key repeats; the release is the
-// key's release (Down's ends the fast fall).
-function holdKey(key, repeats) {
-  run(() => input(Input.KeyDown, key, 0));
-  let timer = 0;
-  const again = () => {
-    run(() => input(Input.KeyDown, key, 0));
-    timer = setTimeout(again, HELD_KEY_PERIOD_MS);
-  };
-  if (repeats) timer = setTimeout(again, HELD_KEY_DELAY_MS);
-  return () => {
-    clearTimeout(timer);
-    run(() => input(Input.KeyUp, key));
-  };
-}
-const tapKey = (key) => holdKey(key, false)();
+// The page reports what the fingers do and when, the module says what it
+// means (commands/reports.h) and asks for a wake-up to repeat or press long.
+const timeOf = (event) => Math.floor(event.timeStamp);
+let wakeUpTimer = 0;
+page.wakeUp = (milliseconds) => {
+  clearTimeout(wakeUpTimer);
+  wakeUpTimer = milliseconds < 0 ? 0 : setTimeout(() => run(() => input(Input.WakeUp, Math.floor(performance.now()))), milliseconds);
+};
 
 // ---- the controls ----
 // A control is held while its finger stays down, wherever it moves.
 for (const control of document.querySelectorAll('#pad button')) {
-  let release = null;
-  const up = () => {
-    if (release === null) return;
-    release();
-    release = null;
+  const key = KEY_NAMES.get(control.dataset.key);
+  const up = (event) => {
+    if (!control.classList.contains('held')) return;
     control.classList.remove('held');
+    run(() => input(Input.ControlUp, timeOf(event), key));
   };
   control.addEventListener('pointerdown', (event) => {
     event.preventDefault();
-    if (release !== null || !gameHasKeyboard()) return;
+    if (control.classList.contains('held') || !gameHasKeyboard()) return;
     control.setPointerCapture(event.pointerId);
     control.classList.add('held');
-    release = holdKey(KEY_NAMES.get(control.dataset.key), control.hasAttribute('data-repeats'));
+    run(() => input(Input.ControlDown, timeOf(event), key));
   });
   control.addEventListener('pointerup', up);
-  control.addEventListener('pointercancel', up);
-  control.addEventListener('lostpointercapture', up);
+  control.addEventListener('lostpointercapture', up);  // after a cancel too
 }
 function showControls(shown) {
   controlsShown = shown;
@@ -56,67 +44,31 @@ function offerControls() {
 }
 
 // ---- gestures on the window ----
-// On the well a tap turns, a sideways drag moves a cell for each cell
-// dragged, and a quick flick down drops (Down until the finger lifts).
-// Elsewhere a long press opens the window's menu, as a right click does,
-// and a tap on the logo opens the sheet, as a click does.
-const TAP_SLOP = 10;           // CSS pixels a tap may wander
-const LONG_PRESS_MS = 500;
-const FLICK_MS = 250, FLICK_CELLS = 2;  // at least this far down this fast
-let gesture = null;
+// The finger the module takes is the canvas's captured pointer. Its points
+// go with the client area's width, both in eighths of a CSS pixel.
+function reportTouch(kind, event) {
+  const box = canvas.getBoundingClientRect();
+  const point = (Math.round(8 * (event.clientY - box.top)) << 16) | (Math.round(8 * (event.clientX - box.left)) & 0xffff);
+  return input(kind, timeOf(event), point, Math.round(8 * box.width));
+}
 canvas.addEventListener('pointerdown', (event) => {
-  if (event.pointerType === 'mouse' || gesture !== null) return;
+  if (event.pointerType === 'mouse') return;
   event.preventDefault();  // and so no mouse events after the touch
   closeMenu();
-  if (!gameHasKeyboard()) return;
+  if (!started || !gameHasKeyboard() || !reportTouch(Input.TouchBegan, event)) return;
   canvas.setPointerCapture(event.pointerId);
-  const at = gamePoint(event);
-  gesture = { id: event.pointerId, x: event.clientX, y: event.clientY, at, time: event.timeStamp, cells: 0, wandered: false, dropping: false, timer: 0 };
-  const onWell = at.x >= WELL.left && at.x < WELL.right && at.y >= WELL.top && at.y < WELL.bottom;
-  gesture.onWell = onWell;
-  if (!onWell) gesture.timer = setTimeout(longPress, LONG_PRESS_MS);
+  pointer = { x: event.clientX, y: event.clientY };  // where a long press opens the menu
 });
-// The window's menu, once a gesture, at its own time or at the browser's
-// (which would otherwise end the touch with a menu of its own).
-function longPress() {
-  if (gesture === null || gesture.onWell || gesture.wandered) return;
-  clearTimeout(gesture.timer);
-  gesture.wandered = true;  // no tap at the lift
-  const at = gesture.at;
-  pointer = { x: gesture.x, y: gesture.y };
-  run(() => input(Input.MouseDown, 2, at.x, at.y));
-}
-canvas.addEventListener('contextmenu', longPress);
 canvas.addEventListener('pointermove', (event) => {
-  if (gesture === null || event.pointerId !== gesture.id) return;
-  const dx = event.clientX - gesture.x, dy = event.clientY - gesture.y;
-  if (Math.hypot(dx, dy) > TAP_SLOP) {
-    gesture.wandered = true;
-    clearTimeout(gesture.timer);
-  }
-  if (!gesture.onWell || gesture.dropping) return;
-  const cellPixels = (CELL_WIDTH * canvas.getBoundingClientRect().width) / W;
-  const cells = Math.trunc(dx / cellPixels);
-  for (; gesture.cells < cells; ++gesture.cells) tapKey(KEY_NAMES.get('ArrowRight'));
-  for (; gesture.cells > cells; --gesture.cells) tapKey(KEY_NAMES.get('ArrowLeft'));
-  const cellHeight = (CELL_HEIGHT * canvas.getBoundingClientRect().height) / H;
-  if (dy > FLICK_CELLS * cellHeight && dy > 2 * Math.abs(dx) && event.timeStamp - gesture.time < FLICK_MS) {
-    gesture.dropping = true;
-    run(() => input(Input.KeyDown, DOWN_KEY, 0));
-  }
+  if (canvas.hasPointerCapture(event.pointerId)) run(() => reportTouch(Input.TouchMoved, event));
 });
-function endGesture(event, lifted) {
-  if (gesture === null || event.pointerId !== gesture.id) return;
-  const ended = gesture;
-  gesture = null;
-  clearTimeout(ended.timer);
-  if (ended.dropping) run(() => input(Input.KeyUp, DOWN_KEY));
-  if (!lifted || ended.wandered) return;
-  if (ended.onWell) tapKey(KEY_NAMES.get('ArrowUp'));
-  else if (input(Input.HandAt, 0, ended.at.x, ended.at.y)) run(() => input(Input.MouseDown, 0, ended.at.x, ended.at.y));
-}
-canvas.addEventListener('pointerup', (event) => endGesture(event, true));
-canvas.addEventListener('pointercancel', (event) => endGesture(event, false));
+canvas.addEventListener('pointerup', (event) => {
+  if (canvas.hasPointerCapture(event.pointerId)) run(() => input(Input.TouchEnded, timeOf(event), 1));
+});
+// Taken by the browser, or lost after the lift, when nothing is left to end.
+canvas.addEventListener('lostpointercapture', (event) => run(() => input(Input.TouchEnded, timeOf(event), 0)));
+// The browser's long press, before it ends the touch with a menu of its own.
+canvas.addEventListener('contextmenu', (event) => run(() => input(Input.TouchHeld, timeOf(event))));
 
 // No menu of the browser's over the game and its controls.
 for (const element of [windowBox, $('pad')]) element.addEventListener('contextmenu', (event) => event.preventDefault());

@@ -275,5 +275,33 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       if ((await page.evaluate(() => window.padFrames)) !== frames) throw new Error('the page reads the pads with none connected');
       await page.close();
     },
+
+    async 'game pad in dialogs: the pad alone answers the sheet opened at start'() {
+      const page = await openPage({
+        beforeLoad: () => {
+          const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
+          window.stand = { connected: true, mapping: 'standard', index: 0, id: 'stand-in', axes: [0, 0, 0, 0], buttons };
+          navigator.getGamepads = () => [window.stand];
+          window.padFrames = 0;
+          const request = window.requestAnimationFrame.bind(window);
+          window.requestAnimationFrame = (callback) => { ++window.padFrames; return request(callback); };
+        },
+      });
+      await waitFor(page, () => document.querySelector('dialog[open]'), 'the sheet at start');
+      await page.evaluate(() => window.dispatchEvent(new Event('gamepadconnected')));
+      const press = async (index) => {
+        await page.evaluate((i) => { window.stand.buttons[i].pressed = true; }, index);
+        await waitFor(page, (then) => window.padFrames >= then + 2, 'the pads read', await page.evaluate(() => window.padFrames));
+        await page.evaluate((i) => { window.stand.buttons[i].pressed = false; }, index);
+        await waitFor(page, (then) => window.padFrames >= then + 2, 'the pads read', await page.evaluate(() => window.padFrames));
+      };
+      // The d-pad's right is Tab: from the page's tab to OK, which A presses.
+      await press(15);
+      const focused = await page.evaluate(() => document.activeElement.textContent);
+      if (focused !== '确定') throw new Error(`Tab from the pad focused ${focused}`);
+      await press(0);
+      await waitFor(page, () => !document.querySelector('dialog[open]'), 'the sheet closed by the pad');
+      await page.close();
+    },
   };
 };
