@@ -4,7 +4,6 @@
 #include "media/artwork.h"
 #include "media/sounds.h"
 #include "resources/dialog_script.h"
-#include "resources/dialog_script_text.h"
 #include "resources/ids.h"
 #include "resources/texts.h"
 #include "store/dialogs_fields.h"
@@ -118,12 +117,6 @@ void DescribeOptionMarks(const Options& options) {
     for (const MarkBox& box : kMarkBoxes) trelmo_page_option_mark(box.control, marks.*box.mark ? 1 : 0);
 }
 
-const DialogScript* Script() {
-    static DialogScript script;
-    static const bool read = ParseDialogScript(kDialogScriptHeader, kDialogScriptTemplates, script);
-    return read ? &script : nullptr;
-}
-
 }  // namespace
 
 void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores) {
@@ -146,7 +139,7 @@ Options OptionsCheckedInPage() {
 }
 
 bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight) {
-    const DialogTemplate* dialog = Script() != nullptr ? FindDialogTemplate(*Script(), templateId) : nullptr;
+    const DialogTemplate* dialog = DialogTemplateById(templateId);
     if (dialog == nullptr) return false;
     const DialogBaseUnits base = BaseUnitsForFont(alphabetWidth, fontHeight);
     const PixelRect frame = DialogRectToPixels(dialog->x, dialog->y, dialog->width, dialog->height, base);
