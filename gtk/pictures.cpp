@@ -1,14 +1,12 @@
 #include "gtk/pictures.h"
 
 #include "media/artwork.h"
+#include "media/icon_rgba.h"
 #include "resources/ids.h"
 
 namespace {
 
 constexpr int kChannels = 4;  // RGBA
-// The window's icon up to 128 pixels, the largest a desktop shows of a
-// window (a task switcher on a 200 % screen).
-constexpr int kLargestIconFactor = 4;
 
 void PutPixel(guchar* pixel, Rgb colour, bool opaque) {
     pixel[0] = colour.r;
@@ -26,24 +24,16 @@ GdkPixbuf* NewPicture(int width, int height) {
 }  // namespace
 
 GdkPixbuf* IconPixbuf(int iconId, int size) {
-    const IconRows* rows = IconRowsOf(iconId);
-    if (rows == nullptr || size <= 0) return nullptr;
+    if (IconRowsOf(iconId) == nullptr || size <= 0 || size > kLargestIconSize) return nullptr;
     GdkPixbuf* picture = NewPicture(size, size);
     if (picture == nullptr) return nullptr;
-    guchar* pixels = gdk_pixbuf_get_pixels(picture);
-    const int stride = gdk_pixbuf_get_rowstride(picture);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const int ink = IconInkIndex((*rows)[y * kIconSize / size][x * kIconSize / size]);
-            if (ink >= 0) PutPixel(pixels + y * stride + kChannels * x, kVgaColours[ink], true);
-        }
-    }
+    DrawIconRgba(iconId, size, gdk_pixbuf_get_pixels(picture), gdk_pixbuf_get_rowstride(picture));
     return picture;
 }
 
 GList* ProgramIconSizes() {
     GList* sizes = nullptr;
-    for (int factor = 1; factor <= kLargestIconFactor; ++factor) {
+    for (int factor = 1; factor <= kLargestIconSize / kIconSize; ++factor) {
         if (GdkPixbuf* icon = IconPixbuf(IDI_PROGRAM, kIconSize * factor)) sizes = g_list_append(sizes, icon);
     }
     return sizes;

@@ -2,6 +2,7 @@
 
 #include "commands/menus.h"
 #include "media/artwork.h"
+#include "media/icon_rgba.h"
 #include "media/sounds.h"
 #include "resources/dialog_script.h"
 #include "resources/ids.h"
@@ -47,17 +48,7 @@ void DescribeTexts() {
 void DescribePictures() {
     static uint8_t pixels[kIconSize * kIconSize * 4];
     for (const int iconId : {IDI_PROGRAM, IDI_EXIT, IDI_NAME_ENTRY}) {
-        const IconRows& rows = *IconRowsOf(iconId);
-        for (int y = 0; y < kIconSize; ++y) {
-            for (int x = 0; x < kIconSize; ++x) {
-                const IconRgba pixel = IconPixel(rows, x, y);
-                uint8_t* to = pixels + 4 * (y * kIconSize + x);
-                to[0] = pixel.r;
-                to[1] = pixel.g;
-                to[2] = pixel.b;
-                to[3] = pixel.a;
-            }
-        }
+        DrawIconRgba(iconId, kIconSize, pixels, 4 * kIconSize);
         trelmo_page_picture(iconId, pixels, kIconSize, kIconSize);
     }
     static_assert(kHandWidth * kHandHeight <= kIconSize * kIconSize, "the hand fits the icons' pixels");
