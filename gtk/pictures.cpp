@@ -7,6 +7,9 @@
 namespace {
 
 constexpr int kChannels = 4;  // RGBA
+// The window's icon up to 128 pixels, the largest a desktop shows of a
+// window (a task switcher on a 200 % screen).
+constexpr int kLargestIconFactor = 4;
 
 void PutPixel(guchar* pixel, Rgb colour, bool opaque) {
     pixel[0] = colour.r;
@@ -33,7 +36,7 @@ GdkPixbuf* IconPixbuf(int iconId, int size) {
 
 GList* ProgramIconSizes() {
     GList* sizes = nullptr;
-    for (int factor = 1; factor <= kLargestIconSize / kIconSize; ++factor) {
+    for (int factor = 1; factor <= kLargestIconFactor; ++factor) {
         if (GdkPixbuf* icon = IconPixbuf(IDI_PROGRAM, kIconSize * factor)) sizes = g_list_append(sizes, icon);
     }
     return sizes;

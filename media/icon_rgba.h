@@ -10,8 +10,8 @@
 // scale (the notification area's and the task bar's); the icon resources
 // hold each of them.
 constexpr int kIconResourceSizes[] = {16, 20, 24, 32, 40, 48, 64};
-// A task switcher's icon on a 200 % screen, the largest a desktop shows.
-constexpr int kLargestIconSize = 4 * kIconSize;
+// The largest icon a desktop's menus take (256 x 256).
+constexpr int kLargestIconSize = 8 * kIconSize;
 
 // Draws icon 102, 103 or 104 at `size` x `size` pixels (1 to
 // kLargestIconSize) into `rgba`: four bytes a pixel (red, green, blue,

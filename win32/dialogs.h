@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "game/state.h"
+#include "store/profile_keys.h"
 #include "store/scores.h"
 
 // What the dialogs read and change; it outlives each dialog, which is modal.
@@ -11,6 +12,7 @@ struct DialogContext {
     HINSTANCE instance;  // holds the templates and the sounds
     Game* game;          // the options, the shape count and the result offered
     ScoreTable* scores;
+    ProfileKeys* settings;  // where the options and the table are saved
 };
 
 // The three-page information sheet, opened on the given page; returns when

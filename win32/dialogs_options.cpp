@@ -26,7 +26,7 @@ void StoreOptions(HWND dialog, const DialogContext& context) {
     Game& game = *context.game;
     game.options = OptionsForMarks(ReadMarks(dialog));
     game.state.shapeCount = ShapeCountForStyle(game.options.style);
-    SaveSettings(game.options, *context.scores, kSettingsFile);
+    SaveSettings(*context.settings, game.options, *context.scores);
     // The new look shows before the dialog goes away.
     HWND owner = GetWindow(dialog, GW_OWNER);
     InvalidateRect(owner, nullptr, TRUE);

@@ -80,7 +80,7 @@ void ClearTable(HWND dialog, const DialogContext& context) {
     ClearScores(*context.scores);
     InvalidateRect(dialog, nullptr, TRUE);
     UpdateWindow(dialog);
-    SaveSettings(context.game->options, *context.scores, kSettingsFile);
+    SaveSettings(*context.settings, context.game->options, *context.scores);
 }
 
 INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

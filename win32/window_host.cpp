@@ -52,7 +52,7 @@ Outcome WindowHost::CarryOut(Request request, int value, int ticket) {
         TakeTypedName(program_.dispatcher, ticket, name);
         break;
     }
-    case Request::SaveSettings: SaveSettings(program_.game.options, program_.scores, kSettingsFile); break;
+    case Request::SaveSettings: SaveSettings(program_.settings, program_.game.options, program_.scores); break;
     case Request::ScoreTable: ShowHighScores(window_, DialogsOf(program_)); break;
     case Request::AskReplay: {
         const int answer = MessageBoxW(window_, Widen(kReplayQuestion), Widen(kReplayTitle), MB_YESNO | MB_ICONQUESTION);
