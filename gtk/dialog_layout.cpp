@@ -6,7 +6,6 @@
 #include "gtk/keys.h"
 #include "gtk/pictures.h"
 #include "gtk/text.h"
-#include "resources/dialog_script_text.h"
 
 namespace {
 
@@ -18,12 +17,6 @@ struct KeyedDialog {
 
 constexpr int kDialogFontPoints = 9;  // FONT 9 of every template
 constexpr char kDialogWidgetName[] = "trelmo-dialog";
-
-const DialogScript* ResourceScript() {
-    static DialogScript script;
-    static const bool read = ParseDialogScript(kDialogScriptHeader, kDialogScriptTemplates, script);
-    return read ? &script : nullptr;
-}
 
 // The family of gtk-font-name, without characters that would end the CSS
 // string.
@@ -185,11 +178,6 @@ void FocusWhenShown(GtkWidget* dialog, GtkWidget* widget) {
     g_signal_connect_after(dialog, "map", G_CALLBACK(FocusAtMap), widget);
 }
 
-const DialogTemplate* FindTemplate(int templateId) {
-    const DialogScript* script = ResourceScript();
-    return script != nullptr ? FindDialogTemplate(*script, templateId) : nullptr;
-}
-
 GtkWidget* PanelControl(const TemplatePanel& panel, int controlId) {
     const DialogControl* control = FindDialogControl(*panel.source, controlId);
     return control != nullptr ? panel.controls[control - panel.source->controls] : nullptr;
@@ -252,7 +240,7 @@ TemplatePanel BuildTemplatePanel(const DialogTemplate& dialog, DialogBaseUnits b
 }
 
 GtkDialog* NewTemplateDialog(GtkWindow* parent, int templateId, TemplatePanel& panel) {
-    const DialogTemplate* source = FindTemplate(templateId);
+    const DialogTemplate* source = DialogTemplateById(templateId);
     if (source == nullptr) return nullptr;
     GtkWidget* dialog = NewStyledDialog(parent, Utf8FromGbk(source->caption).c_str());
     gtk_window_set_deletable(GTK_WINDOW(dialog), FALSE);

@@ -19,10 +19,6 @@ struct TemplatePanel {
     GtkWidget* controls[kMaxDialogControls];
 };
 
-// The template with the given id from the embedded resource script; null
-// when there is none.
-const DialogTemplate* FindTemplate(int templateId);
-
 // The widget of the control with the given id (the first of them), or null.
 GtkWidget* PanelControl(const TemplatePanel& panel, int controlId);
 

@@ -30,7 +30,7 @@ GtkWidget* NewSheetButton(GtkWidget* sheet, const char* gbkText, DialogBaseUnits
 void ShowInfoSheet(GtkWindow* parent, int startPage) {
     const DialogTemplate* pages[kSheetPageCount];
     for (int i = 0; i < kSheetPageCount; ++i) {
-        pages[i] = FindTemplate(kSheetPages[i].dialogTemplate);
+        pages[i] = DialogTemplateById(kSheetPages[i].dialogTemplate);
         if (pages[i] == nullptr) {
             gdk_display_beep(gdk_display_get_default());  // the sheet could not be made
             return;

@@ -1,6 +1,7 @@
 #include "gtk/pictures.h"
 
 #include "media/artwork.h"
+#include "media/icon_rgba.h"
 #include "resources/ids.h"
 
 namespace {
@@ -26,18 +27,10 @@ GdkPixbuf* NewPicture(int width, int height) {
 }  // namespace
 
 GdkPixbuf* IconPixbuf(int iconId, int size) {
-    const IconRows* rows = IconRowsOf(iconId);
-    if (rows == nullptr || size <= 0) return nullptr;
+    if (IconRowsOf(iconId) == nullptr || size <= 0 || size > kLargestIconSize) return nullptr;
     GdkPixbuf* picture = NewPicture(size, size);
     if (picture == nullptr) return nullptr;
-    guchar* pixels = gdk_pixbuf_get_pixels(picture);
-    const int stride = gdk_pixbuf_get_rowstride(picture);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const int ink = IconInkIndex((*rows)[y * kIconSize / size][x * kIconSize / size]);
-            if (ink >= 0) PutPixel(pixels + y * stride + kChannels * x, kVgaColours[ink], true);
-        }
-    }
+    DrawIconRgba(iconId, size, gdk_pixbuf_get_pixels(picture), gdk_pixbuf_get_rowstride(picture));
     return picture;
 }
 

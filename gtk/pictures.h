@@ -5,10 +5,10 @@
 
 #include "media/artwork.h"
 
-// Icon 102, 103 or 104 (resources/ids.h), 32 x 32 or `size` x `size`;
-// null for another id. Each pixel is the nearest of the icon's, never
-// smoothed: at a multiple of 32 a whole square of each, at 16 the top-left
-// of each 2 x 2. The caller owns the reference.
+// Icon 102, 103 or 104 (resources/ids.h), 32 x 32 or `size` x `size` as
+// DrawIconRgba draws it (media/icon_rgba.h), never smoothed: at a multiple
+// of 32 a whole square of each pixel. Null for another id. The caller owns
+// the reference.
 GdkPixbuf* IconPixbuf(int iconId, int size = kIconSize);
 // Icon 102 in every size the window offers the desktop (32, 64, 96 and 128
 // pixels), for gtk_window_set_icon_list. The caller frees the list with

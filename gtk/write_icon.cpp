@@ -1,10 +1,10 @@
 // trelmo-write-icon SIZE FILE.png: icon 102 as a PNG of SIZE x SIZE, for
-// the desktop's menus. The icon has one 32 x 32 image: larger sizes repeat
-// each of its pixels in a whole square, never smoothed, so that the menus
-// show the same crisp picture as the window. 16 x 16 keeps the top-left
-// pixel of each 2 x 2 square (nearest neighbour): the icon's own colours
-// and hard edges, where a smoothed reduction would blur the 1-pixel frame
-// and the cells' shading into greys.
+// the desktop's menus. Larger sizes repeat each pixel of the 32 x 32
+// picture in a whole square, never smoothed, so that the menus show the
+// same crisp picture as the window; 16 x 16 is the picture Windows shows at
+// that size, in the icon's own colours with its frame whole, where a
+// smoothed reduction would blur the 1-pixel frame and the cells' shading
+// into greys.
 #include <cstdio>
 #include <cstdlib>
 

@@ -183,13 +183,6 @@ int IconInkIndex(char key) {
     return -1;
 }
 
-IconRgba IconPixel(const IconRows& rows, int x, int y) {
-    const int ink = IconInkIndex(rows[y][x]);
-    if (ink < 0) return {0, 0, 0, 0};
-    const Rgb colour = kVgaColours[ink];
-    return {colour.r, colour.g, colour.b, 255};
-}
-
 char HandCursorInk(int x, int y) {
     if (x < 0 || y < 0 || x >= kHandWidth || y >= kHandHeight) return kCursorClear;
     return kHandCursor[y][x];

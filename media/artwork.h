@@ -26,14 +26,9 @@ extern const CursorRows kHandCursor;  // cursor 1
 // Read by every front end and the asset generator alike:
 // the rows of icon 102, 103 or 104, null for another id;
 const IconRows* IconRowsOf(int iconId);
-// the VGA colour an icon's letter stands for, -1 where it is clear;
+// the VGA colour an icon's letter stands for, -1 where it is clear
+// (icon_rgba.h draws the icons at any size);
 int IconInkIndex(char key);
-// an icon's pixel at (x, y) as red, green, blue and alpha: opaque in its
-// VGA colour, or clear and black;
-struct IconRgba {
-    uint8_t r, g, b, a;
-};
-IconRgba IconPixel(const IconRows& rows, int x, int y);
 // the hand cursor's letter at (x, y) of its 32 x 32 picture, clear beyond
 // the hand.
 char HandCursorInk(int x, int y);

@@ -2,7 +2,8 @@
 # themselves: resources/ids.h and resources/dialogs.rc, the script the
 # Windows resource compiler reads, embedded whole in GBK, the texts'
 # encoding, as two literals of byte escapes in a generated header
-# (cmake/gbk_texts.cmake), and trelmo_dialog_script, which reads them.
+# (cmake/gbk_texts.cmake), and trelmo_dialog_script, which reads them
+# once for every reader (DialogTemplateById).
 # Included by the tree that builds such a program.
 
 set(TRELMO_SCRIPT_HEADER ${CMAKE_CURRENT_LIST_DIR}/ids.h)
@@ -30,5 +31,6 @@ constexpr char kDialogScriptTemplates[] =
 ]=])
 
 add_library(trelmo_dialog_script STATIC ${CMAKE_CURRENT_LIST_DIR}/dialog_script.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/dialog_keys.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp)
 target_link_libraries(trelmo_dialog_script PUBLIC trelmo_flags)

@@ -47,6 +47,11 @@ const DialogTemplate* FindDialogTemplate(const DialogScript& script, int id);
 // The control with the given id, or null.
 const DialogControl* FindDialogControl(const DialogTemplate& dialog, int id);
 
+// The templates embedded in the program (resources/dialog_script.cmake),
+// read at the first call and kept: the one with the given id, or null, as
+// for every id when the embedded script cannot be read.
+const DialogTemplate* DialogTemplateById(int id);
+
 // Win32's MulDiv: number * numerator / denominator rounded half away from
 // zero, -1 for a zero denominator.
 int MulDiv(int number, int numerator, int denominator);

@@ -16,10 +16,11 @@ bool LoadProfileFile(const char* path, ProfileText& text);
 // stays one: the file it leads to is replaced.
 bool SaveProfileFile(const char* path, const ProfileText& text);
 
-// Same contract as ReadProfileText in profile.h.
+// Same contract as ProfileKeys::Read (profile_keys.h), for the file at `file`.
 uint32_t PortableReadProfileText(const char* section, const char* key, const char* defaultText,
                                  char* buffer, uint32_t size, const char* file);
 
-// Same contract as WriteProfileText in profile.h; false also when an
+// Same contract as ProfileKeys::Write (profile_keys.h), for the file at
+// `file`; false also when an
 // argument is missing (this version never deletes keys or sections).
 bool PortableWriteProfileText(const char* section, const char* key, const char* value, const char* file);

@@ -32,10 +32,10 @@ public:
     // The text of a file holding `bytes`.
     explicit ProfileText(std::string_view bytes);
 
-    // Same contract as ReadProfileText in profile.h.
+    // Same contract as ProfileKeys::Read (profile_keys.h).
     uint32_t Read(const char* section, const char* key, const char* defaultText, char* buffer,
                   uint32_t size) const;
-    // Same contract as WriteProfileText in profile.h, in memory; false when
+    // Same contract as ProfileKeys::Write (profile_keys.h), in memory; false when
     // an argument is missing (keys and sections are never deleted) or
     // memory runs out.
     bool Write(const char* section, const char* key, const char* value);

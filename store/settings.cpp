@@ -5,7 +5,7 @@
 
 #include "store/gbk.h"
 #include "store/option_keys.h"
-#include "store/profile.h"
+#include "store/profile_keys.h"
 #include "store/row_scan.h"
 
 namespace {
@@ -101,16 +101,6 @@ bool SaveSettings(ProfileKeys& keys, const Options& options, const ScoreTable& t
         written = keys.Write(kScoreSection, key, value) && written;
     }
     return written;
-}
-
-void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file) {
-    ProfileFile keys(file);
-    LoadSettings(keys, options, table, shapeCount);
-}
-
-bool SaveSettings(const Options& options, const ScoreTable& table, const char* file) {
-    ProfileFile keys(file);
-    return SaveSettings(keys, options, table) && keys.Save();
 }
 
 const OptionKey* FindOptionKey(const char* key) {

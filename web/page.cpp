@@ -93,7 +93,7 @@ int AnswerDialogKey(int keyAndDialog, int focus, int state) {
     } else if (which == kSheetKeys) {
         keys = KeysOfSheet(kSheetPageCount);
     } else {
-        const DialogTemplate* dialog = Script() != nullptr ? FindDialogTemplate(*Script(), which) : nullptr;
+        const DialogTemplate* dialog = DialogTemplateById(which);
         if (dialog == nullptr) return 0;
         keys = KeysOfTemplate(*dialog);
     }

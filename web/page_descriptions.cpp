@@ -2,10 +2,10 @@
 
 #include "commands/menus.h"
 #include "media/artwork.h"
+#include "media/icon_rgba.h"
 #include "media/sounds.h"
 #include "resources/dialog_keys.h"
 #include "resources/dialog_script.h"
-#include "resources/dialog_script_text.h"
 #include "resources/ids.h"
 #include "resources/texts.h"
 #include "store/dialogs_fields.h"
@@ -49,17 +49,7 @@ void DescribeTexts() {
 void DescribePictures() {
     static uint8_t pixels[kIconSize * kIconSize * 4];
     for (const int iconId : {IDI_PROGRAM, IDI_EXIT, IDI_NAME_ENTRY}) {
-        const IconRows& rows = *IconRowsOf(iconId);
-        for (int y = 0; y < kIconSize; ++y) {
-            for (int x = 0; x < kIconSize; ++x) {
-                const IconRgba pixel = IconPixel(rows, x, y);
-                uint8_t* to = pixels + 4 * (y * kIconSize + x);
-                to[0] = pixel.r;
-                to[1] = pixel.g;
-                to[2] = pixel.b;
-                to[3] = pixel.a;
-            }
-        }
+        DrawIconRgba(iconId, kIconSize, pixels, 4 * kIconSize);
         trelmo_page_picture(iconId, pixels, kIconSize, kIconSize);
     }
     static_assert(kHandWidth * kHandHeight <= kIconSize * kIconSize, "the hand fits the icons' pixels");
@@ -128,12 +118,6 @@ void DescribeControl(ControlKind kind, int id, int iconId, const PixelRect& r, b
 
 }  // namespace
 
-const DialogScript* Script() {
-    static DialogScript script;
-    static const bool read = ParseDialogScript(kDialogScriptHeader, kDialogScriptTemplates, script);
-    return read ? &script : nullptr;
-}
-
 void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores) {
     switch (what) {
     case PageDescription::Texts: DescribeTexts(); break;
@@ -150,7 +134,7 @@ void DescribeToPage(PageDescription what, int which, const Game& game, const Sco
 }
 
 bool DescribeDialog(int templateId, int alphabetWidth, int fontHeight) {
-    const DialogTemplate* dialog = Script() != nullptr ? FindDialogTemplate(*Script(), templateId) : nullptr;
+    const DialogTemplate* dialog = DialogTemplateById(templateId);
     if (dialog == nullptr) return false;
     const DialogBaseUnits base = BaseUnitsForFont(alphabetWidth, fontHeight);
     const PixelRect frame = DialogRectToPixels(dialog->x, dialog->y, dialog->width, dialog->height, base);

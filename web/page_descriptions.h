@@ -9,9 +9,6 @@
 
 void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores);
 
-// The templates of the resource script, read once; null should they not read.
-const DialogScript* Script();
-
 // Template `templateId` laid out for a font whose 52 letters measure
 // `alphabetWidth` and whose height is `fontHeight`; false when there is no
 // such template.

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "commands/start_up.h"
-#include "store/profile.h"
 #include "store/settings.h"
 #include "win32/main_window.h"
 #include "win32/program.h"
@@ -43,7 +42,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ShowWindow(window, SW_SHOW);
     if (!CreateButtons(window, program)) return 0;
 
-    ProfileFile settings(kSettingsFile);
-    CarryOutWindowActions(program, StartProgram(program.dispatcher, program.scores, &settings));
+    CarryOutWindowActions(program, StartProgram(program.dispatcher, program.scores, &program.settings));
     return RunMessageLoop();
 }

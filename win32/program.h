@@ -5,6 +5,8 @@
 
 #include "game/state.h"
 #include "store/scores.h"
+#include "store/settings.h"
+#include "win32/profile_win32.h"
 #include "win32/dialogs.h"
 #include "win32/gdi_surface.h"
 #include "win32/window_host.h"
@@ -13,6 +15,7 @@ struct Program {
     HINSTANCE instance = nullptr;
     Game game = {};
     ScoreTable scores = {};
+    SystemProfileKeys settings{kWindowsProfile, kSettingsFile};  // "trelmo.ini" in the Windows directory
     HWND buttons[kButtonCount] = {};
     WindowPictures pictures = {};
     GuiObjectCount guiObjects = {};  // what the window holds: see gui_objects.h

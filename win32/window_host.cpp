@@ -44,7 +44,7 @@ void WindowHost::RepaintWindow() {
     UpdateWindow(window_);
 }
 
-void WindowHost::SaveSettings() { ::SaveSettings(program_.game.options, program_.scores, kSettingsFile); }
+void WindowHost::SaveSettings() { ::SaveSettings(program_.settings, program_.game.options, program_.scores); }
 
 Answer WindowHost::CarryOut(const RequestCall& call) {
     const int value = call.value;

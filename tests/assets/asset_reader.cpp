@@ -81,8 +81,8 @@ DibView BmpView(const AssetFile& file) {
                    static_cast<int>(file.U16(header + 14))};
 }
 
-DibView IconImageView(const AssetFile& file) {
-    const size_t header = file.U32(6 + 12);
+DibView IconImageView(const AssetFile& file, int image) {
+    const size_t header = file.U32(6 + 16 * image + 12);
     const int bitsPerPixel = static_cast<int>(file.U16(header + 14));
     const int colours = bitsPerPixel <= 8 ? 1 << bitsPerPixel : 0;
     return DibView{&file,

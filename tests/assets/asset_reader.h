@@ -47,5 +47,6 @@ struct DibView {
 // pixels start at the offset the file header gives.
 DibView BmpView(const AssetFile& file);
 
-// An icon or cursor file's one image, at the offset its directory gives.
-DibView IconImageView(const AssetFile& file);
+// Image `image` of an icon or cursor file, at the offset its directory
+// gives.
+DibView IconImageView(const AssetFile& file, int image = 0);

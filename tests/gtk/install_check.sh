@@ -40,13 +40,18 @@ for wanted in '<launchable type="desktop-id">trelmo.desktop</launchable>' '<rele
   grep -qF "$wanted" "$metainfo" || fail "$metainfo lacks $wanted"
 done
 
-# The icons: each size the 32 x 32 picture, every pixel a whole square
-# (16 x 16: every other pixel), never smoothed.
+# The icons: each larger size the 32 x 32 picture, every pixel a whole
+# square, never smoothed; 16 x 16 in the 32 x 32 picture's colours alone.
 icon() { echo "share/icons/hicolor/${1}x$1/apps/trelmo.png"; }
+colours() { convert "$1" -unique-colors -depth 8 txt:- | awk 'NR > 1 { print $3 }' | sort; }
 for s in $sizes; do
   [ "$(identify -format '%wx%h' "$(icon "$s")" 2>/dev/null)" = "${s}x$s" ] || fail "$(icon "$s") is not $s x $s"
-  if [ "$s" = 16 ]; then from=(-sample 16x16); else from=(-scale "$((s / 32 * 100))%"); fi
-  differing=$(convert "$(icon 32)" "${from[@]}" png:- | compare -metric AE - "$(icon "$s")" null: 2>&1)
+  if [ "$s" = 16 ]; then
+    blended=$(comm -23 <(colours "$(icon 16)") <(colours "$(icon 32)") | wc -l)
+    [ "$blended" = 0 ] || fail "$(icon 16) holds $blended colours that the 32 x 32 icon does not"
+    continue
+  fi
+  differing=$(convert "$(icon 32)" -scale "$((s / 32 * 100))%" png:- | compare -metric AE - "$(icon "$s")" null: 2>&1)
   [ "$differing" = 0 ] || fail "$(icon "$s") is not the 32 x 32 icon scaled by whole pixels ($differing differ)"
 done
 

@@ -52,6 +52,25 @@ TEST(DialogScript, FindsEveryTemplateOfTheResourceScript) {
     EXPECT_EQ(FindDialogTemplate(script, 7), nullptr);
 }
 
+// The Linux program and the page lay their dialogs out from this one copy.
+TEST(DialogScript, EmbeddedTemplatesAreFoundByIdFromOneCopy) {
+    const DialogScript script = ParsedResourceScript();
+    for (const int id : {IDD_ABOUT, IDD_SCORE_TABLE, IDD_NAME_ENTRY, IDD_OPTIONS, IDD_KEY_HELP, IDD_SCORING}) {
+        SCOPED_TRACE(id);
+        const DialogTemplate* dialog = DialogTemplateById(id);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog, DialogTemplateById(id));
+        const DialogTemplate& parsed = *FindDialogTemplate(script, id);
+        EXPECT_EQ(dialog->id, id);
+        EXPECT_EQ(dialog->width, parsed.width);
+        EXPECT_EQ(dialog->height, parsed.height);
+        EXPECT_STREQ(dialog->caption, parsed.caption);
+        ASSERT_EQ(dialog->controlCount, parsed.controlCount);
+        for (int i = 0; i < parsed.controlCount; ++i) EXPECT_STREQ(dialog->controls[i].text, parsed.controls[i].text);
+    }
+    EXPECT_EQ(DialogTemplateById(7), nullptr);
+}
+
 void ExpectControl(const DialogControl& control, ControlKind kind, int id, const char* text, int x, int y,
                    int width, int height, bool startsGroup, bool tabStop) {
     EXPECT_EQ(control.kind, kind);

@@ -1,15 +1,18 @@
 // The profile-file functions: the same cases run against the portable
-// version and, in the Windows build, against the system's own functions.
+// version and, in the Windows build, against the system's own functions as
+// trelmo.exe hands them in.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <ostream>
 #include <string>
 
-#include "store/profile.h"
 #include "store/profile_portable.h"
 #include "tests/store/temp_files.h"
 #include "tests/support/texts.h"
+#ifdef _WIN32
+#include "win32/profile_win32.h"
+#endif
 
 namespace {
 
@@ -19,16 +22,12 @@ struct ProfileApi {
     bool (*write)(const char*, const char*, const char*, const char*);
 };
 
-#ifdef _WIN32
 const ProfileApi kApis[] = {
-    {"Windows", ReadProfileText, WriteProfileText},
+#ifdef _WIN32
+    {"Windows", kWindowsProfile.read, kWindowsProfile.write},
+#endif
     {"Portable", PortableReadProfileText, PortableWriteProfileText},
 };
-#else
-const ProfileApi kApis[] = {
-    {"Portable", ReadProfileText, WriteProfileText},
-};
-#endif
 
 void PrintTo(const ProfileApi& api, std::ostream* out) { *out << api.name; }
 

@@ -1,5 +1,6 @@
-// LoadSettings and SaveSettings over real files: natively through the
-// portable profile functions, in the Windows build through the system's.
+// LoadSettings and SaveSettings over real files: natively through our own
+// profile file, in the Windows build through the system's functions as
+// trelmo.exe hands them in.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,8 +10,30 @@
 #include "store/settings.h"
 #include "tests/store/temp_files.h"
 #include "tests/support/texts.h"
+#ifdef _WIN32
+#include "win32/profile_win32.h"
+#endif
 
 namespace {
+
+// The settings file as the program of this build keeps it.
+void LoadFile(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file) {
+#ifdef _WIN32
+    SystemProfileKeys keys(kWindowsProfile, file);
+    LoadSettings(keys, options, table, shapeCount);
+#else
+    LoadSettings(options, table, shapeCount, file);
+#endif
+}
+
+bool SaveFile(const Options& options, const ScoreTable& table, const char* file) {
+#ifdef _WIN32
+    SystemProfileKeys keys(kWindowsProfile, file);
+    return SaveSettings(keys, options, table);
+#else
+    return SaveSettings(options, table, file);
+#endif
+}
 
 struct Loaded {
     Options options;
@@ -25,7 +48,7 @@ protected:
         Loaded loaded;
         std::memset(&loaded, 0, sizeof loaded);
         loaded.shapeCount = 7;
-        LoadSettings(loaded.options, loaded.table, loaded.shapeCount, file.c_str());
+        LoadFile(loaded.options, loaded.table, loaded.shapeCount, file.c_str());
         return loaded;
     }
     std::string File(const std::string& name, const std::string& bytes) {
@@ -167,7 +190,7 @@ TEST_F(Settings, FieldsThatFailKeepTheValuesTheRowHad) {
         std::memset(&table, 0, sizeof table);
         table.rows[0] = {1, 2, "Old"};
         int32_t shapeCount = 7;
-        LoadSettings(options, table, shapeCount, FileWithRow(values[i]).c_str());
+        LoadFile(options, table, shapeCount, FileWithRow(values[i]).c_str());
         EXPECT_EQ(table.rows[0].score, expected[i].score) << values[i];
         EXPECT_EQ(table.rows[0].lines, expected[i].lines) << values[i];
         EXPECT_STREQ(table.rows[0].name, expected[i].name) << values[i];
@@ -236,7 +259,7 @@ ScoreTable SampleTable() {
 TEST_F(Settings, SaveWritesTheFlagsThenTheRowsInFileOrder) {
     const std::string file = Path("trelmo.ini");
     const Options options = {1, 0, 1, 0, 1, 0, 1};
-    SaveSettings(options, SampleTable(), file.c_str());
+    SaveFile(options, SampleTable(), file.c_str());
     EXPECT_EQ(ReadBytes(file),
               "[Settings]\r\nDropStyle=1\r\nStyle=0\r\nSound=1\r\nPreview=0\r\n3Dtrelmo=1\r\nInverse=0\r\n"
               "RotateDir=1\r\n[Score]\r\nPlayer0=12345,67," ZHANG_SAN "\r\nPlayer1=900,9,Li Ming\r\n"
@@ -249,7 +272,7 @@ TEST_F(Settings, SaveWritesTheFlagsThenTheRowsInFileOrder) {
 TEST_F(Settings, SavedSettingsLoadBackExceptNamesCutAtASpace) {
     const std::string file = Path("trelmo.ini");
     const Options options = {0, 0, 0, 1, 0, 1, 1};
-    SaveSettings(options, SampleTable(), file.c_str());
+    SaveFile(options, SampleTable(), file.c_str());
     const Loaded loaded = Load(file);
     EXPECT_EQ(std::memcmp(&loaded.options, &options, sizeof options), 0);
     EXPECT_EQ(loaded.shapeCount, 11);
@@ -261,7 +284,7 @@ TEST_F(Settings, SavedSettingsLoadBackExceptNamesCutAtASpace) {
     EXPECT_STREQ(loaded.table.rows[9].name, "Anonymous");
 
     // The next save writes the shortened name.
-    SaveSettings(loaded.options, loaded.table, file.c_str());
+    SaveFile(loaded.options, loaded.table, file.c_str());
     EXPECT_NE(ReadBytes(file).find("Player1=900,9,Li\r\n"), std::string::npos);
 }
 
@@ -272,7 +295,7 @@ TEST_F(Settings, SaveReplacesValuesAndKeepsUnknownKeysAndSections) {
                                   "[Extra]\r\nkey=kept\r\n"
                                   "[score]\r\nplayer0=1,1,old\r\nPlayer10=10,10,ten\r\n");
     const Options options = {1, 1, 1, 1, 1, 1, 0};
-    SaveSettings(options, SampleTable(), file.c_str());
+    SaveFile(options, SampleTable(), file.c_str());
     const std::string text = ReadBytes(file);
     EXPECT_NE(text.find("; written by hand\r\n"), std::string::npos);
     EXPECT_NE(text.find("Volume=11\r\n"), std::string::npos);
@@ -295,7 +318,7 @@ TEST_F(Settings, SaveWritesAnyNonZeroFlagAsOneAndStaysInsideTheNameField) {
     ScoreTable table;
     ClearScores(table);
     std::memset(table.rows[0].name, 'z', sizeof table.rows[0].name);  // no terminator
-    SaveSettings(options, table, file.c_str());
+    SaveFile(options, table, file.c_str());
     const std::string text = ReadBytes(file);
     EXPECT_NE(text.find("DropStyle=1\r\nStyle=1\r\nSound=0\r\n"), std::string::npos);
     EXPECT_NE(text.find("RotateDir=1\r\n"), std::string::npos);
@@ -306,7 +329,7 @@ TEST_F(Settings, FailedSavesAreIgnored) {
     const std::string file = Path("missing dir/trelmo.ini");
     ScoreTable table;
     ClearScores(table);
-    SaveSettings(kDefaultOptions, table, file.c_str());
+    SaveFile(kDefaultOptions, table, file.c_str());
     EXPECT_EQ(ReadBytes(file), "<absent>");
     ExpectDefaults(Load(file));
 }
@@ -323,10 +346,10 @@ TEST(SettingsRoundTrip, NameFromAUtf8SignedFileSurvivesSaveAndLoad) {
     Options options{};
     ScoreTable first{}, second{};
     int32_t shapeCount = 7;
-    LoadSettings(options, first, shapeCount, input.c_str());
+    LoadFile(options, first, shapeCount, input.c_str());
     const std::string saved = dir.Path("saved.ini");
-    SaveSettings(options, first, saved.c_str());
-    LoadSettings(options, second, shapeCount, saved.c_str());
+    SaveFile(options, first, saved.c_str());
+    LoadFile(options, second, shapeCount, saved.c_str());
     EXPECT_EQ(first.rows[0].score, 15400);
     EXPECT_STREQ(first.rows[0].name, second.rows[0].name);
 }
@@ -340,11 +363,11 @@ TEST(SettingsRoundTrip, NameNeverEndsInAnEndOfFileMark) {
     Options options{};
     ScoreTable first{}, second{};
     int32_t shapeCount = 7;
-    LoadSettings(options, first, shapeCount, input.c_str());
+    LoadFile(options, first, shapeCount, input.c_str());
     EXPECT_STREQ(first.rows[0].name, "Any");
     const std::string saved = dir.Path("saved.ini");
-    SaveSettings(options, first, saved.c_str());
-    LoadSettings(options, second, shapeCount, saved.c_str());
+    SaveFile(options, first, saved.c_str());
+    LoadFile(options, second, shapeCount, saved.c_str());
     EXPECT_STREQ(second.rows[0].name, "Any");
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "media/icon_rgba.h"
+
 namespace {
 
 HINSTANCE Module() { return GetModuleHandleA(nullptr); }
@@ -57,6 +59,53 @@ TEST(Resources, ThreeIconsOf32By32) {
         if (info.hbmMask) DeleteObject(info.hbmMask);
         if (info.hbmColor) DeleteObject(info.hbmColor);
         DestroyIcon(icon);
+    }
+}
+
+// Each size the notification area and the task bar ask for, from 100 % to
+// 300 % display scale, is an image of its own: the system draws it as it
+// is, neither stretched from another size nor with a mask that leaves black
+// pixels where the desktop should show (at 125 % to 175 % Windows stretched
+// the one 32 x 32 image, breaking the frame and blackening two edges).
+TEST(Resources, EveryIconSizeIsDrawnAsItsOwnPicture) {
+    constexpr COLORREF kDesktop = RGB(255, 0, 255);
+    for (int id : {102, 103, 104}) {
+        for (const int size : kIconResourceSizes) {
+            SCOPED_TRACE(::testing::Message() << "icon " << id << " at " << size);
+            HICON icon = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+            ASSERT_NE(icon, nullptr);
+            BITMAPINFO info = {};
+            info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB};
+            void* bits = nullptr;
+            HDC dc = CreateCompatibleDC(nullptr);
+            HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+            ASSERT_NE(target, nullptr);
+            HGDIOBJ old = SelectObject(dc, target);
+            const RECT all = {0, 0, size, size};
+            HBRUSH desktop = CreateSolidBrush(kDesktop);
+            FillRect(dc, &all, desktop);
+            DeleteObject(desktop);
+            EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL));
+            GdiFlush();
+
+            std::vector<uint8_t> want(4 * size * size);
+            ASSERT_TRUE(DrawIconRgba(id, size, want.data(), 4 * size));
+            const auto* got = static_cast<const uint8_t*>(bits);  // blue, green, red, unused
+            int differing = 0;
+            for (int i = 0; i < size * size; ++i) {
+                const uint8_t* w = &want[4 * i];
+                const COLORREF expected = w[3] != 0 ? RGB(w[0], w[1], w[2]) : kDesktop;
+                const COLORREF seen = RGB(got[4 * i + 2], got[4 * i + 1], got[4 * i]);
+                if (seen != expected && differing++ < 3)
+                    ADD_FAILURE() << "pixel " << i % size << "," << i / size << ": " << std::hex << seen << " for "
+                                  << expected;
+            }
+            EXPECT_EQ(differing, 0);
+            SelectObject(dc, old);
+            DeleteObject(target);
+            DeleteDC(dc);
+            DestroyIcon(icon);
+        }
     }
 }
 

@@ -1,73 +1,93 @@
 #include "tools/assetgen/icons.h"
 
+#include "media/icon_rgba.h"
 #include "tools/assetgen/dib.h"
 
 namespace {
 
-constexpr int kDirectorySize = 6 + 16;  // ICONDIR with one ICONDIRENTRY
+constexpr int kDirectoryHeaderSize = 6, kDirectoryEntrySize = 16;
 constexpr int kIconType = 1, kCursorType = 2;
 constexpr int kMaskBits = 1;
+constexpr int kIconBits = 4;  // the VGA palette
+constexpr int kIconSizeCount = sizeof kIconResourceSizes / sizeof *kIconResourceSizes;
 
 constexpr Rgb kMonochrome[2] = {{0, 0, 0}, {255, 255, 255}};
 
-// A clear pixel is colour 0 under a set mask bit.
-int IconColourIndex(char key) {
-    const int ink = IconInkIndex(key);
-    return ink >= 0 ? ink : 0;
-}
-
-// The directory: its one entry's third and fourth words are planes and bit
-// count for an icon, the hot spot for a cursor.
-void PutDirectory(Bytes& out, int type, int colourCount, int word3, int word4, uint32_t imageBytes) {
+void PutDirectoryHeader(Bytes& out, int type, int imageCount) {
     PutU16(out, 0);  // reserved
     PutU16(out, type);
-    PutU16(out, 1);  // one image
-    PutU8(out, kIconSize);
-    PutU8(out, kIconSize);
+    PutU16(out, imageCount);
+}
+
+// One entry of the directory: its third and fourth words are planes and bit
+// count for an icon, the hot spot for a cursor.
+void PutDirectoryEntry(Bytes& out, int size, int colourCount, int word3, int word4, uint32_t imageBytes,
+                       uint32_t offset) {
+    PutU8(out, size);
+    PutU8(out, size);
     PutU8(out, colourCount);
-    PutU8(out, 0);   // reserved
+    PutU8(out, 0);  // reserved
     PutU16(out, word3);
     PutU16(out, word4);
     PutU32(out, imageBytes);
-    PutU32(out, kDirectorySize);
+    PutU32(out, offset);
 }
 
-// The image after the directory: header, palette, colour rows, mask rows.
+uint32_t ImageBytes(int size, int bitsPerPixel, int paletteSize) {
+    return kInfoHeaderSize + 4 * paletteSize + DibStride(size, bitsPerPixel) * size + DibStride(size, kMaskBits) * size;
+}
+
+// One image: header, palette, colour rows, mask rows.
 template <class ColourAt, class ClearAt>
-void PutImage(Bytes& out, int bitsPerPixel, const Rgb* palette, int paletteSize,
-                ColourAt colourAt, ClearAt clearAt) {
-    const uint32_t colourBytes = DibStride(kIconSize, bitsPerPixel) * kIconSize;
-    const uint32_t maskBytes = DibStride(kIconSize, kMaskBits) * kIconSize;
-    PutInfoHeader(out, kIconSize, 2 * kIconSize, bitsPerPixel, colourBytes + maskBytes, 0);
+void PutImage(Bytes& out, int size, int bitsPerPixel, const Rgb* palette, int paletteSize, ColourAt colourAt,
+              ClearAt clearAt) {
+    const uint32_t colourBytes = DibStride(size, bitsPerPixel) * size;
+    const uint32_t maskBytes = DibStride(size, kMaskBits) * size;
+    PutInfoHeader(out, size, 2 * size, bitsPerPixel, colourBytes + maskBytes, 0);
     PutPalette(out, palette, paletteSize);
-    PutDibRows(out, kIconSize, kIconSize, bitsPerPixel, colourAt);
-    PutDibRows(out, kIconSize, kIconSize, kMaskBits, clearAt);
+    PutDibRows(out, size, size, bitsPerPixel, colourAt);
+    PutDibRows(out, size, size, kMaskBits, clearAt);
 }
 
-uint32_t ImageBytes(int bitsPerPixel, int paletteSize) {
-    return kInfoHeaderSize + 4 * paletteSize + DibStride(kIconSize, bitsPerPixel) * kIconSize +
-           DibStride(kIconSize, kMaskBits) * kIconSize;
+// The VGA colour of an opaque pixel; a clear one is colour 0.
+int VgaIndex(const uint8_t* pixel) {
+    if (pixel[3] == 0) return 0;
+    for (int i = 0; i < kVgaColourCount; ++i)
+        if (kVgaColours[i] == Rgb{pixel[0], pixel[1], pixel[2]}) return i;
+    return 0;
 }
 
 }  // namespace
 
-Bytes IconFile(const IconRows& rows) {
-    constexpr int kBits = 4;
+Bytes IconFile(int iconId) {
     Bytes out;
-    PutDirectory(out, kIconType, kVgaColourCount, 1, kBits, ImageBytes(kBits, kVgaColourCount));
-    PutImage(
-        out, kBits, kVgaColours, kVgaColourCount,
-        [&](int x, int y) { return IconColourIndex(rows[y][x]); },
-        [&](int x, int y) { return rows[y][x] == kIconClear ? 1 : 0; });
+    PutDirectoryHeader(out, kIconType, kIconSizeCount);
+    uint32_t offset = kDirectoryHeaderSize + kIconSizeCount * kDirectoryEntrySize;
+    for (const int size : kIconResourceSizes) {
+        const uint32_t bytes = ImageBytes(size, kIconBits, kVgaColourCount);
+        PutDirectoryEntry(out, size, kVgaColourCount, 1, kIconBits, bytes, offset);
+        offset += bytes;
+    }
+    static uint8_t rgba[kLargestIconSize * kLargestIconSize * 4];
+    for (const int size : kIconResourceSizes) {
+        const int stride = 4 * size;
+        if (!DrawIconRgba(iconId, size, rgba, stride)) return {};
+        PutImage(
+            out, size, kIconBits, kVgaColours, kVgaColourCount,
+            [&](int x, int y) { return VgaIndex(rgba + y * stride + 4 * x); },
+            [&](int x, int y) { return rgba[y * stride + 4 * x + 3] == 0 ? 1 : 0; });
+    }
     return out;
 }
 
 Bytes HandCursorFile(int hotSpotX, int hotSpotY) {
     constexpr int kBits = 1;
     Bytes out;
-    PutDirectory(out, kCursorType, 2, hotSpotX, hotSpotY, ImageBytes(kBits, 2));
+    PutDirectoryHeader(out, kCursorType, 1);
+    PutDirectoryEntry(out, kIconSize, 2, hotSpotX, hotSpotY, ImageBytes(kIconSize, kBits, 2),
+                      kDirectoryHeaderSize + kDirectoryEntrySize);
     PutImage(
-        out, kBits, kMonochrome, 2,
+        out, kIconSize, kBits, kMonochrome, 2,
         [&](int x, int y) { return HandCursorInk(x, y) == kCursorWhite ? 1 : 0; },
         [&](int x, int y) { return HandCursorInk(x, y) == kCursorClear ? 1 : 0; });
     return out;

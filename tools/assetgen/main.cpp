@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "media/artwork.h"
+#include "resources/ids.h"
 #include "tools/assetgen/bitmaps.h"
 #include "tools/assetgen/icons.h"
 #include "media/sounds.h"
@@ -22,9 +23,9 @@ constexpr Asset kAssets[] = {
     {"bitmap102.bmp", LogoBmp},
     {"bitmap103.bmp", DigitStripBmp},
     {"cursor1.cur", [] { return HandCursorFile(0, 0); }},
-    {"icon102.ico", [] { return IconFile(kWellIcon); }},
-    {"icon103.ico", [] { return IconFile(kExitIcon); }},
-    {"icon104.ico", [] { return IconFile(kLaughIcon); }},
+    {"icon102.ico", [] { return IconFile(IDI_PROGRAM); }},
+    {"icon103.ico", [] { return IconFile(IDI_EXIT); }},
+    {"icon104.ico", [] { return IconFile(IDI_NAME_ENTRY); }},
     {"wave110.wav", LockSoundWav},
     {"wave111.wav", RowSoundWav},
 };

@@ -3,17 +3,15 @@
 // ink: the build scales it into the site's icons (make_site.js).
 #include <cstdio>
 
-#include "media/artwork.h"
+#include "media/icon_rgba.h"
 #include "resources/ids.h"
 
 int main() {
-    const IconRows& rows = *IconRowsOf(IDI_PROGRAM);
-    for (int y = 0; y < kIconSize; ++y) {
-        for (int x = 0; x < kIconSize; ++x) {
-            const IconRgba pixel = IconPixel(rows, x, y);
-            std::printf("%02x%02x%02x%02x", pixel.r, pixel.g, pixel.b, pixel.a);
-        }
-        std::printf("\n");
+    static uint8_t pixels[kIconSize * kIconSize * 4];
+    DrawIconRgba(IDI_PROGRAM, kIconSize, pixels, 4 * kIconSize);
+    for (int i = 0; i < kIconSize * kIconSize; ++i) {
+        const uint8_t* pixel = pixels + 4 * i;
+        std::printf("%02x%02x%02x%02x%s", pixel[0], pixel[1], pixel[2], pixel[3], i % kIconSize == kIconSize - 1 ? "\n" : "");
     }
     return 0;
 }

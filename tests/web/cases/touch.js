@@ -288,7 +288,10 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
         },
       });
       await waitFor(page, () => document.querySelector('dialog[open]'), 'the sheet at start');
-      await page.evaluate(() => window.dispatchEvent(new Event('gamepadconnected')));
+      const connectedAt = await page.evaluate(() => { window.dispatchEvent(new Event('gamepadconnected')); return window.padFrames; });
+      // A button already down at the first read is one held over from the
+      // game: wait for a read with none down before pressing.
+      await waitFor(page, (then) => window.padFrames >= then + 2, 'the first reads', connectedAt);
       const press = async (index) => {
         await page.evaluate((i) => { window.stand.buttons[i].pressed = true; }, index);
         await waitFor(page, (then) => window.padFrames >= then + 2, 'the pads read', await page.evaluate(() => window.padFrames));

@@ -1,16 +1,7 @@
-// Systems without the Windows profile functions use the portable ones.
 #include "store/profile.h"
 #include "store/atomic_file.h"
 #include "store/profile_portable.h"
-
-uint32_t ReadProfileText(const char* section, const char* key, const char* defaultText,
-                         char* buffer, uint32_t size, const char* file) {
-    return PortableReadProfileText(section, key, defaultText, buffer, size, file);
-}
-
-bool WriteProfileText(const char* section, const char* key, const char* value, const char* file) {
-    return PortableWriteProfileText(section, key, value, file);
-}
+#include "store/settings.h"
 
 ProfileFile::ProfileFile(const char* file) : file_(file) {
     failed_ = file == nullptr || !LoadProfileFile(file, text_);
@@ -32,4 +23,14 @@ bool ProfileFile::Save() {
     if (text_.changed()) return SaveProfileFile(file_, text_);
     RemoveAbandonedTemps(file_);
     return true;
+}
+
+void LoadSettings(Options& options, ScoreTable& table, int32_t& shapeCount, const char* file) {
+    ProfileFile keys(file);
+    LoadSettings(keys, options, table, shapeCount);
+}
+
+bool SaveSettings(const Options& options, const ScoreTable& table, const char* file) {
+    ProfileFile keys(file);
+    return SaveSettings(keys, options, table) && keys.Save();
 }
