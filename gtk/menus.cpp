@@ -2,10 +2,43 @@
 
 #include "commands/input.h"
 #include "commands/menus.h"
+#include "gtk/keys.h"
 #include "gtk/program.h"
 #include "gtk/text.h"
 
 namespace {
+
+// The menu's entries are its table's rows, separators and all, in order.
+int HighlightedRow(GtkMenuShell* shell, const Program& program) {
+    GtkWidget* selected = gtk_menu_shell_get_selected_item(shell);
+    if (selected == nullptr) return program.menuGreyedHighlight;
+    GList* entries = gtk_container_get_children(GTK_CONTAINER(shell));
+    const int row = g_list_index(entries, selected);
+    g_list_free(entries);
+    return row;
+}
+
+// What a key does in the menu is the model's (commands/menus.h), as in the
+// page and in a Windows menu: greyed items take the highlight too.
+gboolean OnMenuKey(GtkWidget* menu, GdkEventKey* event, Program* program) {
+    GtkMenuShell* shell = GTK_MENU_SHELL(menu);
+    const MenuKeyAnswer answer = KeyInMenu(*program->menuTable, HighlightedRow(shell, *program),
+                                           VirtualKeyForKeysym(event->keyval), program->game.state);
+    GList* entries = gtk_container_get_children(GTK_CONTAINER(shell));
+    GtkWidget* entry = answer.item >= 0 ? GTK_WIDGET(g_list_nth_data(entries, static_cast<guint>(answer.item))) : nullptr;
+    g_list_free(entries);
+    switch (answer.action) {
+    case MenuAction::Nothing: break;
+    case MenuAction::Highlight:
+        program->menuGreyedHighlight = entry != nullptr && !gtk_widget_get_sensitive(entry) ? answer.item : -1;
+        if (program->menuGreyedHighlight >= 0) gtk_menu_shell_deselect(shell);
+        else if (entry != nullptr) gtk_menu_shell_select_item(shell, entry);
+        break;
+    case MenuAction::Choose: gtk_menu_shell_activate_item(shell, entry, TRUE); break;
+    case MenuAction::Close: gtk_menu_shell_cancel(shell); break;
+    }
+    return TRUE;
+}
 
 void OnItemChosen(GtkMenuItem* item, Program* program) {
     const int id = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "trelmo-command"));
@@ -14,11 +47,11 @@ void OnItemChosen(GtkMenuItem* item, Program* program) {
 
 void OnMenuGone(GtkMenuShell*, Program* program) { program->menu = nullptr; }
 
-template <size_t N>
-void PopUp(Program& program, const MenuItem (&items)[N], const GameState* state) {
+void PopUp(Program& program, const MenuTable& table, const GameState* state) {
     if (program.menu != nullptr) gtk_menu_popdown(GTK_MENU(program.menu));
     GtkWidget* menu = gtk_menu_new();
-    for (const MenuItem& item : items) {
+    for (int row = 0; row < table.count; ++row) {
+        const MenuItem& item = table.items[row];
         if (item.text == nullptr) {
             gtk_menu_shell_append(GTK_MENU_SHELL(menu), gtk_separator_menu_item_new());
             continue;
@@ -30,6 +63,9 @@ void PopUp(Program& program, const MenuItem (&items)[N], const GameState* state)
         gtk_menu_shell_append(GTK_MENU_SHELL(menu), entry);
     }
     gtk_widget_show_all(menu);
+    program.menuTable = &table;
+    program.menuGreyedHighlight = -1;
+    g_signal_connect(menu, "key-press-event", G_CALLBACK(OnMenuKey), &program);
     // The menu lives until it closes; the chosen item acts after that.
     g_signal_connect(menu, "deactivate", G_CALLBACK(OnMenuGone), &program);
     g_signal_connect(menu, "deactivate", G_CALLBACK(+[](GtkMenuShell* shell, gpointer) {
@@ -46,6 +82,6 @@ void PopUp(Program& program, const MenuItem (&items)[N], const GameState* state)
 
 }  // namespace
 
-void OpenMainMenu(Program& program) { PopUp(program, MainMenu, &program.game.state); }
+void OpenMainMenu(Program& program) { PopUp(program, kPopupMenus[0], &program.game.state); }
 
-void OpenTrayMenu(Program& program) { PopUp(program, TrayMenu, nullptr); }
+void OpenTrayMenu(Program& program) { PopUp(program, kPopupMenus[1], nullptr); }

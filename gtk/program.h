@@ -11,6 +11,8 @@
 #include "gtk/sound.h"
 #include "store/scores.h"
 
+struct MenuTable;
+
 struct Program {
     Game game = {};
     ScoreTable scores = {};
@@ -23,6 +25,8 @@ struct Program {
     bool handShown = false;
     guint gravityTimer = 0;     // the GLib source, 0 while stopped
     GtkWidget* menu = nullptr;  // the popup menu on screen, if any
+    const MenuTable* menuTable = nullptr;  // its items
+    int menuGreyedHighlight = -1;          // a greyed item the keys highlighted: GTK shows none
     GtkStatusIcon* trayIcon = nullptr;
     bool hidden = false;            // hidden to the icon, or iconified in its place
     bool iconifiedAsHidden = false;  // no notification area: hiding iconified the window
