@@ -5,8 +5,9 @@
 // events can drive it.
 #include "commands/commands.h"
 #include "game/host.h"
+#include "resources/virtual_keys.h"
 
-constexpr int kDownKey = 0x28;  // the one key whose release is an input
+constexpr int kDownKey = kVkDown;  // the one key whose release is an input
 // A key held down repeats as the system's keyboard does by default: first
 // after half a second, then about thirty times a second. The page's touch
 // controls and a game pad repeat Left and Right alike.
@@ -19,24 +20,24 @@ struct KeyBinding {
 };
 
 constexpr KeyBinding kKeyDownTable[] = {
-    {0x1B, Command::Hide},                  // Esc
-    {0x20, Command::Rotate},                // Space
-    {0x26, Command::Rotate},                // Up
-    {0x25, Command::MoveLeft},              // Left
-    {0x27, Command::MoveRight},             // Right
-    {kDownKey, Command::DownPressed},       // Down
-    {0x70, Command::ShowAbout},             // F1
-    {0x71, Command::StartGame},             // F2
-    {0x72, Command::TogglePauseIfRunning},  // F3
-    {0x73, Command::ShowOptions},           // F4
-    {0x74, Command::MaxSpeed},              // F5
-    {0x75, Command::MaxRows},               // F6
-    {0x76, Command::ShowKeyHelp},           // F7
-    {0x77, Command::ShowHighScores},        // F8
+    {kVkEscape, Command::Hide},
+    {kVkSpace, Command::Rotate},
+    {kVkUp, Command::Rotate},
+    {kVkLeft, Command::MoveLeft},
+    {kVkRight, Command::MoveRight},
+    {kDownKey, Command::DownPressed},
+    {kVkF1, Command::ShowAbout},
+    {kVkF2, Command::StartGame},
+    {kVkF3, Command::TogglePauseIfRunning},
+    {kVkF4, Command::ShowOptions},
+    {kVkF5, Command::MaxSpeed},
+    {kVkF6, Command::MaxRows},
+    {kVkF7, Command::ShowKeyHelp},
+    {kVkF8, Command::ShowHighScores},
 };
 
 constexpr KeyBinding kKeyUpTable[] = {
-    {kDownKey, Command::DownReleased},  // Down
+    {kDownKey, Command::DownReleased},
 };
 
 struct CharBinding {

@@ -5,10 +5,6 @@
 
 namespace {
 
-constexpr int kLeftKey = 0x25, kUpKey = 0x26, kRightKey = 0x27;
-constexpr int kTabKey = 0x09, kReturnKey = 0x0D, kEscKey = 0x1B, kSpaceKey = 0x20;
-constexpr int kF2Key = 0x71, kF3Key = 0x72;
-
 // A finger may wander 10 CSS pixels and still tap or press long (in
 // eighths, squared); a long press lasts half a second; a flick goes down
 // at least two cells, mostly downwards, within a quarter of a second.
@@ -18,7 +14,7 @@ constexpr int kFlickCells = 2;
 constexpr int kFlickMs = 250;
 
 // The touch pad's controls in the order of their keys' slots.
-constexpr int kControlKeys[kControlCount] = {kLeftKey, kRightKey, kUpKey, kDownKey};
+constexpr int kControlKeys[kControlCount] = {kVkLeft, kVkRight, kVkUp, kDownKey};
 
 constexpr uint32_t Bit(int button) { return uint32_t{1} << button; }
 
@@ -30,8 +26,8 @@ struct PadBinding {
     int key;
 };
 constexpr PadBinding kPadGameTable[kPadBindingCount] = {
-    {Bit(14), -1, kLeftKey},        {Bit(15), 1, kRightKey}, {Bit(0) | Bit(12), 0, kUpKey},
-    {Bit(13), 0, kDownKey},         {Bit(9), 0, kF3Key},     {Bit(8), 0, kF2Key},
+    {Bit(14), -1, kVkLeft}, {Bit(15), 1, kVkRight}, {Bit(0) | Bit(12), 0, kVkUp},
+    {Bit(13), 0, kDownKey}, {Bit(9), 0, kVkF3},     {Bit(8), 0, kVkF2},
 };
 constexpr int kStickPushed = 500;  // thousandths of the stick's reach
 
@@ -44,9 +40,9 @@ struct PadDialogBinding {
     int key;
 };
 constexpr PadDialogBinding kPadDialogTable[] = {
-    {14, kTabKey | kWithShift}, {15, kTabKey},    {12, kUpKey},
-    {13, kDownKey},             {0, kSpaceKey},   {9, kReturnKey},
-    {1, kEscKey},               {4, kTabKey | kWithCtrl | kWithShift}, {5, kTabKey | kWithCtrl},
+    {14, kVkTab | kWithShift}, {15, kVkTab},    {12, kVkUp},
+    {13, kDownKey},            {0, kVkSpace},   {9, kVkReturn},
+    {1, kVkEscape},            {4, kVkTab | kWithCtrl | kWithShift}, {5, kVkTab | kWithCtrl},
 };
 
 void Add(Meaning& meaning, Command command) {
@@ -67,7 +63,7 @@ void Release(HeldKey& held, Meaning& meaning) {
     Add(meaning, CommandForKeyUp(held.key));
 }
 
-bool Repeats(const HeldKey& held) { return held.down && (held.key == kLeftKey || held.key == kRightKey); }
+bool Repeats(const HeldKey& held) { return held.down && (held.key == kVkLeft || held.key == kVkRight); }
 
 HeldKey& PadHeld(Reports& reports, int binding) { return reports.held[kControlCount + binding]; }
 
@@ -103,8 +99,8 @@ void TouchMoved(Reports& reports, TouchPoint at, int timeMs, Meaning& meaning) {
     if (int64_t{dx} * dx + int64_t{dy} * dy > kTapSlopSquared) gesture.wandered = true;
     if (!gesture.onWell || gesture.dropping || at.clientWidth <= 0) return;
     const int cells = dx * kClientWidth / (kCellWidth * at.clientWidth);
-    for (; gesture.cells < cells; ++gesture.cells) Add(meaning, CommandForKeyDown(kRightKey));
-    for (; gesture.cells > cells; --gesture.cells) Add(meaning, CommandForKeyDown(kLeftKey));
+    for (; gesture.cells < cells; ++gesture.cells) Add(meaning, CommandForKeyDown(kVkRight));
+    for (; gesture.cells > cells; --gesture.cells) Add(meaning, CommandForKeyDown(kVkLeft));
     const bool farDown = dy * kClientWidth > kFlickCells * kCellHeight * at.clientWidth;
     if (farDown && dy > 2 * (dx < 0 ? -dx : dx) && timeMs - gesture.startMs < kFlickMs) {
         gesture.dropping = true;
@@ -120,7 +116,7 @@ void TouchEnded(Reports& reports, bool lifted, Meaning& meaning) {
     if (gesture.dropping) Add(meaning, CommandForKeyUp(kDownKey));
     if (!lifted || gesture.wandered) return;
     if (gesture.onWell)
-        Add(meaning, CommandForKeyDown(kUpKey));
+        Add(meaning, CommandForKeyDown(kVkUp));
     else if (PointerAt(gesture.gameX, gesture.gameY) == Pointer::Hand)
         Add(meaning, CommandForLeftClick(gesture.gameX, gesture.gameY));
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "commands/commands.h"
+#include "resources/dialog_keys.h"
 
 // A touch's point: eighths of a CSS pixel from the client area's top left
 // corner, with the client area's width on the screen in the same unit, so
@@ -16,9 +17,10 @@ struct TouchPoint {
     int clientWidth;
 };
 
-// The keys a dialog or a menu gets from a pad carry their modifiers.
-constexpr int kWithShift = 0x100;
-constexpr int kWithCtrl = 0x200;
+// The keys a dialog or a menu gets from a pad carry their modifiers above
+// the key, as the page hands a dialog's keys over (web/page_input.h).
+constexpr int kWithShift = kShiftHeld << 8;
+constexpr int kWithCtrl = kCtrlHeld << 8;
 
 // What one report means.
 struct Meaning {

@@ -12,14 +12,15 @@ struct KeysymBinding {
 };
 
 constexpr KeysymBinding kKeysyms[] = {
-    {GDK_KEY_Escape, 0x1B}, {GDK_KEY_space, 0x20}, {GDK_KEY_Left, 0x25},    {GDK_KEY_Up, 0x26},
-    {GDK_KEY_Right, 0x27},  {GDK_KEY_Down, 0x28},  {GDK_KEY_KP_Left, 0x25}, {GDK_KEY_KP_Up, 0x26},
-    {GDK_KEY_KP_Right, 0x27}, {GDK_KEY_KP_Down, 0x28}, {GDK_KEY_F1, 0x70},  {GDK_KEY_F2, 0x71},
-    {GDK_KEY_F3, 0x72},     {GDK_KEY_F4, 0x73},    {GDK_KEY_F5, 0x74},      {GDK_KEY_F6, 0x75},
-    {GDK_KEY_F7, 0x76},     {GDK_KEY_F8, 0x77},
+    {GDK_KEY_Escape, kVkEscape}, {GDK_KEY_space, kVkSpace},   {GDK_KEY_Left, kVkLeft},       {GDK_KEY_Up, kVkUp},
+    {GDK_KEY_Right, kVkRight},   {GDK_KEY_Down, kVkDown},     {GDK_KEY_KP_Left, kVkLeft},    {GDK_KEY_KP_Up, kVkUp},
+    {GDK_KEY_KP_Right, kVkRight}, {GDK_KEY_KP_Down, kVkDown}, {GDK_KEY_F1, kVkF1},          {GDK_KEY_F2, kVkF2},
+    {GDK_KEY_F3, kVkF3},         {GDK_KEY_F4, kVkF4},         {GDK_KEY_F5, kVkF5},           {GDK_KEY_F6, kVkF6},
+    {GDK_KEY_F7, kVkF7},         {GDK_KEY_F8, kVkF8},
     // Keys only the dialogs and menus know.
-    {GDK_KEY_Tab, 0x09}, {GDK_KEY_ISO_Left_Tab, 0x09}, {GDK_KEY_Return, 0x0D}, {GDK_KEY_KP_Enter, 0x0D},
-    {GDK_KEY_Page_Up, 0x21}, {GDK_KEY_Page_Down, 0x22}, {GDK_KEY_End, 0x23}, {GDK_KEY_Home, 0x24},
+    {GDK_KEY_Tab, kVkTab},         {GDK_KEY_ISO_Left_Tab, kVkTab},   {GDK_KEY_Return, kVkReturn},
+    {GDK_KEY_KP_Enter, kVkReturn}, {GDK_KEY_Page_Up, kVkPageUp},     {GDK_KEY_Page_Down, kVkPageDown},
+    {GDK_KEY_End, kVkEnd},         {GDK_KEY_Home, kVkHome},
 };
 
 }  // namespace

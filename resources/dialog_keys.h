@@ -10,23 +10,8 @@
 #include <cstdint>
 
 #include "resources/dialog_script.h"
+#include "resources/virtual_keys.h"
 
-// The Windows virtual keys a dialog or a menu knows; letters and digits are
-// their upper-case ASCII codes.
-constexpr int kVkTab = 0x09;
-constexpr int kVkReturn = 0x0D;
-constexpr int kVkAlt = 0x12;
-constexpr int kVkEscape = 0x1B;
-constexpr int kVkSpace = 0x20;
-constexpr int kVkPageUp = 0x21;
-constexpr int kVkPageDown = 0x22;
-constexpr int kVkEnd = 0x23;
-constexpr int kVkHome = 0x24;
-constexpr int kVkLeft = 0x25;
-constexpr int kVkUp = 0x26;
-constexpr int kVkRight = 0x27;
-constexpr int kVkDown = 0x28;
-constexpr int kVkF10 = 0x79;
 
 // The modifiers held with a key, or-ed together.
 constexpr int kShiftHeld = 1;

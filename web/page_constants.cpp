@@ -43,12 +43,11 @@ int Of(Enum value) {
 
 // The browser's names of the keys whose keyCode is not their virtual key,
 // old spellings too; F1 to F12 follow on from F1's.
-constexpr Named kKeyNames[] = {{"Escape", 0x1b},  {"Esc", 0x1b},        {" ", 0x20},         {"ArrowLeft", 0x25},
-                               {"ArrowUp", 0x26}, {"ArrowRight", 0x27}, {"ArrowDown", 0x28}, {"Left", 0x25},
-                               {"Up", 0x26},      {"Right", 0x27},      {"Down", 0x28},      {"Tab", 0x09},
-                               {"Enter", 0x0d}};
-constexpr int kFirstFunctionKey = 0x70;  // F1
-static_assert(kKeyNames[6].value == kDownKey, "Down's key is the one the game knows");
+constexpr Named kKeyNames[] = {{"Escape", kVkEscape},   {"Esc", kVkEscape},         {" ", kVkSpace},
+                               {"ArrowLeft", kVkLeft},   {"ArrowUp", kVkUp},         {"ArrowRight", kVkRight},
+                               {"ArrowDown", kVkDown},   {"Left", kVkLeft},          {"Up", kVkUp},
+                               {"Right", kVkRight},      {"Down", kVkDown},          {"Tab", kVkTab},
+                               {"Enter", kVkReturn}};
 
 }  // namespace
 
@@ -69,7 +68,7 @@ int main() {
                   {"IDD_OPTIONS", IDD_OPTIONS},
                   {"SHORTEST_PERIOD_MS", kShortestTimerMs},
                   {"DOWN_KEY", kDownKey},
-                  {"F1_KEY", kFirstFunctionKey},
+                  {"F1_KEY", kVkF1},
                   {"WITH_SHIFT", kWithShift},
                   {"WITH_CTRL", kWithCtrl}});
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
