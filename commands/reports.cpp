@@ -9,10 +9,10 @@ constexpr int kLeftKey = 0x25, kUpKey = 0x26, kRightKey = 0x27;
 constexpr int kTabKey = 0x09, kReturnKey = 0x0D, kEscKey = 0x1B, kSpaceKey = 0x20;
 constexpr int kF2Key = 0x71, kF3Key = 0x72;
 
-// A finger may wander 10 CSS pixels and still tap or press long (in
-// eighths, squared); a long press lasts half a second; a flick goes down
-// at least two cells, mostly downwards, within a quarter of a second.
-constexpr int64_t kTapSlopSquared = 80 * 80;
+// A finger may wander 10 CSS pixels and still tap or press long (compared
+// squared); a long press lasts half a second; a flick goes down at least
+// two cells, mostly downwards, within a quarter of a second.
+constexpr int64_t kTapSlopSquared = int64_t{10 * kTouchUnitsPerPixel} * (10 * kTouchUnitsPerPixel);
 constexpr int kLongPressMs = 500;
 constexpr int kFlickCells = 2;
 constexpr int kFlickMs = 250;

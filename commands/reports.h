@@ -15,6 +15,7 @@ struct TouchPoint {
     int x, y;
     int clientWidth;
 };
+constexpr int kTouchUnitsPerPixel = 8;
 
 // The keys a dialog or a menu gets from a pad carry their modifiers.
 constexpr int kWithShift = 0x100;

@@ -71,8 +71,19 @@ int main() {
                   {"DOWN_KEY", kDownKey},
                   {"F1_KEY", kFirstFunctionKey},
                   {"WITH_SHIFT", kWithShift},
-                  {"WITH_CTRL", kWithCtrl}});
+                  {"WITH_CTRL", kWithCtrl},
+                  {"LABEL_PIXELS", kLabelPixels},
+                  {"SMALLEST_LABEL_PIXELS", kSmallestLabelPixels},
+                  {"MAIN_MENU", kMainMenu},
+                  {"TRAY_MENU", kTrayMenu},
+                  {"SEPARATOR_ID", kSeparatorId},
+                  {"TOUCH_UNITS", kTouchUnitsPerPixel},
+                  {"POINT_Y_SHIFT", kPointYShift},
+                  {"KEY_MODIFIERS", kKeyModifiers},
+                  {"KEY_DIALOG", kKeyDialog},
+                  {"ANSWER_TARGET", kAnswerTarget}});
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
+    std::printf("const BASE_UNIT_ALPHABET = '%s';\n", kBaseUnitAlphabet);
     PrintObject("Request", {{"None", Of(Request::None)},
                             {"Sound", Of(Request::Sound)},
                             {"Wait", Of(Request::Wait)},

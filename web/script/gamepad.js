@@ -3,14 +3,13 @@
 // (commands/reports.h): in the game, and in an open dialog or menu the key
 // a keyboard would press there.
 // ---- game pads ----
-let padFrame = 0;
 const connectedPads = () => [...(navigator.getGamepads ? navigator.getGamepads() : [])].filter((pad) => pad && pad.connected);
 function readPads(now) {
-  padFrame = 0;
+  state.padFrame = 0;
   const pad = connectedPads().find((one) => one.mapping === 'standard');
   const pressed = pad ? pad.buttons.reduce((bits, button, index) => (button.pressed && index < 31 ? bits | (1 << index) : bits), 0) : 0;
   const time = Math.floor(now);
-  if (menu !== null || modalCount > 0 || (exitBox !== null && exitBox.contains(document.activeElement))) {
+  if (state.menu !== null || state.modalCount > 0 || (state.exitBox !== null && state.exitBox.contains(document.activeElement))) {
     run(() => pressDialogKey(input(Input.PadInDialog, time, pressed)));
   } else {
     const stick = pad && pad.axes.length > 0 ? Math.round(1000 * pad.axes[0]) : 0;
@@ -32,11 +31,11 @@ function pressDialogKey(code) {
   else if ((key === ' ' || key === 'Enter') && target.matches('button, input[type=checkbox], input[type=radio]')) target.click();
 }
 function watchPads() {
-  const wanted = document.visibilityState === 'visible' && !ended && connectedPads().length > 0;
-  if (wanted && padFrame === 0) padFrame = requestAnimationFrame(readPads);
+  const wanted = document.visibilityState === 'visible' && !state.ended && connectedPads().length > 0;
+  if (wanted && state.padFrame === 0) state.padFrame = requestAnimationFrame(readPads);
   if (!wanted) {
-    cancelAnimationFrame(padFrame);
-    padFrame = 0;
+    cancelAnimationFrame(state.padFrame);
+    state.padFrame = 0;
     run(() => input(Input.Pad, Math.floor(performance.now()), 0, 0));
   }
 }
