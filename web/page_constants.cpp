@@ -72,16 +72,14 @@ int main() {
                   {"F1_KEY", kFirstFunctionKey},
                   {"WITH_SHIFT", kWithShift},
                   {"WITH_CTRL", kWithCtrl},
-                  {"LABEL_PIXELS", kLabelPixels},
-                  {"SMALLEST_LABEL_PIXELS", kSmallestLabelPixels},
-                  {"MAIN_MENU", kMainMenu},
-                  {"TRAY_MENU", kTrayMenu},
-                  {"SEPARATOR_ID", kSeparatorId},
-                  {"TOUCH_UNITS", kTouchUnitsPerPixel},
-                  {"POINT_Y_SHIFT", kPointYShift},
-                  {"KEY_MODIFIERS", kKeyModifiers},
-                  {"KEY_DIALOG", kKeyDialog},
-                  {"ANSWER_TARGET", kAnswerTarget}});
+                  {"LABEL_PIXELS", kLabelPixels},     {"SMALLEST_LABEL_PIXELS", kSmallestLabelPixels},
+                  {"MAIN_MENU", kMainMenu},           {"TRAY_MENU", kTrayMenu},
+                  {"SEPARATOR_ID", kSeparatorId},     {"TOUCH_UNITS", kTouchUnitsPerPixel},
+                  {"POINT_Y_SHIFT", kPointYShift},    {"KEY_MODIFIERS", kKeyModifiers},
+                  {"KEY_DIALOG", kKeyDialog},         {"ANSWER_TARGET", kAnswerTarget},
+                  {"QUESTION_KEYS", kQuestionKeys},   {"SHEET_KEYS", kSheetKeys},
+                  {"SHIFT_HELD", kShiftHeld},         {"CTRL_HELD", kCtrlHeld},
+                  {"ALT_HELD", kAltHeld}});
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
     std::printf("const BASE_UNIT_ALPHABET = '%s';\n", kBaseUnitAlphabet);
     PrintObject("Request", {{"None", Of(Request::None)},
@@ -119,11 +117,6 @@ int main() {
                           {"Pad", Of(PageInput::Pad)},
                           {"PadInDialog", Of(PageInput::PadInDialog)},
                           {"WakeUp", Of(PageInput::WakeUp)}});
-    PrintNumbers({{"QUESTION_KEYS", kQuestionKeys},
-                  {"SHEET_KEYS", kSheetKeys},
-                  {"SHIFT_HELD", kShiftHeld},
-                  {"CTRL_HELD", kCtrlHeld},
-                  {"ALT_HELD", kAltHeld}});
     PrintObject("DialogAction", {{"Pass", Of(DialogAction::Pass)},
                                  {"Nothing", Of(DialogAction::Nothing)},
                                  {"Focus", Of(DialogAction::Focus)},

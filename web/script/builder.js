@@ -99,8 +99,7 @@ const checkedOf = (controls) => () => controls.reduce((bits, control, i) => bits
 // the key is not the dialog's but the focused control's.
 function dialogKey(keys, key, modifiers) {
   const focus = keys.controls.findIndex((control) => control !== null && control.contains(document.activeElement));
-  const answer = input(Input.DialogKey, key + modifiers * KEY_MODIFIERS + keys.which * KEY_DIALOG, focus, keys.state());
-  const action = answer % ANSWER_TARGET, target = Math.floor(answer / ANSWER_TARGET) - 1;
+  const { action, target } = answerOf(input(Input.DialogKey, key + modifiers * KEY_MODIFIERS + keys.which * KEY_DIALOG, focus, keys.state()));
   if (action === DialogAction.Pass) return false;
   if (action === DialogAction.Focus || action === DialogAction.Press) focusControl(keys.controls[target]);
   if (action === DialogAction.Press) keys.controls[target].click();
@@ -146,7 +145,7 @@ function openDialog(options) {
     Object.assign(dialog.style, { position: 'fixed', margin: '0', left: `${origin.left + at.x}px`, top: `${origin.top + at.y}px` });
   }
   if (modal) {
-    ++state.modalCount;
+    ++ui.modalCount;
     dialog.showModal();
   } else {
     dialog.show();
@@ -163,7 +162,7 @@ function openDialog(options) {
   const close = () => {
     if (!dialog.isConnected) return;
     closing = true;
-    if (modal) --state.modalCount;
+    if (modal) --ui.modalCount;
     dialog.close();
     dialog.remove();
   };

@@ -99,15 +99,15 @@ function askQuestion(text, title, iconId, answer, modal = true) {
 // The exit box has no owner: the game goes on behind it. Yes offers the
 // result to the table, then ends the game.
 function openExitBox() {
-  if (state.exitBox !== null) {
-    state.exitBox.querySelector('button').focus();
+  if (ui.exitBox !== null) {
+    ui.exitBox.querySelector('button').focus();
     return;
   }
   const opened = askQuestion(texts.exitQuestion, texts.exitTitle, IDI_EXIT, (yes) => {
-    state.exitBox = null;
+    ui.exitBox = null;
     if (yes) later(() => input(Input.Exit));
   }, false);
-  state.exitBox = opened.dialog;
+  ui.exitBox = opened.dialog;
 }
 
 // The information sheet: three pages on tabs, OK and Cancel. The tabs are

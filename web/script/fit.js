@@ -31,7 +31,7 @@ function layOutTouch() {
   const storage = $('storage');
   let area;
   if (upright) {
-    const padHeight = state.controlsShown ? CONTROL + 2 * GAP : 0;
+    const padHeight = ui.controlsShown ? CONTROL + 2 * GAP : 0;
     area = { x: GAP, y: GAP, width: width - 2 * GAP, height: height - padHeight - STORAGE_ROW - GAP };
     const y = height - STORAGE_ROW - GAP - CONTROL;
     placeBox(left, GAP, y, CONTROL, CONTROL);
@@ -42,7 +42,7 @@ function layOutTouch() {
   } else {
     // Left and Right under the left thumb, the turn above the drop under
     // the right one; the file's buttons above Left and Right.
-    const rightColumn = state.controlsShown ? TURNED_CONTROL + 2 * GAP : 0;
+    const rightColumn = ui.controlsShown ? TURNED_CONTROL + 2 * GAP : 0;
     area = { x: STORAGE_COLUMN, y: GAP, width: width - STORAGE_COLUMN - rightColumn, height: height - 2 * GAP };
     const y = height - GAP - TURNED_CONTROL;
     placeBox(left, GAP, y, TURNED_CONTROL, TURNED_CONTROL);

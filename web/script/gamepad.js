@@ -5,11 +5,11 @@
 // ---- game pads ----
 const connectedPads = () => [...(navigator.getGamepads ? navigator.getGamepads() : [])].filter((pad) => pad && pad.connected);
 function readPads(now) {
-  state.padFrame = 0;
+  ui.padFrame = 0;
   const pad = connectedPads().find((one) => one.mapping === 'standard');
   const pressed = pad ? pad.buttons.reduce((bits, button, index) => (button.pressed && index < 31 ? bits | (1 << index) : bits), 0) : 0;
   const time = Math.floor(now);
-  if (state.menu !== null || state.modalCount > 0 || (state.exitBox !== null && state.exitBox.contains(document.activeElement))) {
+  if (ui.menu !== null || ui.modalCount > 0 || (ui.exitBox !== null && ui.exitBox.contains(document.activeElement))) {
     run(() => pressDialogKey(input(Input.PadInDialog, time, pressed)));
   } else {
     const stick = pad && pad.axes.length > 0 ? Math.round(1000 * pad.axes[0]) : 0;
@@ -31,11 +31,11 @@ function pressDialogKey(code) {
   else if ((key === ' ' || key === 'Enter') && target.matches('button, input[type=checkbox], input[type=radio]')) target.click();
 }
 function watchPads() {
-  const wanted = document.visibilityState === 'visible' && !state.ended && connectedPads().length > 0;
-  if (wanted && state.padFrame === 0) state.padFrame = requestAnimationFrame(readPads);
+  const wanted = document.visibilityState === 'visible' && !ui.ended && connectedPads().length > 0;
+  if (wanted && ui.padFrame === 0) ui.padFrame = requestAnimationFrame(readPads);
   if (!wanted) {
-    cancelAnimationFrame(state.padFrame);
-    state.padFrame = 0;
+    cancelAnimationFrame(ui.padFrame);
+    ui.padFrame = 0;
     run(() => input(Input.Pad, Math.floor(performance.now()), 0, 0));
   }
 }

@@ -3,15 +3,15 @@
 // (commands/menus.h). While a menu is open no key reaches the game or a
 // dialog.
 function highlight(index) {
-  if (state.highlighted >= 0) state.menuEntries[state.highlighted].element.classList.remove('highlighted');
-  state.highlighted = index;
-  if (index >= 0) state.menuEntries[index].element.classList.add('highlighted');
+  if (ui.highlighted >= 0) ui.menuEntries[ui.highlighted].element.classList.remove('highlighted');
+  ui.highlighted = index;
+  if (index >= 0) ui.menuEntries[index].element.classList.add('highlighted');
 }
 function closeMenu() {
-  if (state.menu !== null) state.menu.remove();
-  state.menu = null;
-  state.menuEntries = [];
-  state.highlighted = -1;
+  if (ui.menu !== null) ui.menu.remove();
+  ui.menu = null;
+  ui.menuEntries = [];
+  ui.highlighted = -1;
 }
 function chooseFromMenu(entry) {
   closeMenu();
@@ -20,13 +20,13 @@ function chooseFromMenu(entry) {
 // Menu `which` (MAIN_MENU or TRAY_MENU) at (x, y) on the page.
 function openMenu(which, x, y) {
   closeMenu();
-  const menu = (state.menu = document.createElement('div'));
+  const menu = (ui.menu = document.createElement('div'));
   menu.className = 'menu';
   menu.dataset.which = which;
   for (const entry of describe(Description.Menu, which)) {
     if (entry.id === SEPARATOR_ID) {
       menu.appendChild(document.createElement('hr'));
-      state.menuEntries.push(null);
+      ui.menuEntries.push(null);
       continue;
     }
     const item = document.createElement('div');
@@ -37,13 +37,13 @@ function openMenu(which, x, y) {
     // A click on a greyed item leaves the menu open.
     item.addEventListener('click', () => { if (!entry.greyed) chooseFromMenu(entry); });
     menu.appendChild(item);
-    state.menuEntries.push({ element: item, id: entry.id, greyed: entry.greyed });
+    ui.menuEntries.push({ element: item, id: entry.id, greyed: entry.greyed });
   }
   // A moving pointer highlights the enabled item under it, and nothing
   // elsewhere; a menu appearing under a still pointer keeps the keys'.
   menu.addEventListener('mousemove', (event) => {
-    const index = state.menuEntries.findIndex((entry) => entry !== null && entry.element === event.target);
-    highlight(index >= 0 && !state.menuEntries[index].greyed ? index : -1);
+    const index = ui.menuEntries.findIndex((entry) => entry !== null && entry.element === event.target);
+    highlight(index >= 0 && !ui.menuEntries[index].greyed ? index : -1);
   });
   menu.addEventListener('mouseleave', () => highlight(-1));
   Object.assign(menu.style, { left: `${x}px`, top: `${y}px` });
@@ -52,13 +52,12 @@ function openMenu(which, x, y) {
 }
 document.addEventListener('mousedown', () => closeMenu());
 window.addEventListener('keydown', (event) => {
-  if (state.menu === null) return;
+  if (ui.menu === null) return;
   event.stopPropagation();
-  const answer = input(Input.MenuKey, virtualKey(event), Number(state.menu.dataset.which), state.highlighted);
-  const action = answer % ANSWER_TARGET, item = Math.floor(answer / ANSWER_TARGET) - 1;
+  const { action, target: item } = answerOf(input(Input.MenuKey, virtualKey(event), Number(ui.menu.dataset.which), ui.highlighted));
   if (action === MenuAction.Nothing) return;
   if (action === MenuAction.Highlight) highlight(item);
-  if (action === MenuAction.Choose) chooseFromMenu(state.menuEntries[item]);
+  if (action === MenuAction.Choose) chooseFromMenu(ui.menuEntries[item]);
   if (action === MenuAction.Close) closeMenu();
   event.preventDefault();
 }, true);

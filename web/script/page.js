@@ -1,40 +1,27 @@
 // The page's side of the game: raw events to the module's entry points, the
 // canvas, the buttons, the dialogs, and the requests the rules leave pending
-// carried out with timers and dialogs, then answered. Nothing here knows
-// what an input means or what a dialog shows: page.cpp says. The script is
-// this file and the others of web/script/, joined in one function
-// (join_script.cmake, web/CMakeLists.txt gives the order); each file uses
-// only what the files before it define. This one: the page's state, the
-// module's memory, the way every event goes, the browser's keys.
-// The constants shared with the C++ (W, H, the request kinds, the ids, the
-// game's keys, the label sizes...) come first, made from its headers
-// (web/page_constants.cpp).
+// carried out, then answered. Nothing here knows what an input means or what
+// a dialog shows: page.cpp says. The files of web/script/ are joined in one
+// function in the order web/CMakeLists.txt gives, after the constants made
+// from the C++ headers (web/page_constants.cpp); each uses only what those
+// before it define. This one: the page's state, the module's memory, the
+// way every event goes, the browser's keys.
 
-// Everything of the page that changes, in one place.
-const state = {
-  started: false,  // the module is ready and this tab runs the game
-  ended: false,
-  hidden: false,  // to the icon
-  active: document.hasFocus(),
-  modalCount: 0,
-  menu: null,  // the open popup menu's element
-  menuEntries: [],  // { element, id, greyed } of each item in the menu's order, null for a separator
-  highlighted: -1,
-  exitBox: null,
-  pointer: { x: 0, y: 0 },  // where the main menu opens
-  scale: 1,  // the canvas's device pixels a game pixel
-  controlsShown: true,
-  gravityPeriod: null,
-  gravityTimer: 0,
-  wakeUpTimer: 0,
-  padFrame: 0,
-  audio: null,
-  heapPicture: null,
-  sink: null,  // the descriptions collected during a call
-  moduleReady: runtimeInitialized,
-  lockHeld: false,
-  lockRefused: false,
-  releaseLock: () => {},
+// Everything of the page that changes, in one place, with the file that
+// keeps it.
+const ui = {
+  sink: null,  // page.js: the descriptions collected during a call
+  scale: 1, heapPicture: null,  // screen.js: the canvas's device pixels a game pixel
+  gravityPeriod: null, gravityTimer: 0, wakeUpTimer: 0,  // timers.js
+  audio: null,  // sounds.js
+  menu: null, menuEntries: [], highlighted: -1,  // menus.js: the open menu's element, its items
+  modalCount: 0, exitBox: null,  // builder.js, dialogs.js
+  ended: false,  // requests.js: nothing of the game runs again
+  hidden: false, active: document.hasFocus(), pointer: { x: 0, y: 0 },  // window.js; where the main menu opens
+  controlsShown: true,  // touch.js
+  padFrame: 0,  // gamepad.js
+  moduleReady: runtimeInitialized, lockHeld: false, lockRefused: false, releaseLock: () => {},  // start.js
+  started: false,  // start.js: the module is ready and this tab runs the game
 };
 // Tables filled in once: the main window's buttons by index, and the texts
 // the page shows outside the templates, by name.
@@ -101,16 +88,16 @@ const input = (kind, a = 0, b = 0, c = 0) => _trelmo_input(kind, a, b, c);
 // The module's calls of the page made during `call`, each as an object.
 function collect(call) {
   const found = [];
-  state.sink = found;
+  ui.sink = found;
   try {
     call();
   } finally {
-    state.sink = null;
+    ui.sink = null;
   }
   return found;
 }
 const describe = (kind, which = 0) => collect(() => _trelmo_describe(kind, which));
-const found = (description) => state.sink.push(description);
+const found = (description) => ui.sink.push(description);
 const heapPixels = (at, width, height) => new ImageData(new Uint8ClampedArray(HEAPU8.slice(at, at + width * height * 4).buffer), width, height);
 page.text = (name, text) => found({ name: gbkText(name), text: gbkText(text) });
 page.picture = (id, rgba, width, height) => found({ id, picture: heapPixels(rgba, width, height) });
@@ -144,7 +131,7 @@ function iconCanvas(iconId, icon = document.createElement('canvas')) {
 // ---- every event goes through here ----
 // Runs an entry point, unless the game has not started or has ended.
 function run(entry) {
-  if (!state.started || state.ended) return;
+  if (!ui.started || ui.ended) return;
   entry();
 }
 const later = (work) => setTimeout(() => run(work), 0);
@@ -156,6 +143,8 @@ function virtualKey(event) {
   if (f) return F1_KEY + Number(f[1]) - 1;
   return event.keyCode || 0;
 }
+// A key's answer in a dialog or a menu: its action, and its target (-1 for none).
+const answerOf = (answer) => ({ action: answer % ANSWER_TARGET, target: Math.floor(answer / ANSWER_TARGET) - 1 });
 const modifiersOf = (event) => (event.shiftKey ? SHIFT_HELD : 0) | (event.ctrlKey ? CTRL_HELD : 0) | (event.altKey ? ALT_HELD : 0);
 // The keys and the pointer are the game's: no dialog, menu or hiding.
-const gameHasKeyboard = () => !state.ended && !state.hidden && state.modalCount === 0 && !windowBox.hidden;
+const gameHasKeyboard = () => !ui.ended && !ui.hidden && ui.modalCount === 0 && !windowBox.hidden;

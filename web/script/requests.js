@@ -6,7 +6,7 @@
 page.startRequest = (request, value, ticket, text) => {
   const offeredName = text !== 0 ? gbkText(text) : '';
   queueMicrotask(() => {
-    if (state.ended) return;
+    if (ui.ended) return;
     closeMenu();
     const finish = (yes) => run(() => _trelmo_answer(ticket, yes ? 1 : 0, 0));
     switch (request) {
@@ -23,14 +23,14 @@ page.startRequest = (request, value, ticket, text) => {
 
 // The game's end: nothing of it runs again.
 function endGame() {
-  if (state.ended) return;
+  if (ui.ended) return;
   input(Input.ShutDown);
-  state.ended = true;
+  ui.ended = true;
   page.stopTimer();
   closeMenu();
   for (const dialog of document.querySelectorAll('dialog')) dialog.remove();
   windowBox.hidden = true;
   tray.style.display = 'none';
   notice.textContent = texts.gameEnded;
-  state.releaseLock();
+  ui.releaseLock();
 }

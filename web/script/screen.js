@@ -13,8 +13,8 @@ const backContext = back.getContext('2d');
 // the canvas was cleared).
 function fitScale() {
   const wanted = touchScreen ? layOutTouch() : Math.max(1, Math.ceil(window.devicePixelRatio - 0.001));
-  if (wanted === state.scale && canvas.width === W * state.scale) return false;
-  state.scale = wanted;
+  if (wanted === ui.scale && canvas.width === W * ui.scale) return false;
+  ui.scale = wanted;
   canvas.width = W * wanted;
   canvas.height = H * wanted;
   context.imageSmoothingEnabled = false;
@@ -34,10 +34,10 @@ function watchRatio() {
 watchRatio();
 addEventListener('resize', refit);
 page.copyRect = (pixels, x, y, w, h) => {
-  if (state.heapPicture === null || state.heapPicture.data.buffer !== HEAPU8.buffer) state.heapPicture = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, W * H * 4), W, H);
-  backContext.putImageData(state.heapPicture, 0, 0, x, y, w, h);
+  if (ui.heapPicture === null || ui.heapPicture.data.buffer !== HEAPU8.buffer) ui.heapPicture = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, W * H * 4), W, H);
+  backContext.putImageData(ui.heapPicture, 0, 0, x, y, w, h);
   context.imageSmoothingEnabled = false;
-  const scale = state.scale;
+  const scale = ui.scale;
   context.drawImage(back, x, y, w, h, x * scale, y * scale, w * scale, h * scale);
 };
 // A label keeps within its box, whatever the font's glyphs reach: the
@@ -45,7 +45,7 @@ page.copyRect = (pixels, x, y, w, h) => {
 page.drawLabel = (x, y, width, height, text, length) => {
   const label = gbkText(text, length);
   context.save();
-  context.setTransform(state.scale, 0, 0, state.scale, 0, 0);
+  context.setTransform(ui.scale, 0, 0, ui.scale, 0, 0);
   context.beginPath();
   context.rect(x, y, width, height);
   context.clip();

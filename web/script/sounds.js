@@ -12,17 +12,17 @@ const waves = madeOnce(() => {
 // own change is on the canvas (making it takes a while), while the
 // gesture still counts.
 function wakeAudio() {
-  if (state.audio !== null && state.audio.state !== 'suspended') return;
+  if (ui.audio !== null && ui.audio.state !== 'suspended') return;
   setTimeout(() => {
-    if (state.audio === null && window.AudioContext) state.audio = new AudioContext();
-    const audio = state.audio;
+    if (ui.audio === null && window.AudioContext) ui.audio = new AudioContext();
+    const audio = ui.audio;
     if (audio !== null && audio.state === 'suspended') audio.resume();
   }, 0);
 }
 // The step lasts the sound's length, by the clock, whether or not the
 // browser lets it be heard.
 function playSound(soundId, done) {
-  const wave = waves().get(soundId), audio = state.audio;
+  const wave = waves().get(soundId), audio = ui.audio;
   if (audio !== null && audio.state === 'running') {
     const buffer = audio.createBuffer(wave.channels, wave.frames, wave.rate);
     for (let c = 0; c < wave.channels; ++c) {

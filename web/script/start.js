@@ -11,7 +11,7 @@ function withOneCopy(start, refused) {
       return undefined;
     }
     start();
-    return new Promise((resolve) => { state.releaseLock = resolve; });
+    return new Promise((resolve) => { ui.releaseLock = resolve; });
   });
 }
 
@@ -25,8 +25,8 @@ function start() {
   iconCanvas(IDI_PROGRAM, tray);
   tray.title = texts.trayTip;
   windowBox.hidden = false;
-  state.started = true;
-  state.active = document.hasFocus();
+  ui.started = true;
+  ui.active = document.hasFocus();
   fitScale();
   const seed = /seed=(\d+)/.exec(location.hash);
   const seedValue = seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0;
@@ -43,22 +43,22 @@ function start() {
 // it has both.
 // A second tab says so once it can read the text.
 const startWhenReady = () => {
-  if (state.moduleReady && state.lockHeld && !state.started) start();
-  if (state.moduleReady && state.lockRefused && notice.textContent === '') {
+  if (ui.moduleReady && ui.lockHeld && !ui.started) start();
+  if (ui.moduleReady && ui.lockRefused && notice.textContent === '') {
     readTexts();
     notice.textContent = texts.otherTab;
   }
 };
 withOneCopy(() => {
-  state.lockHeld = true;
+  ui.lockHeld = true;
   startWhenReady();
 }, () => {
-  state.lockRefused = true;
+  ui.lockRefused = true;
   startWhenReady();
 });
-if (!state.moduleReady) {
+if (!ui.moduleReady) {
   Module.onRuntimeInitialized = () => {
-    state.moduleReady = true;
+    ui.moduleReady = true;
     startWhenReady();
   };
 }

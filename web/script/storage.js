@@ -36,7 +36,7 @@ function offerFileActions() {
   $('file').addEventListener('change', async () => {
     const file = $('file').files[0];
     $('file').value = '';
-    if (!file || state.ended) return;
+    if (!file || ui.ended) return;
     const bytes = new Uint8Array(await file.arrayBuffer());
     if (!withBytes(bytes, _trelmo_load_settings)) {
       message.textContent = texts.refused.replace('%s', file.name);

@@ -5,26 +5,26 @@
 // and a tick would do nothing: the timer waits, and starts a full period
 // again on coming back.
 function updateGravityTimer() {
-  const wanted = state.gravityPeriod !== null && !state.hidden && !state.ended && document.visibilityState === 'visible';
-  if (state.gravityTimer !== 0 && !wanted) {
-    clearInterval(state.gravityTimer);
-    state.gravityTimer = 0;
-  } else if (state.gravityTimer === 0 && wanted) {
-    state.gravityTimer = setInterval(() => run(() => input(Input.Tick)), state.gravityPeriod);
+  const wanted = ui.gravityPeriod !== null && !ui.hidden && !ui.ended && document.visibilityState === 'visible';
+  if (ui.gravityTimer !== 0 && !wanted) {
+    clearInterval(ui.gravityTimer);
+    ui.gravityTimer = 0;
+  } else if (ui.gravityTimer === 0 && wanted) {
+    ui.gravityTimer = setInterval(() => run(() => input(Input.Tick)), ui.gravityPeriod);
   }
 }
 page.armTimer = (milliseconds) => {
   page.stopTimer();
-  state.gravityPeriod = Math.max(milliseconds, SHORTEST_PERIOD_MS);
+  ui.gravityPeriod = Math.max(milliseconds, SHORTEST_PERIOD_MS);
   updateGravityTimer();
 };
 page.stopTimer = () => {
-  state.gravityPeriod = null;
+  ui.gravityPeriod = null;
   updateGravityTimer();
 };
 
 // ---- the wake-up ----
 page.wakeUp = (milliseconds) => {
-  clearTimeout(state.wakeUpTimer);
-  state.wakeUpTimer = milliseconds < 0 ? 0 : setTimeout(() => run(() => input(Input.WakeUp, Math.floor(performance.now()))), milliseconds);
+  clearTimeout(ui.wakeUpTimer);
+  ui.wakeUpTimer = milliseconds < 0 ? 0 : setTimeout(() => run(() => input(Input.WakeUp, Math.floor(performance.now()))), milliseconds);
 };

@@ -24,7 +24,7 @@ for (const control of document.querySelectorAll('#pad button')) {
   control.addEventListener('lostpointercapture', up);  // after a cancel too
 }
 function showControls(shown) {
-  state.controlsShown = shown;
+  ui.controlsShown = shown;
   $('pad').classList.toggle('hidden', !shown);
   $('controls').textContent = shown ? texts.hideControls : texts.showControls;
   refit(true);
@@ -34,7 +34,7 @@ function offerControls() {
   const names = { ArrowLeft: texts.padLeft, ArrowRight: texts.padRight, ArrowUp: texts.padTurn, ArrowDown: texts.padDrop };
   for (const control of document.querySelectorAll('#pad button')) control.textContent = names[control.dataset.key];
   $('controls').hidden = false;
-  $('controls').addEventListener('click', () => showControls(!state.controlsShown));
+  $('controls').addEventListener('click', () => showControls(!ui.controlsShown));
   showControls(true);
 }
 
@@ -51,9 +51,9 @@ canvas.addEventListener('pointerdown', (event) => {
   if (event.pointerType === 'mouse') return;
   event.preventDefault();  // and so no mouse events after the touch
   closeMenu();
-  if (!state.started || !gameHasKeyboard() || !reportTouch(Input.TouchBegan, event)) return;
+  if (!ui.started || !gameHasKeyboard() || !reportTouch(Input.TouchBegan, event)) return;
   canvas.setPointerCapture(event.pointerId);
-  state.pointer = { x: event.clientX, y: event.clientY };  // where a long press opens the menu
+  ui.pointer = { x: event.clientX, y: event.clientY };  // where a long press opens the menu
 });
 canvas.addEventListener('pointermove', (event) => {
   if (canvas.hasPointerCapture(event.pointerId)) run(() => reportTouch(Input.TouchMoved, event));

@@ -10,14 +10,14 @@ page.open = (command, sheetPage) => {
     case Command.ShowKeyHelp: later(() => showSheet(sheetPage)); break;
     case Command.ShowOptions: later(showOptions); break;
     case Command.ShowHighScores: later(() => showTable(() => {})); break;
-    case Command.OpenMainMenu: later(() => openMenu(MAIN_MENU, state.pointer.x, state.pointer.y)); break;
+    case Command.OpenMainMenu: later(() => openMenu(MAIN_MENU, ui.pointer.x, ui.pointer.y)); break;
   }
 };
 
 // ---- hiding: the icon stands in for the window ----
 function hide() {
-  if (state.hidden) return;
-  state.hidden = true;
+  if (ui.hidden) return;
+  ui.hidden = true;
   closeMenu();
   windowBox.style.visibility = 'hidden';
   tray.style.display = 'block';
@@ -25,8 +25,8 @@ function hide() {
   updateGravityTimer();
 }
 function restore() {
-  if (!state.hidden) return;
-  state.hidden = false;
+  if (!ui.hidden) return;
+  ui.hidden = false;
   tray.style.display = 'none';
   windowBox.style.visibility = '';
   input(Input.Repaint);
@@ -41,17 +41,17 @@ tray.addEventListener('contextmenu', (event) => {
 
 // ---- activation: focus and visibility of the page ----
 function setActive(now) {
-  if (now === state.active) return;
-  state.active = now;
-  run(() => input(Input.Activation, now ? 1 : 0, state.hidden || document.visibilityState !== 'visible' ? 0 : 1));
+  if (now === ui.active) return;
+  ui.active = now;
+  run(() => input(Input.Activation, now ? 1 : 0, ui.hidden || document.visibilityState !== 'visible' ? 0 : 1));
 }
 window.addEventListener('blur', () => {
-  if (state.started) input(Input.KeysLost);
+  if (ui.started) input(Input.KeysLost);
   setActive(false);
 });
-window.addEventListener('focus', () => setActive(!state.hidden && document.visibilityState === 'visible'));
+window.addEventListener('focus', () => setActive(!ui.hidden && document.visibilityState === 'visible'));
 document.addEventListener('visibilitychange', () => {
-  setActive(!state.hidden && document.visibilityState === 'visible' && document.hasFocus());
+  setActive(!ui.hidden && document.visibilityState === 'visible' && document.hasFocus());
   updateGravityTimer();
 });
 
@@ -63,10 +63,10 @@ document.addEventListener('visibilitychange', () => {
 // The function keys belong to the game even while a dialog has the
 // keyboard: no find, no reload, no help of the browser's.
 window.addEventListener('keydown', (event) => {
-  if (state.started && !state.ended && /^F([1-9]|1[0-2])$/.test(event.key)) event.preventDefault();
+  if (ui.started && !ui.ended && /^F([1-9]|1[0-2])$/.test(event.key)) event.preventDefault();
 }, true);
 // The keys go to the game unless a dialog or a menu has them.
-const keyForGame = (event) => gameHasKeyboard() && state.menu === null && !(state.exitBox !== null && state.exitBox.contains(event.target));
+const keyForGame = (event) => gameHasKeyboard() && ui.menu === null && !(ui.exitBox !== null && ui.exitBox.contains(event.target));
 window.addEventListener('keydown', (event) => {
   wakeAudio();
   if (!keyForGame(event)) return;
@@ -83,7 +83,7 @@ window.addEventListener('keyup', (event) => {
   if (keyForGame(event)) {
     if (GAME_KEYS.has(key)) event.preventDefault();
     run(() => input(Input.KeyUp, key));
-  } else if (key === DOWN_KEY && state.started) {
+  } else if (key === DOWN_KEY && ui.started) {
     input(Input.KeysLost);
   }
 });
@@ -92,7 +92,7 @@ canvas.addEventListener('mousedown', (event) => {
   event.preventDefault();
   event.stopPropagation();
   closeMenu();
-  state.pointer = { x: event.clientX, y: event.clientY };
+  ui.pointer = { x: event.clientX, y: event.clientY };
   const at = gamePoint(event);
   run(() => input(Input.MouseDown, event.button, at.x, at.y));
 });
@@ -100,7 +100,7 @@ canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 // The game's own hand, made into an image.
 const handCursorStyle = madeOnce(() => `url(${iconCanvas(IDR_HAND_CURSOR).toDataURL()}) 0 0, pointer`);
 canvas.addEventListener('mousemove', (event) => {
-  if (!state.started) return;
+  if (!ui.started) return;
   const at = gamePoint(event);
   canvas.style.cursor = input(Input.HandAt, 0, at.x, at.y) ? handCursorStyle() : 'default';
 });
