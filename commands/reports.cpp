@@ -33,7 +33,7 @@ constexpr PadBinding kPadGameTable[kPadBindingCount] = {
     {Bit(14), -1, kLeftKey},        {Bit(15), 1, kRightKey}, {Bit(0) | Bit(12), 0, kUpKey},
     {Bit(13), 0, kDownKey},         {Bit(9), 0, kF3Key},     {Bit(8), 0, kF2Key},
 };
-constexpr int kStickPushed = 500;  // thousandths of the stick's reach
+constexpr int kStickPushed = kStickReach / 2;
 
 // The same pad in a dialog or a menu presses what a keyboard would: the
 // d-pad's left and right go round the tab stops, up and down move in a

@@ -79,7 +79,7 @@ int main() {
                   {"KEY_DIALOG", kKeyDialog},         {"ANSWER_TARGET", kAnswerTarget},
                   {"QUESTION_KEYS", kQuestionKeys},   {"SHEET_KEYS", kSheetKeys},
                   {"SHIFT_HELD", kShiftHeld},         {"CTRL_HELD", kCtrlHeld},
-                  {"ALT_HELD", kAltHeld}});
+                  {"ALT_HELD", kAltHeld},           {"STICK_REACH", kStickReach}});
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
     std::printf("const BASE_UNIT_ALPHABET = '%s';\n", kBaseUnitAlphabet);
     PrintObject("Request", {{"None", Of(Request::None)},

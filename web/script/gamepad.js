@@ -12,7 +12,7 @@ function readPads(now) {
   if (ui.menu !== null || ui.modalCount > 0 || (ui.exitBox !== null && ui.exitBox.contains(document.activeElement))) {
     run(() => pressDialogKey(input(Input.PadInDialog, time, pressed)));
   } else {
-    const stick = pad && pad.axes.length > 0 ? Math.round(1000 * pad.axes[0]) : 0;
+    const stick = pad && pad.axes.length > 0 ? Math.round(STICK_REACH * pad.axes[0]) : 0;
     run(() => input(Input.Pad, time, gameHasKeyboard() ? pressed : 0, gameHasKeyboard() ? stick : 0));
   }
   watchPads();
@@ -21,7 +21,7 @@ function readPads(now) {
 // as a key event of the keyboard's: the page's handlers first, then what
 // the browser does itself for an unhandled Esc, Space or Return.
 function pressDialogKey(code) {
-  const names = [...KEY_NAMES].find(([, key]) => key === (code & 0xff));
+  const names = [...KEY_NAMES].find(([, key]) => key === code % WITH_SHIFT);
   if (code === 0 || !names) return;
   const target = document.activeElement || document.body, key = names[0];
   const event = new KeyboardEvent('keydown', { key, shiftKey: (code & WITH_SHIFT) !== 0, ctrlKey: (code & WITH_CTRL) !== 0, bubbles: true, cancelable: true });

@@ -44,7 +44,7 @@ function offerControls() {
 function reportTouch(kind, event) {
   const box = canvas.getBoundingClientRect();
   const units = (css) => Math.round(TOUCH_UNITS * css);
-  const point = (units(event.clientY - box.top) << POINT_Y_SHIFT) | (units(event.clientX - box.left) & 0xffff);
+  const point = (units(event.clientY - box.top) << POINT_Y_SHIFT) | (units(event.clientX - box.left) & ((1 << POINT_Y_SHIFT) - 1));
   return input(kind, timeOf(event), point, units(box.width));
 }
 canvas.addEventListener('pointerdown', (event) => {
