@@ -15,7 +15,7 @@ namespace {
 int ItemAfter(const MenuTable& menu, int from, int step) {
     for (int i = 1; i <= menu.count; ++i) {
         const int at = ((from + step * i) % menu.count + menu.count) % menu.count;
-        if (menu.items[at].id != 0) return at;
+        if (menu.items[at].id != kSeparatorId) return at;
     }
     return -1;
 }

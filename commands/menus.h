@@ -7,8 +7,10 @@
 #include "game/state.h"
 #include "resources/texts.h"
 
+constexpr int kSeparatorId = 0;
+
 struct MenuItem {
-    int id;            // 0 for a separator
+    int id;            // kSeparatorId for a separator
     const char* text;  // nullptr for a separator
 };
 
@@ -19,23 +21,24 @@ constexpr MenuItem MainMenu[] = {
     {CmdKeyHelp, kKeyHelpItem},
     {CmdMaxSpeed, kMaxSpeedItem},
     {CmdMaxRows, kMaxRowsItem},
-    {0, nullptr},
+    {kSeparatorId, nullptr},
     {CmdAbout, kAboutItem},
-    {0, nullptr},
+    {kSeparatorId, nullptr},
     {CmdExit, kExitItem},
 };
 
 // The notification icon's right-click menu.
 constexpr MenuItem TrayMenu[] = {
     {CmdRestore, kRestoreItem},
-    {0, nullptr},
+    {kSeparatorId, nullptr},
     {CmdExit, kExitItem},
 };
 
 // Stepping to a maximum that is already reached has nothing to do.
 bool MenuItemGreyed(int id, const GameState& state);
 
-// The menus by the number the page and the tests use: 0 main, 1 the icon's.
+// The menus by the number the page and the tests use.
+constexpr int kMainMenu = 0, kTrayMenu = 1;
 struct MenuTable {
     const MenuItem* items;
     int count;

@@ -5,10 +5,10 @@
 
 namespace {
 
-// A finger may wander 10 CSS pixels and still tap or press long (in
-// eighths, squared); a long press lasts half a second; a flick goes down
-// at least two cells, mostly downwards, within a quarter of a second.
-constexpr int64_t kTapSlopSquared = 80 * 80;
+// A finger may wander 10 CSS pixels and still tap or press long (compared
+// squared); a long press lasts half a second; a flick goes down at least
+// two cells, mostly downwards, within a quarter of a second.
+constexpr int64_t kTapSlopSquared = int64_t{10 * kTouchUnitsPerPixel} * (10 * kTouchUnitsPerPixel);
 constexpr int kLongPressMs = 500;
 constexpr int kFlickCells = 2;
 constexpr int kFlickMs = 250;
@@ -29,7 +29,7 @@ constexpr PadBinding kPadGameTable[kPadBindingCount] = {
     {Bit(14), -1, kVkLeft}, {Bit(15), 1, kVkRight}, {Bit(0) | Bit(12), 0, kVkUp},
     {Bit(13), 0, kDownKey}, {Bit(9), 0, kVkF3},     {Bit(8), 0, kVkF2},
 };
-constexpr int kStickPushed = 500;  // thousandths of the stick's reach
+constexpr int kStickPushed = kStickReach / 2;
 
 // The same pad in a dialog or a menu presses what a keyboard would: the
 // d-pad's left and right go round the tab stops, up and down move in a

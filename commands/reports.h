@@ -16,6 +16,8 @@ struct TouchPoint {
     int x, y;
     int clientWidth;
 };
+constexpr int kTouchUnitsPerPixel = 8;
+constexpr int kStickReach = 1000;
 
 // The keys a dialog or a menu gets from a pad carry their modifiers above
 // the key, as the page hands a dialog's keys over (web/page_input.h).
@@ -75,7 +77,7 @@ void ControlDown(Reports& reports, int key, int timeMs, Meaning& meaning);
 void ControlUp(Reports& reports, int key, Meaning& meaning);
 
 // A pad with the standard mapping read: its pressed buttons (bit i for
-// button i) and its stick's x in thousandths. In the game or in the open
+// button i) and its stick's x from -kStickReach to kStickReach. In the game or in the open
 // dialog or menu, where one new button press gives one key a read.
 void PadRead(Reports& reports, uint32_t buttons, int stickX, int timeMs, Meaning& meaning);
 void PadReadInDialog(Reports& reports, uint32_t buttons, Meaning& meaning);

@@ -79,6 +79,11 @@ struct LabelPlace {
 };
 
 constexpr int kLabelHeight = 21;
+// Windows draws the labels in its 9-point stock font, 12 pixels at 96 dots
+// an inch; a front end with a font of its own takes that size, made smaller
+// should a label not keep within its box.
+constexpr int kLabelPixels = 12;
+constexpr int kSmallestLabelPixels = 6;
 
 constexpr LabelPlace kNextLabel = {10, 10, kNextText, sizeof kNextText - 1, 91};
 constexpr LabelPlace kCounterLabels[] = {

@@ -82,6 +82,6 @@ void PopUp(Program& program, const MenuTable& table, const GameState* state) {
 
 }  // namespace
 
-void OpenMainMenu(Program& program) { PopUp(program, kPopupMenus[0], &program.game.state); }
+void OpenMainMenu(Program& program) { PopUp(program, kPopupMenus[kMainMenu], &program.game.state); }
 
-void OpenTrayMenu(Program& program) { PopUp(program, kPopupMenus[1], nullptr); }
+void OpenTrayMenu(Program& program) { PopUp(program, kPopupMenus[kTrayMenu], nullptr); }

@@ -8,12 +8,7 @@
 
 namespace {
 
-// Windows draws the labels in its 9-point stock font, 12 pixels at 96 dots
-// an inch. The desktop's family at that size, made smaller should it not
-// keep within the label boxes.
-constexpr int kLabelPixels = 12;
-constexpr int kSmallestLabelPixels = 6;
-
+// The labels in the desktop's family at kLabelPixels (draw/layout.h).
 PangoFontDescription* LabelFont(GtkWidget* widget, int pixels) {
     PangoFontDescription* font =
         pango_font_description_copy(pango_context_get_font_description(gtk_widget_get_pango_context(widget)));

@@ -82,11 +82,11 @@ Command CommandForMouseDown(int button, int x, int y) {
     }
 }
 
-// The keys' answers go back as their action plus 0x10 times (target + 1).
-int PackedAnswer(int action, int target) { return action + 0x10 * (target + 1); }
+// The keys' answers go back as their action plus kAnswerTarget times (target + 1).
+int PackedAnswer(int action, int target) { return action + kAnswerTarget * (target + 1); }
 
 int AnswerDialogKey(int keyAndDialog, int focus, int state) {
-    const int which = keyAndDialog >> 16;
+    const int which = keyAndDialog / kKeyDialog;
     DialogKeys keys;
     if (which == kQuestionKeys) {
         keys = KeysOfQuestion(kYesText, kNoText);
@@ -100,18 +100,20 @@ int AnswerDialogKey(int keyAndDialog, int focus, int state) {
     // The sheet's page and the checked controls share the last value: the
     // sheet has no check boxes, the templates no pages.
     const DialogKeyState now = {focus >= 0 && focus < keys.count ? focus : -1, static_cast<uint32_t>(state), state};
-    const DialogKeyAnswer answer = KeyInDialog(keys, now, keyAndDialog & 0xFF, keyAndDialog >> 8 & 0xFF);
+    const DialogKeyAnswer answer = KeyInDialog(keys, now, keyAndDialog % kKeyModifiers, keyAndDialog % kKeyDialog / kKeyModifiers);
     return PackedAnswer(static_cast<int>(answer.action), answer.target);
 }
 
 int AnswerMenuKey(int key, int which, int highlighted, const GameState& state) {
-    if (which < 0 || which > 1) return 0;
+    if (which < 0 || which >= static_cast<int>(sizeof kPopupMenus / sizeof *kPopupMenus)) return 0;
     const MenuTable& menu = kPopupMenus[which];
     const MenuKeyAnswer answer = KeyInMenu(menu, highlighted >= 0 && highlighted < menu.count ? highlighted : -1, key, state);
     return PackedAnswer(static_cast<int>(answer.action), answer.item);
 }
 
-TouchPoint TouchAt(int point, int clientWidth) { return {static_cast<int16_t>(point & 0xffff), point >> 16, clientWidth}; }
+TouchPoint TouchAt(int point, int clientWidth) {
+    return {static_cast<int16_t>(point & 0xffff), point >> kPointYShift, clientWidth};
+}
 
 // A report of touches, the controls or a pad (page_input.h): the commands
 // it means run in order, and the wake-up it leaves wanted asked of the page.

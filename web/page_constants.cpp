@@ -70,8 +70,17 @@ int main() {
                   {"DOWN_KEY", kDownKey},
                   {"F1_KEY", kVkF1},
                   {"WITH_SHIFT", kWithShift},
-                  {"WITH_CTRL", kWithCtrl}});
+                  {"WITH_CTRL", kWithCtrl},
+                  {"LABEL_PIXELS", kLabelPixels},     {"SMALLEST_LABEL_PIXELS", kSmallestLabelPixels},
+                  {"MAIN_MENU", kMainMenu},           {"TRAY_MENU", kTrayMenu},
+                  {"SEPARATOR_ID", kSeparatorId},     {"TOUCH_UNITS", kTouchUnitsPerPixel},
+                  {"POINT_Y_SHIFT", kPointYShift},    {"KEY_MODIFIERS", kKeyModifiers},
+                  {"KEY_DIALOG", kKeyDialog},         {"ANSWER_TARGET", kAnswerTarget},
+                  {"QUESTION_KEYS", kQuestionKeys},   {"SHEET_KEYS", kSheetKeys},
+                  {"SHIFT_HELD", kShiftHeld},         {"CTRL_HELD", kCtrlHeld},
+                  {"ALT_HELD", kAltHeld},           {"STICK_REACH", kStickReach}});
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
+    std::printf("const BASE_UNIT_ALPHABET = '%s';\n", kBaseUnitAlphabet);
     PrintObject("Request", {{"None", Of(Request::None)},
                             {"Sound", Of(Request::Sound)},
                             {"Wait", Of(Request::Wait)},
@@ -107,11 +116,6 @@ int main() {
                           {"Pad", Of(PageInput::Pad)},
                           {"PadInDialog", Of(PageInput::PadInDialog)},
                           {"WakeUp", Of(PageInput::WakeUp)}});
-    PrintNumbers({{"QUESTION_KEYS", kQuestionKeys},
-                  {"SHEET_KEYS", kSheetKeys},
-                  {"SHIFT_HELD", kShiftHeld},
-                  {"CTRL_HELD", kCtrlHeld},
-                  {"ALT_HELD", kAltHeld}});
     PrintObject("DialogAction", {{"Pass", Of(DialogAction::Pass)},
                                  {"Nothing", Of(DialogAction::Nothing)},
                                  {"Focus", Of(DialogAction::Focus)},

@@ -45,6 +45,11 @@ enum class PageInput {
     WakeUp,       // the wake-up asked for with trelmo_page_wake_up
 };
 
+// How DialogKey, MenuKey and the touches pack their values.
+constexpr int kKeyModifiers = 0x100, kKeyDialog = 0x10000;  // DialogKey's a
+constexpr int kAnswerTarget = 0x10;                         // an answer's target + 1
+constexpr int kPointYShift = 16;                            // a point's y, x in the low 16 bits
+
 // The dialogs of DialogKey that have no template.
 constexpr int kQuestionKeys = 0x40, kSheetKeys = 0x41;
 

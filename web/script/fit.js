@@ -1,16 +1,12 @@
 // A touch screen: the window's client area fitted to the screen at a whole
 // number of device pixels a game pixel, the controls below it (upright) or
 // beside it (turned), and the dialogs and menus kept on the screen.
-// ---- fitting the screen ----
 const touchScreen = matchMedia('(pointer: coarse)').matches;
 if (touchScreen) document.documentElement.classList.add('touch');
 // CSS pixels: a control upright and turned (a thumb needs 48 at least),
 // the gaps around them, and the row or column of the settings file's
 // buttons.
 const CONTROL = 64, TURNED_CONTROL = 52, GAP = 8, STORAGE_ROW = 40, STORAGE_COLUMN = 2 * TURNED_CONTROL + 3 * GAP;
-let controlsShown = true;
-// CSS pixels a game pixel while the window is fitted.
-let windowZoom = 1;
 
 // A whole number of CSS pixels near `css` that is also a whole number of
 // device pixels, so that the window's pixels fall on the screen's.
@@ -35,7 +31,7 @@ function layOutTouch() {
   const storage = $('storage');
   let area;
   if (upright) {
-    const padHeight = controlsShown ? CONTROL + 2 * GAP : 0;
+    const padHeight = ui.controlsShown ? CONTROL + 2 * GAP : 0;
     area = { x: GAP, y: GAP, width: width - 2 * GAP, height: height - padHeight - STORAGE_ROW - GAP };
     const y = height - STORAGE_ROW - GAP - CONTROL;
     placeBox(left, GAP, y, CONTROL, CONTROL);
@@ -46,7 +42,7 @@ function layOutTouch() {
   } else {
     // Left and Right under the left thumb, the turn above the drop under
     // the right one; the file's buttons above Left and Right.
-    const rightColumn = controlsShown ? TURNED_CONTROL + 2 * GAP : 0;
+    const rightColumn = ui.controlsShown ? TURNED_CONTROL + 2 * GAP : 0;
     area = { x: STORAGE_COLUMN, y: GAP, width: width - STORAGE_COLUMN - rightColumn, height: height - 2 * GAP };
     const y = height - GAP - TURNED_CONTROL;
     placeBox(left, GAP, y, TURNED_CONTROL, TURNED_CONTROL);
@@ -58,7 +54,8 @@ function layOutTouch() {
   // The largest whole number of device pixels a game pixel that fits; only
   // where not even one fits is the window made smaller, and smoothly.
   const fits = Math.floor(Math.min((area.width * devicePixelRatio) / W, (area.height * devicePixelRatio) / H));
-  windowZoom = fits >= 1 ? fits / devicePixelRatio : Math.min(area.width / W, area.height / H);
+  // CSS pixels a game pixel.
+  const windowZoom = fits >= 1 ? fits / devicePixelRatio : Math.min(area.width / W, area.height / H);
   canvas.style.imageRendering = fits >= 1 ? '' : 'auto';
   const x = onDevicePixels(area.x + (area.width - W * windowZoom) / 2);
   const y = onDevicePixels(area.y + (area.height - H * windowZoom) / 2);

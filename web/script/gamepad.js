@@ -3,17 +3,16 @@
 // (commands/reports.h): in the game, and in an open dialog or menu the key
 // a keyboard would press there.
 // ---- game pads ----
-let padFrame = 0;
 const connectedPads = () => [...(navigator.getGamepads ? navigator.getGamepads() : [])].filter((pad) => pad && pad.connected);
 function readPads(now) {
-  padFrame = 0;
+  ui.padFrame = 0;
   const pad = connectedPads().find((one) => one.mapping === 'standard');
   const pressed = pad ? pad.buttons.reduce((bits, button, index) => (button.pressed && index < 31 ? bits | (1 << index) : bits), 0) : 0;
   const time = Math.floor(now);
-  if (menu !== null || modalCount > 0 || (exitBox !== null && exitBox.contains(document.activeElement))) {
+  if (ui.menu !== null || ui.modalCount > 0 || (ui.exitBox !== null && ui.exitBox.contains(document.activeElement))) {
     run(() => pressDialogKey(input(Input.PadInDialog, time, pressed)));
   } else {
-    const stick = pad && pad.axes.length > 0 ? Math.round(1000 * pad.axes[0]) : 0;
+    const stick = pad && pad.axes.length > 0 ? Math.round(STICK_REACH * pad.axes[0]) : 0;
     run(() => input(Input.Pad, time, gameHasKeyboard() ? pressed : 0, gameHasKeyboard() ? stick : 0));
   }
   watchPads();
@@ -22,7 +21,7 @@ function readPads(now) {
 // as a key event of the keyboard's: the page's handlers first, then what
 // the browser does itself for an unhandled Esc, Space or Return.
 function pressDialogKey(code) {
-  const names = [...KEY_NAMES].find(([, key]) => key === (code & 0xff));
+  const names = [...KEY_NAMES].find(([, key]) => key === code % WITH_SHIFT);
   if (code === 0 || !names) return;
   const target = document.activeElement || document.body, key = names[0];
   const event = new KeyboardEvent('keydown', { key, shiftKey: (code & WITH_SHIFT) !== 0, ctrlKey: (code & WITH_CTRL) !== 0, bubbles: true, cancelable: true });
@@ -32,11 +31,11 @@ function pressDialogKey(code) {
   else if ((key === ' ' || key === 'Enter') && target.matches('button, input[type=checkbox], input[type=radio]')) target.click();
 }
 function watchPads() {
-  const wanted = document.visibilityState === 'visible' && !ended && connectedPads().length > 0;
-  if (wanted && padFrame === 0) padFrame = requestAnimationFrame(readPads);
+  const wanted = document.visibilityState === 'visible' && !ui.ended && connectedPads().length > 0;
+  if (wanted && ui.padFrame === 0) ui.padFrame = requestAnimationFrame(readPads);
   if (!wanted) {
-    cancelAnimationFrame(padFrame);
-    padFrame = 0;
+    cancelAnimationFrame(ui.padFrame);
+    ui.padFrame = 0;
     run(() => input(Input.Pad, Math.floor(performance.now()), 0, 0));
   }
 }

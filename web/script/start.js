@@ -1,54 +1,5 @@
-// The settings file in the page's storage, one copy, and the start.
-// ---- the settings file in the page's storage ----
-function storedBytes() {
-  const text = localStorage.getItem(STORAGE_KEY);
-  if (text === null) return null;
-  const bytes = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
-  return bytes;
-}
-// The file's bytes, one character each, replaced whole.
-function storeBytes(bytes) {
-  let text = '';
-  for (const byte of bytes) text += String.fromCharCode(byte);
-  try {
-    localStorage.setItem(STORAGE_KEY, text);
-  } catch (error) {
-    // A full or refused storage keeps the file it had, as a failed write does.
-  }
-}
-page.settingsSaved = (pointer, length) => storeBytes(HEAPU8.subarray(pointer, pointer + length));
-// The file to take away, and one to load in its place: a file that is
-// no settings file is refused, and the one in storage kept.
-function offerFileActions() {
-  const message = $('storage-message');
-  $('download').textContent = texts.download;
-  $('load').textContent = texts.load;
-  $('storage').hidden = false;
-  $('download').addEventListener('click', () => {
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([storedBytes() || new Uint8Array(0)], { type: 'application/octet-stream' }));
-    link.download = STORAGE_KEY;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-  });
-  $('load').addEventListener('click', () => $('file').click());
-  $('file').addEventListener('change', async () => {
-    const file = $('file').files[0];
-    $('file').value = '';
-    if (!file || ended) return;
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    if (!withBytes(bytes, _trelmo_load_settings)) {
-      message.textContent = texts.refused.replace('%s', file.name);
-      return;
-    }
-    storeBytes(bytes);
-    message.textContent = texts.loaded.replace('%s', file.name);
-  });
-}
-
+// One copy of the game in the browser, and its start.
 // ---- one copy ----
-let releaseLock = () => {};
 function withOneCopy(start, refused) {
   if (!navigator.locks) {
     start();
@@ -60,7 +11,7 @@ function withOneCopy(start, refused) {
       return undefined;
     }
     start();
-    return new Promise((resolve) => { releaseLock = resolve; });
+    return new Promise((resolve) => { ui.releaseLock = resolve; });
   });
 }
 
@@ -71,11 +22,11 @@ function readTexts() {
 
 function start() {
   readTexts();
-  drawIcon(tray, IDI_PROGRAM);
+  iconCanvas(IDI_PROGRAM, tray);
   tray.title = texts.trayTip;
   windowBox.hidden = false;
-  started = true;
-  active = document.hasFocus();
+  ui.started = true;
+  ui.active = document.hasFocus();
   fitScale();
   const seed = /seed=(\d+)/.exec(location.hash);
   const seedValue = seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0;
@@ -91,24 +42,23 @@ function start() {
 // The lock is asked for while the module compiles; the game starts when
 // it has both.
 // A second tab says so once it can read the text.
-let moduleReady = runtimeInitialized, lockHeld = false, lockRefused = false;
 const startWhenReady = () => {
-  if (moduleReady && lockHeld && !started) start();
-  if (moduleReady && lockRefused && notice.textContent === '') {
+  if (ui.moduleReady && ui.lockHeld && !ui.started) start();
+  if (ui.moduleReady && ui.lockRefused && notice.textContent === '') {
     readTexts();
     notice.textContent = texts.otherTab;
   }
 };
 withOneCopy(() => {
-  lockHeld = true;
+  ui.lockHeld = true;
   startWhenReady();
 }, () => {
-  lockRefused = true;
+  ui.lockRefused = true;
   startWhenReady();
 });
-if (!moduleReady) {
+if (!ui.moduleReady) {
   Module.onRuntimeInitialized = () => {
-    moduleReady = true;
+    ui.moduleReady = true;
     startWhenReady();
   };
 }

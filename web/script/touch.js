@@ -3,11 +3,6 @@
 // The page reports what the fingers do and when, the module says what it
 // means (commands/reports.h) and asks for a wake-up to repeat or press long.
 const timeOf = (event) => Math.floor(event.timeStamp);
-let wakeUpTimer = 0;
-page.wakeUp = (milliseconds) => {
-  clearTimeout(wakeUpTimer);
-  wakeUpTimer = milliseconds < 0 ? 0 : setTimeout(() => run(() => input(Input.WakeUp, Math.floor(performance.now()))), milliseconds);
-};
 
 // ---- the controls ----
 // A control is held while its finger stays down, wherever it moves.
@@ -29,7 +24,7 @@ for (const control of document.querySelectorAll('#pad button')) {
   control.addEventListener('lostpointercapture', up);  // after a cancel too
 }
 function showControls(shown) {
-  controlsShown = shown;
+  ui.controlsShown = shown;
   $('pad').classList.toggle('hidden', !shown);
   $('controls').textContent = shown ? texts.hideControls : texts.showControls;
   refit(true);
@@ -39,25 +34,26 @@ function offerControls() {
   const names = { ArrowLeft: texts.padLeft, ArrowRight: texts.padRight, ArrowUp: texts.padTurn, ArrowDown: texts.padDrop };
   for (const control of document.querySelectorAll('#pad button')) control.textContent = names[control.dataset.key];
   $('controls').hidden = false;
-  $('controls').addEventListener('click', () => showControls(!controlsShown));
+  $('controls').addEventListener('click', () => showControls(!ui.controlsShown));
   showControls(true);
 }
 
 // ---- gestures on the window ----
 // The finger the module takes is the canvas's captured pointer. Its points
-// go with the client area's width, both in eighths of a CSS pixel.
+// go with the client area's width, both in TOUCH_UNITS a CSS pixel.
 function reportTouch(kind, event) {
   const box = canvas.getBoundingClientRect();
-  const point = (Math.round(8 * (event.clientY - box.top)) << 16) | (Math.round(8 * (event.clientX - box.left)) & 0xffff);
-  return input(kind, timeOf(event), point, Math.round(8 * box.width));
+  const units = (css) => Math.round(TOUCH_UNITS * css);
+  const point = (units(event.clientY - box.top) << POINT_Y_SHIFT) | (units(event.clientX - box.left) & ((1 << POINT_Y_SHIFT) - 1));
+  return input(kind, timeOf(event), point, units(box.width));
 }
 canvas.addEventListener('pointerdown', (event) => {
   if (event.pointerType === 'mouse') return;
   event.preventDefault();  // and so no mouse events after the touch
   closeMenu();
-  if (!started || !gameHasKeyboard() || !reportTouch(Input.TouchBegan, event)) return;
+  if (!ui.started || !gameHasKeyboard() || !reportTouch(Input.TouchBegan, event)) return;
   canvas.setPointerCapture(event.pointerId);
-  pointer = { x: event.clientX, y: event.clientY };  // where a long press opens the menu
+  ui.pointer = { x: event.clientX, y: event.clientY };  // where a long press opens the menu
 });
 canvas.addEventListener('pointermove', (event) => {
   if (canvas.hasPointerCapture(event.pointerId)) run(() => reportTouch(Input.TouchMoved, event));
