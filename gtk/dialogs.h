@@ -17,8 +17,8 @@ struct DialogContext {
 void ShowInfoSheet(GtkWindow* parent, int startPage);
 // The options dialog; OK stores the options (StoreOptions).
 void ShowOptions(const DialogContext& context);
-// The name entry, showing `name`; on OK it holds what was typed, cut to 18
-// bytes of GBK. A dialog that cannot be made leaves the name as it was.
-void EnterName(GtkWindow* parent, char (&name)[kNameBytes]);
+// The name entry, showing `offered`: what was typed at OK, or the offered
+// name should no dialog be made.
+Answer EnterName(GtkWindow* parent, const char* offered);
 // The top-ten table.
 void ShowHighScores(const DialogContext& context);

@@ -5,10 +5,8 @@
 
 #include "gtk/dialog_layout.h"
 #include "gtk/dialogs.h"
-#include "gtk/save_notice.h"
 #include "gtk/text.h"
 #include "store/dialogs_fields.h"
-#include "store/gbk.h"
 
 namespace {
 
@@ -31,18 +29,16 @@ void RefuseOverflow(GtkEditable* editable, const gchar* text, gint length, gint*
 
 }  // namespace
 
-void EnterName(GtkWindow* parent, char (&name)[kNameBytes]) {
+Answer EnterName(GtkWindow* parent, const char* offered) {
     TemplatePanel panel;
     GtkDialog* dialog = NewTemplateDialog(parent, IDD_NAME_ENTRY, panel);
-    if (dialog == nullptr) return;
+    if (dialog == nullptr) return Answer::Typed(offered);
     GtkEntry* box = GTK_ENTRY(PanelControl(panel, IDC_NAME_BOX));
-    gtk_entry_set_text(box, Utf8FromGbk(name).c_str());
+    gtk_entry_set_text(box, Utf8FromGbk(offered).c_str());
     g_signal_connect(box, "insert-text", G_CALLBACK(RefuseOverflow), nullptr);
-    if (RunUntilOk(dialog)) {
-        const std::string gbk = GbkFromUtf8(gtk_entry_get_text(box));
-        CopyGbkPrefix(name, gbk.c_str(), kTypedNameBytes);
-    }
+    const Answer typed = Answer::Typed(RunUntilOk(dialog) ? GbkFromUtf8(gtk_entry_get_text(box)).c_str() : offered);
     gtk_widget_destroy(GTK_WIDGET(dialog));
+    return typed;
 }
 
 namespace {

@@ -1,6 +1,5 @@
 #include "gtk/gtk_host.h"
 
-#include <cstring>
 
 #include "draw/layout.h"
 #include "gtk/button_text.h"
@@ -75,12 +74,7 @@ Answer GtkHost::CarryOut(const RequestCall& call) {
         break;
     case Request::OfferScore: break;  // handed out as its steps
     case Request::SaveSettings: break;
-    case Request::NameEntry: {
-        char name[kNameBytes] = {};
-        std::strncpy(name, call.offeredName, kNameBytes - 1);
-        EnterName(GTK_WINDOW(program_.window), name);
-        return Answer::Typed(name);
-    }
+    case Request::NameEntry: return EnterName(GTK_WINDOW(program_.window), call.offeredName);
     case Request::ScoreTable: ShowHighScores(DialogsOf(program_)); break;
     case Request::AskReplay:
         return AskQuestion(GTK_WINDOW(program_.window), kReplayQuestion, kReplayTitle) ? Outcome::Yes : Outcome::No;

@@ -16,9 +16,9 @@ struct DialogContext {
 void ShowInfoSheet(HWND parent, HINSTANCE instance, int startPage);
 // The options dialog; OK stores the options (StoreOptions).
 void ShowOptions(HWND parent, const DialogContext& context);
-// The name entry, showing `name`; on OK it holds what was typed, 18 bytes
-// at most. A dialog that cannot be made leaves the name as it was.
-void EnterName(HWND parent, HINSTANCE instance, char (&name)[kNameBytes]);
+// The name entry, showing `offered`: what was typed at OK, or the offered
+// name should no dialog be made.
+Answer EnterName(HWND parent, HINSTANCE instance, const char* offered);
 // The top-ten table, modal.
 void ShowHighScores(HWND parent, const DialogContext& context);
 // Sound 110 or 111 from the program's resources, played to its end.

@@ -101,8 +101,11 @@ INT_PTR CALLBACK HighScoreDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void EnterName(HWND parent, HINSTANCE instance, char (&name)[kNameBytes]) {
+Answer EnterName(HWND parent, HINSTANCE instance, const char* offered) {
+    char name[kNameBytes] = {};
+    std::strncpy(name, offered, kNameBytes - 1);
     DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_NAME_ENTRY), parent, NameEntryDialog, reinterpret_cast<LPARAM>(name));
+    return Answer::Typed(name);
 }
 
 void ShowHighScores(HWND parent, const DialogContext& context) {

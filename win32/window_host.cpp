@@ -1,6 +1,5 @@
 #include "win32/window_host.h"
 
-#include <cstring>
 
 #include "draw/paint.h"
 #include "resources/texts.h"
@@ -54,12 +53,7 @@ Answer WindowHost::CarryOut(const RequestCall& call) {
     case Request::Wait: Sleep(static_cast<DWORD>(value < 0 ? 0 : value)); break;
     case Request::OfferScore: break;  // handed out as its steps
     case Request::SaveSettings: break;
-    case Request::NameEntry: {
-        char name[kNameBytes] = {};
-        std::strncpy(name, call.offeredName, kNameBytes - 1);
-        EnterName(window_, program_.instance, name);
-        return Answer::Typed(name);
-    }
+    case Request::NameEntry: return EnterName(window_, program_.instance, call.offeredName);
     case Request::ScoreTable: ShowHighScores(window_, DialogsOf(program_)); break;
     case Request::AskReplay: {
         const int answer = MessageBoxW(window_, Widen(kReplayQuestion), Widen(kReplayTitle), MB_YESNO | MB_ICONQUESTION);
