@@ -8,23 +8,16 @@
 
 namespace {
 
-// The menu's entries are its table's rows, separators and all, in order.
-int HighlightedRow(GtkMenuShell* shell, const Program& program) {
-    GtkWidget* selected = gtk_menu_shell_get_selected_item(shell);
-    if (selected == nullptr) return program.menuGreyedHighlight;
-    GList* entries = gtk_container_get_children(GTK_CONTAINER(shell));
-    const int row = g_list_index(entries, selected);
-    g_list_free(entries);
-    return row;
-}
-
 // What a key does in the menu is the model's (commands/menus.h), as in the
-// page and in a Windows menu: greyed items take the highlight too.
+// page and in a Windows menu: greyed items take the highlight too. The
+// menu's entries are its table's rows, separators and all, in order.
 gboolean OnMenuKey(GtkWidget* menu, GdkEventKey* event, Program* program) {
     GtkMenuShell* shell = GTK_MENU_SHELL(menu);
-    const MenuKeyAnswer answer = KeyInMenu(*program->menuTable, HighlightedRow(shell, *program),
-                                           VirtualKeyForKeysym(event->keyval), program->game.state);
     GList* entries = gtk_container_get_children(GTK_CONTAINER(shell));
+    GtkWidget* selected = gtk_menu_shell_get_selected_item(shell);
+    const int highlighted = selected != nullptr ? g_list_index(entries, selected) : program->menuGreyedHighlight;
+    const MenuKeyAnswer answer =
+        KeyInMenu(*program->menuTable, highlighted, VirtualKeyForKeysym(event->keyval), program->game.state);
     GtkWidget* entry = answer.item >= 0 ? GTK_WIDGET(g_list_nth_data(entries, static_cast<guint>(answer.item))) : nullptr;
     g_list_free(entries);
     switch (answer.action) {
