@@ -165,12 +165,12 @@ LRESULT Dispatch(HWND window, Program& program, UINT message, WPARAM wParam, LPA
     case PrivateMsg::RefreshPauseLabel: RefreshPauseButton(program); return 0;
     case PrivateMsg::ShowInfoSheetAbout: ShowInfoSheet(window, program.instance, kAboutPage); return 0;
     case PrivateMsg::TrayNotify: OnTrayNotify(program, lParam); return 0;
-    case PrivateMsg::HideToTray: HideToTray(window, program.instance, program.guiObjects); break;
+    case PrivateMsg::HideToTray: HideToTray(window, program.guiObjects); break;
     case PrivateMsg::ComeToFront: ComeToFront(window); return 0;
     default:
         if (RunGameMessageFor(program, message)) return 0;
         if (message == program.taskbarCreated && message != 0) {
-            OnTaskbarCreated(window, program.instance, program.guiObjects);
+            OnTaskbarCreated(window, program.guiObjects);
             return 0;
         }
         break;

@@ -8,6 +8,7 @@
 #include "resources/ids.h"
 #include "resources/texts.h"
 #include "win32/dpi.h"
+#include "win32/icon.h"
 #include "win32/menus.h"
 #include "win32/messages.h"
 #include "win32/program.h"
@@ -52,30 +53,36 @@ namespace {
 
 // The icon for a hidden window; a window hidden without it could not be
 // reached, so when the shell refuses it the window comes back minimised.
-void ShowTrayIconOrMinimised(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
-    // The small icon's size at the window's scale, as the notification area shows it.
-    const int dpi = WindowDpi(window);
-    HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                               MetricForDpi(SM_CXSMICON, dpi), MetricForDpi(SM_CYSMICON, dpi), 0));
+//
+// The icon is the small icon's size at the window's scale, as the
+// notification area shows it, and carries an alpha channel. Wine's shell
+// hands an icon to its notification area as the bits of its bitmaps, the
+// mask counted as width x height bits with no room for the padding of its
+// rows: at a width that is not a multiple of 16 (20, 24 and 28 pixels, at
+// 125 % to 175 %) the mask arrives cut and shifted, and the clear pixels of
+// its lower rows show black. An icon with alpha is drawn by its alpha, and
+// its mask does not show.
+void ShowTrayIconOrMinimised(HWND window, GuiObjectCount& objects) {
+    HICON icon = MakeIcon(IDI_PROGRAM, MetricForDpi(SM_CXSMICON, WindowDpi(window)));
     if (!AddTrayIcon(window, kTrayIconId, CountMade(objects, icon), kTrayTip, objects))
         ShowWindow(window, SW_SHOWMINNOACTIVE);
 }
 
 }  // namespace
 
-void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
+void HideToTray(HWND window, GuiObjectCount& objects) {
     // Esc and the Hide item minimise (which already comes here) and then ask
     // again: a window already hidden already has its icon.
     if (!IsWindowVisible(window)) return;
     ShowWindow(window, SW_HIDE);
-    ShowTrayIconOrMinimised(window, instance, objects);
+    ShowTrayIconOrMinimised(window, objects);
 }
 
-void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects) {
+void OnTaskbarCreated(HWND window, GuiObjectCount& objects) {
     if (IsWindowVisible(window)) return;
     RemoveTrayIcon(window, kTrayIconId, objects);  // should the shell still hold it
     objects.trayIcons = 0;                          // the shell that held it is gone
-    ShowTrayIconOrMinimised(window, instance, objects);
+    ShowTrayIconOrMinimised(window, objects);
 }
 
 // A restore (the icon's double-click or menu, a second launch) shows the

@@ -16,11 +16,11 @@ bool RemoveTrayIcon(HWND window, UINT iconId, GuiObjectCount& objects);
 // Hides the window and shows the icon in its place. A window hidden without
 // its icon could not be reached: when the shell refuses the icon, the
 // window comes back minimised, on the taskbar.
-void HideToTray(HWND window, HINSTANCE instance, GuiObjectCount& objects);
+void HideToTray(HWND window, GuiObjectCount& objects);
 // The shell that holds the notification area has started again and knows
 // no icon of ours: a hidden window gets its icon back, exactly one, or
 // waits minimised on the taskbar when the shell refuses it.
-void OnTaskbarCreated(HWND window, HINSTANCE instance, GuiObjectCount& objects);
+void OnTaskbarCreated(HWND window, GuiObjectCount& objects);
 // Takes the icon away and shows the window again, repainted; it then comes
 // to the front by itself (ComeToFront).
 void RestoreFromTray(HWND window, GuiObjectCount& objects);

@@ -419,8 +419,8 @@ TEST_F(DialogsTest, TheIconHandleIsReleasedWhateverTheShellSays) {
 
 TEST_F(DialogsTest, HidingTwiceKeepsTheWindowHiddenAndRestoringShowsIt) {
     ShowWindow(window, SW_SHOW);
-    HideToTray(window, program.instance, program.guiObjects);
-    HideToTray(window, program.instance, program.guiObjects);
+    HideToTray(window, program.guiObjects);
+    HideToTray(window, program.guiObjects);
     EXPECT_FALSE(IsWindowVisible(window));
     RestoreFromTray(window, program.guiObjects);
     EXPECT_TRUE(IsWindowVisible(window));
@@ -431,13 +431,13 @@ TEST_F(DialogsTest, HidingTwiceKeepsTheWindowHiddenAndRestoringShowsIt) {
 // icon again, and a shown window none.
 TEST_F(DialogsTest, ANewTaskbarGivesAHiddenWindowItsIconBackOnce) {
     ShowWindow(window, SW_SHOW);
-    OnTaskbarCreated(window, program.instance, program.guiObjects);
+    OnTaskbarCreated(window, program.guiObjects);
     EXPECT_EQ(program.guiObjects.trayIcons, 0);
-    HideToTray(window, program.instance, program.guiObjects);
+    HideToTray(window, program.guiObjects);
     ASSERT_FALSE(IsWindowVisible(window));
     RemoveTrayIcon(window, kTrayIconId, program.guiObjects);  // as the shell's restart does
     program.guiObjects.trayIcons = 1;                          // which the program cannot see
-    OnTaskbarCreated(window, program.instance, program.guiObjects);
+    OnTaskbarCreated(window, program.guiObjects);
     EXPECT_EQ(program.guiObjects.trayIcons, 1);
     EXPECT_TRUE(RemoveTrayIcon(window, kTrayIconId, program.guiObjects));
     EXPECT_FALSE(RemoveTrayIcon(window, kTrayIconId, program.guiObjects));

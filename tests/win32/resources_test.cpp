@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "media/icon_rgba.h"
+#include "win32/icon.h"
 
 namespace {
 
@@ -62,51 +63,74 @@ TEST(Resources, ThreeIconsOf32By32) {
     }
 }
 
+// Draws `icon` with DrawIconEx over a desktop of one colour and expects the
+// icon routine's picture of icon `id` at `size`, pixel for pixel.
+void ExpectRoutinePicture(HICON icon, int id, int size) {
+    constexpr COLORREF kDesktop = RGB(255, 0, 255);
+    ASSERT_NE(icon, nullptr);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(target, nullptr);
+    HGDIOBJ old = SelectObject(dc, target);
+    const RECT all = {0, 0, size, size};
+    HBRUSH desktop = CreateSolidBrush(kDesktop);
+    FillRect(dc, &all, desktop);
+    DeleteObject(desktop);
+    EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL));
+    GdiFlush();
+
+    std::vector<uint8_t> want(4 * size * size);
+    ASSERT_TRUE(DrawIconRgba(id, size, want.data(), 4 * size));
+    const auto* got = static_cast<const uint8_t*>(bits);  // blue, green, red, unused
+    int differing = 0;
+    for (int i = 0; i < size * size; ++i) {
+        const uint8_t* w = &want[4 * i];
+        const COLORREF expected = w[3] != 0 ? RGB(w[0], w[1], w[2]) : kDesktop;
+        const COLORREF seen = RGB(got[4 * i + 2], got[4 * i + 1], got[4 * i]);
+        if (seen != expected && differing++ < 3)
+            ADD_FAILURE() << "pixel " << i % size << "," << i / size << ": " << std::hex << seen << " for "
+                          << expected;
+    }
+    EXPECT_EQ(differing, 0);
+    SelectObject(dc, old);
+    DeleteObject(target);
+    DeleteDC(dc);
+}
+
 // Each size the notification area and the task bar ask for, from 100 % to
 // 300 % display scale, is an image of its own: the system draws it as it
 // is, neither stretched from another size nor with a mask that leaves black
 // pixels where the desktop should show (at 125 % to 175 % Windows stretched
 // the one 32 x 32 image, breaking the frame and blackening two edges).
 TEST(Resources, EveryIconSizeIsDrawnAsItsOwnPicture) {
-    constexpr COLORREF kDesktop = RGB(255, 0, 255);
     for (int id : {102, 103, 104}) {
         for (const int size : kIconResourceSizes) {
             SCOPED_TRACE(::testing::Message() << "icon " << id << " at " << size);
             HICON icon = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
-            ASSERT_NE(icon, nullptr);
-            BITMAPINFO info = {};
-            info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB};
-            void* bits = nullptr;
-            HDC dc = CreateCompatibleDC(nullptr);
-            HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-            ASSERT_NE(target, nullptr);
-            HGDIOBJ old = SelectObject(dc, target);
-            const RECT all = {0, 0, size, size};
-            HBRUSH desktop = CreateSolidBrush(kDesktop);
-            FillRect(dc, &all, desktop);
-            DeleteObject(desktop);
-            EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL));
-            GdiFlush();
-
-            std::vector<uint8_t> want(4 * size * size);
-            ASSERT_TRUE(DrawIconRgba(id, size, want.data(), 4 * size));
-            const auto* got = static_cast<const uint8_t*>(bits);  // blue, green, red, unused
-            int differing = 0;
-            for (int i = 0; i < size * size; ++i) {
-                const uint8_t* w = &want[4 * i];
-                const COLORREF expected = w[3] != 0 ? RGB(w[0], w[1], w[2]) : kDesktop;
-                const COLORREF seen = RGB(got[4 * i + 2], got[4 * i + 1], got[4 * i]);
-                if (seen != expected && differing++ < 3)
-                    ADD_FAILURE() << "pixel " << i % size << "," << i / size << ": " << std::hex << seen << " for "
-                                  << expected;
-            }
-            EXPECT_EQ(differing, 0);
-            SelectObject(dc, old);
-            DeleteObject(target);
-            DeleteDC(dc);
+            ExpectRoutinePicture(icon, id, size);
             DestroyIcon(icon);
         }
     }
+}
+
+// The icons the program makes itself (the notification area's) are the
+// routine's picture at any size, the small icon's at 125 % to 175 % among
+// them, with its colours in the system's order and its clear pixels clear.
+TEST(Resources, MadeIconsAreTheRoutinesPictureAtAnySize) {
+    for (int id : {102, 103, 104}) {
+        for (const int size : {16, 20, 24, 28, 48}) {
+            SCOPED_TRACE(::testing::Message() << "icon " << id << " at " << size);
+            HICON icon = MakeIcon(id, size);
+            ExpectRoutinePicture(icon, id, size);
+            DestroyIcon(icon);
+        }
+    }
+    EXPECT_EQ(MakeIcon(105, 20), nullptr);
+    EXPECT_EQ(MakeIcon(102, 0), nullptr);
+    EXPECT_EQ(MakeIcon(102, kLargestIconSize + 1), nullptr);
 }
 
 TEST(Resources, SoundsAreWaveResourcesHoldingRiffWaveFiles) {

@@ -4,13 +4,16 @@
 # square and at 144 reduced by area to 1.5 times; the labels are drawn at
 # the screen's resolution, the mouse finds the logo and the well at their
 # new places, and the dialogs grow with their font with nothing cut off.
+# Hidden, the window's icon in the notification area is the picture of the
+# small icon's size at the scale, with no stray pixel (also at 120 DPI).
 # Wine's front end only: the Linux program's scales are native/40-scale.sh.
-CASES+=" dpi_192 dpi_288 dpi_144"
+CASES+=" dpi_192 dpi_288 dpi_144 dpi_120"
 # Each on a screen of the DPI's scale of the other cases' 1024 x 768, as a
 # monitor of that resolution would be: the same desktop to a player.
 CASE_SCREENS[dpi_192]=2048x1536x24
 CASE_SCREENS[dpi_288]=3072x2304x24
 CASE_SCREENS[dpi_144]=1536x1152x24
+CASE_SCREENS[dpi_120]=1280x960x24
 
 # The regions of the mouse (trelmo-sim's layout), as left top right bottom.
 declare -A MOUSE_REGIONS
@@ -211,6 +214,35 @@ find_game() {
   return 1
 }
 
+# The icon resource's pictures, as the asset generator wrote them beside
+# the program: one for each size.
+ICON_FILE=$(dirname "$EXE")/assets/icon102.ico
+# tray_icon_is SHOT SIZE: the notification area, in the screen's
+# bottom-right corner, shows the resource's SIZE x SIZE picture of the
+# icon over the area's ground (its corner pixel's colour), every pixel of
+# it: no black pixel where the picture is clear, no blended one, no line
+# of the frame lost.
+tray_icon_is() {
+  local shotfile=$1 size=$2 frame ground result ref=$CASE_DIR/tray-icon-$2.png zone=$CASE_DIR/tray-zone.png
+  frame=$(identify -format '%p %w\n' "$ICON_FILE" | awk -v n="$size" '$2 == n { print $1; exit }')
+  [ -n "$frame" ] || { log "     $ICON_FILE holds no $size x $size picture"; return 1; }
+  ground=$(convert "$shotfile" -gravity SouthEast -crop 1x1+0+0 +repage -format '%[pixel:p{0,0}]' info:)
+  convert "$ICON_FILE[$frame]" -background "$ground" -flatten "$ref" || return 1
+  convert "$shotfile" -gravity SouthEast -crop "$((6 * size))x$((2 * size))+0+0" +repage "$zone"
+  result=$(compare -metric AE -dissimilarity-threshold 1000000 -subimage-search "$zone" "$ref" null: 2>&1)
+  [ "${result%% *}" = 0 ] && return 0
+  log "     at best ${result%% *} of its pixels differ from the ${size} x $size picture"
+  return 1
+}
+# check_tray_icon SIZE: Esc hides the window to its icon, which shows the
+# picture of that size.
+check_tray_icon() {
+  key Escape
+  check "Esc hides the window" wait_until 10 window_hidden
+  check "its icon in the notification area is the ${1} x $1 picture, clean to its edges" \
+    look_until 10 tray-icon tray_icon_is "$1"
+}
+
 # At 192 DPI, a scale of 2.
 dpi_192_before_launch() {
   CLIENT_SCALE=2
@@ -273,6 +305,7 @@ case_dpi_192() {
   check "a right click in the well moves the shape right" look_until 10 moved-right shape_at $((x + 40))
   click_at "${right[@]}" 1
   check "a left click in the well moves it left" look_until 10 moved-left shape_at "$x"
+  check_tray_icon 32
 }
 
 # At 288 DPI, a scale of 3: the start screen in 3 x 3 squares, with its
@@ -289,6 +322,7 @@ dpi_288_while_sheet() {
 case_dpi_288() {
   check "the start screen is trelmo-sim's, each pixel a 3 x 3 square" look_until 10 scaled shows_scaled
   check "the labels and buttons show their texts at three times their size" texts_at_scale "$SHOT"
+  check_tray_icon 48
 }
 
 # At 144 DPI, a scale of 1.5: the game drawn at twice its size and reduced
@@ -439,6 +473,23 @@ case_dpi_144() {
   look_until 10 paused true
   check "the paused game is trelmo-sim's, reduced to 1.5 times" \
     find_game "$SHOT" reduced_like_render $'set 3Dtrelmo 0\nmaxrows\n|'
-  [ -n "${GAME_SCRIPT:-}" ] || return
-  check "the well's cells are evenly sized, their edges sharp" cells_even "$SHOT" "$GAME_SCRIPT"
+  if [ -n "${GAME_SCRIPT:-}" ]; then
+    check "the well's cells are evenly sized, their edges sharp" cells_even "$SHOT" "$GAME_SCRIPT"
+  fi
+  check_tray_icon 24
 }
+
+# At 120 DPI, a scale of 1.25: the icon at 20 x 20. No screen pixel shows
+# a one-pixel line of the frame unblended at this scale: the window counts
+# as painted (for this case alone, which runs in a subshell of its own) by
+# its black well and its live start button.
+dpi_120_before_launch() {
+  CLIENT_SCALE=1.25
+  client_painted() { [ "$(client_pixel "$1" 200 200)" = "0,0,0" ] && button_enabled "$1" $START; }
+  check "the prefix's LogPixels is 120" wine_set_log_pixels "$CASE_PREFIX" 120
+}
+dpi_120_while_sheet() {
+  check "Wine gives the program 120 DPI" wait_until 10 dpi_is 120
+  check "the client area is 599 x 425" wait_until 10 client_area_is 599 425
+}
+case_dpi_120() { check_tray_icon 20; }
