@@ -88,10 +88,10 @@ tray_menu_item() {
 # seen to keep it open after the click now and then; Esc closes it too.
 leave_tray_menu() {
   click_screen 100 100 1
-  wait_until 3 tray_menu_closed && return 0
+  wait_until 5 tray_menu_closed && return 0
   log "     the icon's menu stayed open after a click on the desktop; Esc"
   key Escape
-  wait_until 3 tray_menu_closed
+  wait_until 10 tray_menu_closed
 }
 
 # Dark pixels of one item's text in the main menu opened at (X, Y): items
