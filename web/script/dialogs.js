@@ -144,6 +144,9 @@ function showSheet(startPage) {
     if (onTabs) tabButtons[index].focus();
   };
   body.append(...pages.map((p) => p.panel));
+  // The sheet keeps one size whatever its page, as large as its largest.
+  const largest = (side) => `${Math.max(...pages.map((p) => parseFloat(p.panel.style[side])))}px`;
+  Object.assign(body.style, { width: largest('width'), height: largest('height') });
   const frame = document.createElement('div');
   frame.style.padding = `${margin.y}px ${margin.x}px 0`;
   frame.append(tabs, body);
@@ -168,5 +171,6 @@ function showSheet(startPage) {
     keys: { which: SHEET_KEYS, controls: [tabs, ok, cancel], state: () => current, showPage: select },
   });
   select(startPage);
+  fitDialog(opened.dialog);  // at its size with one page shown
   tabButtons[startPage].focus();
 }
