@@ -61,6 +61,7 @@ function layOutTouch() {
   const y = onDevicePixels(area.y + (area.height - H * windowZoom) / 2);
   Object.assign(windowBox.style, { left: `${x}px`, top: `${y}px`, transform: `scale(${windowZoom})`, transformOrigin: '0 0' });
   for (const dialog of document.querySelectorAll('dialog[open]')) fitDialog(dialog);
+  if (ui.menu !== null) fitMenu(ui.menu);
   return Math.max(1, fits);
 }
 
