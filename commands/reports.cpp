@@ -9,7 +9,6 @@ namespace {
 // squared); a long press lasts half a second; a flick goes down at least
 // two cells, mostly downwards, within a quarter of a second.
 constexpr int64_t kTapSlopSquared = int64_t{10 * kTouchUnitsPerPixel} * (10 * kTouchUnitsPerPixel);
-constexpr int kLongPressMs = 500;
 constexpr int kFlickCells = 2;
 constexpr int kFlickMs = 250;
 

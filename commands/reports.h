@@ -17,6 +17,8 @@ struct TouchPoint {
     int clientWidth;
 };
 constexpr int kTouchUnitsPerPixel = 8;
+// A touch held this long without wandering is a long press, wherever it is.
+constexpr int kLongPressMs = 500;
 constexpr int kStickReach = 1000;
 
 // The keys a dialog or a menu gets from a pad carry their modifiers above

@@ -74,6 +74,7 @@ int main() {
                   {"LABEL_PIXELS", kLabelPixels},     {"SMALLEST_LABEL_PIXELS", kSmallestLabelPixels},
                   {"MAIN_MENU", kMainMenu},           {"TRAY_MENU", kTrayMenu},
                   {"SEPARATOR_ID", kSeparatorId},     {"TOUCH_UNITS", kTouchUnitsPerPixel},
+                  {"LONG_PRESS_MS", kLongPressMs},
                   {"POINT_Y_SHIFT", kPointYShift},    {"KEY_MODIFIERS", kKeyModifiers},
                   {"KEY_DIALOG", kKeyDialog},         {"ANSWER_TARGET", kAnswerTarget},
                   {"QUESTION_KEYS", kQuestionKeys},   {"SHEET_KEYS", kSheetKeys},

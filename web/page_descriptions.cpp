@@ -35,6 +35,7 @@ void DescribeTexts() {
         {"showControls", kShowControlsText},
         {"no", kNoText},
         {"gameEnded", kGameEndedNotice},
+        {"restart", kRestartText},
         {"otherTab", kOtherTabNotice},
         {"download", kDownloadSettings},
         {"load", kLoadSettings},

@@ -36,6 +36,17 @@ function showTable(done) {
   });
 }
 
+// The length of the start two texts share, in UTF-16 units, never inside
+// a character.
+function commonPrefix(one, other) {
+  let length = 0;
+  for (const character of one) {
+    if (!other.startsWith(character, length)) break;
+    length += character.length;
+  }
+  return length;
+}
+
 // The name entry handed out with `ticket`, offering `offered`: OK hands
 // back what was typed.
 function enterName(ticket, offered) {
@@ -49,13 +60,30 @@ function enterName(ticket, offered) {
   box = built.controls.get(IDC_NAME_BOX);
   box.value = offered;
   // The Windows edit box does not scroll: typing stops where it is full.
+  // An input method's composition runs whole, and what it leaves is then
+  // cut to the box by whole characters.
   const measure = document.createElement('canvas').getContext('2d');
   measure.font = `${LABEL_PIXELS}px ${FONT_FAMILY}`;
+  const tooWide = (text) => measure.measureText(text).width > box.clientWidth - 4;
   let kept = box.value;
-  box.addEventListener('input', () => {
-    if (measure.measureText(box.value).width > box.clientWidth - 4) box.value = kept;
+  const keepToBox = () => {
+    const typed = box.value;
+    if (tooWide(typed)) {
+      // What came between the text kept before and after it, cut from its end.
+      const before = commonPrefix(kept, typed);
+      const reversed = (text) => [...text.slice(before)].reverse().join('');
+      const after = typed.length - commonPrefix(reversed(kept), reversed(typed));
+      const added = [...typed.slice(before, Math.max(before, after))];
+      const rest = typed.slice(Math.max(before, after));
+      do added.pop(); while (added.length > 0 && tooWide(typed.slice(0, before) + added.join('') + rest));
+      box.value = typed.slice(0, before) + added.join('') + rest;
+      const caret = before + added.join('').length;
+      box.setSelectionRange(caret, caret);
+    }
     kept = box.value;
-  });
+  };
+  box.addEventListener('input', (event) => { if (!event.isComposing) keepToBox(); });
+  box.addEventListener('compositionend', keepToBox);
   // The focus stays on OK, the first tab stop: Return takes the name offered.
 }
 
@@ -144,6 +172,9 @@ function showSheet(startPage) {
     if (onTabs) tabButtons[index].focus();
   };
   body.append(...pages.map((p) => p.panel));
+  // The sheet keeps one size whatever its page, as large as its largest.
+  const largest = (side) => `${Math.max(...pages.map((p) => parseFloat(p.panel.style[side])))}px`;
+  Object.assign(body.style, { width: largest('width'), height: largest('height') });
   const frame = document.createElement('div');
   frame.style.padding = `${margin.y}px ${margin.x}px 0`;
   frame.append(tabs, body);
@@ -168,5 +199,6 @@ function showSheet(startPage) {
     keys: { which: SHEET_KEYS, controls: [tabs, ok, cancel], state: () => current, showPage: select },
   });
   select(startPage);
+  fitDialog(opened.dialog);  // at its size with one page shown
   tabButtons[startPage].focus();
 }

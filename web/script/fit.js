@@ -61,17 +61,24 @@ function layOutTouch() {
   const y = onDevicePixels(area.y + (area.height - H * windowZoom) / 2);
   Object.assign(windowBox.style, { left: `${x}px`, top: `${y}px`, transform: `scale(${windowZoom})`, transformOrigin: '0 0' });
   for (const dialog of document.querySelectorAll('dialog[open]')) fitDialog(dialog);
+  if (ui.menu !== null) fitMenu(ui.menu);
   return Math.max(1, fits);
 }
 
-// A dialog in the middle of the screen, made smaller where it would not
-// fit and larger for the fingers where there is room.
+// CSS pixels the dialogs' text should keep: less on a narrow phone.
+const readableDialogText = () => (Math.min(innerWidth, innerHeight) >= 375 ? 11 : 9);
+// A dialog in the middle of the screen at its own size (the style sheet
+// keeps the browser from squeezing it to the screen), scaled to lie wholly
+// on it: with a margin where its text stays readable so, else edge to edge;
+// larger for the fingers where there is room.
 function fitDialog(dialog) {
   if (!touchScreen) return;
-  dialog.style.transform = '';
-  const box = dialog.getBoundingClientRect();
-  const zoom = Math.min((innerWidth - 2 * GAP) / box.width, (innerHeight - 2 * GAP) / box.height, 2);
-  dialog.style.transform = `scale(${zoom})`;
+  const width = dialog.offsetWidth, height = dialog.offsetHeight;  // untouched by the scale
+  const fits = (margin) => Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+  const zoom = Math.min(fits(GAP) * LABEL_PIXELS >= readableDialogText() ? fits(GAP) : fits(0), 2);
+  Object.assign(dialog.style, {
+    left: `${(innerWidth - width * zoom) / 2}px`, top: `${(innerHeight - height * zoom) / 2}px`, transform: `scale(${zoom})`,
+  });
 }
 
 // A menu kept on the screen.

@@ -31,6 +31,14 @@ function endGame() {
   for (const dialog of document.querySelectorAll('dialog')) dialog.remove();
   windowBox.hidden = true;
   tray.style.display = 'none';
+  document.documentElement.classList.add('ended');
   notice.textContent = texts.gameEnded;
+  // Again as a new start of the program: the settings and the table as
+  // the page's storage keeps them.
+  const restart = $('restart');
+  restart.textContent = texts.restart;
+  restart.hidden = false;
+  restart.addEventListener('click', () => location.reload());
+  restart.focus();
   ui.releaseLock();
 }

@@ -23,8 +23,16 @@ for (const control of document.querySelectorAll('#pad button')) {
   control.addEventListener('pointerup', up);
   control.addEventListener('lostpointercapture', up);  // after a cancel too
 }
+// Whether the controls are shown is the player's choice, kept in the page's
+// storage beside the settings file.
+const CONTROLS_KEY = 'trelmo.controls';
 function showControls(shown) {
   ui.controlsShown = shown;
+  try {
+    localStorage.setItem(CONTROLS_KEY, shown ? 'shown' : 'hidden');
+  } catch (error) {
+    // A full or refused storage forgets the choice, as it would a setting.
+  }
   $('pad').classList.toggle('hidden', !shown);
   $('controls').textContent = shown ? texts.hideControls : texts.showControls;
   refit(true);
@@ -35,7 +43,7 @@ function offerControls() {
   for (const control of document.querySelectorAll('#pad button')) control.textContent = names[control.dataset.key];
   $('controls').hidden = false;
   $('controls').addEventListener('click', () => showControls(!ui.controlsShown));
-  showControls(true);
+  showControls(localStorage.getItem(CONTROLS_KEY) !== 'hidden');
 }
 
 // ---- gestures on the window ----
@@ -69,10 +77,34 @@ canvas.addEventListener('contextmenu', (event) => run(() => input(Input.TouchHel
 // No menu of the browser's over the game and its controls.
 for (const element of [windowBox, $('pad')]) element.addEventListener('contextmenu', (event) => event.preventDefault());
 
-// ---- the hidden window's icon: a tap restores ----
-tray.addEventListener('pointerup', (event) => {
-  if (event.pointerType !== 'mouse') run(() => input(Input.MenuItem, CmdRestore));
+// ---- the hidden window's icon: a tap restores, a long press opens its menu ----
+// Held as long as a long press on the well, or as the browser's own, the
+// touch opens the icon's menu; its lift then leaves the window hidden.
+function openTrayMenuByTouch(x, y) {
+  clearTimeout(ui.trayPress);
+  if (ui.trayMenuByTouch) return;
+  ui.trayMenuByTouch = true;
+  openMenu(TRAY_MENU, x, y);
+}
+tray.addEventListener('pointerdown', (event) => {
+  if (event.pointerType === 'mouse') return;
+  event.preventDefault();  // no mouse events after the touch, which would close the menu
+  ui.trayMenuByTouch = false;
+  ui.trayPress = setTimeout(() => run(() => openTrayMenuByTouch(event.clientX, event.clientY)), LONG_PRESS_MS);
 });
+// The browser's long press has opened the menu already (window.js).
+tray.addEventListener('contextmenu', () => {
+  if (ui.trayPress === 0) return;
+  clearTimeout(ui.trayPress);
+  ui.trayMenuByTouch = true;
+});
+tray.addEventListener('pointerup', (event) => {
+  if (event.pointerType === 'mouse') return;
+  clearTimeout(ui.trayPress);
+  ui.trayPress = 0;
+  if (!ui.trayMenuByTouch) run(() => input(Input.MenuItem, CmdRestore));
+});
+tray.addEventListener('pointercancel', () => clearTimeout(ui.trayPress));
 
 // The first touch lets the page be heard, as the first key or click does.
 document.addEventListener('pointerup', (event) => {

@@ -18,6 +18,7 @@ page.open = (command, sheetPage) => {
 function hide() {
   if (ui.hidden) return;
   ui.hidden = true;
+  document.documentElement.classList.add('window-hidden');
   closeMenu();
   windowBox.style.visibility = 'hidden';
   tray.style.display = 'block';
@@ -27,6 +28,7 @@ function hide() {
 function restore() {
   if (!ui.hidden) return;
   ui.hidden = false;
+  document.documentElement.classList.remove('window-hidden');
   tray.style.display = 'none';
   windowBox.style.visibility = '';
   input(Input.Repaint);
