@@ -7,7 +7,7 @@ const fs = require('fs');
 const http = require('http');
 const path = require('path');
 
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.wasm': 'application/wasm' };
 
 module.exports = ({ tree, work, simPicture, serveTree, openPage, waitForPicture, waitFor, closeSheet }) => {
   const { makeSite } = require(path.join(__dirname, '../../../web/site/make_site.js'));
