@@ -1,15 +1,23 @@
 #include "commands/reports.h"
 
+#include <algorithm>
+
 #include "commands/input.h"
 #include "draw/layout.h"
 
 namespace {
 
-// A finger may wander 10 CSS pixels and still tap or press long (compared
-// squared); a long press lasts half a second; a flick goes down at least
-// two cells, mostly downwards, within a quarter of a second.
-constexpr int64_t kTapSlopSquared = int64_t{10 * kTouchUnitsPerPixel} * (10 * kTouchUnitsPerPixel);
-constexpr int kFlickCells = 2;
+// What a finger does is measured on the screen, whatever the window's
+// scale: it may wander less than 16 CSS pixels and still tap or press long (compared
+// squared); a long press lasts half a second; a drag moves a column for
+// each cell it crosses, but never for less than 20 CSS pixels, so a small
+// window's cells are not crossed by a finger's wobble; a flick goes down
+// more than twice a tap's slop, mostly downwards, within a quarter of a
+// second.
+constexpr int kTapSlop = 16 * kTouchUnitsPerPixel;
+constexpr int64_t kTapSlopSquared = int64_t{kTapSlop} * kTapSlop;
+constexpr int kShortestColumnDrag = 20 * kTouchUnitsPerPixel;
+constexpr int kFlickDistance = 2 * kTapSlop;
 constexpr int kFlickMs = 250;
 
 // The touch pad's controls in the order of their keys' slots.
@@ -89,18 +97,20 @@ bool TouchBegan(Reports& reports, TouchPoint at, int timeMs) {
     return true;
 }
 
-// On the well a sideways drag moves a cell for each cell dragged, and a
-// quick flick down holds Down until the finger lifts.
+// On the well a sideways drag moves a column for each column dragged, and
+// a quick flick down holds Down until the finger lifts.
 void TouchMoved(Reports& reports, TouchPoint at, int timeMs, Meaning& meaning) {
     Reports::Gesture& gesture = reports.gesture;
     if (!gesture.active) return;
     const int dx = at.x - gesture.start.x, dy = at.y - gesture.start.y;
-    if (int64_t{dx} * dx + int64_t{dy} * dy > kTapSlopSquared) gesture.wandered = true;
+    if (int64_t{dx} * dx + int64_t{dy} * dy >= kTapSlopSquared) gesture.wandered = true;
     if (!gesture.onWell || gesture.dropping || at.clientWidth <= 0) return;
-    const int cells = dx * kClientWidth / (kCellWidth * at.clientWidth);
+    // A column's drag in touch units times kClientWidth, to stay whole.
+    const int64_t columnDrag = std::max(int64_t{kCellWidth} * at.clientWidth, int64_t{kShortestColumnDrag} * kClientWidth);
+    const int cells = static_cast<int>(int64_t{dx} * kClientWidth / columnDrag);
     for (; gesture.cells < cells; ++gesture.cells) Add(meaning, CommandForKeyDown(kVkRight));
     for (; gesture.cells > cells; --gesture.cells) Add(meaning, CommandForKeyDown(kVkLeft));
-    const bool farDown = dy * kClientWidth > kFlickCells * kCellHeight * at.clientWidth;
+    const bool farDown = dy > kFlickDistance;
     if (farDown && dy > 2 * (dx < 0 ? -dx : dx) && timeMs - gesture.startMs < kFlickMs) {
         gesture.dropping = true;
         Add(meaning, CommandForKeyDown(kDownKey));

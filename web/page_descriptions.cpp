@@ -41,6 +41,12 @@ void DescribeTexts() {
         {"load", kLoadSettings},
         {"refused", kSettingsRefused},
         {"loaded", kSettingsLoaded},
+        {"touchHelpTitle", kTouchHelpTitle},
+        {"touchHelpTap", kTouchHelpTap},
+        {"touchHelpDrag", kTouchHelpDrag},
+        {"touchHelpFlick", kTouchHelpFlick},
+        {"touchHelpPress", kTouchHelpPress},
+        {"touchHelpGoOn", kTouchHelpGoOn},
     };
     for (const auto& t : texts) trelmo_page_text(t.name, t.text);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "commands/reports.h"
@@ -47,27 +48,59 @@ TEST_F(ReportsTest, TapTurnsOnTheWellAndOpensTheSheetOnTheLogoOnly) {
     }
     TouchBegan(reports, At(235, 160, 2), 0);
     Moved(At(235, 166, 2), 50);
-    EXPECT_EQ(Ended(), kNone) << "12 CSS pixels away at twice the size";
+    EXPECT_EQ(Ended(), std::vector<Command>{C::Rotate}) << "12 CSS pixels away at twice the size";
+    TouchBegan(reports, At(235, 160, 2), 0);
+    Moved(At(235, 168, 2), 50);
+    EXPECT_EQ(Ended(), kNone) << "16 CSS pixels away at twice the size";
 }
 
 TEST_F(ReportsTest, DragMovesACellForEachCellDraggedEitherWay) {
-    TouchBegan(reports, At(235, 160, 0.5), 0);
-    EXPECT_EQ(Moved(At(254, 160, 0.5), 10), kNone);
-    EXPECT_EQ(Moved(At(285, 160, 0.5), 20), (std::vector<Command>{C::MoveRight, C::MoveRight}));
-    EXPECT_EQ(Moved(At(196, 160, 0.5), 30), (std::vector<Command>{C::MoveLeft, C::MoveLeft, C::MoveLeft}));
+    TouchBegan(reports, At(235, 160), 0);
+    EXPECT_EQ(Moved(At(254, 160), 10), kNone);
+    EXPECT_EQ(Moved(At(285, 160), 20), (std::vector<Command>{C::MoveRight, C::MoveRight}));
+    EXPECT_EQ(Moved(At(196, 160), 30), (std::vector<Command>{C::MoveLeft, C::MoveLeft, C::MoveLeft}));
     EXPECT_EQ(Ended(), kNone) << "a drag is no tap";
 }
 
 TEST_F(ReportsTest, QuickFlickDownHoldsDownUntilTheLift) {
     TouchBegan(reports, At(235, 100), 1000);
-    EXPECT_EQ(Moved(At(235, 130), 1100), kNone) << "two cells exactly";
-    EXPECT_EQ(Moved(At(236, 131), 1200), std::vector<Command>{C::DownPressed});
+    EXPECT_EQ(Moved(At(235, 132), 1100), kNone) << "twice a tap's slop exactly";
+    EXPECT_EQ(Moved(At(236, 133), 1200), std::vector<Command>{C::DownPressed});
     EXPECT_EQ(Ended(), std::vector<Command>{C::DownReleased});
     TouchBegan(reports, At(235, 100), 1000);
     EXPECT_EQ(Moved(At(235, 200), 1250), kNone) << "too slow";
     Ended();
     TouchBegan(reports, At(235, 100), 0);
-    EXPECT_EQ(Moved(At(219, 131), 100), std::vector<Command>{}) << "no more down than sideways twice";
+    EXPECT_EQ(Moved(At(217, 135), 100), kNone) << "no more down than sideways twice";
+}
+
+// A finger is the same size on every screen: at the smallest scale a phone
+// shows the window (a third of a CSS pixel a game pixel) and at three, a
+// slide of 15 CSS pixels is still a tap, a drag never moves for less than
+// 20 CSS pixels, and a flick of 33 drops.
+TEST_F(ReportsTest, GestureThresholdsAreCssPixelsAtTheSmallestAndLargestScale) {
+    for (const double zoom : {1.0 / 3, 3.0}) {
+        const auto from = [zoom](double dx, double dy) {
+            return TouchPoint{static_cast<int>((235 * zoom + dx) * 8), static_cast<int>((160 * zoom + dy) * 8),
+                              static_cast<int>(479 * zoom * 8)};
+        };
+        const double column = zoom < 1 ? 20 : 20 * zoom;  // CSS pixels a column's drag
+        for (const auto& [dx, dy] : {std::pair{0.0, 15.0}, {15.0, 0.0}, {-10.0, 11.0}}) {
+            TouchBegan(reports, from(0, 0), 0);
+            EXPECT_EQ(Moved(from(dx, dy), 20), kNone) << zoom << ": " << dx << ", " << dy;
+            EXPECT_EQ(Ended(), std::vector<Command>{C::Rotate}) << zoom << ": " << dx << ", " << dy;
+        }
+        TouchBegan(reports, from(0, 0), 0);
+        EXPECT_EQ(Moved(from(column - 0.5, 0), 300), kNone) << zoom;
+        EXPECT_EQ(Moved(from(column + 0.5, 0), 310), std::vector<Command>{C::MoveRight}) << zoom;
+        EXPECT_EQ(Moved(from(2 * column + 0.5, 0), 320), std::vector<Command>{C::MoveRight}) << zoom;
+        EXPECT_EQ(Moved(from(-column - 0.5, 0), 330), (std::vector<Command>{C::MoveLeft, C::MoveLeft, C::MoveLeft})) << zoom;
+        EXPECT_EQ(Ended(), kNone) << zoom;
+        TouchBegan(reports, from(0, 0), 0);
+        EXPECT_EQ(Moved(from(0, 31), 60), kNone) << zoom;
+        EXPECT_EQ(Moved(from(1, 33), 100), std::vector<Command>{C::DownPressed}) << zoom;
+        EXPECT_EQ(Ended(), std::vector<Command>{C::DownReleased}) << zoom;
+    }
 }
 
 TEST_F(ReportsTest, LongPressBesideTheWellOpensTheMenuOnce) {
@@ -82,7 +115,7 @@ TEST_F(ReportsTest, LongPressBesideTheWellOpensTheMenuOnce) {
     EXPECT_EQ(Woken(500), kNone);
     Ended();
     TouchBegan(reports, At(60, 60), 0);
-    Moved(At(60, 72), 100);
+    Moved(At(60, 76), 100);
     EXPECT_FALSE(NextWakeUp(reports).wanted) << "a finger that wandered";
 }
 

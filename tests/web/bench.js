@@ -6,7 +6,8 @@
 // canvas filled by putImageData on load, and seven buttons), each visit in
 // a fresh browser context; the page's memory, CPU time while idle at the
 // start screen and while paused, and the time from a key event to the
-// changed canvas. Prints a Markdown table, or with --row the one row of
+// changed canvas; the site's first paint on the phone's profile, served
+// over HTTP. Prints a Markdown table, or with --row the one row of
 // tests/bench/front_ends.sh's table. A benchmark, not a test: nothing here
 // fails.
 //   [TRELMO_BENCH_RUNS=N] node tests/web/bench.js [--row] [BUILD_DIR]
@@ -94,6 +95,23 @@ async function firstFrame(browser, url, profile) {
   }
 }
 
+// The site (build/web/site) from a local web server, as a host serves it:
+// its page fetches the module as a file of its own.
+function serveSite(folder) {
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+  const server = require('http').createServer((request, response) => {
+    const name = request.url.split(/[?#]/)[0].replace(/^\/$/, '/index.html').slice(1);
+    const file = path.join(folder, path.basename(name));
+    if (!fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
 const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1];
 const range = (values) => `${Math.min(...values).toFixed(0)}-${Math.max(...values).toFixed(0)}`;
 
@@ -108,15 +126,20 @@ const range = (values) => `${Math.min(...values).toFixed(0)}-${Math.max(...value
     args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--enable-precise-memory-info'],
   });
-  // The page and the floor in turn, so that both meet the same machine.
+  // The page, the site on the phone, and the floor in turn, so that all
+  // meet the same machine.
+  const siteFolder = path.join(tree, 'site');
+  const site = !asRow && fs.existsSync(path.join(siteFolder, 'index.html')) ? await serveSite(siteFolder) : null;
   const starts = {};
   for (const [name, settings] of Object.entries(asRow ? { desktop: PROFILES.desktop } : PROFILES)) {
-    starts[name] = { page: [], floor: [] };
+    starts[name] = { page: [], floor: [], site: [] };
     for (let run = 0; run < RUNS; ++run) {
       starts[name].page.push(await firstFrame(browser, `file://${file}`, settings));
+      if (site !== null && name === 'phone') starts[name].site.push(await firstFrame(browser, `http://127.0.0.1:${site.address().port}/`, settings));
       starts[name].floor.push(await firstFrame(browser, `file://${floor}`, settings));
     }
   }
+  if (site !== null) site.close();
 
   const page = await browser.newPage();
   await page.evaluateOnNewDocument(hooks);
@@ -183,12 +206,16 @@ const range = (values) => `${Math.min(...values).toFixed(0)}-${Math.max(...value
   console.log('| Figure | trelmo.html |');
   console.log('|---|---|');
   console.log(`| size | ${kb(bytes.length)} (${kb(zlib.gzipSync(bytes, { level: 9 }).length)} gzipped) |`);
-  for (const [name, { page: times, floor: floors }] of Object.entries(starts)) {
+  for (const [name, { page: times, floor: floors, site: siteTimes }] of Object.entries(starts)) {
     const { width, height, deviceScaleFactor } = PROFILES[name].viewport;
     const slowed = PROFILES[name].cpuSlowdown > 1 ? `, CPU slowed ${PROFILES[name].cpuSlowdown} times` : '';
     console.log(`| navigation to first painted canvas, ${name} (${width} x ${height} at ${deviceScaleFactor}${slowed}), ` +
       `median (range) of ${RUNS}: page; floor | ${median(times).toFixed(0)} ms (${range(times)}); ${median(floors).toFixed(0)} ms ` +
       `(${range(floors)}): ${(median(times) / median(floors)).toFixed(2)} times the floor |`);
+    if (siteTimes.length > 0) {
+      console.log(`| the same for the site served over HTTP, ${name}: site; floor | ${median(siteTimes).toFixed(0)} ms (${range(siteTimes)}); ` +
+        `${median(floors).toFixed(0)} ms: ${(median(siteTimes) / median(floors)).toFixed(2)} times the floor |`);
+    }
   }
   console.log(`| memory: JS heap, WebAssembly | ${(memory.heap / 1048576).toFixed(1)} MB, ${(memory.wasm / 1048576).toFixed(0)} MB |`);
   console.log(`| CPU while idle at the start screen, ${IDLE_SECONDS} s | ${idleMs.toFixed(0)} ms |`);

@@ -19,14 +19,21 @@ function onDevicePixels(css) {
   }
   return Math.floor(css);
 }
-function placeBox(element, left, top, width, height) {
+function placeBoxAt(element, left, top, width, height) {
   Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
 }
 
-// Lays the window, the controls and the file's buttons out on the screen;
-// returns the canvas's device pixels a game pixel.
+// The part of the screen clear of notches, rounded corners and the home
+// indicator (the safe-area insets), in CSS pixels: an empty box that the
+// style sheet sets inside them.
+const safeArea = () => $('safe-area').getBoundingClientRect();
+
+// Lays the window, the controls and the file's buttons out on the screen,
+// inside the safe area; returns the canvas's device pixels a game pixel.
 function layOutTouch() {
-  const width = innerWidth, height = innerHeight, upright = height >= width;
+  const safe = safeArea();
+  const width = safe.width, height = safe.height, upright = height >= width;
+  const placeBox = (element, left, top, boxWidth, boxHeight) => placeBoxAt(element, safe.left + left, safe.top + top, boxWidth, boxHeight);
   const [left, right, turn, drop] = document.querySelectorAll('#pad button');
   const storage = $('storage');
   let area;
@@ -38,7 +45,7 @@ function layOutTouch() {
     placeBox(right, 2 * GAP + CONTROL, y, CONTROL, CONTROL);
     placeBox(turn, width - 2 * GAP - 2 * CONTROL, y, CONTROL, CONTROL);
     placeBox(drop, width - GAP - CONTROL, y, CONTROL, CONTROL);
-    Object.assign(storage.style, { left: `${GAP}px`, top: `${height - STORAGE_ROW}px`, width: '', display: '' });
+    Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + height - STORAGE_ROW}px`, width: '', display: '' });
   } else {
     // Left and Right under the left thumb, the turn above the drop under
     // the right one; the file's buttons above Left and Right.
@@ -49,7 +56,7 @@ function layOutTouch() {
     placeBox(right, 2 * GAP + TURNED_CONTROL, y, TURNED_CONTROL, TURNED_CONTROL);
     placeBox(turn, width - GAP - TURNED_CONTROL, y - GAP - TURNED_CONTROL, TURNED_CONTROL, TURNED_CONTROL);
     placeBox(drop, width - GAP - TURNED_CONTROL, y, TURNED_CONTROL, TURNED_CONTROL);
-    Object.assign(storage.style, { left: `${GAP}px`, top: `${GAP}px`, width: `${STORAGE_COLUMN - 2 * GAP}px` });
+    Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + GAP}px`, width: `${STORAGE_COLUMN - 2 * GAP}px` });
   }
   // The largest whole number of device pixels a game pixel that fits; only
   // where not even one fits is the window made smaller, and smoothly.
@@ -57,8 +64,8 @@ function layOutTouch() {
   // CSS pixels a game pixel.
   const windowZoom = fits >= 1 ? fits / devicePixelRatio : Math.min(area.width / W, area.height / H);
   canvas.style.imageRendering = fits >= 1 ? '' : 'auto';
-  const x = onDevicePixels(area.x + (area.width - W * windowZoom) / 2);
-  const y = onDevicePixels(area.y + (area.height - H * windowZoom) / 2);
+  const x = onDevicePixels(safe.left + area.x + (area.width - W * windowZoom) / 2);
+  const y = onDevicePixels(safe.top + area.y + (area.height - H * windowZoom) / 2);
   Object.assign(windowBox.style, { left: `${x}px`, top: `${y}px`, transform: `scale(${windowZoom})`, transformOrigin: '0 0' });
   for (const dialog of document.querySelectorAll('dialog[open]')) fitDialog(dialog);
   if (ui.menu !== null) fitMenu(ui.menu);
@@ -74,19 +81,21 @@ const readableDialogText = () => (Math.min(innerWidth, innerHeight) >= 375 ? 11 
 function fitDialog(dialog) {
   if (!touchScreen) return;
   const width = dialog.offsetWidth, height = dialog.offsetHeight;  // untouched by the scale
-  const fits = (margin) => Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+  const safe = safeArea();
+  const fits = (margin) => Math.min((safe.width - 2 * margin) / width, (safe.height - 2 * margin) / height);
   const zoom = Math.min(fits(GAP) * LABEL_PIXELS >= readableDialogText() ? fits(GAP) : fits(0), 2);
   Object.assign(dialog.style, {
-    left: `${(innerWidth - width * zoom) / 2}px`, top: `${(innerHeight - height * zoom) / 2}px`, transform: `scale(${zoom})`,
+    left: `${safe.left + (safe.width - width * zoom) / 2}px`, top: `${safe.top + (safe.height - height * zoom) / 2}px`,
+    transform: `scale(${zoom})`,
   });
 }
 
 // A menu kept on the screen.
 function fitMenu(menuElement) {
   if (!touchScreen) return;
-  const box = menuElement.getBoundingClientRect();
-  menuElement.style.left = `${Math.max(0, Math.min(box.left, innerWidth - box.width))}px`;
-  menuElement.style.top = `${Math.max(0, Math.min(box.top, innerHeight - box.height))}px`;
+  const box = menuElement.getBoundingClientRect(), safe = safeArea();
+  menuElement.style.left = `${Math.max(safe.left, Math.min(box.left, safe.right - box.width))}px`;
+  menuElement.style.top = `${Math.max(safe.top, Math.min(box.top, safe.bottom - box.height))}px`;
 }
 
 // Where a pointer is on the client area, in game pixels, whatever the

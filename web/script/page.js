@@ -18,7 +18,7 @@ const ui = {
   modalCount: 0, exitBox: null,  // builder.js, dialogs.js
   ended: false,  // requests.js: nothing of the game runs again
   hidden: false, active: document.hasFocus(), pointer: { x: 0, y: 0 },  // window.js; where the main menu opens
-  controlsShown: true, trayPress: 0, trayMenuByTouch: false,  // touch.js
+  controlsShown: true, trayPress: 0, trayMenuByTouch: false, touchHelpOffered: false,  // touch.js
   padFrame: 0,  // gamepad.js
   moduleReady: runtimeInitialized, lockHeld: false, lockRefused: false, releaseLock: () => {},  // start.js
   started: false,  // start.js: the module is ready and this tab runs the game

@@ -44,7 +44,46 @@ function offerControls() {
   $('controls').hidden = false;
   $('controls').addEventListener('click', () => showControls(!ui.controlsShown));
   showControls(localStorage.getItem(CONTROLS_KEY) !== 'hidden');
+  $('touch-help-again').textContent = texts.touchHelpTitle;
+  $('touch-help-again').hidden = false;
+  $('touch-help-again').addEventListener('click', showTouchHelp);
 }
+
+// ---- how to play by touch ----
+// Shown over the game when the first game on a touch screen starts, until
+// a finger touches the game; the help takes no touch itself, so that the
+// touch plays. The page's storage remembers that it was seen.
+const TOUCH_HELP_SEEN = 'trelmo.touchHelpSeen';
+const touchHelp = $('touch-help');
+function showTouchHelp() {
+  if (touchHelp.childElementCount === 0) {
+    for (const name of ['touchHelpTitle', 'touchHelpTap', 'touchHelpDrag', 'touchHelpFlick', 'touchHelpPress', 'touchHelpGoOn']) {
+      const line = document.createElement('p');
+      line.textContent = texts[name];
+      touchHelp.appendChild(line);
+    }
+  }
+  touchHelp.hidden = false;
+}
+function closeTouchHelp() {
+  if (touchHelp.hidden) return;
+  touchHelp.hidden = true;
+  try {
+    localStorage.setItem(TOUCH_HELP_SEEN, '1');
+  } catch (error) {
+    // Refused storage shows the help again at the next start.
+  }
+}
+// A game starts when the gravity timer is first armed.
+const armGravity = page.armTimer;
+page.armTimer = (milliseconds) => {
+  armGravity(milliseconds);
+  if (touchScreen && !ui.touchHelpOffered) {
+    ui.touchHelpOffered = true;
+    if (localStorage.getItem(TOUCH_HELP_SEEN) === null) showTouchHelp();
+  }
+};
+for (const surface of [windowBox, $('pad')]) surface.addEventListener('pointerdown', closeTouchHelp, true);
 
 // ---- gestures on the window ----
 // The finger the module takes is the canvas's captured pointer. Its points

@@ -1,9 +1,13 @@
 // Makes the site: the folder that a web host serves so that the page can be
 // installed and start offline. trelmo.html stays one file that loads
-// nothing; the site's copy of it, index.html, links the manifest and
-// registers the worker, which keeps this build's files in a cache named by
-// their hash. The icons are the program's 32 x 32 icon, printed by
-// trelmo-site-icon, scaled by whole factors, each pixel a square.
+// nothing; the site's copy of it, index.html, fetches its module from a
+// file of its own, links the manifest and registers the worker, which
+// keeps this build's files in a cache named by their hash. The icons are
+// the program's 32 x 32 icon, printed by trelmo-site-icon, scaled by whole
+// factors, each pixel a square; the maskable ones, which a launcher cuts
+// to its own shape, put it on the page's background inside the safe zone,
+// the middle circle of four fifths of the icon's width that every shape
+// keeps.
 //   node make_site.js TRELMO_HTML ICON_ROWS OUTDIR
 'use strict';
 const crypto = require('crypto');
@@ -12,6 +16,12 @@ const path = require('path');
 const zlib = require('zlib');
 
 const ICON_SIZES = [192, 512];
+const WASM_FILE = 'trelmo.wasm';
+// The site's description for search and stores, and its colours: the
+// page's background, and the window's caption for the browser's bar.
+const DESCRIPTION = 'Trelmo：下落方块益智游戏，可在手机和电脑上离线游玩，支持触摸、键盘和手柄。';
+const BACKGROUND_COLOUR = '#3a6ea5', THEME_COLOUR = '#000080';
+const SAFE_ZONE_RADIUS = 0.4;  // of a maskable icon's width
 
 // ---- the icon as PNG files ----
 const crcTable = Array.from({ length: 256 }, (_, n) => {
@@ -63,15 +73,40 @@ function makeSite(pageFile, iconFile, outDir) {
     files.set(name, png(size, (x, y) => icon.at(Math.floor(x / factor), Math.floor(y / factor))));
     return { src: name, sizes: `${size}x${size}`, type: 'image/png' };
   });
+  const background = [1, 3, 5].map((at) => parseInt(BACKGROUND_COLOUR.slice(at, at + 2), 16)).concat(255);
+  for (const size of ICON_SIZES) {
+    // The largest whole factor whose square lies in the safe zone's circle.
+    const factor = Math.floor((2 * SAFE_ZONE_RADIUS * size) / Math.SQRT2 / icon.size);
+    const margin = (size - factor * icon.size) / 2;
+    if (factor < 1 || margin !== Math.floor(margin)) throw new Error(`a maskable icon of ${size} pixels cannot centre ${icon.size} whole squares`);
+    const name = `icon-maskable-${size}.png`;
+    files.set(name, png(size, (x, y) => {
+      const ix = Math.floor((x - margin) / factor), iy = Math.floor((y - margin) / factor);
+      if (ix < 0 || iy < 0 || ix >= icon.size || iy >= icon.size) return background;
+      const pixel = icon.at(ix, iy), alpha = pixel[3] / 255;
+      return [0, 1, 2].map((i) => Math.round(pixel[i] * alpha + background[i] * (1 - alpha))).concat(255);
+    }));
+    icons.push({ src: name, sizes: `${size}x${size}`, type: 'image/png', purpose: 'maskable' });
+  }
   files.set('manifest.webmanifest', Buffer.from(JSON.stringify({
-    name: title[1], short_name: title[1], lang: 'zh-CN', start_url: './', scope: './', display: 'standalone', icons,
+    id: './', name: title[1], short_name: title[1], description: DESCRIPTION, lang: 'zh-CN', start_url: './', scope: './',
+    display: 'standalone', theme_color: THEME_COLOUR, background_color: BACKGROUND_COLOUR, icons,
   }, null, 2) + '\n'));
-  const headEnd = page.indexOf('</head>'), bodyEnd = page.lastIndexOf('</body>');
+  // The module as a file of its own, which the browser compiles off the
+  // main thread as it arrives, in place of the page's base64.
+  const wasmUrl = /wasmBinaryFile="data:application\/octet-stream;base64,([A-Za-z0-9+/=]+)"/.exec(page);
+  if (!wasmUrl) throw new Error(`${pageFile} has no module inside to take out`);
+  files.set(WASM_FILE, Buffer.from(wasmUrl[1], 'base64'));
+  const sitePage = page.slice(0, wasmUrl.index) + `wasmBinaryFile="${WASM_FILE}"` + page.slice(wasmUrl.index + wasmUrl[0].length);
+  const headEnd = sitePage.indexOf('</head>'), bodyEnd = sitePage.lastIndexOf('</body>');
   if (headEnd < 0 || bodyEnd < headEnd) throw new Error(`${pageFile} has no head and body to add to`);
   const register = fs.readFileSync(path.join(__dirname, 'register.js'), 'utf8');
-  files.set('index.html', Buffer.from(page.slice(0, headEnd) +
-    '<link rel="manifest" href="manifest.webmanifest">\n<link rel="apple-touch-icon" href="icon-192.png">\n' +
-    page.slice(headEnd, bodyEnd) + `<script>\n${register}</script>\n` + page.slice(bodyEnd)));
+  files.set('index.html', Buffer.from(sitePage.slice(0, headEnd) +
+    `<link rel="preload" href="${WASM_FILE}" as="fetch" crossorigin>\n` +
+    `<meta name="description" content="${DESCRIPTION}">\n<meta name="theme-color" content="${THEME_COLOUR}">\n` +
+    '<link rel="manifest" href="manifest.webmanifest">\n<link rel="icon" href="icon-192.png">\n' +
+    '<link rel="apple-touch-icon" href="icon-192.png">\n' +
+    sitePage.slice(headEnd, bodyEnd) + `<script>\n${register}</script>\n` + sitePage.slice(bodyEnd)));
 
   // The worker names its cache by a hash of everything it keeps, so a
   // build that changes any of it is a new worker to the browser.

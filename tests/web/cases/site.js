@@ -7,7 +7,7 @@ const fs = require('fs');
 const http = require('http');
 const path = require('path');
 
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.wasm': 'application/wasm' };
 
 module.exports = ({ tree, work, simPicture, serveTree, openPage, waitForPicture, waitFor, closeSheet }) => {
   const { makeSite } = require(path.join(__dirname, '../../../web/site/make_site.js'));
@@ -92,7 +92,7 @@ module.exports = ({ tree, work, simPicture, serveTree, openPage, waitForPicture,
       }
     },
 
-    async 'site: the icons are the program\'s 32 x 32 icon, each pixel a whole square'() {
+    async 'site: the icons are the program\'s 32 x 32 icon, each pixel a whole square, the maskable ones in the safe zone; the manifest and the page say what the site is'() {
       const site = await serveSite();
       try {
         const page = await openPage({ url: site.url });
@@ -110,21 +110,33 @@ module.exports = ({ tree, work, simPicture, serveTree, openPage, waitForPicture,
             Module.page.picture = describePicture;
           }
           const manifest = await (await fetch(document.querySelector('link[rel=manifest]').href)).json();
-          const sizes = manifest.icons.map((entry) => entry.sizes).join();
-          if (sizes !== '192x192,512x512') return `the manifest's icons are ${sizes}`;
+          const named = ['id', 'theme_color', 'background_color'].map((key) => typeof manifest[key] === 'string').every(Boolean);
+          if (!named || !document.querySelector('link[rel=icon]') || !document.querySelector('meta[name=description]')?.content)
+            return 'the manifest lacks its id or colours, or the page its icon link or description';
+          const sizes = manifest.icons.map((entry) => `${entry.sizes}${entry.purpose === 'maskable' ? ' maskable' : ''}`).join();
+          if (sizes !== '192x192,512x512,192x192 maskable,512x512 maskable') return `the manifest's icons are ${sizes}`;
+          const background = [1, 3, 5].map((at) => parseInt(manifest.background_color.slice(at, at + 2), 16));
           for (const entry of manifest.icons) {
             const image = await createImageBitmap(await (await fetch(entry.src)).blob(), { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
             const canvas = new OffscreenCanvas(image.width, image.height);
             const context = canvas.getContext('2d');
             context.drawImage(image, 0, 0);
             const shown = context.getImageData(0, 0, image.width, image.height).data;
-            const factor = image.width / icon.width;
-            if (`${image.width}x${image.height}` !== entry.sizes || factor !== Math.floor(factor)) return `${entry.src} is ${image.width} x ${image.height}`;
+            // A maskable icon: the icon's whole squares on the background,
+            // its corners inside the safe zone's circle (40 % of the width).
+            const maskable = entry.purpose === 'maskable';
+            const factor = maskable ? Math.floor((0.8 * image.width) / Math.SQRT2 / icon.width) : image.width / icon.width;
+            const margin = (image.width - factor * icon.width) / 2;
+            if (`${image.width}x${image.height}` !== entry.sizes || factor !== Math.floor(factor) || factor < 1) return `${entry.src} is ${image.width} x ${image.height}`;
             for (let y = 0; y < image.height; ++y) {
               for (let x = 0; x < image.width; ++x) {
-                const at = 4 * (y * image.width + x), from = 4 * (Math.floor(y / factor) * icon.width + Math.floor(x / factor));
-                const alpha = icon.pixels[from + 3];
-                const same = shown[at + 3] === alpha && (alpha === 0 || [0, 1, 2].every((i) => shown[at + i] === icon.pixels[from + i]));
+                const ix = Math.floor((x - margin) / factor), iy = Math.floor((y - margin) / factor);
+                const inIcon = ix >= 0 && iy >= 0 && ix < icon.width && iy < icon.height;
+                const at = 4 * (y * image.width + x), from = 4 * (iy * icon.width + ix);
+                const alpha = inIcon ? icon.pixels[from + 3] : 0;
+                const same = maskable
+                  ? shown[at + 3] === 255 && [0, 1, 2].every((i) => shown[at + i] === (alpha === 0 ? background[i] : icon.pixels[from + i]))
+                  : shown[at + 3] === alpha && (alpha === 0 || [0, 1, 2].every((i) => shown[at + i] === icon.pixels[from + i]));
                 if (!same) return `${entry.src} (${x}, ${y}) is ${shown.subarray(at, at + 4).join()}, the icon's ${icon.pixels.subarray(from, from + 4).join()}`;
               }
             }

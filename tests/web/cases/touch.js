@@ -185,12 +185,14 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       await page.touchscreen.tap(middle.x, middle.y);
       let script = ['seed 12', 'new', 'rotate'];
       await waitForPicture(page, simPicture(script), 'after a tap on the well');
-      // Two cells and a half to the right, in small steps.
+      // Two columns and a half to the right, in small steps: the cells are
+      // narrower than a finger's 20 CSS pixels here, which a column takes.
+      const column = Math.max(20, 20 * middle.zoom);
       await page.touchscreen.touchStart(middle.x, middle.y);
-      for (let step = 1; step <= 10; ++step) await page.touchscreen.touchMove(middle.x + step * 5 * middle.zoom, middle.y);
+      for (let step = 1; step <= 10; ++step) await page.touchscreen.touchMove(middle.x + step * column / 4, middle.y);
       await page.touchscreen.touchEnd();
       script = [...script, 'right', 'right'];
-      await waitForPicture(page, simPicture(script), 'after a drag of two cells and a half');
+      await waitForPicture(page, simPicture(script), 'after a drag of two columns and a half');
       // A quick flick down: 60 game pixels in a tenth of a second, by the
       // touches' own clock, however slowly they arrive.
       const touches = await page.target().createCDPSession();
@@ -226,6 +228,61 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
       await tapText(page, '.menu div', '退出');
       await waitFor(page, () => document.querySelector('dialog[open]') !== null, 'the exit box');
       if (!(await onTheScreen(page, 'dialog[open]'))) throw new Error('the exit box leaves the screen');
+      await page.close();
+    },
+
+    async 'touch in finger units: the help at the first game and again on asking; a tap that slides 15 CSS px turns at the smallest and largest scale'() {
+      const helpShown = (page) => page.evaluate(() => !document.getElementById('touch-help').hidden);
+      // The folded phone shows the window smallest, the tablet largest.
+      for (const [device, seed] of [[{ width: 280, height: 653, ratio: 3 }, 14], [{ width: 768, height: 1024, ratio: 2 }, 15]]) {
+        const name = `${device.width} x ${device.height} at ${device.ratio}`;
+        const firstTime = seed === 14;  // the storage is the case's, so the second page remembers the first
+        const page = await openPage({ device, seed, beforeLoad: stillGravity });
+        await closeSheetByTouch(page);
+        if (await helpShown(page)) throw new Error(`${name}: the help before a game`);
+        await startByTouch(page);
+        if (firstTime) {
+          await waitFor(page, () => !document.getElementById('touch-help').hidden, 'the help at the first game by touch');
+          const help = await page.$eval('#touch-help', (e) => ({ lines: e.children.length, text: e.textContent }));
+          if (help.lines !== 6 || !help.text.includes('旋转') || !help.text.includes('长按')) throw new Error(`${name}: the help reads ${help.text}`);
+          if (!(await onTheScreen(page, '#touch-help'))) throw new Error(`${name}: the help leaves the screen`);
+        }
+        // Slides of 15 CSS pixels, down and sideways, each ending where it went: taps.
+        const well = cellsCentre();
+        const middle = await onScreen(page, well.x, well.y);
+        for (const [dx, dy] of [[4, 15 - 0.5], [-15 + 0.5, 3]]) {
+          await page.touchscreen.touchStart(middle.x, middle.y);
+          await page.touchscreen.touchMove(middle.x + dx / 2, middle.y + dy / 2);
+          await page.touchscreen.touchMove(middle.x + dx, middle.y + dy);
+          await page.touchscreen.touchEnd();
+        }
+        await waitForPicture(page, simPicture([`seed ${seed}`, 'new', 'rotate', 'rotate']), `${name}: after two slid taps at ${middle.zoom} CSS px a game pixel`);
+        if (await helpShown(page)) throw new Error(`${name}: the help stays after a touch on the game`);
+        if ((await page.evaluate(() => localStorage.getItem('trelmo.touchHelpSeen'))) === null) throw new Error(`${name}: the help is not remembered`);
+        if (!firstTime) {
+          await tap(page, '#touch-help-again');
+          await waitFor(page, () => !document.getElementById('touch-help').hidden, 'the help again at its button');
+        }
+        await page.close();
+      }
+    },
+
+    async 'safe areas: with a notch and a home indicator, upright and turned, the window and controls stay inside them; zoom is allowed'() {
+      const page = await openPage({ device: PHONE });
+      const zoomable = await page.$eval('meta[name=viewport]', (e) => e.content);
+      if (/user-scalable=no|maximum-scale/.test(zoomable)) throw new Error(`the page keeps the player from zooming: ${zoomable}`);
+      const cdp = await page.target().createCDPSession();
+      // A notch at the top upright, at the left turned; the home indicator at the bottom.
+      for (const [device, insets] of [[TURNED, { top: 0, left: 47, right: 0, bottom: 21 }], [PHONE, { top: 47, left: 0, right: 0, bottom: 34 }]]) {
+        await cdp.send('Emulation.setSafeAreaInsetsOverride', { insets });
+        await page.setViewport({ width: device.width, height: device.height, deviceScaleFactor: device.ratio, isMobile: true, hasTouch: true });
+        const name = `${device.width} x ${device.height}`;
+        await waitFor(page, (safe) => ['#window', '#pad button', '#storage', 'dialog[open]'].every((selector) => [...document.querySelectorAll(selector)].every((e) => {
+          const r = e.getBoundingClientRect();
+          return r.left >= safe.left && r.top >= safe.top && r.right <= innerWidth - safe.right + 0.01 && r.bottom <= innerHeight - safe.bottom + 0.01;
+        })), `${name}: everything inside the insets ${JSON.stringify(insets)}`, insets);
+        if (device === TURNED) await closeSheetByTouch(page);
+      }
       await page.close();
     },
 
