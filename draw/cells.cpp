@@ -23,14 +23,14 @@ void CopyTile(Surface& surface, const Options& options, int tileColumn, int x, i
 
 }  // namespace
 
-void PaintPiece(Surface& surface, const Game& game, ShapeRecord shape, int erase) {
+void PaintPiece(Surface& surface, const Game& game, ShapeRecord shape, int erase, const ScreenLayout& layout) {
     const GameState& s = game.state;
     const int side = GridSide(shape);
     for (int i = 0; i < side; ++i) {
         for (int j = 0; j < side; ++j) {
             if (!IsCell(shape, j, i)) continue;
-            const int x = CellX(s.column + i);
-            const int y = CellY(s.row + j);
+            const int x = CellX(layout, s.column + i);
+            const int y = CellY(layout, s.row + j);
             if (erase != 0)
                 surface.FillRect(x, y, x + kCellWidth, y + kCellHeight, kBlack);
             else
@@ -39,27 +39,30 @@ void PaintPiece(Surface& surface, const Game& game, ShapeRecord shape, int erase
     }
 }
 
-void PaintPreview(Surface& surface, const Game& game, ShapeRecord shape) {
-    surface.FillRect(kPreviewLeft, kPreviewTop, kPreviewRight, kPreviewBottom, kBackground);
+void PaintPreview(Surface& surface, const Game& game, ShapeRecord shape, const ScreenLayout& layout) {
+    const Region& box = layout.preview;
+    surface.FillRect(box.left, box.top, box.right, box.bottom, kBackground);
     const int side = GridSide(shape);
     for (int i = 0; i < side; ++i)
         for (int j = 0; j < side; ++j)
             if (IsCell(shape, j, i))
-                CopyTile(surface, game.options, game.state.nextIndex, kPreviewGridX + kCellWidth * i,
-                         kPreviewGridY + kCellHeight * j);
+                CopyTile(surface, game.options, game.state.nextIndex, layout.previewGridX + kCellWidth * i,
+                         layout.previewGridY + kCellHeight * j);
 }
 
-void ClearWell(Surface& surface) { surface.FillRect(kWellLeft, kWellTop, kWellRight, kWellBottom, kBlack); }
+void ClearWell(Surface& surface, const ScreenLayout& layout) {
+    surface.FillRect(layout.wellLeft, layout.wellTop, CellX(layout, kPlayfieldColumns), CellY(layout, kBottomRow + 1), kBlack);
+}
 
-void PaintWell(Surface& surface, const Game& game) {
-    ClearWell(surface);
+void PaintWell(Surface& surface, const Game& game, const ScreenLayout& layout) {
+    ClearWell(surface, layout);
     for (int r = 0; r <= kBottomRow; ++r) {
         for (int k = 0; k < kPlayfieldColumns; ++k) {
             const int32_t cell = game.well.cells[r][k + 1];
             if (cell == 0) continue;
             assert(cell >= 1 && cell <= kTileColumns);
             if (cell < 1 || cell > kTileColumns) continue;
-            CopyTile(surface, game.options, cell - 1, CellX(k), CellY(r));
+            CopyTile(surface, game.options, cell - 1, CellX(layout, k), CellY(layout, r));
         }
     }
 }

@@ -28,9 +28,15 @@ void PaintCounter(Surface& surface, const CounterLayout& counter, int32_t value)
 
 }  // namespace
 
-void PaintScore(Surface& surface, const Game& game) { PaintCounter(surface, kScoreCounter, game.state.score); }
-void PaintLines(Surface& surface, const Game& game) { PaintCounter(surface, kLinesCounter, game.state.lines); }
-void PaintSpeed(Surface& surface, const Game& game) { PaintCounter(surface, kSpeedCounter, game.state.speedLevel); }
-void PaintStartRows(Surface& surface, const Game& game) {
-    PaintCounter(surface, kStartRowsCounter, game.state.startRows);
+void PaintScore(Surface& surface, const Game& game, const ScreenLayout& layout) {
+    PaintCounter(surface, layout.score, game.state.score);
+}
+void PaintLines(Surface& surface, const Game& game, const ScreenLayout& layout) {
+    PaintCounter(surface, layout.lines, game.state.lines);
+}
+void PaintSpeed(Surface& surface, const Game& game, const ScreenLayout& layout) {
+    PaintCounter(surface, layout.speed, game.state.speedLevel);
+}
+void PaintStartRows(Surface& surface, const Game& game, const ScreenLayout& layout) {
+    PaintCounter(surface, layout.startRows, game.state.startRows);
 }

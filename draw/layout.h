@@ -118,3 +118,49 @@ constexpr ButtonPlace kButtonPlaces[] = {
     {kPauseText, 360, 300, 110, 25},   // Pause; reads kContinueText while paused
     {kOptionsText, 10, 300, 110, 25},  // Options
 };
+
+// A screen's layout: where painting puts each part of the picture. The
+// window's is kWindowLayout, made of the constants above; a screen taller
+// than wide takes kTallLayout. Cells, tiles and glyphs keep their sizes in
+// both, so the pictures are the same.
+struct ScreenLayout {
+    int clientWidth, clientHeight;
+    int wellLeft, wellTop;  // cell (0, 0)'s top-left corner
+    FrameBlock wellFrame;
+    Region preview;  // the background-coloured box of the next shape
+    int previewGridX, previewGridY;
+    LabelPlace nextLabel;
+    CounterLayout score, lines, speed, startRows;
+    LabelPlace counterLabels[4];  // score, lines, speed, starting rows
+    int labelHeight;
+    bool showsLogo;
+};
+
+constexpr ScreenLayout kWindowLayout = {
+    kClientWidth,  kClientHeight, kWellLeft,     kWellTop,      kWellFrame,
+    {kPreviewLeft, kPreviewTop, kPreviewRight, kPreviewBottom}, kPreviewGridX, kPreviewGridY,
+    kNextLabel,    kScoreCounter, kLinesCounter, kSpeedCounter, kStartRowsCounter,
+    {kCounterLabels[0], kCounterLabels[1], kCounterLabels[2], kCounterLabels[3]},
+    kLabelHeight,  true,
+};
+
+// A phone held upright: the next shape and the counters in two rows above
+// the well, each label one line above its box; no logo. 250 pixels wide
+// and 406 high: the frame's last row is left alone, as in the window.
+constexpr ScreenLayout kTallLayout = {
+    250, 406, 25, 87, {20, 82, 210, 325},
+    {6, 13, 70, 77}, 8, 15,
+    {6, 0, kNextText, sizeof kNextText - 1, 64},
+    {{80, 13, 94, 28}, 81, 15, 7, true},
+    {{80, 54, 94, 28}, 81, 56, 7, true},
+    {{184, 13, 56, 28}, 185, 15, 4, false},
+    {{184, 54, 56, 28}, 185, 56, 4, false},
+    {{80, 0, kScoreText, sizeof kScoreText - 1, 94},
+     {80, 41, kLinesText, sizeof kLinesText - 1, 94},
+     {184, 0, kSpeedText, sizeof kSpeedText - 1, 56},
+     {184, 41, kStartRowsText, sizeof kStartRowsText - 1, 56}},
+    13, false,
+};
+
+constexpr int CellX(const ScreenLayout& layout, int playfieldColumn) { return layout.wellLeft + kCellWidth * playfieldColumn; }
+constexpr int CellY(const ScreenLayout& layout, int row) { return layout.wellTop + kCellHeight * row; }

@@ -2,7 +2,12 @@
 
 #include "draw/paint.h"
 
-TrackedRaster::TrackedRaster(int width, int height) : raster_(width, height), changed_(width, height) {}
+TrackedRaster::TrackedRaster(int width, int height)
+    : layout_(&kWindowLayout), raster_(width, height), changed_(width, height) {}
+
+TrackedRaster::TrackedRaster(const ScreenLayout& layout)
+    : layout_(&layout), raster_(layout.clientWidth, layout.clientHeight),
+      changed_(layout.clientWidth, layout.clientHeight) {}
 
 void TrackedRaster::CopyBlock(int x, int y, int w, int h, Picture source, int sourceX, int sourceY) {
     raster_.CopyBlock(x, y, w, h, source, sourceX, sourceY);
@@ -24,7 +29,7 @@ void TrackedRaster::Text(int x, int y, const char* text, int length) { raster_.T
 
 void TrackedRaster::PaintWhole(const Game& game) {
     raster_.ForgetTexts();
-    PaintWindow(*this, game, raster_.width(), raster_.height());
+    PaintWindow(*this, game, raster_.width(), raster_.height(), *layout_);
     changed_.Clear();
     changed_.AddWhole();
 }

@@ -5,6 +5,7 @@
 // ForgetChanges(). The labels stay text calls in the raster's log, for the
 // front end to draw in its own font.
 #include "draw/changed_boxes.h"
+#include "draw/layout.h"
 #include "draw/raster.h"
 #include "draw/surface.h"
 #include "game/state.h"
@@ -13,13 +14,17 @@ class TrackedRaster final : public Surface {
 public:
     using Box = PixelBox;
 
+    // A picture of the window's layout, of the given size.
     TrackedRaster(int width, int height);
+    // A picture of `layout`, of its size.
+    explicit TrackedRaster(const ScreenLayout& layout);
 
     const Raster& raster() const { return raster_; }
+    const ScreenLayout& layout() const { return *layout_; }
     const ChangedBoxes& changed() const { return changed_; }
     void ForgetChanges() { changed_.Clear(); }
 
-    // The whole client area from the state, its labels logged anew: all of
+    // The whole client area from the state, in its layout, its labels logged anew: all of
     // it counts as changed.
     void PaintWhole(const Game& game);
 
@@ -29,6 +34,7 @@ public:
     void Text(int x, int y, const char* text, int length) override;
 
 private:
+    const ScreenLayout* layout_;
     Raster raster_;
     ChangedBoxes changed_;
 };

@@ -111,8 +111,22 @@ int AnswerMenuKey(int key, int which, int highlighted, const GameState& state) {
     return PackedAnswer(static_cast<int>(answer.action), answer.item);
 }
 
-TouchPoint TouchAt(int point, int clientWidth) {
-    return {static_cast<int16_t>(point & 0xffff), point >> kPointYShift, clientWidth};
+// The input tables and the reports know the window's places: a point of
+// another layout goes to the same place of the window's well, at the same
+// scale.
+struct WellShift {
+    int x, y;
+};
+WellShift ShiftToWindow(const ScreenLayout& layout) {
+    return {kWellFrame.x - layout.wellFrame.x, kWellFrame.y - layout.wellFrame.y};
+}
+
+// `clientWidth` is that of the layout shown, in the point's units.
+TouchPoint TouchAt(int point, int clientWidth, const ScreenLayout& layout) {
+    const WellShift shift = ShiftToWindow(layout);
+    const int x = static_cast<int16_t>(point & 0xffff), y = point >> kPointYShift;
+    return {x + shift.x * clientWidth / layout.clientWidth, y + shift.y * clientWidth / layout.clientWidth,
+            clientWidth * kClientWidth / layout.clientWidth};
 }
 
 // A report of touches, the controls or a pad (page_input.h): the commands
@@ -120,9 +134,10 @@ TouchPoint TouchAt(int point, int clientWidth) {
 int Report(Program& p, PageInput kind, int timeMs, int b, int c) {
     Meaning meaning;
     bool taken = false;
+    const ScreenLayout& layout = p.screen.layout();
     switch (kind) {
-    case PageInput::TouchBegan: taken = TouchBegan(p.reports, TouchAt(b, c), timeMs); break;
-    case PageInput::TouchMoved: TouchMoved(p.reports, TouchAt(b, c), timeMs, meaning); break;
+    case PageInput::TouchBegan: taken = TouchBegan(p.reports, TouchAt(b, c, layout), timeMs); break;
+    case PageInput::TouchMoved: TouchMoved(p.reports, TouchAt(b, c, layout), timeMs, meaning); break;
     case PageInput::TouchEnded: TouchEnded(p.reports, b != 0, meaning); break;
     case PageInput::TouchHeld: TouchHeld(p.reports, meaning); break;
     case PageInput::ControlDown: ControlDown(p.reports, b, timeMs, meaning); break;
@@ -172,10 +187,15 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::KeyUp: Run(CommandForKeyUp(a)); break;
     case PageInput::Character: Run(CommandForChar(a)); break;
     case PageInput::KeysLost: p.downHeld = false; break;
-    case PageInput::MouseDown:
-        Run(CommandForMouseDown(a, b, c));
+    case PageInput::MouseDown: {
+        const WellShift shift = ShiftToWindow(p.screen.layout());
+        Run(CommandForMouseDown(a, b + shift.x, c + shift.y));
         break;
-    case PageInput::HandAt: return PointerAt(b, c) == Pointer::Hand ? 1 : 0;
+    }
+    case PageInput::HandAt: {
+        const WellShift shift = ShiftToWindow(p.screen.layout());
+        return PointerAt(b + shift.x, c + shift.y) == Pointer::Hand ? 1 : 0;
+    }
     case PageInput::Button:
         if (a >= 0 && a < kButtonCount) Run(CommandForButton(static_cast<Button>(a)));
         break;
@@ -189,6 +209,7 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::ClearScores: ClearTable(p.dispatcher); break;
     case PageInput::StoreOptions: StoreOptions(p.dispatcher, MarksForCheckedBits(static_cast<uint32_t>(a))); break;
     case PageInput::ShutDown: ShutDown(p); break;
+    case PageInput::Layout: p.screen.Use(a != 0 ? kTallLayout : kWindowLayout); break;
     case PageInput::DialogKey: return AnswerDialogKey(a, b, c);
     case PageInput::MenuKey: return AnswerMenuKey(a, b, c, p.game.state);
     default: return Report(p, static_cast<PageInput>(kind), a, b, c);  // touches, controls, a pad

@@ -55,6 +55,12 @@ int main() {
     std::printf("// Made by trelmo-page-constants from the C++ headers; not to be edited.\n");
     PrintNumbers({{"W", kClientWidth},
                   {"H", kClientHeight},
+                  {"TALL_W", kTallLayout.clientWidth},
+                  {"TALL_H", kTallLayout.clientHeight},
+                  {"WELL_WIDTH", kWellRight - kWellLeft},
+                  {"StartButton", StartButton},
+                  {"PauseButton", PauseButton},
+                  {"OptionsButton", OptionsButton},
                   {"CmdRestore", CmdRestore},
                   {"OK", IDC_OK},
                   {"CANCEL", IDC_CANCEL},
@@ -116,7 +122,8 @@ int main() {
                           {"ControlUp", Of(PageInput::ControlUp)},
                           {"Pad", Of(PageInput::Pad)},
                           {"PadInDialog", Of(PageInput::PadInDialog)},
-                          {"WakeUp", Of(PageInput::WakeUp)}});
+                          {"WakeUp", Of(PageInput::WakeUp)},
+                          {"Layout", Of(PageInput::Layout)}});
     PrintObject("DialogAction", {{"Pass", Of(DialogAction::Pass)},
                                  {"Nothing", Of(DialogAction::Nothing)},
                                  {"Focus", Of(DialogAction::Focus)},

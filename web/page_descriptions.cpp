@@ -31,6 +31,7 @@ void DescribeTexts() {
         {"padRight", kPadRightText},
         {"padTurn", kPadTurnText},
         {"padDrop", kPadDropText},
+        {"pause", kPauseText},
         {"hideControls", kHideControlsText},
         {"showControls", kShowControlsText},
         {"no", kNoText},

@@ -43,6 +43,7 @@ enum class PageInput {
     Pad,          // b: the pressed buttons, a bit each, c: the stick's x in thousandths
     PadInDialog,  // b: the pressed buttons; answers the key the open dialog or menu gets
     WakeUp,       // the wake-up asked for with trelmo_page_wake_up
+    Layout,       // a: 1 the tall layout, 0 the window's; the page asks for the repaint
 };
 
 // How DialogKey, MenuKey and the touches pack their values.

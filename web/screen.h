@@ -13,7 +13,10 @@ public:
     WebScreen();
 
     // Where the rules paint.
-    Surface& surface() { return surface_; }
+    Surface& surface() { return *shown_; }
+    const ScreenLayout& layout() const { return shown_->layout(); }
+    // Paints in `layout` from the next whole repaint on.
+    void Use(const ScreenLayout& layout) { shown_ = &layout == &kTallLayout ? &tall_ : &window_; }
 
     // Paints the whole client area from the state: it and its labels go to
     // the canvas at the next Flush.
@@ -23,9 +26,12 @@ public:
     void Flush();
 
 private:
-    TrackedRaster surface_;
-    // What the canvas holds, four bytes a pixel; opaque from the start, set
-    // by one fill (a vector's fill is a call a byte when built for size).
+    TrackedRaster window_{kWindowLayout}, tall_{kTallLayout};
+    TrackedRaster* shown_ = &window_;
+    // What the canvas holds, four bytes a pixel, rows as wide as the
+    // layout's; opaque from the start, set by one fill (a vector's fill is
+    // a call a byte when built for size).
     uint8_t rgba_[4 * kClientWidth * kClientHeight];
+    static_assert(kTallLayout.clientWidth * kTallLayout.clientHeight <= kClientWidth * kClientHeight);
     bool labelsDue_ = false;
 };

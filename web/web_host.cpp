@@ -15,7 +15,9 @@ void WebHost::RefreshPauseLabel() {
     trelmo_page_set_button(PauseButton, game_.state.paused == 1 ? kContinueText : kPauseText, 0);
 }
 
-void WebHost::Paint(PaintOp op, const ShapeRecord& shape) { ::Paint(screen_.surface(), game_, op, shape); }
+void WebHost::Paint(PaintOp op, const ShapeRecord& shape) {
+    ::Paint(screen_.surface(), game_, op, shape, screen_.layout());
+}
 
 Answer WebHost::CarryOut(const RequestCall& call) {
     trelmo_page_start_request(static_cast<int>(call.request), call.value, call.ticket,

@@ -45,8 +45,9 @@ struct Driver {
     void Settle() { RunCommand(dispatcher, Command::None); }
 
     bool ScreenIsAFullRepaint() const {
-        Raster full(kClientWidth, kClientHeight);
-        PaintWindow(full, game, full.width(), full.height());
+        const ScreenLayout& layout = host.layout();
+        Raster full(layout.clientWidth, layout.clientHeight);
+        PaintWindow(full, game, full.width(), full.height(), layout);
         return host.screen().SamePixels(full);
     }
 };
@@ -100,11 +101,20 @@ TEST(SimScreen, IncrementalPaintingMatchesAFullRepaintWithPreview) {
     EXPECT_GT(PlayAndCompare(d, 1, 3000), 500);
 }
 
+// The rules paint the same operations whatever the screen's shape: in the
+// tall layout too every move leaves what a full repaint shows.
+TEST(SimScreen, IncrementalPaintingMatchesAFullRepaintInTheTallLayout) {
+    Driver d(7, kDefaultOptions);
+    d.host.UseLayout(kTallLayout);
+    EXPECT_GT(PlayAndCompare(d, 2, 3000), 500);
+}
+
 // Four nearly full rows and the bar dropped into their gap: the rows go, the
 // score and lines change, the well is repainted; with Inverse 0 the stack is
 // turned inside out as well.
-void RemoveFourRows(Options options) {
+void RemoveFourRows(Options options, const ScreenLayout& layout = kWindowLayout) {
     Driver d(11, options);
+    d.host.UseLayout(layout);
     NewGame(d.game);
     GameState& s = d.game.state;
     for (int r = 13; r <= 20; ++r)
@@ -131,6 +141,8 @@ TEST(SimScreen, RowRemovalWithInversionRepaintsMatchAFullRepaint) {
     options.look3D = 0;
     RemoveFourRows(options);
 }
+
+TEST(SimScreen, RowRemovalRepaintsMatchAFullRepaintInTheTallLayout) { RemoveFourRows(kDefaultOptions, kTallLayout); }
 
 TEST(SimScreen, IncrementalPaintingMatchesInTheFlatLookWithElevenShapesAndStartRows) {
     Options options = kDefaultOptions;

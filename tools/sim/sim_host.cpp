@@ -45,10 +45,16 @@ Answer SimHost::CarryOut(const RequestCall& call) {
 }
 
 void SimHost::RepaintScreen() {
-    if (painted_) PaintWindow(screen_, game_, screen_.width(), screen_.height());
+    if (painted_) PaintWindow(screen_, game_, screen_.width(), screen_.height(), *layout_);
+}
+
+void SimHost::UseLayout(const ScreenLayout& layout) {
+    layout_ = &layout;
+    if (painted_) screen_ = Raster(layout.clientWidth, layout.clientHeight);
+    RepaintScreen();
 }
 
 void SimHost::Paint(PaintOp op, const ShapeRecord& shape) {
     Trace("paint %s", kPaintOpNames[static_cast<int>(op)]);
-    if (painted_) ::Paint(screen_, game_, op, shape);
+    if (painted_) ::Paint(screen_, game_, op, shape, *layout_);
 }

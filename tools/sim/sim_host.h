@@ -33,6 +33,9 @@ public:
     const Raster& screen() const { return screen_; }
     // The window's answer to a paint request, onto the screen.
     void RepaintScreen();
+    // The screen made anew in `layout`, at its size, and painted whole.
+    void UseLayout(const ScreenLayout& layout);
+    const ScreenLayout& layout() const { return *layout_; }
 
     // Each host operation as it happens, when tracing.
     void ArmGravityTimer(int milliseconds) override {
@@ -63,5 +66,6 @@ private:
     bool timerArmed_ = false;
     bool quit_ = false;
     bool painted_;
+    const ScreenLayout* layout_ = &kWindowLayout;
     Raster screen_;
 };

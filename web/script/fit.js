@@ -23,6 +23,15 @@ function placeBoxAt(element, left, top, width, height) {
   Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
 }
 
+// The picture's size in game pixels, in the layout shown.
+const pictureWidth = () => (ui.tall ? TALL_W : W);
+const pictureHeight = () => (ui.tall ? TALL_H : H);
+// The largest whole number of device pixels a game pixel at which a
+// picture fits `area`.
+const wholeFit = (area, width, height) => Math.floor(Math.min((area.width * devicePixelRatio) / width, (area.height * devicePixelRatio) / height));
+// CSS pixels: a control of the tall layout, and the room under its row.
+const TALL_CONTROL = 44, TALL_MARGIN = 4;
+
 // The part of the screen clear of notches, rounded corners and the home
 // indicator (the safe-area insets), in CSS pixels: an empty box that the
 // style sheet sets inside them.
@@ -33,9 +42,25 @@ const safeArea = () => $('safe-area').getBoundingClientRect();
 function layOutTouch() {
   const safe = safeArea();
   const width = safe.width, height = safe.height, upright = height >= width;
-  const placeBox = (element, left, top, boxWidth, boxHeight) => placeBoxAt(element, safe.left + left, safe.top + top, boxWidth, boxHeight);
+  // Upright, where the window would not cover a third of the screen (a
+  // phone), the tall layout takes the screen.
+  const windowFits = wholeFit({ width: width - 2 * GAP, height: height - CONTROL - STORAGE_ROW - 3 * GAP }, W, H);
+  const windowArea = (W * H * windowFits * windowFits) / (devicePixelRatio * devicePixelRatio);
+  ui.tall = upright && windowArea < (width * height) / 3;
+  document.documentElement.classList.toggle('tall', ui.tall);
+  return ui.tall ? layOutTall(safe) : layOutWindow(safe, upright);
+}
+
+// `safe`'s boxes: positions from its corner.
+const placeIn = (safe) => (element, left, top, boxWidth, boxHeight) => placeBoxAt(element, safe.left + left, safe.top + top, boxWidth, boxHeight);
+
+function layOutWindow(safe, upright) {
+  const width = safe.width, height = safe.height, placeBox = placeIn(safe);
+  buttons.forEach(keepOnStage);
+  for (const control of document.querySelectorAll('#pad button[data-key]')) control.style.display = '';
   const [left, right, turn, drop] = document.querySelectorAll('#pad button');
   const storage = $('storage');
+  storage.style.display = '';
   let area;
   if (upright) {
     const padHeight = ui.controlsShown ? CONTROL + 2 * GAP : 0;
@@ -58,14 +83,53 @@ function layOutTouch() {
     placeBox(drop, width - GAP - TURNED_CONTROL, y, TURNED_CONTROL, TURNED_CONTROL);
     Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + GAP}px`, width: `${STORAGE_COLUMN - 2 * GAP}px` });
   }
-  // The largest whole number of device pixels a game pixel that fits; only
-  // where not even one fits is the window made smaller, and smoothly.
-  const fits = Math.floor(Math.min((area.width * devicePixelRatio) / W, (area.height * devicePixelRatio) / H));
+  return placePicture({ x: safe.left + area.x, y: safe.top + area.y, width: area.width, height: area.height }, W, H);
+}
+
+// The tall layout: the picture at the top, as large as fits; under it one
+// row of controls for what the player can do now (the pad and Pause in
+// play; Start, Continue and Options between games), and the file's
+// buttons in a row of their own where there is room.
+function layOutTall(safe) {
+  const width = safe.width, height = safe.height, placeBox = placeIn(safe);
+  const playing = buttons[PauseButton] !== undefined && !buttons[PauseButton].disabled && buttons[PauseButton].textContent === texts.pause;
+  const pad = ui.controlsShown && playing ? [...document.querySelectorAll('#pad button')] : [];
+  const game = playing ? [PauseButton] : [StartButton, PauseButton, OptionsButton];
+  const shown = [...pad, ...game.filter((index) => buttons[index] !== undefined && !buttons[index].disabled).map((index) => buttons[index])];
+  buttons.forEach((button, index) => (shown.includes(button) ? $('pad').appendChild(button) : keepOnStage(button, index)));
+  for (const control of document.querySelectorAll('#pad button[data-key]')) control.style.display = pad.includes(control) ? '' : 'none';
+  const row = TALL_CONTROL + GAP + TALL_MARGIN;
+  const storage = $('storage');
+  const storageRow = !playing && height - row - TALL_H * (wholeFit({ width, height: height - row }, TALL_W, TALL_H) / devicePixelRatio) >= row;
+  storage.style.display = storageRow ? '' : 'none';
+  const factor = placePicture({ x: safe.left, y: safe.top, width, height: height - row - (storageRow ? row : 0) }, TALL_W, TALL_H);
+  const size = Math.min(2 * TALL_CONTROL, Math.floor((width - GAP * (shown.length + 1)) / shown.length));
+  const first = (width - shown.length * size - (shown.length - 1) * GAP) / 2;
+  const y = height - TALL_MARGIN - TALL_CONTROL - (storageRow ? row : 0);
+  shown.forEach((control, i) => placeBox(control, first + i * (size + GAP), y, size, TALL_CONTROL));
+  if (storageRow) Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + height - TALL_MARGIN - TALL_CONTROL}px`, width: '' });
+  return factor;
+}
+
+// A button of the window's, back in it at its place.
+function keepOnStage(button, index) {
+  if (button.parentElement === stage) return;
+  stage.appendChild(button);
+  const place = buttonPlaces[index];
+  placeBoxAt(button, place.x, place.y, place.width, place.height);
+}
+
+// The picture of `width` x `height` game pixels in the middle of `area`,
+// at the largest whole number of device pixels a game pixel that fits;
+// only where not even one fits is it made smaller, and smoothly. Returns
+// that number.
+function placePicture(area, width, height) {
+  const fits = wholeFit(area, width, height);
   // CSS pixels a game pixel.
-  const windowZoom = fits >= 1 ? fits / devicePixelRatio : Math.min(area.width / W, area.height / H);
+  const windowZoom = fits >= 1 ? fits / devicePixelRatio : Math.min(area.width / width, area.height / height);
   canvas.style.imageRendering = fits >= 1 ? '' : 'auto';
-  const x = onDevicePixels(safe.left + area.x + (area.width - W * windowZoom) / 2);
-  const y = onDevicePixels(safe.top + area.y + (area.height - H * windowZoom) / 2);
+  const x = onDevicePixels(area.x + (area.width - width * windowZoom) / 2);
+  const y = onDevicePixels(area.y + (area.height - height * windowZoom) / 2);
   Object.assign(windowBox.style, { left: `${x}px`, top: `${y}px`, transform: `scale(${windowZoom})`, transformOrigin: '0 0' });
   for (const dialog of document.querySelectorAll('dialog[open]')) fitDialog(dialog);
   if (ui.menu !== null) fitMenu(ui.menu);
@@ -102,5 +166,5 @@ function fitMenu(menuElement) {
 // window's scale.
 function gamePoint(event) {
   const box = canvas.getBoundingClientRect();
-  return { x: Math.floor(((event.clientX - box.left) * W) / box.width), y: Math.floor(((event.clientY - box.top) * H) / box.height) };
+  return { x: Math.floor(((event.clientX - box.left) * pictureWidth()) / box.width), y: Math.floor(((event.clientY - box.top) * pictureHeight()) / box.height) };
 }

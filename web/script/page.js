@@ -12,6 +12,7 @@
 const ui = {
   sink: null,  // page.js: the descriptions collected during a call
   scale: 1, heapPicture: null,  // screen.js: the canvas's device pixels a game pixel
+  tall: false, moduleTall: false,  // fit.js, screen.js: the layout of a phone held upright is shown; the module paints it
   gravityPeriod: null, gravityTimer: 0, wakeUpTimer: 0,  // timers.js
   audio: null,  // sounds.js
   menu: null, menuEntries: [], highlighted: -1,  // menus.js: the open menu's element, its items
@@ -23,9 +24,10 @@ const ui = {
   moduleReady: runtimeInitialized, lockHeld: false, lockRefused: false, releaseLock: () => {},  // start.js
   started: false,  // start.js: the module is ready and this tab runs the game
 };
-// Tables filled in once: the main window's buttons by index, and the texts
-// the page shows outside the templates, by name.
-const buttons = [], texts = {};
+// Tables filled in once: the main window's buttons by index, their places
+// in the window, and the texts the page shows outside the templates, by
+// name.
+const buttons = [], buttonPlaces = [], texts = {};
 // The module's calls, each filled in by the file that carries it out.
 const page = {};
 Module.page = page;

@@ -1,22 +1,32 @@
 // The window's client area: the canvas the module paints, its labels, and
 // the buttons on it.
 // ---- the canvas ----
-for (const element of [stage, canvas]) Object.assign(element.style, { width: `${W}px`, height: `${H}px` });
 const context = canvas.getContext('2d');
 const back = document.createElement('canvas');
-back.width = W;
-back.height = H;
 const backContext = back.getContext('2d');
+// The canvas, and the picture behind it, at the layout's size.
+function sizePicture() {
+  for (const element of [stage, canvas]) Object.assign(element.style, { width: `${pictureWidth()}px`, height: `${pictureHeight()}px` });
+  back.width = pictureWidth();
+  back.height = pictureHeight();
+  ui.heapPicture = null;
+}
+sizePicture();
 // Every game pixel an exact square of canvas pixels: the canvas holds
 // `scale` device pixels a game pixel and shows at W x H CSS pixels, or
 // fitted to a touch screen (fit.js). Returns whether the scale changed (and
 // the canvas was cleared).
 function fitScale() {
   const wanted = touchScreen ? layOutTouch() : Math.max(1, Math.ceil(window.devicePixelRatio - 0.001));
-  if (wanted === ui.scale && canvas.width === W * ui.scale) return false;
+  if (ui.started && ui.tall !== ui.moduleTall) {
+    input(Input.Layout, ui.tall ? 1 : 0);
+    ui.moduleTall = ui.tall;
+  }
+  if (wanted === ui.scale && canvas.width === pictureWidth() * ui.scale && canvas.height === pictureHeight() * ui.scale) return false;
+  sizePicture();
   ui.scale = wanted;
-  canvas.width = W * wanted;
-  canvas.height = H * wanted;
+  canvas.width = pictureWidth() * wanted;
+  canvas.height = pictureHeight() * wanted;
   context.imageSmoothingEnabled = false;
   return true;
 }
@@ -34,7 +44,9 @@ function watchRatio() {
 watchRatio();
 addEventListener('resize', refit);
 page.copyRect = (pixels, x, y, w, h) => {
-  if (ui.heapPicture === null || ui.heapPicture.data.buffer !== HEAPU8.buffer) ui.heapPicture = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, W * H * 4), W, H);
+  if (ui.heapPicture === null || ui.heapPicture.data.buffer !== HEAPU8.buffer) {
+    ui.heapPicture = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, pictureWidth() * pictureHeight() * 4), pictureWidth(), pictureHeight());
+  }
   backContext.putImageData(ui.heapPicture, 0, 0, x, y, w, h);
   context.imageSmoothingEnabled = false;
   const scale = ui.scale;
@@ -67,6 +79,7 @@ page.placeButton = (index, x, y, width, height, text) => {
   button.type = 'button';
   button.tabIndex = -1;
   Object.assign(button.style, { left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px` });
+  buttonPlaces[index] = { x, y, width, height };
   button.textContent = gbkText(text);
   // The keys belong to the game, never to a button.
   button.addEventListener('mousedown', (event) => event.preventDefault());
@@ -77,4 +90,6 @@ page.placeButton = (index, x, y, width, height, text) => {
 page.setButton = (index, text, enabled) => {
   if (text !== 0) buttons[index].textContent = gbkText(text);
   if (enabled !== 0) buttons[index].disabled = enabled < 0;
+  // The tall layout's row shows what can be done now.
+  if (ui.tall) later(refit);
 };
