@@ -86,21 +86,13 @@ async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = tru
   if (beforeLoad !== null) await page.evaluateOnNewDocument(beforeLoad);
   await page.goto(`${url}#seed=${seed}`);
   // The module compiles first: on a loaded machine that alone can take
-  // seconds. A page the case closed just before may not have let go of the
-  // one-copy lock yet, and this one then says the game runs elsewhere:
-  // once the old page is gone, a reload starts the game.
-  for (let tries = 3; waitForGame; --tries) {
-    const shown = await page.waitForFunction(() => (document.querySelector('dialog[open]') ? 'game'
-      : document.getElementById('notice').textContent !== '' ? 'refused' : null), { timeout: START_LIMIT_MS })
-      .catch(async (error) => {
-        const seen = await page.evaluate(() => `window hidden ${document.getElementById('window').hidden}, ` +
-          `${document.querySelectorAll('dialog').length} dialogs, canvas ${document.getElementById('screen').width}`);
-        throw new Error(`${error.message} (${seen})`);
-      });
-    if ((await shown.jsonValue()) === 'game') break;
-    if (tries === 1) throw new Error('the page stays refused the one copy of the game');
-    await new Promise((resolve) => setTimeout(resolve, 500));
-    await page.reload();
+  // seconds.
+  if (waitForGame) {
+    await page.waitForSelector('dialog[open]', { timeout: START_LIMIT_MS }).catch(async (error) => {
+      const seen = await page.evaluate(() => `notice "${document.getElementById('notice').textContent}", window hidden ` +
+        `${document.getElementById('window').hidden}, ${document.querySelectorAll('dialog').length} dialogs`);
+      throw new Error(`${error.message} (${seen})`);
+    });
   }
   return page;
 }

@@ -5,13 +5,17 @@ function withOneCopy(start, refused) {
     start();
     return;
   }
-  navigator.locks.request('trelmo', { ifAvailable: true }, (lock) => {
-    if (lock === null) {
-      refused();
-      return undefined;
-    }
+  const hold = () => {
     start();
     return new Promise((resolve) => { ui.releaseLock = resolve; });
+  };
+  navigator.locks.request('trelmo', { ifAvailable: true }, (lock) => {
+    if (lock !== null) return hold();
+    // Once the other copy has gone (its tab closed, or this page reloaded
+    // before the old one let go), this one starts.
+    refused();
+    navigator.locks.request('trelmo', hold);
+    return undefined;
   });
 }
 
@@ -22,6 +26,7 @@ function readTexts() {
 
 function start() {
   readTexts();
+  notice.textContent = '';
   iconCanvas(IDI_PROGRAM, tray);
   tray.title = texts.trayTip;
   windowBox.hidden = false;
@@ -51,6 +56,7 @@ const startWhenReady = () => {
 };
 withOneCopy(() => {
   ui.lockHeld = true;
+  ui.lockRefused = false;
   startWhenReady();
 }, () => {
   ui.lockRefused = true;

@@ -219,14 +219,16 @@ module.exports = ({ work, W, START_LIMIT_MS, sim, simPicture, layout, serveTree,
     await page.close();
   },
 
-  async 'one copy: a second tab does not run the game'() {
+  async 'one copy: a second tab does not run the game until the first has gone'() {
     const first = await openPage();
     const second = await openPage({ waitForGame: false });
     await waitFor(second, () => document.getElementById('notice').textContent !== '', 'the second tab says the game is open elsewhere');
     const running = await second.evaluate(() => !document.getElementById('window').hidden);
     if (running) throw new Error('the second tab shows a game');
-    await second.close();
     await first.close();
+    await waitFor(second, () => document.querySelector('dialog[open]') !== null && !document.getElementById('window').hidden &&
+      document.getElementById('notice').textContent === '', 'the second tab starts the game once the first has closed');
+    await second.close();
   },
 
   async 'activation: losing the focus pauses, coming back resumes'() {
