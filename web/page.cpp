@@ -210,6 +210,7 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::StoreOptions: StoreOptions(p.dispatcher, MarksForCheckedBits(static_cast<uint32_t>(a))); break;
     case PageInput::ShutDown: ShutDown(p); break;
     case PageInput::Layout: p.screen.Use(a != 0 ? kTallLayout : kWindowLayout); break;
+    case PageInput::MenuControl: Run(Command::OpenMainMenu); break;
     case PageInput::DialogKey: return AnswerDialogKey(a, b, c);
     case PageInput::MenuKey: return AnswerMenuKey(a, b, c, p.game.state);
     default: return Report(p, static_cast<PageInput>(kind), a, b, c);  // touches, controls, a pad

@@ -58,6 +58,10 @@ int main() {
                   {"TALL_W", kTallLayout.clientWidth},
                   {"TALL_H", kTallLayout.clientHeight},
                   {"WELL_WIDTH", kWellRight - kWellLeft},
+                  {"SpeedUpButton", SpeedUpButton},
+                  {"SpeedDownButton", SpeedDownButton},
+                  {"RowsUpButton", RowsUpButton},
+                  {"RowsDownButton", RowsDownButton},
                   {"StartButton", StartButton},
                   {"PauseButton", PauseButton},
                   {"OptionsButton", OptionsButton},
@@ -123,7 +127,8 @@ int main() {
                           {"Pad", Of(PageInput::Pad)},
                           {"PadInDialog", Of(PageInput::PadInDialog)},
                           {"WakeUp", Of(PageInput::WakeUp)},
-                          {"Layout", Of(PageInput::Layout)}});
+                          {"Layout", Of(PageInput::Layout)},
+                          {"MenuControl", Of(PageInput::MenuControl)}});
     PrintObject("DialogAction", {{"Pass", Of(DialogAction::Pass)},
                                  {"Nothing", Of(DialogAction::Nothing)},
                                  {"Focus", Of(DialogAction::Focus)},

@@ -34,6 +34,7 @@ void DescribeTexts() {
         {"pause", kPauseText},
         {"hideControls", kHideControlsText},
         {"showControls", kShowControlsText},
+        {"menuControl", kMenuControlText},
         {"no", kNoText},
         {"gameEnded", kGameEndedNotice},
         {"restart", kRestartText},

@@ -44,6 +44,7 @@ enum class PageInput {
     PadInDialog,  // b: the pressed buttons; answers the key the open dialog or menu gets
     WakeUp,       // the wake-up asked for with trelmo_page_wake_up
     Layout,       // a: 1 the tall layout, 0 the window's; the page asks for the repaint
+    MenuControl,  // the touch screen's Menu control: the window's menu
 };
 
 // How DialogKey, MenuKey and the touches pack their values.

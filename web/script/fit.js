@@ -3,10 +3,10 @@
 // beside it (turned), and the dialogs and menus kept on the screen.
 const touchScreen = matchMedia('(pointer: coarse)').matches;
 if (touchScreen) document.documentElement.classList.add('touch');
-// CSS pixels: a control upright and turned (a thumb needs 48 at least),
-// the gaps around them, and the row or column of the settings file's
+// CSS pixels: a control upright and, at most, turned (a thumb needs 48
+// at least), the gaps around them, and the row of the settings file's
 // buttons.
-const CONTROL = 64, TURNED_CONTROL = 52, GAP = 8, STORAGE_ROW = 40, STORAGE_COLUMN = 2 * TURNED_CONTROL + 3 * GAP;
+const CONTROL = 64, TURNED_CONTROL = 52, GAP = 8, STORAGE_ROW = 40;
 
 // A whole number of CSS pixels near `css` that is also a whole number of
 // device pixels, so that the window's pixels fall on the screen's.
@@ -29,7 +29,8 @@ const pictureHeight = () => (ui.tall ? TALL_H : H);
 // The largest whole number of device pixels a game pixel at which a
 // picture fits `area`.
 const wholeFit = (area, width, height) => Math.floor(Math.min((area.width * devicePixelRatio) / width, (area.height * devicePixelRatio) / height));
-// CSS pixels: a control of the tall layout, and the room under its row.
+// CSS pixels: the smallest control (the tall layout's, and a turned one
+// where room is short), and the room under the tall layout's rows.
 const TALL_CONTROL = 44, TALL_MARGIN = 4;
 
 // The part of the screen clear of notches, rounded corners and the home
@@ -48,66 +49,112 @@ function layOutTouch() {
   const windowArea = (W * H * windowFits * windowFits) / (devicePixelRatio * devicePixelRatio);
   ui.tall = upright && windowArea < (width * height) / 3;
   document.documentElement.classList.toggle('tall', ui.tall);
-  return ui.tall ? layOutTall(safe) : layOutWindow(safe, upright);
+  document.documentElement.classList.toggle('turned', !upright);
+  if (ui.tall) return layOutTall(safe);
+  return upright ? layOutWindow(safe) : layOutTurned(safe);
 }
 
 // `safe`'s boxes: positions from its corner.
 const placeIn = (safe) => (element, left, top, boxWidth, boxHeight) => placeBoxAt(element, safe.left + left, safe.top + top, boxWidth, boxHeight);
 
-function layOutWindow(safe, upright) {
+// What the player can do now, as controls: in play the pad (unless hidden)
+// and Pause; between games Start, Continue and Options; the Menu always.
+const playingNow = () => buttons[PauseButton] !== undefined && !buttons[PauseButton].disabled && buttons[PauseButton].textContent === texts.pause;
+const padControls = () => [...document.querySelectorAll('#pad button[data-key]')];
+const usableButtons = (indices) => indices.map((index) => buttons[index]).filter((button) => button !== undefined && !button.disabled);
+const commandControls = (playing) => usableButtons(playing ? [PauseButton] : [StartButton, PauseButton, OptionsButton]);
+// The window's buttons in `shown` stand among the controls, the others in
+// the window; the pad and the Menu show only if in `shown`.
+function showAmongControls(shown) {
+  buttons.forEach((button, index) => (shown.includes(button) ? $('pad').appendChild(button) : keepOnStage(button, index)));
+  for (const control of [...padControls(), $('menu-control')]) control.style.display = shown.includes(control) ? '' : 'none';
+}
+
+// Upright with room to spare (a tablet): the window above the pad and the
+// file's buttons.
+function layOutWindow(safe) {
   const width = safe.width, height = safe.height, placeBox = placeIn(safe);
-  buttons.forEach(keepOnStage);
-  for (const control of document.querySelectorAll('#pad button[data-key]')) control.style.display = '';
-  const [left, right, turn, drop] = document.querySelectorAll('#pad button');
-  const storage = $('storage');
-  storage.style.display = '';
-  let area;
-  if (upright) {
-    const padHeight = ui.controlsShown ? CONTROL + 2 * GAP : 0;
-    area = { x: GAP, y: GAP, width: width - 2 * GAP, height: height - padHeight - STORAGE_ROW - GAP };
-    const y = height - STORAGE_ROW - GAP - CONTROL;
-    placeBox(left, GAP, y, CONTROL, CONTROL);
-    placeBox(right, 2 * GAP + CONTROL, y, CONTROL, CONTROL);
-    placeBox(turn, width - 2 * GAP - 2 * CONTROL, y, CONTROL, CONTROL);
-    placeBox(drop, width - GAP - CONTROL, y, CONTROL, CONTROL);
-    Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + height - STORAGE_ROW}px`, width: '', display: '' });
-  } else {
-    // Left and Right under the left thumb, the turn above the drop under
-    // the right one; the file's buttons above Left and Right.
-    const rightColumn = ui.controlsShown ? TURNED_CONTROL + 2 * GAP : 0;
-    area = { x: STORAGE_COLUMN, y: GAP, width: width - STORAGE_COLUMN - rightColumn, height: height - 2 * GAP };
-    const y = height - GAP - TURNED_CONTROL;
-    placeBox(left, GAP, y, TURNED_CONTROL, TURNED_CONTROL);
-    placeBox(right, 2 * GAP + TURNED_CONTROL, y, TURNED_CONTROL, TURNED_CONTROL);
-    placeBox(turn, width - GAP - TURNED_CONTROL, y - GAP - TURNED_CONTROL, TURNED_CONTROL, TURNED_CONTROL);
-    placeBox(drop, width - GAP - TURNED_CONTROL, y, TURNED_CONTROL, TURNED_CONTROL);
-    Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + GAP}px`, width: `${STORAGE_COLUMN - 2 * GAP}px` });
-  }
+  showAmongControls(padControls());
+  const [left, right, turn, drop] = padControls();
+  const padHeight = ui.controlsShown ? CONTROL + 2 * GAP : 0;
+  const area = { x: GAP, y: GAP, width: width - 2 * GAP, height: height - padHeight - STORAGE_ROW - GAP };
+  const y = height - STORAGE_ROW - GAP - CONTROL;
+  placeBox(left, GAP, y, CONTROL, CONTROL);
+  placeBox(right, 2 * GAP + CONTROL, y, CONTROL, CONTROL);
+  placeBox(turn, width - 2 * GAP - 2 * CONTROL, y, CONTROL, CONTROL);
+  placeBox(drop, width - GAP - CONTROL, y, CONTROL, CONTROL);
+  Object.assign($('storage').style, { left: `${safe.left + GAP}px`, top: `${safe.top + height - STORAGE_ROW}px`, width: '', display: '' });
   return placePicture({ x: safe.left + area.x, y: safe.top + area.y, width: area.width, height: area.height }, W, H);
 }
 
-// The tall layout: the picture at the top, as large as fits; under it one
-// row of controls for what the player can do now (the pad and Pause in
-// play; Start, Continue and Options between games), and the file's
-// buttons in a row of their own where there is room.
+// Turned: the window as high as whole device pixels allow, between two
+// narrow columns. On the left the Menu and Options, the file's buttons
+// between games and Left and Right under the left thumb; on the right
+// Start or Pause, Continue, and the turn above the drop under the right
+// one. The columns at their narrowest decide the window's size; what is
+// left widens the controls and the margins.
+function layOutTurned(safe) {
+  const width = safe.width, height = safe.height, placeBox = placeIn(safe);
+  const playing = playingNow();
+  const [left, right, turn, drop] = padControls();
+  const menu = $('menu-control'), storage = $('storage');
+  const commands = commandControls(playing);
+  const options = commands.find((button) => button === buttons[OptionsButton]);
+  const rightColumn = commands.filter((button) => button !== options);
+  showAmongControls([...(ui.controlsShown && playing ? padControls() : []), ...commands, menu]);
+  const columns = 3 * TALL_CONTROL + GAP;
+  const factor = wholeFit({ width: width - columns, height }, W, H);
+  const windowWidth = (W * Math.max(1, factor)) / devicePixelRatio;
+  const spare = width - windowWidth - columns;
+  const size = Math.max(TALL_CONTROL, Math.min(TURNED_CONTROL, TALL_CONTROL + Math.floor((spare - 4 * GAP) / 3)));
+  const margin = (width - windowWidth - 3 * size - GAP) / 4;  // the screen's edges and each side of the window
+  const leftWide = 2 * size + GAP, rightX = width - margin - size;
+  placeBox(menu, margin, GAP, size, size);
+  if (options) placeBox(options, margin + size + GAP, GAP, size, size);
+  rightColumn.forEach((button, i) => placeBox(button, rightX, GAP + i * (size + GAP), size, size));
+  const bottom = height - GAP - size;
+  placeBox(left, margin, bottom, size, size);
+  placeBox(right, margin + size + GAP, bottom, size, size);
+  placeBox(turn, rightX, bottom - GAP - size, size, size);
+  placeBox(drop, rightX, bottom, size, size);
+  Object.assign(storage.style, { left: `${safe.left + margin}px`, top: `${safe.top + 2 * GAP + size}px`, width: `${leftWide}px`, display: playing ? 'none' : '' });
+  return placePicture({ x: safe.left + 2 * margin + leftWide, y: safe.top, width: windowWidth, height }, W, H);
+}
+
+// The tall layout: the picture at the top, as large as fits; under it the
+// rows of controls for what the player can do now (with the speed's and
+// the starting rows' "+" and "-" between games, where they act), and the
+// file's buttons in a row of their own where there is room.
 function layOutTall(safe) {
   const width = safe.width, height = safe.height, placeBox = placeIn(safe);
-  const playing = buttons[PauseButton] !== undefined && !buttons[PauseButton].disabled && buttons[PauseButton].textContent === texts.pause;
-  const pad = ui.controlsShown && playing ? [...document.querySelectorAll('#pad button')] : [];
-  const game = playing ? [PauseButton] : [StartButton, PauseButton, OptionsButton];
-  const shown = [...pad, ...game.filter((index) => buttons[index] !== undefined && !buttons[index].disabled).map((index) => buttons[index])];
-  buttons.forEach((button, index) => (shown.includes(button) ? $('pad').appendChild(button) : keepOnStage(button, index)));
-  for (const control of document.querySelectorAll('#pad button[data-key]')) control.style.display = pad.includes(control) ? '' : 'none';
-  const row = TALL_CONTROL + GAP + TALL_MARGIN;
+  const playing = playingNow();
+  const settings = [SpeedUpButton, SpeedDownButton, RowsUpButton, RowsDownButton];
+  // A pair at its limit stays, greyed, so that the row keeps its places.
+  const settingsShown = !playing && usableButtons(settings).length > 0;
+  const shown = [
+    ...(ui.controlsShown && playing ? padControls() : []), ...commandControls(playing), $('menu-control'),
+    ...(settingsShown ? settings.map((index) => buttons[index]) : []),
+  ];
+  showAmongControls(shown);
+  const perRow = Math.max(1, Math.floor((width + GAP) / (TALL_CONTROL + GAP)));
+  const rowCount = Math.ceil(shown.length / perRow), inRow = Math.ceil(shown.length / rowCount);
+  const rows = rowCount * (TALL_CONTROL + GAP) + TALL_MARGIN;
+  const storageRow = TALL_CONTROL + GAP + TALL_MARGIN;
   const storage = $('storage');
-  const storageRow = !playing && height - row - TALL_H * (wholeFit({ width, height: height - row }, TALL_W, TALL_H) / devicePixelRatio) >= row;
-  storage.style.display = storageRow ? '' : 'none';
-  const factor = placePicture({ x: safe.left, y: safe.top, width, height: height - row - (storageRow ? row : 0) }, TALL_W, TALL_H);
-  const size = Math.min(2 * TALL_CONTROL, Math.floor((width - GAP * (shown.length + 1)) / shown.length));
-  const first = (width - shown.length * size - (shown.length - 1) * GAP) / 2;
-  const y = height - TALL_MARGIN - TALL_CONTROL - (storageRow ? row : 0);
-  shown.forEach((control, i) => placeBox(control, first + i * (size + GAP), y, size, TALL_CONTROL));
-  if (storageRow) Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + height - TALL_MARGIN - TALL_CONTROL}px`, width: '' });
+  const withStorage = !playing && height - rows - TALL_H * (wholeFit({ width, height: height - rows }, TALL_W, TALL_H) / devicePixelRatio) >= storageRow;
+  storage.style.display = withStorage ? '' : 'none';
+  const factor = placePicture({ x: safe.left, y: safe.top, width, height: height - rows - (withStorage ? storageRow : 0) }, TALL_W, TALL_H);
+  // Margins at the screen's edges where the controls keep their size.
+  const edge = width - inRow * TALL_CONTROL - (inRow + 1) * GAP >= 0 ? GAP : 0;
+  const size = Math.min(2 * TALL_CONTROL, Math.floor((width - 2 * edge - GAP * (inRow - 1)) / inRow));
+  const top = height - rows + GAP - (withStorage ? storageRow : 0);
+  shown.forEach((control, i) => {
+    const row = Math.floor(i / inRow), column = i % inRow;
+    const inThisRow = Math.min(inRow, shown.length - row * inRow);
+    const first = (width - inThisRow * size - (inThisRow - 1) * GAP) / 2;
+    placeBox(control, first + column * (size + GAP), top + row * (TALL_CONTROL + GAP), size, TALL_CONTROL);
+  });
+  if (withStorage) Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + height - TALL_MARGIN - TALL_CONTROL}px`, width: '' });
   return factor;
 }
 

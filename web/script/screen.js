@@ -90,6 +90,6 @@ page.placeButton = (index, x, y, width, height, text) => {
 page.setButton = (index, text, enabled) => {
   if (text !== 0) buttons[index].textContent = gbkText(text);
   if (enabled !== 0) buttons[index].disabled = enabled < 0;
-  // The tall layout's row shows what can be done now.
-  if (ui.tall) later(refit);
+  // A touch screen's controls show what can be done now.
+  if (touchScreen) later(refit);
 };

@@ -6,7 +6,7 @@ const timeOf = (event) => Math.floor(event.timeStamp);
 
 // ---- the controls ----
 // A control is held while its finger stays down, wherever it moves.
-for (const control of document.querySelectorAll('#pad button')) {
+for (const control of document.querySelectorAll('#pad button[data-key]')) {
   const key = KEY_NAMES.get(control.dataset.key);
   const up = (event) => {
     if (!control.classList.contains('held')) return;
@@ -23,6 +23,12 @@ for (const control of document.querySelectorAll('#pad button')) {
   control.addEventListener('pointerup', up);
   control.addEventListener('lostpointercapture', up);  // after a cancel too
 }
+// The Menu control opens the window's menu beside it, as a long press does.
+$('menu-control').addEventListener('click', () => {
+  const box = $('menu-control').getBoundingClientRect();
+  ui.pointer = { x: box.left, y: box.top };
+  run(() => input(Input.MenuControl));
+});
 // Whether the controls are shown is the player's choice, kept in the page's
 // storage beside the settings file.
 const CONTROLS_KEY = 'trelmo.controls';
@@ -40,7 +46,8 @@ function showControls(shown) {
 function offerControls() {
   if (!touchScreen) return;
   const names = { ArrowLeft: texts.padLeft, ArrowRight: texts.padRight, ArrowUp: texts.padTurn, ArrowDown: texts.padDrop };
-  for (const control of document.querySelectorAll('#pad button')) control.textContent = names[control.dataset.key];
+  for (const control of document.querySelectorAll('#pad button[data-key]')) control.textContent = names[control.dataset.key];
+  $('menu-control').textContent = texts.menuControl;
   $('controls').hidden = false;
   $('controls').addEventListener('click', () => showControls(!ui.controlsShown));
   showControls(localStorage.getItem(CONTROLS_KEY) !== 'hidden');
