@@ -227,8 +227,9 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
       if (composing !== `李${letters}`) throw new Error(`while composing the box holds ${composing}`);
       const composed = '中华人民共和国万岁中华人';
       await ime.send('Input.insertText', { text: composed });
-      // The box keeps what it has room for; the table as many whole
-      // characters of it as a row holds.
+      // The box keeps what it has room for, and the game reads 18 bytes of
+      // it: 李 and eight characters more. A row of the table holds 17 bytes,
+      // where the ninth character, 万, would be cut in two: it is left out.
       const kept = await page.$eval('dialog[open] input[type=text]', (box) => box.value);
       if (!`李${composed}`.startsWith(kept) || kept.length < 10) throw new Error(`the box keeps ${kept}`);
       await page.keyboard.press('Enter');
