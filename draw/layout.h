@@ -145,21 +145,23 @@ constexpr ScreenLayout kWindowLayout = {
 };
 
 // A phone held upright: the next shape and the counters in two rows above
-// the well, each label one line above its box; no logo. 250 pixels wide
-// and 406 high: the frame's last row is left alone, as in the window.
+// the well, each label one line above its box, the first row 2 pixels
+// below the top, as a font's glyphs may reach above a label's corner; no
+// logo. 250 pixels wide and 406 high: the frame's last row is left alone,
+// as in the window.
 constexpr ScreenLayout kTallLayout = {
     250, 406, 25, 87, {20, 82, 210, 325},
-    {6, 13, 70, 77}, 8, 15,
-    {6, 0, kNextText, sizeof kNextText - 1, 64},
-    {{80, 13, 94, 28}, 81, 15, 7, true},
+    {6, 14, 70, 78}, 8, 16,
+    {6, 2, kNextText, sizeof kNextText - 1, 64},
+    {{80, 14, 94, 28}, 81, 16, 7, true},
     {{80, 54, 94, 28}, 81, 56, 7, true},
-    {{184, 13, 56, 28}, 185, 15, 4, false},
+    {{184, 14, 56, 28}, 185, 16, 4, false},
     {{184, 54, 56, 28}, 185, 56, 4, false},
-    {{80, 0, kScoreText, sizeof kScoreText - 1, 94},
-     {80, 41, kLinesText, sizeof kLinesText - 1, 94},
-     {184, 0, kSpeedText, sizeof kSpeedText - 1, 56},
-     {184, 41, kStartRowsText, sizeof kStartRowsText - 1, 56}},
-    13, false,
+    {{80, 2, kScoreText, sizeof kScoreText - 1, 94},
+     {80, 42, kLinesText, sizeof kLinesText - 1, 94},
+     {184, 2, kSpeedText, sizeof kSpeedText - 1, 56},
+     {184, 42, kStartRowsText, sizeof kStartRowsText - 1, 56}},
+    12, false,
 };
 
 constexpr int CellX(const ScreenLayout& layout, int playfieldColumn) { return layout.wellLeft + kCellWidth * playfieldColumn; }

@@ -153,6 +153,14 @@ int Report(Program& p, PageInput kind, int timeMs, int b, int c) {
     return taken ? 1 : meaning.dialogKey;
 }
 
+// After the end the page's button to start again is all there is: a pad
+// presses it as it would a dialog's button, and nothing of the game runs.
+int PadKeyAfterEnd(Program& p, int buttons) {
+    Meaning meaning;
+    PadReadInDialog(p.reports, static_cast<uint32_t>(buttons), meaning);
+    return meaning.dialogKey;
+}
+
 void ShutDown(Program& p) {
     p.shutDown = true;
     EndProgram(p.dispatcher);
@@ -181,7 +189,7 @@ EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed, const char* settings, int 
 // One of the page's events (web/page_input.h).
 EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     Program& p = program();
-    if (p.shutDown) return 0;
+    if (p.shutDown) return kind == static_cast<int>(PageInput::PadInDialog) ? PadKeyAfterEnd(p, b) : 0;
     switch (static_cast<PageInput>(kind)) {
     case PageInput::KeyDown: Run(CommandForKeyDown(a), b != 0); break;
     case PageInput::KeyUp: Run(CommandForKeyUp(a)); break;

@@ -41,7 +41,7 @@ enum class PageInput {
     ControlDown,  // b: the control's virtual key
     ControlUp,    // b: the control's virtual key
     Pad,          // b: the pressed buttons, a bit each, c: the stick's x in thousandths
-    PadInDialog,  // b: the pressed buttons; answers the key the open dialog or menu gets
+    PadInDialog,  // b: the pressed buttons; answers the key the open dialog or menu (after the end, the button to start again) gets
     WakeUp,       // the wake-up asked for with trelmo_page_wake_up
     Layout,       // a: 1 the tall layout, 0 the window's; the page asks for the repaint
     MenuControl,  // the touch screen's Menu control: the window's menu

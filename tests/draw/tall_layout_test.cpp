@@ -46,6 +46,10 @@ TEST(TallLayout, EveryBoxLiesInThePictureApartFromTheOthers) {
             EXPECT_TRUE(apart) << box.name << " overlaps " << other.name;
         }
     }
+    // The labels' glyphs may reach above their corners: room for them
+    // under the picture's top.
+    EXPECT_GE(kTallLayout.nextLabel.y, 2);
+    for (const LabelPlace& label : kTallLayout.counterLabels) EXPECT_GE(label.y, 2) << label.text;
     // Taller than wide, the well in its middle and as large as the window's.
     EXPECT_GT(kTallLayout.clientHeight, kTallLayout.clientWidth);
     EXPECT_EQ(kTallLayout.wellFrame.width, kWellFrame.width);

@@ -1,7 +1,8 @@
 // A game pad with the standard mapping, read at every frame only while one
 // is connected and the page is seen. The module says what its buttons mean
-// (commands/reports.h): in the game, and in an open dialog or menu the key
-// a keyboard would press there.
+// (commands/reports.h): in the game, and in an open dialog or menu (or at
+// the button that starts the ended game again) the key a keyboard would
+// press there.
 // ---- game pads ----
 const connectedPads = () => [...(navigator.getGamepads ? navigator.getGamepads() : [])].filter((pad) => pad && pad.connected);
 function readPads(now) {
@@ -9,7 +10,12 @@ function readPads(now) {
   const pad = connectedPads().find((one) => one.mapping === 'standard');
   const pressed = pad ? pad.buttons.reduce((bits, button, index) => (button.pressed && index < 31 ? bits | (1 << index) : bits), 0) : 0;
   const time = Math.floor(now);
-  if (ui.menu !== null || ui.modalCount > 0 || (ui.exitBox !== null && ui.exitBox.contains(document.activeElement))) {
+  if (ui.ended) {
+    // The module still says what a pad's button means to the button that
+    // starts the game again.
+    $('restart').focus();
+    pressDialogKey(input(Input.PadInDialog, time, pressed));
+  } else if (ui.menu !== null || ui.modalCount > 0 || (ui.exitBox !== null && ui.exitBox.contains(document.activeElement))) {
     run(() => pressDialogKey(input(Input.PadInDialog, time, pressed)));
   } else {
     const stick = pad && pad.axes.length > 0 ? Math.round(STICK_REACH * pad.axes[0]) : 0;
@@ -31,7 +37,7 @@ function pressDialogKey(code) {
   else if ((key === ' ' || key === 'Enter') && target.matches('button, input[type=checkbox], input[type=radio]')) target.click();
 }
 function watchPads() {
-  const wanted = document.visibilityState === 'visible' && !ui.ended && connectedPads().length > 0;
+  const wanted = document.visibilityState === 'visible' && connectedPads().length > 0;
   if (wanted && ui.padFrame === 0) ui.padFrame = requestAnimationFrame(readPads);
   if (!wanted) {
     cancelAnimationFrame(ui.padFrame);

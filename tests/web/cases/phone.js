@@ -173,7 +173,7 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
       await page.close();
     },
 
-    async 'phone pad: the pad alone from the first sheet through a whole game, the name offered and the table to the end'() {
+    async 'phone pad: the pad alone from the first sheet through a whole game, the name offered and the table to the end, and a new start'() {
       const page = await openPage({ device: PHONES[0], storage: LOW_ROW, beforeLoad: standInPad });
       const connectedAt = await page.evaluate(() => { window.dispatchEvent(new Event('gamepadconnected')); return window.padFrames; });
       await waitFor(page, (then) => window.padFrames >= then + 2, 'the first reads', connectedAt);
@@ -193,12 +193,22 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
         await pressPad(page, PAD.DOWN);
       }
       await pressPad(page, PAD.RIGHT);
-      // A on No ends the game, and with it the reading of the pads.
+      // A on No ends the game; held on, it does not also start it again.
       await page.evaluate((i) => { window.stand.buttons[i].pressed = true; }, PAD.A);
       await waitFor(page, () => document.getElementById('notice').textContent !== '' && document.activeElement.id === 'restart',
         'the game ended by the pad, with the button to start again focused');
       const stored = await page.evaluate(() => localStorage.getItem('trelmo.ini'));
       if (!stored.includes('Player9=0,0,Low')) throw new Error('the name offered is not in the table');
+      const readsAfterEnd = async () =>
+        waitFor(page, (then) => window.padFrames >= then + 2, 'the pads read after the end', await page.evaluate(() => window.padFrames));
+      await readsAfterEnd();
+      if (await page.evaluate(() => document.getElementById('notice').textContent === '')) throw new Error('the A held on No started again');
+      await page.evaluate((i) => { window.stand.buttons[i].pressed = false; }, PAD.A);
+      await readsAfterEnd();
+      // A pressed again: a new start, the sheet first.
+      await page.evaluate((i) => { window.stand.buttons[i].pressed = true; }, PAD.A);
+      await page.waitForFunction(() => document.querySelector('dialog[open]') !== null && document.getElementById('notice').textContent === '',
+        { timeout: START_LIMIT_MS });
       await page.close();
     },
 
@@ -217,8 +227,9 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
       if (composing !== `李${letters}`) throw new Error(`while composing the box holds ${composing}`);
       const composed = '中华人民共和国万岁中华人';
       await ime.send('Input.insertText', { text: composed });
-      // The box keeps what it has room for; the table as many whole
-      // characters of it as a row holds.
+      // The box keeps what it has room for, and the game reads 18 bytes of
+      // it: 李 and eight characters more. A row of the table holds 17 bytes,
+      // where the ninth character, 万, would be cut in two: it is left out.
       const kept = await page.$eval('dialog[open] input[type=text]', (box) => box.value);
       if (!`李${composed}`.startsWith(kept) || kept.length < 10) throw new Error(`the box keeps ${kept}`);
       await page.keyboard.press('Enter');
