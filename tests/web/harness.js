@@ -83,7 +83,8 @@ async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = tru
     // A file put there before the page loads.
     await page.evaluateOnNewDocument((text) => localStorage.setItem('trelmo.ini', text), storage);
   }
-  if (beforeLoad !== null) await page.evaluateOnNewDocument(beforeLoad);
+  // One function or several, each run in the page before its own script.
+  for (const before of beforeLoad === null ? [] : [].concat(beforeLoad)) await page.evaluateOnNewDocument(before);
   await page.goto(`${url}#seed=${seed}`);
   // The module compiles first: on a loaded machine that alone can take
   // seconds.
@@ -160,6 +161,17 @@ const buttonTexts = (page) => page.$$eval('#stage button', (all) => all.map((b) 
 // a slow machine: the moves alone then decide the picture. The gravity
 // timer is the page's one interval of 100 ms or more at the first speeds;
 // the harness's looks poll every 20 ms. Run in the page before it loads.
+// A stand-in game pad (window.stand, connected while its flag says so),
+// and a count of the animation frames asked for, in which the page reads
+// the pads.
+function standInPad() {
+  const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
+  window.stand = { connected: true, mapping: 'standard', index: 0, id: 'stand-in', axes: [0, 0, 0, 0], buttons };
+  navigator.getGamepads = () => [window.stand.connected ? window.stand : null];
+  window.padFrames = 0;
+  const request = window.requestAnimationFrame.bind(window);
+  window.requestAnimationFrame = (callback) => { ++window.padFrames; return request(callback); };
+}
 function stillGravity() {
   const every = window.setInterval.bind(window);
   window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
@@ -168,6 +180,6 @@ function stillGravity() {
 module.exports = {
   tree, pageUrl, work, W, H, LIMIT_MS, START_LIMIT_MS, puppeteer, pageErrors,
   sim, simPicture, layout, inLabel, serveTree, openPage, canvasPicture, firstDifference, waitForPicture, waitFor,
-  closeSheet, buttonTexts, stillGravity,
+  closeSheet, buttonTexts, stillGravity, standInPad,
   setContext(next) { context = next; },
 };

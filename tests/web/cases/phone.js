@@ -13,7 +13,7 @@ const SCREENS = PHONES.flatMap((phone) => [phone, { width: phone.height, height:
 // Row 9 below zero, so that the empty game F2 (or Back) ends takes it.
 const LOW_ROW = '[Score]\r\nPlayer9=-1,0,Low\r\n';
 
-module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
+module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor, standInPad }) => {
   const after = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
   const title = (page) => page.evaluate(() => document.querySelector('dialog[open] .title')?.textContent || '');
   const dialogTitled = (page, wanted, what) =>
@@ -55,14 +55,13 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
     }
   }
 
-  // A stand-in game pad, put in place before the page loads.
-  function standInPad() {
-    const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
-    window.stand = { connected: true, mapping: 'standard', index: 0, id: 'stand-in', axes: [0, 0, 0, 0], buttons };
-    navigator.getGamepads = () => [window.stand];
-    window.padFrames = 0;
-    const request = window.requestAnimationFrame.bind(window);
-    window.requestAnimationFrame = (callback) => { ++window.padFrames; return request(callback); };
+  // Drops by the keyboard until the game ends and asks for another.
+  async function dropUntilTheReplayQuestion(page) {
+    for (let drops = 0; (await title(page)) !== '游戏结束'; ++drops) {
+      if (drops === 80) throw new Error('no replay question after 80 drops');
+      await page.keyboard.press('ArrowDown');
+      await after(30);
+    }
   }
   // A pad button held for two reads of the pads, then let go for two.
   async function pressPad(page, index) {
@@ -97,11 +96,7 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
       await wholeOnEveryScreen(page, 'the table');
       await page.keyboard.press('Enter');
       await waitFor(page, () => !document.querySelector('dialog[open]'), 'a game after the table');
-      for (let drops = 0; (await title(page)) !== '游戏结束'; ++drops) {
-        if (drops === 80) throw new Error('no replay question after 80 drops');
-        await page.keyboard.press('ArrowDown');
-        await after(30);
-      }
+      await dropUntilTheReplayQuestion(page);
       await wholeOnEveryScreen(page, 'the replay question');
       await page.close();
     },
@@ -150,11 +145,7 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor }) => {
       await dialogTitled(page, '排行榜', 'the table after the name');
       await page.keyboard.press('Enter');
       await waitFor(page, () => !document.querySelector('dialog[open]'), 'a game after the table');
-      for (let drops = 0; (await title(page)) !== '游戏结束'; ++drops) {
-        if (drops === 80) throw new Error('no replay question after 80 drops');
-        await page.keyboard.press('ArrowDown');
-        await after(30);
-      }
+      await dropUntilTheReplayQuestion(page);
       await page.keyboard.press('n');
       await waitFor(page, () => document.getElementById('notice').textContent === '游戏已结束。', 'the page says the game has ended');
       const left = await shown('#window, #pad, #pad button, #storage, #tray, #restart');

@@ -6,7 +6,7 @@ const PHONE = { width: 390, height: 844, ratio: 3 };
 const TURNED = { width: 844, height: 390, ratio: 3 };
 const TABLET = { width: 768, height: 1024, ratio: 2 };
 
-module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture, waitFor, buttonTexts, stillGravity }) => {
+module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture, waitFor, buttonTexts, stillGravity, standInPad }) => {
   // The screen's own pixels over the canvas, as RGBA rows, read from a
   // screenshot: what the player sees, the browser's scaling included.
   async function screenOverCanvas(page) {
@@ -290,16 +290,7 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
     async 'game pad: Back starts, the pad moves, A turns, Down drops; with none connected nothing runs'() {
       const page = await openPage({
         seed: 13,
-        beforeLoad: () => {
-          const every = window.setInterval.bind(window);  // gravity held still, as in stillGravity
-          window.setInterval = (work, ms, ...rest) => (ms >= 100 ? 0 : every(work, ms, ...rest));
-          const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
-          window.stand = { connected: true, mapping: 'standard', index: 0, id: 'stand-in', axes: [0, 0, 0, 0], buttons };
-          navigator.getGamepads = () => [window.stand.connected ? window.stand : null];
-          window.padFrames = 0;
-          const request = window.requestAnimationFrame.bind(window);
-          window.requestAnimationFrame = (callback) => { ++window.padFrames; return request(callback); };
-        },
+        beforeLoad: [stillGravity, standInPad],
       });
       await page.keyboard.press('Escape');
       await waitFor(page, () => !document.querySelector('dialog[open]'), 'the sheet closes');
@@ -336,14 +327,7 @@ module.exports = ({ W, H, layout, inLabel, simPicture, openPage, waitForPicture,
 
     async 'game pad in dialogs: the pad alone answers the sheet opened at start'() {
       const page = await openPage({
-        beforeLoad: () => {
-          const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
-          window.stand = { connected: true, mapping: 'standard', index: 0, id: 'stand-in', axes: [0, 0, 0, 0], buttons };
-          navigator.getGamepads = () => [window.stand];
-          window.padFrames = 0;
-          const request = window.requestAnimationFrame.bind(window);
-          window.requestAnimationFrame = (callback) => { ++window.padFrames; return request(callback); };
-        },
+        beforeLoad: standInPad,
       });
       await waitFor(page, () => document.querySelector('dialog[open]'), 'the sheet at start');
       const connectedAt = await page.evaluate(() => { window.dispatchEvent(new Event('gamepadconnected')); return window.padFrames; });
