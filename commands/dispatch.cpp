@@ -26,6 +26,7 @@ void AddWindowAction(Dispatcher& dispatcher, Command command) {
 
 void Execute(Dispatcher& dispatcher, Command command, bool ctrlHeld) {
     Game& game = dispatcher.game;
+    if (dispatcher.record != nullptr) NoteCommand(*dispatcher.record, game, command, ctrlHeld);
     switch (command) {
     case Command::None: break;
     case Command::MoveLeft: Relay(dispatcher, GameMessage::MoveLeft); break;
@@ -78,7 +79,10 @@ void ExecuteActivation(Dispatcher& dispatcher, const Input& input) {
 void Execute(Dispatcher& dispatcher, const Input& input) {
     switch (input.kind) {
     case Input::Kind::Command: Execute(dispatcher, input.command, input.ctrlHeld); break;
-    case Input::Kind::GravityTick: Tick(dispatcher.game); break;
+    case Input::Kind::GravityTick:
+        if (dispatcher.record != nullptr) NoteTick(*dispatcher.record, dispatcher.game);
+        Tick(dispatcher.game);
+        break;
     case Input::Kind::Activation: ExecuteActivation(dispatcher, input); break;
     }
 }
@@ -93,7 +97,10 @@ void Hold(Dispatcher& dispatcher, const Input& input) {
 
 void Admit(Dispatcher& dispatcher, const Input& input) {
     switch (AdmissionOf(dispatcher.game, input.kind, input.command)) {
-    case Admission::Run: Execute(dispatcher, input); break;
+    case Admission::Run:
+        Execute(dispatcher, input);
+        if (dispatcher.record != nullptr) NoteGameState(*dispatcher.record, dispatcher.game);
+        break;
     case Admission::Hold: Hold(dispatcher, input); break;
     case Admission::Refuse: break;
     }
@@ -125,8 +132,18 @@ void RunHeldInput(Dispatcher& dispatcher) {
 }
 
 // The rules go on from the request on top, which has been carried out.
+// A new game's script begins before the rules start it: its opening lines
+// say what the game began with.
 void GoOn(Dispatcher& dispatcher, bool yes) {
-    if (ResumeRules(dispatcher.game, yes) == Resume::NewGameAfterOffer) Relay(dispatcher, GameMessage::NewGame);
+    Game& game = dispatcher.game;
+    GameRecord* const record = dispatcher.record;
+    const bool replay = yes && TopSuspension(game).resume == Resume::GameOverAfterAnswer;
+    if (record != nullptr && replay) BeginRecord(*record, game);
+    if (ResumeRules(game, yes) == Resume::NewGameAfterOffer) {
+        if (record != nullptr) BeginRecord(*record, game);
+        Relay(dispatcher, GameMessage::NewGame);
+    }
+    if (record != nullptr) NoteGameState(*record, game);
     RunHeldInput(dispatcher);
 }
 
@@ -309,8 +326,13 @@ void UseOptions(Game& game, const Options& options) {
     game.state.shapeCount = ShapeCountForStyle(options.style);
 }
 
+void UseOptions(Dispatcher& dispatcher, const Options& options) {
+    if (dispatcher.record != nullptr) NoteOptions(*dispatcher.record, dispatcher.game.options, options);
+    UseOptions(dispatcher.game, options);
+}
+
 void StoreOptions(Dispatcher& dispatcher, const OptionMarks& marks) {
-    UseOptions(dispatcher.game, OptionsForMarks(marks));
+    UseOptions(dispatcher, OptionsForMarks(marks));
     dispatcher.frontEnd.SaveSettings();
     dispatcher.frontEnd.RepaintWindow();
 }
@@ -323,6 +345,7 @@ void ClearTable(Dispatcher& dispatcher) {
 
 void EndProgram(Dispatcher& dispatcher) {
     EndRules(dispatcher.game);
+    if (dispatcher.record != nullptr) NoteGameState(*dispatcher.record, dispatcher.game);
     dispatcher.frontEnd.StopGravityTimer();
 }
 
@@ -332,6 +355,7 @@ WindowActions RunExit(Dispatcher& dispatcher) {
         Game& game = dispatcher.game;
         if (game.steps.ended != 0) return;
         if (StepDepth(game) < kMaxSuspensions) Suspend(game, Request::OfferScore, 0, Resume::QuitAfterOffer);
+        if (dispatcher.record != nullptr) NoteGameState(*dispatcher.record, game);
     });
 }
 

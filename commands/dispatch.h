@@ -9,6 +9,7 @@
 
 #include "commands/commands.h"
 #include "commands/front_end.h"
+#include "commands/record.h"
 #include "game/state.h"
 #include "store/dialogs_fields.h"
 #include "store/scores.h"
@@ -97,6 +98,9 @@ struct Dispatcher {
     bool tickHeld = false;
     HandedRequest requests[kMaxSuspensions] = {};
     WindowActions* actions = nullptr;  // of the entry being run
+    // Where the game in progress is written as its script, if anywhere:
+    // each input as the rules take it.
+    GameRecord* record = nullptr;
 };
 
 // The front end's inputs. Each runs at once, is held or is refused
@@ -129,6 +133,8 @@ WindowActions MenuClosed(Dispatcher& dispatcher);
 
 // The options in use from now on, and the shape count with them.
 void UseOptions(Game& game, const Options& options);
+// The same during a game that is being recorded.
+void UseOptions(Dispatcher& dispatcher, const Options& options);
 // The options dialog's OK: the options from its marks in use, saved, and
 // the window shown with the new look.
 void StoreOptions(Dispatcher& dispatcher, const OptionMarks& marks);

@@ -5,10 +5,9 @@
 
 #include "commands/dispatch.h"
 #include "game/state.h"
+#include "replay/script.h"
 #include "store/scores.h"
 #include "tools/sim/sim_host.h"
-
-constexpr int kMaxLine = 4096;  // bytes of one script line
 
 struct Sim {
     Game game;
