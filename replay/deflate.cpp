@@ -291,8 +291,10 @@ void BlockWriter::WriteSymbols(const uint16_t* literalCodes, const uint8_t* lite
 }
 
 void BlockWriter::Flush(bool final) {
-    uint8_t fixedLiteralBits[kLengthSymbols], fixedDistanceBits[kDistanceSymbols];
-    for (int s = 0; s < kLengthSymbols; ++s) fixedLiteralBits[s] = static_cast<uint8_t>(FixedLengthBits(s));
+    // The fixed code's lengths over all 288 symbols: the two never sent
+    // still come before the 9-bit codes.
+    uint8_t fixedLiteralBits[kFixedLiteralSymbols], fixedDistanceBits[kDistanceSymbols];
+    for (int s = 0; s < kFixedLiteralSymbols; ++s) fixedLiteralBits[s] = static_cast<uint8_t>(FixedLengthBits(s));
     std::fill(std::begin(fixedDistanceBits), std::end(fixedDistanceBits), kFixedDistanceBits);
     const DynamicCodes dynamic(literals_, distances_);
     long fixedBits = 3 + ExtraBits(), dynamicBits = 3 + ExtraBits() + dynamic.HeaderBits();
@@ -308,8 +310,8 @@ void BlockWriter::Flush(bool final) {
     if (StoredBits() <= std::min(fixedBits, dynamicBits)) {
         WriteStored(final);
     } else if (fixedBits <= dynamicBits) {
-        uint16_t literalCodes[kLengthSymbols], distanceCodes[kDistanceSymbols];
-        AssignCodes(fixedLiteralBits, kLengthSymbols, literalCodes);
+        uint16_t literalCodes[kFixedLiteralSymbols], distanceCodes[kDistanceSymbols];
+        AssignCodes(fixedLiteralBits, kFixedLiteralSymbols, literalCodes);
         AssignCodes(fixedDistanceBits, kDistanceSymbols, distanceCodes);
         out_.Put(final ? 1 : 0, 1);
         out_.Put(1, 2);

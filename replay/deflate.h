@@ -30,6 +30,7 @@ constexpr uint8_t kCodeLengthOrder[kCodeLengthSymbols] = {16, 17, 18, 0, 8, 7, 9
 
 // The fixed block's code lengths (symbols 286, 287 and distances 30, 31 have
 // codes but are never valid).
+constexpr int kFixedLiteralSymbols = 288;
 constexpr int FixedLengthBits(int symbol) {
     return symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
 }

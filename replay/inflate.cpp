@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kMaxSymbols = 288;  // the fixed code's literal/length alphabet
+constexpr int kMaxSymbols = kFixedLiteralSymbols;  // the largest alphabet
 
 // Least significant bit first, as the format packs everything but codes.
 class BitReader {
