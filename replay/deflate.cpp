@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "replay/bit_writer.h"
 #include "replay/deflate.h"
+#include "replay/dynamic_codes.h"
 #include "replay/huffman.h"
 
 namespace {
@@ -26,7 +28,7 @@ Symbol symbols[kBlockSymbols];
 
 int LengthSlot(int length) {
     int slot = 0;
-    while (slot < 28 && kLengthBase[slot + 1] <= length) ++slot;
+    while (slot < kLengthSlots - 1 && kLengthBase[slot + 1] <= length) ++slot;
     return slot;
 }
 
@@ -35,28 +37,6 @@ int DistanceSlot(int distance) {
     while (slot < kDistanceSymbols - 1 && kDistanceBase[slot + 1] <= distance) ++slot;
     return slot;
 }
-
-class BitWriter {
-public:
-    explicit BitWriter(ByteSink& sink) : sink_(sink) {}
-
-    void Put(uint32_t value, int n) {
-        bits_ |= value << count_;
-        count_ += n;
-        for (; count_ >= 8; count_ -= 8, bits_ >>= 8) sink_.Put(static_cast<uint8_t>(bits_));
-    }
-
-    void FinishByte() {
-        if (count_ > 0) Put(0, 8 - count_);
-    }
-
-    int pending() const { return count_; }
-
-private:
-    ByteSink& sink_;
-    uint32_t bits_ = 0;
-    int count_ = 0;
-};
 
 class MatchFinder {
 public:
@@ -105,95 +85,6 @@ private:
     const uint8_t* data_;
     int length_;
 };
-
-// A dynamic block's codes, and its header: the two codes' lengths, run-length
-// coded with symbols 16 to 18 and sent in the code-length code.
-struct DynamicCodes {
-    uint8_t literalBits[kLengthSymbols];
-    uint16_t literalCodes[kLengthSymbols];
-    uint8_t distanceBits[kDistanceSymbols];
-    uint16_t distanceCodes[kDistanceSymbols];
-    int literalCount, distanceCount, codeLengthCount;  // as sent: trailing zero lengths left out
-    uint8_t runSymbol[kLengthSymbols + kDistanceSymbols];
-    uint8_t runExtra[kLengthSymbols + kDistanceSymbols];
-    int runs;
-    uint8_t codeLengthBits[kCodeLengthSymbols];
-    uint16_t codeLengthCodes[kCodeLengthSymbols];
-
-    DynamicCodes(const uint32_t* literals, const uint32_t* distances);
-    long HeaderBits() const;
-    void WriteHeader(BitWriter& out) const;
-
-private:
-    void AddRun(int symbol, int extra = 0) {
-        runSymbol[runs] = static_cast<uint8_t>(symbol);
-        runExtra[runs++] = static_cast<uint8_t>(extra);
-    }
-    void RunLengthCode(const uint8_t* lengths, int total);
-};
-
-constexpr int kRunExtraBits[kCodeLengthSymbols] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 3, 7};
-
-DynamicCodes::DynamicCodes(const uint32_t* literals, const uint32_t* distances) {
-    BuildCodeLengths(literals, kLengthSymbols, kMaxCodeBits, literalBits);
-    BuildCodeLengths(distances, kDistanceSymbols, kMaxCodeBits, distanceBits);
-    AssignCodes(literalBits, kLengthSymbols, literalCodes);
-    AssignCodes(distanceBits, kDistanceSymbols, distanceCodes);
-    literalCount = kLengthSymbols;
-    while (literalCount > kEndOfBlock + 1 && literalBits[literalCount - 1] == 0) --literalCount;
-    distanceCount = kDistanceSymbols;
-    while (distanceCount > 1 && distanceBits[distanceCount - 1] == 0) --distanceCount;
-    uint8_t all[kLengthSymbols + kDistanceSymbols];
-    std::copy(literalBits, literalBits + literalCount, all);
-    std::copy(distanceBits, distanceBits + distanceCount, all + literalCount);
-    RunLengthCode(all, literalCount + distanceCount);
-    uint32_t counts[kCodeLengthSymbols] = {};
-    for (int i = 0; i < runs; ++i) ++counts[runSymbol[i]];
-    BuildCodeLengths(counts, kCodeLengthSymbols, kMaxCodeLengthBits, codeLengthBits);
-    AssignCodes(codeLengthBits, kCodeLengthSymbols, codeLengthCodes);
-    codeLengthCount = kCodeLengthSymbols;
-    while (codeLengthCount > 4 && codeLengthBits[kCodeLengthOrder[codeLengthCount - 1]] == 0) --codeLengthCount;
-}
-
-// Runs of zeros as 17 (3 to 10) and 18 (11 to 138), runs of another length
-// as the length once and 16 (3 to 6 more); shorter runs length by length.
-void DynamicCodes::RunLengthCode(const uint8_t* lengths, int total) {
-    runs = 0;
-    for (int i = 0; i < total;) {
-        const int value = lengths[i];
-        int run = 1;
-        while (i + run < total && lengths[i + run] == value) ++run;
-        i += run;
-        if (value == 0) {
-            for (; run >= 11; run -= std::min(run, 138)) AddRun(18, std::min(run, 138) - 11);
-            if (run >= 3) {
-                AddRun(17, run - 3);
-                run = 0;
-            }
-        } else {
-            AddRun(value);
-            for (--run; run >= 3; run -= std::min(run, 6)) AddRun(16, std::min(run, 6) - 3);
-        }
-        for (; run > 0; --run) AddRun(value);
-    }
-}
-
-long DynamicCodes::HeaderBits() const {
-    long bits = 5 + 5 + 4 + 3L * codeLengthCount;
-    for (int i = 0; i < runs; ++i) bits += codeLengthBits[runSymbol[i]] + kRunExtraBits[runSymbol[i]];
-    return bits;
-}
-
-void DynamicCodes::WriteHeader(BitWriter& out) const {
-    out.Put(static_cast<uint32_t>(literalCount - (kEndOfBlock + 1)), 5);
-    out.Put(static_cast<uint32_t>(distanceCount - 1), 5);
-    out.Put(static_cast<uint32_t>(codeLengthCount - 4), 4);
-    for (int i = 0; i < codeLengthCount; ++i) out.Put(codeLengthBits[kCodeLengthOrder[i]], 3);
-    for (int i = 0; i < runs; ++i) {
-        out.Put(codeLengthCodes[runSymbol[i]], codeLengthBits[runSymbol[i]]);
-        out.Put(runExtra[i], kRunExtraBits[runSymbol[i]]);
-    }
-}
 
 // The symbols of the block being gathered, their counts, and the span of
 // input they stand for.

@@ -16,14 +16,20 @@ constexpr int kMaxStoredLength = 65535;  // bytes of one stored block
 
 // Length symbols 257 to 285: the shortest length each stands for, and how
 // many extra bits follow it.
-constexpr uint16_t kLengthBase[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+constexpr int kLengthSlots = kLengthSymbols - kEndOfBlock - 1;
+constexpr uint16_t kLengthBase[kLengthSlots] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
                                       31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
-constexpr uint8_t kLengthExtra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+constexpr uint8_t kLengthExtra[kLengthSlots] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                       2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-constexpr uint16_t kDistanceBase[30] = {1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
+constexpr uint16_t kDistanceBase[kDistanceSymbols] = {1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
                                         193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
-constexpr uint8_t kDistanceExtra[30] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6,
+constexpr uint8_t kDistanceExtra[kDistanceSymbols] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6,
                                         6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+// Code-length symbols 16 (the last length again), 17 and 18 (zeros): the
+// fewest repeats each stands for, and how many extra bits add to that.
+constexpr int kFirstRepeatSymbol = 16;
+constexpr uint8_t kRepeatBase[3] = {3, 3, 11};
+constexpr uint8_t kRepeatExtra[3] = {2, 3, 7};
 // The order in which a dynamic block's header gives the code-length code's lengths.
 constexpr uint8_t kCodeLengthOrder[kCodeLengthSymbols] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5,
                                                           11, 4,  12, 3, 13, 2, 14, 1, 15};

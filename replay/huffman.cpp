@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kMaxSymbols = 288;
+constexpr int kMaxSymbols = kFixedLiteralSymbols;  // the largest alphabet
 
 // Depths of a Huffman tree over the symbols with a weight, by the two-queue
 // method: leaves sorted by weight, and the joined nodes, which come out in

@@ -145,16 +145,15 @@ private:
         for (int i = 0; i < total;) {
             const int symbol = Decode(in_, codeLengths);
             if (symbol < 0) return InflateResult::Corrupt;
-            if (symbol < 16) {
+            if (symbol < kFirstRepeatSymbol) {
                 lengths[i++] = static_cast<uint8_t>(symbol);
                 continue;
             }
-            // 16 repeats the last length 3 to 6 times, 17 and 18 give 3 to 10
-            // and 11 to 138 zeros.
-            if (symbol == 16 && i == 0) return InflateResult::Corrupt;
-            const uint8_t value = symbol == 16 ? lengths[i - 1] : 0;
-            const int extra = in_.Take(symbol == 16 ? 2 : symbol == 17 ? 3 : 7);
-            int repeat = extra + (symbol == 18 ? 11 : 3);
+            const int kind = symbol - kFirstRepeatSymbol;
+            if (kind == 0 && i == 0) return InflateResult::Corrupt;  // no last length to repeat
+            const uint8_t value = kind == 0 ? lengths[i - 1] : 0;
+            const int extra = in_.Take(kRepeatExtra[kind]);
+            int repeat = extra + kRepeatBase[kind];
             if (extra < 0 || i + repeat > total) return InflateResult::Corrupt;
             while (repeat-- > 0) lengths[i++] = value;
         }
@@ -180,7 +179,7 @@ private:
             }
             if (symbol == kEndOfBlock) return InflateResult::Ok;
             symbol -= kEndOfBlock + 1;
-            if (symbol >= kLengthSymbols - kEndOfBlock - 1) return InflateResult::Corrupt;
+            if (symbol >= kLengthSlots) return InflateResult::Corrupt;  // 286 and 287
             const int lengthExtra = in_.Take(kLengthExtra[symbol]);
             const int distanceSymbol = Decode(in_, distances_);
             if (lengthExtra < 0 || distanceSymbol < 0 || distanceSymbol >= kDistanceSymbols)

@@ -171,8 +171,9 @@ TEST(ReplayLink, RefusesDamagedLinks) {
     const std::string code = Encode(ReadScript("plain_game.sim"));
     for (const char* bad : {"=", "+", "/", "%3D", " ", "."})
         EXPECT_EQ(Decode(code.substr(0, 8) + bad + code.substr(8)).problem, LinkProblem::NotBase64) << bad;
-    EXPECT_EQ(Decode(code + "A" + (code.size() % 4 == 0 ? "" : code.size() % 4 == 2 ? "AA" : "A")).problem,
-              LinkProblem::NotBase64);  // one character past a whole count of bytes
+    std::string oneTooMany = code;  // 6 bits past the last whole byte
+    while (oneTooMany.size() % 4 != 1) oneTooMany += 'A';
+    EXPECT_EQ(Decode(oneTooMany).problem, LinkProblem::NotBase64);
     EXPECT_EQ(Decode(code.substr(0, code.size() / 2 / 4 * 4)).problem, LinkProblem::NotDeflate);
     EXPECT_EQ(Decode("").problem, LinkProblem::NotDeflate);
     EXPECT_EQ(Decode(Base64Url("\x07")).problem, LinkProblem::NotDeflate);  // block type 3
