@@ -13,7 +13,7 @@
 #   ./dev.sh fuzz   replay the kept fuzz corpus, then fuzz each target for
 #                   TRELMO_FUZZ_SECONDS (default 30); `fuzz keep` folds the
 #                   inputs found into the kept corpus
-#   ./dev.sh coverage  line and branch coverage of store/ and game/ by the
+#   ./dev.sh coverage  line and branch coverage of store/, game/ and replay/ by the
 #                   kept corpus
 set -euo pipefail
 cd "$(dirname "$0")"

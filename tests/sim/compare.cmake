@@ -3,6 +3,8 @@
 # exit code other than 0) as the expected files instead (./dev.sh bless).
 # A script runs in a folder of its own, with NAME.ini beside it as input.ini.
 # RUNNER, when given, is the program that runs SIM (node, in a web tree).
+# SCRIPT may instead be a NAME.link file: its one line, a game's link, is
+# given to SIM in place of a script file, and NAME.out is still expected.
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(source_dir ${SCRIPT} DIRECTORY)
 set(work ${WORK_DIR}/${name})
@@ -11,7 +13,11 @@ file(MAKE_DIRECTORY ${work})
 if(EXISTS ${source_dir}/${name}.ini)
   configure_file(${source_dir}/${name}.ini ${work}/input.ini COPYONLY)
 endif()
-execute_process(COMMAND ${RUNNER} ${SIM} ${SCRIPT} WORKING_DIRECTORY ${work}
+set(input ${SCRIPT})
+if(SCRIPT MATCHES "[.]link$")
+  file(STRINGS ${SCRIPT} input LIMIT_COUNT 1)
+endif()
+execute_process(COMMAND ${RUNNER} ${SIM} ${input} WORKING_DIRECTORY ${work}
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE code)
 if(BLESS)
   file(WRITE ${EXPECTED} "${actual}")
