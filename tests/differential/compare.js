@@ -49,9 +49,10 @@ function filesIn(folder) {
   return files;
 }
 
+// A line quoted, its bytes outside ASCII (GBK names) as \xNN.
 function shown(line) {
   if (line === undefined) return '(end of output)';
-  const text = JSON.stringify(line.toString('latin1'));
+  const text = JSON.stringify(line).replace(/[\x7f-\xff]/g, (c) => `\\x${c.charCodeAt(0).toString(16)}`);
   return text.length > 160 ? text.slice(0, 157) + '..."' : text;
 }
 

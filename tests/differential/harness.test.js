@@ -26,12 +26,15 @@ test('fuzz inputs keep the lines the fuzz target runs', () => {
 });
 
 test('a difference between two runs is found and placed', () => {
-  const run = (stdout, code = 0, stderr = '') => ({ stdout: Buffer.from(stdout), stderr: Buffer.from(stderr), code });
+  const run = (stdout, code = 0, stderr = '') =>
+    ({ stdout: Buffer.from(stdout, 'latin1'), stderr: Buffer.from(stderr, 'latin1'), code });
   assert.deepStrictEqual(differences(run('a\nb\n'), run('a\nb\n'), 'x', 'y'), []);
   assert.deepStrictEqual(differences(run('a\nb\nc\n'), run('a\nB\nc\n'), 'x', 'y'),
     ['stdout first differs at line 2:', '  x: "b"', '  y: "B"']);
   assert.deepStrictEqual(differences(run('a\n'), run('a\nmore'), 'x', 'y'),
     ['stdout first differs at line 2:', '  x: ""', '  y: "more"']);
+  assert.deepStrictEqual(differences(run('1 0 0 \xb0\xa1\n'), run('1 0 0 A\n'), 'x', 'y'),
+    ['stdout first differs at line 1:', '  x: "1 0 0 \\xb0\\xa1"', '  y: "1 0 0 A"'], 'a GBK name byte for byte');
   assert.deepStrictEqual(differences(run('', 2, 'line 3: bad\n'), run('', 0), 'x', 'y'),
     ['exit code: x 2, y 0', 'stderr first differs at line 1:', '  x: "line 3: bad"', '  y: ""']);
 
