@@ -1,7 +1,9 @@
 // Scripts in trelmo-sim's language made from a seed: games played with the
 // keys, the timer, the difficulty buttons, pauses and activation, the replay
 // question and name entry, with dumps and traces to show the state, and now
-// and then a line the driver must refuse. No line touches a file.
+// and then a line the driver must refuse. The only files are the pictures
+// and settings a script writes into its own folder, where both builds'
+// files are compared.
 'use strict';
 
 // A small generator of 32-bit numbers (mulberry32): the same seed gives the
@@ -71,7 +73,12 @@ function makeScript(random) {
   for (let i = random.below(6); i > 0; --i) lines.push(random.pick(difficulty));
   if (random.chance(0.9)) lines.push('new');
   const playLines = 20 + random.below(random.chance(0.8) ? 200 : 1500);
-  for (let i = 0; i < playLines; ++i) lines.push(random.chance(0.0007) ? random.pick(malformed) : playLine(random));
+  let files = 0;
+  for (let i = 0; i < playLines; ++i) {
+    if (random.chance(0.0007)) lines.push(random.pick(malformed));
+    else if (files < 3 && random.chance(0.004)) lines.push(`${random.pick(['render', 'save'])} file${++files}`);
+    else lines.push(playLine(random));
+  }
   lines.push('dump', 'scores');
   return Buffer.from(lines.join('\n') + '\n', 'latin1');
 }
