@@ -20,6 +20,12 @@ if (!workArg || (step && step !== 'kept' && step !== 'generated')) {
   console.error('usage: node run.js NATIVE_SIM WEB_SIM_JS WORK_DIR [kept|generated]');
   process.exit(2);
 }
+for (const program of [nativeSim, webSim]) {
+  if (!fs.existsSync(program)) {
+    console.error(`${program} is missing: build trelmo-sim in the native and web trees first`);
+    process.exit(2);
+  }
+}
 const work = path.resolve(workArg);
 const builds = { nativeSim: path.resolve(nativeSim), webSim: path.resolve(webSim) };
 builds.runInProcess = loadWebSim(builds.webSim);
@@ -106,6 +112,10 @@ async function generated() {
   const seconds = Number(process.env.TRELMO_DIFF_SECONDS || 30);
   const seed = process.env.TRELMO_DIFF_SEED !== undefined ? Number(process.env.TRELMO_DIFF_SEED)
     : Math.floor(Math.random() * 4294967296);
+  if (!Number.isInteger(seed) || seed < 0 || seed > 4294967295 || !(seconds >= 0)) {
+    console.error('TRELMO_DIFF_SEED is a number from 0 to 4294967295 and TRELMO_DIFF_SECONDS a number of seconds');
+    process.exit(2);
+  }
   const random = makeRandom(seed);
   const folder = path.join(work, 'generated');
   fs.rmSync(folder, { recursive: true, force: true });
