@@ -7,8 +7,14 @@
 #                          127.0.0.1
 #   ./dev.sh build  build the trees only
 #   ./dev.sh web    build the core, trelmo-sim and trelmo.html with
-#                   Emscripten, replay the scripted games under node and
+#                   Emscripten, replay the scripted games under node, run
+#                   the differential replay when build/native is there, and
 #                   test the page in headless Chromium
+#                   (the differential replay: the kept fuzz corpus, the
+#                   scripted games and TRELMO_DIFF_SECONDS, default 30, of
+#                   scripts generated from TRELMO_DIFF_SEED, printed, through
+#                   the native trelmo-sim and trelmo-sim.js, compared byte
+#                   for byte; `test` fixes the seed at 1 unless given)
 #   ./dev.sh bless  write the scripted games' outputs as their expected ones
 #   ./dev.sh fuzz   replay the kept fuzz corpus, then fuzz each target for
 #                   TRELMO_FUZZ_SECONDS (default 30); `fuzz keep` folds the
@@ -55,7 +61,23 @@ web_tests() {
   build_tree web
   ctest --preset web -j "$jobs"
   echo "== web build and replay: $((SECONDS - start)) s"
+  if [ -f "$native/CMakeCache.txt" ]; then
+    differential_replay
+  else
+    echo "== differential replay: skipped, it needs build/native (./dev.sh build)"
+  fi
   page_tests "$top/build/web"
+}
+
+# The same scripts through the native trelmo-sim and through trelmo-sim.js
+# under node, every result compared byte for byte (tests/differential/).
+differential_replay() {
+  local start=$SECONDS
+  cmake --build --preset native -j "$jobs" --target trelmo-sim >/dev/null
+  node --test-reporter=dot "$top/tests/differential/harness.test.js"
+  node "$top/tests/differential/run.js" "$native/tools/sim/trelmo-sim" \
+    "$top/build/web/tools/sim/trelmo-sim.js" "$top/build/web/differential"
+  echo "== differential replay: $((SECONDS - start)) s"
 }
 
 # The page itself, trelmo.html, in headless Chromium (tests/web/run.js);
@@ -136,7 +158,7 @@ case "${1:-}" in
     echo "== native tests"
     ctest --preset native -j "$jobs"
     echo "== scripted games under node (Emscripten)"
-    web_tests
+    TRELMO_DIFF_SEED=${TRELMO_DIFF_SEED:-1} web_tests
     echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     build_tree sanitize
     ctest --preset sanitize -j "$jobs"
