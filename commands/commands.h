@@ -50,6 +50,8 @@ constexpr int CmdKeyHelp = 205;
 constexpr int CmdMaxSpeed = 206;
 constexpr int CmdMaxRows = 207;
 constexpr int CmdAbout = 208;
+// The page's main menu only: the game as a link.
+constexpr int CmdShareGame = 209;
 
 // Pages of the information sheet.
 constexpr int kAboutPage = 0;

@@ -179,7 +179,15 @@ void NoteGameState(GameRecord& record, const Game& game) {
     for (int i = 0; i < game.steps.depth; ++i) over = over || EndsTheGame(game.steps.stack[i].resume);
     if (!over) return;
     WriteTicks(record);
-    if (record.state == RecordState::Playing) record.state = RecordState::Ended;
+    if (record.state != RecordState::Playing) return;
+    record.state = RecordState::Ended;
+    std::memcpy(record.ended, record.text, static_cast<size_t>(record.length));
+    record.endedLength = record.length;
+}
+
+const char* EndedScript(const GameRecord& record, int& length) {
+    length = record.endedLength;
+    return length > 0 ? record.ended : nullptr;
 }
 
 const char* RecordScript(GameRecord& record, int& length) {

@@ -26,6 +26,9 @@ struct GameRecord {
     uint32_t changes = 0;        // grows with every input taken, for a keeper to notice
     bool rowsUpGreyed = false;   // RowsUp was pressed at the top and its button is grey
     char text[kRecordBytes];
+    // The last game that ended, whole, kept while the next one is played.
+    int endedLength = 0;
+    char ended[kRecordBytes];
 };
 
 // A new game is about to begin in `game` (before NewGame runs).
@@ -42,6 +45,9 @@ void NoteGameState(GameRecord& record, const Game& game);
 // The script as it stands, the ticks run since its last line included; its
 // length goes to `length`. Playing and Ended have one, the others none.
 const char* RecordScript(GameRecord& record, int& length);
+
+// The script of the last game that ended, or null before the first.
+const char* EndedScript(const GameRecord& record, int& length);
 
 // Speed verbs that take a program just started (level 0 at kStartInterval)
 // to `level` at `interval`. The interval is stepped by the level arrived at,

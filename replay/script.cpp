@@ -1,8 +1,6 @@
 #include "replay/script.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -38,7 +36,8 @@ Words Split(char* text, char* restCopy) {
     if (*cursor == '\0') return line;
     char* afterFirst = cursor;
     while (*afterFirst != '\0' && !IsBlank(*afterFirst)) ++afterFirst;
-    std::strcpy(restCopy, SkipBlanks(afterFirst));
+    const char* rest = SkipBlanks(afterFirst);
+    std::memcpy(restCopy, rest, std::strlen(rest) + 1);
     line.rest = restCopy;
     while (*cursor != '\0') {
         if (line.count == kMaxWords) {
@@ -53,12 +52,16 @@ Words Split(char* text, char* restCopy) {
     return line;
 }
 
+// Digits only, at most `max`.
 bool ParseUnsigned(const char* text, unsigned long long max, unsigned long long& value) {
-    if (*text < '0' || *text > '9') return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtoull(text, &end, 10);
-    return errno == 0 && *end == '\0' && value <= max;
+    value = 0;
+    if (*text == '\0') return false;
+    for (; *text != '\0'; ++text) {
+        if (*text < '0' || *text > '9') return false;
+        value = value * 10 + static_cast<unsigned long long>(*text - '0');
+        if (value > max) return false;
+    }
+    return true;
 }
 
 // How a verb's words after the first are read.

@@ -4,6 +4,7 @@
 // in the script, carried out there and answered with trelmo_answer.
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <emscripten.h>
 #include <string>
 
@@ -22,6 +23,7 @@
 #include "web/page_calls.h"
 #include "web/page_descriptions.h"
 #include "web/page_input.h"
+#include "web/replays.h"
 #include "web/screen.h"
 #include "web/web_host.h"
 
@@ -41,6 +43,13 @@ struct Program {
     bool shutDown = false;
     bool downHeld = false;  // Down was pressed (by a key, a control, a pad or a flick), not released
     Reports reports = {};
+    // The game in progress as its script, for the page's storage and to
+    // share; what of it the page was last told.
+    GameRecord record;
+    uint32_t toldChanges = 0;
+    int toldState = -1;
+    Watch watch;  // a shared game being watched: no input but the stop
+    bool watching = false;
 };
 
 Program& program() {
@@ -105,8 +114,8 @@ int AnswerDialogKey(int keyAndDialog, int focus, int state) {
 }
 
 int AnswerMenuKey(int key, int which, int highlighted, const GameState& state) {
-    if (which < 0 || which >= static_cast<int>(sizeof kPopupMenus / sizeof *kPopupMenus)) return 0;
-    const MenuTable& menu = kPopupMenus[which];
+    if (PageMenu(which) == nullptr) return 0;
+    const MenuTable& menu = *PageMenu(which);
     const MenuKeyAnswer answer = KeyInMenu(menu, highlighted >= 0 && highlighted < menu.count ? highlighted : -1, key, state);
     return PackedAnswer(static_cast<int>(answer.action), answer.item);
 }
@@ -166,31 +175,56 @@ void ShutDown(Program& p) {
     EndProgram(p.dispatcher);
 }
 
-}  // namespace
-
-extern "C" {
-
-// The game starts with the settings file the page keeps, `length` bytes
-// (none the first time).
-EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed, const char* settings, int length) {
-    Program& p = program();
-    p.settings = ProfileText(Bytes(settings, length));
-    ResetGame(p.game, p.host, seed);
-    for (int i = 0; i < kButtonCount; ++i) {
-        const ButtonPlace& place = kButtonPlaces[i];
-        trelmo_page_place_button(i, place.x, place.y, place.width, place.height, place.text);
-    }
-    ProfileTextKeys keys(p.settings);
-    const WindowActions actions = StartProgram(p.dispatcher, p.scores, &keys);
-    RepaintWhole();
-    CarryOutWindowActions(actions);
+// What the page keeps and offers changes with the record: a game going on
+// (1), none (0), and whether an ended game can be shared (2 more).
+void TellRecord(Program& p) {
+    int length = 0;
+    const int state = (p.record.state == RecordState::Playing ? 1 : 0) + (EndedScript(p.record, length) ? 2 : 0);
+    if (state == p.toldState && p.record.changes == p.toldChanges) return;
+    p.toldState = state;
+    p.toldChanges = p.record.changes;
+    trelmo_page_record_changed(state);
 }
 
-// One of the page's events (web/page_input.h).
-EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
-    Program& p = program();
-    if (p.shutDown) return kind == static_cast<int>(PageInput::PadInDialog) ? PadKeyAfterEnd(p, b) : 0;
-    switch (static_cast<PageInput>(kind)) {
+bool TimerArmed() { return program().host.timerArmed(); }
+
+// The watch has run to its end: the window shows the last of it.
+void WatchGoesOn(Program& p, bool goesOn) {
+    if (goesOn || !p.watching) return;
+    p.watching = false;
+    trelmo_page_watch_ended();
+}
+
+// The game in progress as its script, for the page to share as a link,
+// paused first; else, or when only
+// the last one that ended is asked for, that one.
+void Share(Program& p, bool lastEnded) {
+    int length = 0;
+    const char* script = nullptr;
+    if (p.record.state == RecordState::Playing && !lastEnded) {
+        if (p.game.state.paused == 0) Run(Command::TogglePause);
+        script = RecordScript(p.record, length);
+    } else {
+        script = EndedScript(p.record, length);
+    }
+    trelmo_page_share(script, length);
+}
+
+// One of the page's events; while a shared game is watched only the
+// gravity timer and the window's own upkeep reach it.
+int TakeInput(Program& p, PageInput kind, int a, int b, int c) {
+    if (p.watching) {
+        switch (kind) {
+        case PageInput::Tick: WatchGoesOn(p, WatchTick(p.watch, p.dispatcher, p.host.timerArmed())); return 0;
+        case PageInput::Repaint:
+        case PageInput::Layout:
+        case PageInput::ShutDown:
+        case PageInput::DialogKey:
+        case PageInput::MenuKey: break;
+        default: return 0;
+        }
+    }
+    switch (kind) {
     case PageInput::KeyDown: Run(CommandForKeyDown(a), b != 0); break;
     case PageInput::KeyUp: Run(CommandForKeyUp(a)); break;
     case PageInput::Character: Run(CommandForChar(a)); break;
@@ -207,7 +241,10 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::Button:
         if (a >= 0 && a < kButtonCount) Run(CommandForButton(static_cast<Button>(a)));
         break;
-    case PageInput::MenuItem: Run(CommandForMenuId(a)); break;
+    case PageInput::MenuItem:
+        if (a == CmdShareGame) Share(p, false);
+        else Run(CommandForMenuId(a));
+        break;
     case PageInput::Activation:
         CarryOutWindowActions(RunActivation(p.dispatcher, a ? kActive : kInactive, b != 0, !p.downHeld));
         break;
@@ -221,9 +258,94 @@ EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
     case PageInput::MenuControl: Run(Command::OpenMainMenu); break;
     case PageInput::DialogKey: return AnswerDialogKey(a, b, c);
     case PageInput::MenuKey: return AnswerMenuKey(a, b, c, p.game.state);
-    default: return Report(p, static_cast<PageInput>(kind), a, b, c);  // touches, controls, a pad
+    default: return Report(p, kind, a, b, c);  // touches, controls, a pad
     }
     return 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+// The game starts with the settings file the page keeps, `length` bytes
+// (none the first time).
+EMSCRIPTEN_KEEPALIVE void trelmo_start(uint32_t seed, const char* settings, int length) {
+    Program& p = program();
+    p.settings = ProfileText(Bytes(settings, length));
+    ResetGame(p.game, p.host, seed);
+    for (int i = 0; i < kButtonCount; ++i) {
+        const ButtonPlace& place = kButtonPlaces[i];
+        trelmo_page_place_button(i, place.x, place.y, place.width, place.height, place.text);
+    }
+    ProfileTextKeys keys(p.settings);
+    p.dispatcher.record = &p.record;
+    const WindowActions actions = StartProgram(p.dispatcher, p.scores, &keys);
+    RepaintWhole();
+    CarryOutWindowActions(actions);
+}
+
+// The game the page kept, `length` bytes, brought back as it was and paused
+// as when the window is deactivated; 0 when it cannot be read (the page
+// drops it), -1 when it went wrong on the way (the page drops it and
+// starts again).
+EMSCRIPTEN_KEEPALIVE int trelmo_restore(const char* script, int length) {
+    Program& p = program();
+    if (script == nullptr || !ScriptIsPlayable(script, length) || p.record.state != RecordState::Empty) return 0;
+    // Nothing is offered to the table: the game in progress at its start
+    // was offered when it ended.
+    p.dispatcher.scores = nullptr;
+    p.host.mode = HostMode::AtOnce;
+    PlayWholeScript(p.dispatcher, script, length, TimerArmed);
+    p.host.mode = HostMode::Play;
+    p.dispatcher.scores = &p.scores;
+    if (p.record.state != RecordState::Playing || PendingRequest(p.game) != Request::None) return -1;
+    CarryOutWindowActions(RunActivation(p.dispatcher, kInactive, true, !p.downHeld));
+    RepaintWhole();
+    TellRecord(p);
+    return 1;
+}
+
+// A shared game's script, `length` bytes, out of its link: 1 when it is
+// watched from now on, 0 when a line cannot be read or touches a file.
+EMSCRIPTEN_KEEPALIVE int trelmo_watch(const char* link, int length) {
+    Program& p = program();
+    static char script[kRecordBytes];
+    if (link == nullptr || length > kRecordBytes || !ScriptIsPlayable(link, length)) return 0;
+    std::memcpy(script, link, static_cast<size_t>(length));
+    // Watching saves nothing: no record, no table, no settings.
+    p.dispatcher.record = nullptr;
+    p.dispatcher.scores = nullptr;
+    p.host.mode = HostMode::Watch;
+    p.watching = true;
+    p.watch = Watch{script, length, 0, 0};
+    WatchGoesOn(p, WatchOn(p.watch, p.dispatcher, p.host.timerArmed()));
+    RepaintWhole();
+    return 1;
+}
+
+// The last game that ended as a link's code (trelmo_page_share).
+EMSCRIPTEN_KEEPALIVE void trelmo_share_last() {
+    Program& p = program();
+    if (!p.watching) Share(p, true);
+    TellRecord(p);
+}
+
+// The game in progress as its script, for the page's storage
+// (trelmo_page_kept_game), or nothing.
+EMSCRIPTEN_KEEPALIVE void trelmo_kept_game() {
+    Program& p = program();
+    int length = 0;
+    const char* script = p.record.state == RecordState::Playing ? RecordScript(p.record, length) : nullptr;
+    trelmo_page_kept_game(script, length);
+}
+
+// One of the page's events (web/page_input.h).
+EMSCRIPTEN_KEEPALIVE int trelmo_input(int kind, int a, int b, int c) {
+    Program& p = program();
+    if (p.shutDown) return kind == static_cast<int>(PageInput::PadInDialog) ? PadKeyAfterEnd(p, b) : 0;
+    const int answer = TakeInput(p, static_cast<PageInput>(kind), a, b, c);
+    TellRecord(p);
+    return answer;
 }
 
 // The request handed out with `ticket` is done: `yes` answers a question,
@@ -232,6 +354,8 @@ EMSCRIPTEN_KEEPALIVE void trelmo_answer(int ticket, int yes, const char* typedNa
     Program& p = program();
     if (p.shutDown) return;
     CarryOutWindowActions(FinishRequest(p.dispatcher, ticket, yes != 0, typedName));
+    if (p.watching) WatchGoesOn(p, WatchOn(p.watch, p.dispatcher, p.host.timerArmed()));
+    TellRecord(p);
 }
 
 // A settings file the player loads, `length` bytes: refused (0) unless it

@@ -34,6 +34,15 @@ void trelmo_page_open(int command, int page);
 
 // The settings file's whole bytes, for the page's storage.
 void trelmo_page_settings_saved(const char* bytes, int length);
+// The game's record changed: 1 while a game goes on, plus 2 once an ended
+// game can be shared. The page keeps the game in progress, asked with
+// trelmo_kept_game, which answers with the script (null when there is none).
+void trelmo_page_record_changed(int state);
+void trelmo_page_kept_game(const char* script, int length);
+// A game's script, for the page to share as a link (null when it has none).
+void trelmo_page_share(const char* script, int length);
+// The shared game being watched has run to its end.
+void trelmo_page_watch_ended();
 
 // The descriptions (web/page_input.h):
 // a text the page shows outside the templates, by its name;

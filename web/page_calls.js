@@ -42,6 +42,22 @@ mergeInto(LibraryManager.library, {
   trelmo_page_settings_saved: function (bytes, length) {
     Module.page.settingsSaved(bytes, length);
   },
+  // void trelmo_page_record_changed(int state);
+  trelmo_page_record_changed: function (state) {
+    Module.page.recordChanged(state);
+  },
+  // void trelmo_page_kept_game(const char* script, int length);
+  trelmo_page_kept_game: function (script, length) {
+    Module.page.keptGame(script, length);
+  },
+  // void trelmo_page_share(const char* script, int length);
+  trelmo_page_share: function (script, length) {
+    Module.page.share(script, length);
+  },
+  // void trelmo_page_watch_ended();
+  trelmo_page_watch_ended: function () {
+    Module.page.watchEnded();
+  },
   // void trelmo_page_text(const char* name, const char* gbk);
   trelmo_page_text: function (name, gbk) {
     Module.page.text(name, gbk);

@@ -10,6 +10,7 @@
 #include "commands/reports.h"
 #include "draw/layout.h"
 #include "game/steps.h"
+#include "replay/link.h"
 #include "commands/menus.h"
 #include "resources/dialog_keys.h"
 #include "resources/dialog_script.h"
@@ -91,6 +92,7 @@ int main() {
                   {"SHIFT_HELD", kShiftHeld},         {"CTRL_HELD", kCtrlHeld},
                   {"ALT_HELD", kAltHeld},           {"STICK_REACH", kStickReach}});
     std::printf("const STORAGE_KEY = '%s';\n", kSettingsFile);
+    std::printf("const REPLAY_MARKER = '%s';\n", kReplayMarker);
     std::printf("const BASE_UNIT_ALPHABET = '%s';\n", kBaseUnitAlphabet);
     PrintObject("Request", {{"None", Of(Request::None)},
                             {"Sound", Of(Request::Sound)},

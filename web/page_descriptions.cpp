@@ -49,6 +49,15 @@ void DescribeTexts() {
         {"touchHelpFlick", kTouchHelpFlick},
         {"touchHelpPress", kTouchHelpPress},
         {"touchHelpGoOn", kTouchHelpGoOn},
+        {"shareLast", kShareLastText},
+        {"shareCopied", kShareCopied},
+        {"shareSent", kShareSent},
+        {"shareFailed", kShareFailed},
+        {"watching", kWatchingNotice},
+        {"stopWatching", kStopWatchingText},
+        {"watchEnded", kWatchEndedNotice},
+        {"playOwn", kPlayOwnText},
+        {"linkRefused", kLinkRefused},
     };
     for (const auto& t : texts) trelmo_page_text(t.name, t.text);
 }
@@ -82,11 +91,39 @@ void DescribeSounds() {
     }
 }
 
+// The page's main menu is the window's with the item that shares a game
+// after the two steps to the top.
+struct PageMainMenu {
+    MenuItem items[sizeof MainMenu / sizeof *MainMenu + 1];
+};
+constexpr PageMainMenu MakePageMainMenu() {
+    PageMainMenu menu{};
+    int count = 0;
+    for (const MenuItem& item : MainMenu) {
+        menu.items[count++] = item;
+        if (item.id == CmdMaxRows) menu.items[count++] = {CmdShareGame, kShareGameItem};
+    }
+    return menu;
+}
+constexpr PageMainMenu kPageMainMenu = MakePageMainMenu();
+constexpr MenuTable kPageMenus[] = {
+    {kPageMainMenu.items, sizeof kPageMainMenu.items / sizeof *kPageMainMenu.items},
+    kPopupMenus[kTrayMenu],
+};
+
+}  // namespace
+
+const MenuTable* PageMenu(int which) {
+    return which >= 0 && which < static_cast<int>(sizeof kPageMenus / sizeof *kPageMenus) ? &kPageMenus[which] : nullptr;
+}
+
+namespace {
+
 void DescribeMenu(int which, const GameState& state) {
-    const MenuItem* items = which == 0 ? MainMenu : TrayMenu;
-    const size_t count = which == 0 ? sizeof MainMenu / sizeof *MainMenu : sizeof TrayMenu / sizeof *TrayMenu;
-    for (size_t i = 0; i < count; ++i) {
-        const MenuItem& item = items[i];
+    const MenuTable* menu = PageMenu(which);
+    if (menu == nullptr) return;
+    for (int i = 0; i < menu->count; ++i) {
+        const MenuItem& item = menu->items[i];
         trelmo_page_menu_item(item.id, item.id != 0 && MenuItemGreyed(item.id, state) ? 1 : 0,
                               item.text != nullptr ? item.text : "");
     }

@@ -2,10 +2,14 @@
 // What the page shows but the module knows, told through the page's calls
 // (web/page_calls.h): the texts, pictures and sounds, the menus, the score
 // table, the options' marks and the dialog templates laid out in pixels.
+#include "commands/menus.h"
 #include "game/state.h"
 #include "resources/dialog_script.h"
 #include "store/settings.h"
 #include "web/page_input.h"
+
+// The page's popup menus (0 main, 1 the icon's), or null.
+const MenuTable* PageMenu(int which);
 
 void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores);
 

@@ -4,9 +4,15 @@
 #include "resources/texts.h"
 #include "web/page_calls.h"
 
-void WebHost::ArmGravityTimer(int milliseconds) { trelmo_page_arm_timer(milliseconds); }
+void WebHost::ArmGravityTimer(int milliseconds) {
+    timerArmed_ = true;
+    trelmo_page_arm_timer(milliseconds);
+}
 
-void WebHost::StopGravityTimer() { trelmo_page_stop_timer(); }
+void WebHost::StopGravityTimer() {
+    timerArmed_ = false;
+    trelmo_page_stop_timer();
+}
 
 // A null text leaves the button's text as it is.
 void WebHost::SetButtonEnabled(Button button, bool enabled) { trelmo_page_set_button(button, nullptr, enabled ? 1 : -1); }
@@ -20,6 +26,9 @@ void WebHost::Paint(PaintOp op, const ShapeRecord& shape) {
 }
 
 Answer WebHost::CarryOut(const RequestCall& call) {
+    const bool soundOrWait = call.request == Request::Sound || call.request == Request::Wait;
+    if (mode == HostMode::AtOnce && soundOrWait) return Outcome::Yes;
+    if (mode == HostMode::Watch && call.request == Request::AskReplay) return Outcome::Later;  // the watch is over
     trelmo_page_start_request(static_cast<int>(call.request), call.value, call.ticket,
                               call.request == Request::NameEntry ? call.offeredName : nullptr);
     return Outcome::Later;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -64,10 +65,10 @@ std::string StateOf(Sim& sim) {
 void ExpectSameGame(Recorded& played) {
     const std::string script = played.Script();
     ASSERT_FALSE(script.empty());
-    Recorded again;
-    again.Run(script);
-    EXPECT_EQ(StateOf(again.sim), StateOf(played.sim)) << script.substr(0, 400);
-    EXPECT_EQ(again.Script(), script) << "recording the replay writes the same script";
+    const auto again = std::make_unique<Recorded>();
+    again->Run(script);
+    EXPECT_EQ(StateOf(again->sim), StateOf(played.sim)) << script.substr(0, 400);
+    EXPECT_EQ(again->Script(), script) << "recording the replay writes the same script";
 }
 
 // Random moves of a player, with the gravity between.
@@ -81,18 +82,18 @@ std::string Moves(std::mt19937& random, int count) {
 TEST(GameRecord, EveryIntervalOfEveryLevelHasARoadFromTheStart) {
     std::mt19937 random(7);
     for (int trial = 0; trial < 300; ++trial) {
-        Recorded played;
+        const auto played = std::make_unique<Recorded>();
         std::string ops;
         for (int i = 0, n = static_cast<int>(random() % 60); i < n; ++i) ops += random() % 5 < 3 ? "speedup\n" : "speeddown\n";
-        played.Run(ops);
-        const GameState& s = played.sim.game.state;
+        played->Run(ops);
+        const GameState& s = played->sim.game.state;
         static bool upwards[4096];
         const int steps = SpeedPath(s.speedLevel, s.interval, upwards, 4096);
         ASSERT_GE(steps, 0) << ops;
-        Recorded road;
-        for (int i = 0; i < steps; ++i) road.Run(upwards[i] ? "speedup" : "speeddown");
-        ASSERT_EQ(road.sim.game.state.speedLevel, s.speedLevel) << ops;
-        ASSERT_EQ(road.sim.game.state.interval, s.interval) << ops;
+        const auto road = std::make_unique<Recorded>();
+        for (int i = 0; i < steps; ++i) road->Run(upwards[i] ? "speedup" : "speeddown");
+        ASSERT_EQ(road->sim.game.state.speedLevel, s.speedLevel) << ops;
+        ASSERT_EQ(road->sim.game.state.interval, s.interval) << ops;
     }
     bool upwards[4];
     EXPECT_EQ(SpeedPath(5, 555, upwards, 4), -1) << "an interval no road gives";
@@ -103,7 +104,8 @@ TEST(GameRecord, EveryIntervalOfEveryLevelHasARoadFromTheStart) {
 TEST(GameRecord, AGameInProgressComesBackFromItsScript) {
     std::mt19937 random(11);
     for (int trial = 0; trial < 40; ++trial) {
-        Recorded played;
+        const auto owner = std::make_unique<Recorded>();
+        Recorded& played = *owner;
         // Earlier games, the difficulty and the options as a player leaves them.
         played.Run("seed " + std::to_string(random()) + "\nset Style " + std::to_string(random() % 2) + "\nnew\n");
         played.Run(Moves(random, static_cast<int>(random() % 200)));
@@ -123,7 +125,8 @@ TEST(GameRecord, AGameInProgressComesBackFromItsScript) {
 }
 
 TEST(GameRecord, EndsWithTheGameAndStaysWhole) {
-    Recorded played;
+    const auto owner = std::make_unique<Recorded>();
+    Recorded& played = *owner;
     played.Run("answer no\nseed 5\nnew\n");
     while (played.record.state == RecordState::Playing && !played.sim.host.quitRequested()) played.Run("tick 50");
     EXPECT_EQ(played.record.state, RecordState::Ended);
@@ -131,15 +134,20 @@ TEST(GameRecord, EndsWithTheGameAndStaysWhole) {
     played.Run("tick 100");  // nothing of the game runs after its end
     EXPECT_EQ(played.Script(), script);
     EXPECT_EQ(script.substr(0, 7), "seed 5\n");
-    Recorded again;
-    again.Run("answer no\n" + script);
-    EXPECT_EQ(again.record.state, RecordState::Ended) << "the tick the game ended in closes its script";
+    const auto again = std::make_unique<Recorded>();
+    again->Run("answer no\n" + script);
+    EXPECT_EQ(again->record.state, RecordState::Ended) << "the tick the game ended in closes its script";
+    int endedLength = 0;
+    const char* ended = EndedScript(played.record, endedLength);
+    ASSERT_NE(ended, nullptr);
+    EXPECT_EQ(std::string(ended, static_cast<size_t>(endedLength)), script) << "the ended game kept whole";
 
     // A fast fall once started stays on until a drop, and a pause taken by
     // losing activation under the replay question stays marked as that:
     // both go on into the next game, and its script says so, as it says
     // that RowsUp was greyed at the top.
-    Recorded next;
+    const auto nextOwner = std::make_unique<Recorded>();
+    Recorded& next = *nextOwner;
     next.Run("maxrows\nseed 9\nnew\ndown ctrl\ntick 30");
     next.sim.game.state.autoPaused = 1;  // what a deactivation under the question leaves
     next.Run("new");

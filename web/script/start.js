@@ -35,12 +35,19 @@ function start() {
   fitScale();
   const seed = /seed=(\d+)/.exec(location.hash);
   const seedValue = seed ? Number(seed[1]) >>> 0 : (Date.now() ^ (Math.random() * 0x100000000)) >>> 0;
-  // The window's first frame shows before the sheet that the start opens.
-  const open = page.open;
-  page.open = (command, sheetPage) => requestAnimationFrame(() => open(command, sheetPage));
+  // The window's first frame shows before the sheet that the start opens,
+  // which a shared game being watched has no need of.
+  const open = page.open, opened = [];
+  page.open = (command, sheetPage) => opened.push(() => open(command, sheetPage));
   run(() => withBytes(storedBytes() || [], (settings, length) => _trelmo_start(seedValue, settings, length)));
   page.open = open;
+  const ordinaryStart = () => requestAnimationFrame(() => opened.forEach((opening) => opening()));
+  if (!watchSharedGame(ordinaryStart)) {
+    bringBackKeptGame();
+    ordinaryStart();
+  }
   offerFileActions();
+  offerSharing();
   offerControls();
 }
 
