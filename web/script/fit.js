@@ -183,18 +183,23 @@ function placePicture(area, width, height) {
   return Math.max(1, fits);
 }
 
-// CSS pixels the dialogs' text should keep: less on a narrow phone.
-const readableDialogText = () => (Math.min(innerWidth, innerHeight) >= 375 ? 11 : 9);
+// CSS pixels the dialogs' text should keep: less on a narrow screen.
+const readableDialogText = () => (innerWidth >= 375 ? 11 : 9);
 // A dialog in the middle of the screen at its own size (the style sheet
 // keeps the browser from squeezing it to the screen), scaled to lie wholly
 // on it: with a margin where its text stays readable so, else edge to edge;
-// larger for the fingers where there is room.
+// larger for the fingers where there is room. Where its template's places
+// cannot keep the text readable, it is laid out for the phone.
 function fitDialog(dialog) {
   if (!touchScreen) return;
-  const width = dialog.offsetWidth, height = dialog.offsetHeight;  // untouched by the scale
   const safe = safeArea();
+  const readable = readableDialogText() / LABEL_PIXELS;  // the least scale
+  placeAsTemplates(dialog);
+  if (Math.min(safe.width / dialog.offsetWidth, safe.height / dialog.offsetHeight) < readable)
+    placeForPhone(dialog, { width: safe.width / readable, height: safe.height / readable });
+  const width = dialog.offsetWidth, height = dialog.offsetHeight;  // untouched by the scale
   const fits = (margin) => Math.min((safe.width - 2 * margin) / width, (safe.height - 2 * margin) / height);
-  const zoom = Math.min(fits(GAP) * LABEL_PIXELS >= readableDialogText() ? fits(GAP) : fits(0), 2);
+  const zoom = Math.min(fits(GAP) >= readable ? fits(GAP) : fits(0), 2);
   Object.assign(dialog.style, {
     left: `${safe.left + (safe.width - width * zoom) / 2}px`, top: `${safe.top + (safe.height - height * zoom) / 2}px`,
     transform: `scale(${zoom})`,
