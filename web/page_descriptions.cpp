@@ -35,6 +35,8 @@ void DescribeTexts() {
         {"hideControls", kHideControlsText},
         {"showControls", kShowControlsText},
         {"menuControl", kMenuControlText},
+        {"speedLabel", kSpeedText},
+        {"rowsLabel", kStartRowsText},
         {"no", kNoText},
         {"gameEnded", kGameEndedNotice},
         {"restart", kRestartText},

@@ -33,6 +33,7 @@ function showTable(done) {
   built.controls.get(IDC_CLEAR).addEventListener('click', () => {
     run(() => input(Input.ClearScores));
     paintRows(built.panel);
+    fitDialog(built.panel.closest('dialog'));  // the new rows where the old ones stood
   });
 }
 
@@ -172,12 +173,11 @@ function showSheet(startPage) {
     if (onTabs) tabButtons[index].focus();
   };
   body.append(...pages.map((p) => p.panel));
-  // The sheet keeps one size whatever its page, as large as its largest.
-  const largest = (side) => `${Math.max(...pages.map((p) => parseFloat(p.panel.style[side])))}px`;
-  Object.assign(body.style, { width: largest('width'), height: largest('height') });
   const frame = document.createElement('div');
   frame.style.padding = `${margin.y}px ${margin.x}px 0`;
   frame.append(tabs, body);
+  // The sheet keeps one size whatever its page, as large as its largest.
+  sizeToLargestPanel(frame);
   const buttonRow = document.createElement('div');
   buttonRow.className = 'row';
   buttonRow.style.padding = `${margin.y}px ${margin.x}px`;

@@ -30,8 +30,10 @@ const pictureHeight = () => (ui.tall ? TALL_H : H);
 // picture fits `area`.
 const wholeFit = (area, width, height) => Math.floor(Math.min((area.width * devicePixelRatio) / width, (area.height * devicePixelRatio) / height));
 // CSS pixels: the smallest control (the tall layout's, and a turned one
-// where room is short), and the room under the tall layout's rows.
-const TALL_CONTROL = 44, TALL_MARGIN = 4;
+// where room is short), the room under the tall layout's rows, and the
+// line of a pair's name at the top of its two buttons, inside their edges
+// (the style sheet's paired buttons keep their text under it).
+const TALL_CONTROL = 44, TALL_MARGIN = 4, PAIR_LABEL = 16, PAIR_EDGE = 3;
 
 // The part of the screen clear of notches, rounded corners and the home
 // indicator (the safe-area insets), in CSS pixels: an empty box that the
@@ -64,10 +66,12 @@ const padControls = () => [...document.querySelectorAll('#pad button[data-key]')
 const usableButtons = (indices) => indices.map((index) => buttons[index]).filter((button) => button !== undefined && !button.disabled);
 const commandControls = (playing) => usableButtons(playing ? [PauseButton] : [StartButton, PauseButton, OptionsButton]);
 // The window's buttons in `shown` stand among the controls, the others in
-// the window; the pad and the Menu show only if in `shown`.
+// the window; the pad, the Menu and the pairs' names show only if in
+// `shown`.
 function showAmongControls(shown) {
   buttons.forEach((button, index) => (shown.includes(button) ? $('pad').appendChild(button) : keepOnStage(button, index)));
-  for (const control of [...padControls(), $('menu-control')]) control.style.display = shown.includes(control) ? '' : 'none';
+  for (const control of [...padControls(), $('menu-control'), ...document.querySelectorAll('#pad .pair-label')])
+    control.style.display = shown.includes(control) ? '' : 'none';
 }
 
 // Upright with room to spare (a tablet): the window above the pad and the
@@ -123,36 +127,57 @@ function layOutTurned(safe) {
 
 // The tall layout: the picture at the top, as large as fits; under it the
 // rows of controls for what the player can do now (with the speed's and
-// the starting rows' "+" and "-" between games, where they act), and the
-// file's buttons in a row of their own where there is room.
+// the starting rows' "+" and "-" between games, where they act, each pair
+// with its name), and the file's buttons in a row of their own where
+// there is room.
 function layOutTall(safe) {
   const width = safe.width, height = safe.height, placeBox = placeIn(safe);
   const playing = playingNow();
   const settings = [SpeedUpButton, SpeedDownButton, RowsUpButton, RowsDownButton];
   // A pair at its limit stays, greyed, so that the row keeps its places.
   const settingsShown = !playing && usableButtons(settings).length > 0;
-  const shown = [
-    ...(ui.controlsShown && playing ? padControls() : []), ...commandControls(playing), $('menu-control'),
-    ...(settingsShown ? settings.map((index) => buttons[index]) : []),
+  const singles = [...(ui.controlsShown && playing ? padControls() : []), ...commandControls(playing), $('menu-control')];
+  const pairs = [[SpeedUpButton, SpeedDownButton, 'speed-label'], [RowsUpButton, RowsDownButton, 'rows-label']];
+  const units = [
+    ...singles.map((control) => ({ controls: [control], label: null })),
+    ...(settingsShown ? pairs.map(([up, down, label]) => ({ controls: [buttons[up], buttons[down]], label: $(label) })) : []),
   ];
-  showAmongControls(shown);
-  const perRow = Math.max(1, Math.floor((width + GAP) / (TALL_CONTROL + GAP)));
-  const rowCount = Math.ceil(shown.length / perRow), inRow = Math.ceil(shown.length / rowCount);
-  const rows = rowCount * (TALL_CONTROL + GAP) + TALL_MARGIN;
+  showAmongControls(units.flatMap((unit) => (unit.label !== null ? [...unit.controls, unit.label] : unit.controls)));
+  // As many controls a row as fit, the rows as even as they go; a pair
+  // never split between two rows.
+  const countOf = (row) => row.reduce((sum, unit) => sum + unit.controls.length, 0);
+  const count = countOf(units);
+  const perRow = Math.max(2, Math.floor((width + GAP) / (TALL_CONTROL + GAP)));
+  const inRow = Math.ceil(count / Math.ceil(count / perRow));
+  const rowsOfUnits = [];
+  for (const unit of units) {
+    const row = rowsOfUnits[rowsOfUnits.length - 1];
+    if (row !== undefined && countOf(row) + unit.controls.length <= inRow) row.push(unit);
+    else rowsOfUnits.push([unit]);
+  }
+  const rows = rowsOfUnits.length * (TALL_CONTROL + GAP) + TALL_MARGIN;
   const storageRow = TALL_CONTROL + GAP + TALL_MARGIN;
   const storage = $('storage');
   const withStorage = !playing && height - rows - TALL_H * (wholeFit({ width, height: height - rows }, TALL_W, TALL_H) / devicePixelRatio) >= storageRow;
   storage.style.display = withStorage ? '' : 'none';
   const factor = placePicture({ x: safe.left, y: safe.top, width, height: height - rows - (withStorage ? storageRow : 0) }, TALL_W, TALL_H);
   // Margins at the screen's edges where the controls keep their size.
-  const edge = width - inRow * TALL_CONTROL - (inRow + 1) * GAP >= 0 ? GAP : 0;
-  const size = Math.min(2 * TALL_CONTROL, Math.floor((width - 2 * edge - GAP * (inRow - 1)) / inRow));
+  const widest = Math.max(...rowsOfUnits.map(countOf));
+  const edge = width - widest * TALL_CONTROL - (widest + 1) * GAP >= 0 ? GAP : 0;
+  const size = Math.min(2 * TALL_CONTROL, Math.floor((width - 2 * edge - GAP * (widest - 1)) / widest));
   const top = height - rows + GAP - (withStorage ? storageRow : 0);
-  shown.forEach((control, i) => {
-    const row = Math.floor(i / inRow), column = i % inRow;
-    const inThisRow = Math.min(inRow, shown.length - row * inRow);
-    const first = (width - inThisRow * size - (inThisRow - 1) * GAP) / 2;
-    placeBox(control, first + column * (size + GAP), top + row * (TALL_CONTROL + GAP), size, TALL_CONTROL);
+  rowsOfUnits.forEach((row, r) => {
+    const y = top + r * (TALL_CONTROL + GAP);
+    let x = (width - countOf(row) * size - (countOf(row) - 1) * GAP) / 2;
+    for (const unit of row) {
+      // The name across the top of its pair, inside the buttons' edges.
+      if (unit.label !== null) placeBox(unit.label, x + PAIR_EDGE, y + PAIR_EDGE, unit.controls.length * (size + GAP) - GAP - 2 * PAIR_EDGE, PAIR_LABEL);
+      for (const control of unit.controls) {
+        control.classList.toggle('paired', unit.label !== null);
+        placeBox(control, x, y, size, TALL_CONTROL);
+        x += size + GAP;
+      }
+    }
   });
   if (withStorage) Object.assign(storage.style, { left: `${safe.left + GAP}px`, top: `${safe.top + height - TALL_MARGIN - TALL_CONTROL}px`, width: '' });
   return factor;
@@ -183,18 +208,23 @@ function placePicture(area, width, height) {
   return Math.max(1, fits);
 }
 
-// CSS pixels the dialogs' text should keep: less on a narrow phone.
-const readableDialogText = () => (Math.min(innerWidth, innerHeight) >= 375 ? 11 : 9);
+// CSS pixels the dialogs' text should keep: less on a narrow screen.
+const readableDialogText = () => (innerWidth >= 375 ? 11 : 9);
 // A dialog in the middle of the screen at its own size (the style sheet
 // keeps the browser from squeezing it to the screen), scaled to lie wholly
 // on it: with a margin where its text stays readable so, else edge to edge;
-// larger for the fingers where there is room.
+// larger for the fingers where there is room. Where its template's places
+// cannot keep the text readable, it is laid out for the phone.
 function fitDialog(dialog) {
   if (!touchScreen) return;
-  const width = dialog.offsetWidth, height = dialog.offsetHeight;  // untouched by the scale
   const safe = safeArea();
+  const readable = readableDialogText() / LABEL_PIXELS;  // the least scale
+  placeAsTemplates(dialog);
+  if (Math.min(safe.width / dialog.offsetWidth, safe.height / dialog.offsetHeight) < readable)
+    placeForPhone(dialog, { width: safe.width / readable, height: safe.height / readable });
+  const width = dialog.offsetWidth, height = dialog.offsetHeight;  // untouched by the scale
   const fits = (margin) => Math.min((safe.width - 2 * margin) / width, (safe.height - 2 * margin) / height);
-  const zoom = Math.min(fits(GAP) * LABEL_PIXELS >= readableDialogText() ? fits(GAP) : fits(0), 2);
+  const zoom = Math.min(fits(GAP) >= readable ? fits(GAP) : fits(0), 2);
   Object.assign(dialog.style, {
     left: `${safe.left + (safe.width - width * zoom) / 2}px`, top: `${safe.top + (safe.height - height * zoom) / 2}px`,
     transform: `scale(${zoom})`,

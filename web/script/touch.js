@@ -48,6 +48,8 @@ function offerControls() {
   const names = { ArrowLeft: texts.padLeft, ArrowRight: texts.padRight, ArrowUp: texts.padTurn, ArrowDown: texts.padDrop };
   for (const control of document.querySelectorAll('#pad button[data-key]')) control.textContent = names[control.dataset.key];
   $('menu-control').textContent = texts.menuControl;
+  $('speed-label').textContent = texts.speedLabel;
+  $('rows-label').textContent = texts.rowsLabel;
   $('controls').hidden = false;
   $('controls').addEventListener('click', () => showControls(!ui.controlsShown));
   showControls(localStorage.getItem(CONTROLS_KEY) !== 'hidden');

@@ -44,15 +44,28 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor, standInPad }) =
     }
     return null;
   };
-  // The open dialog whole on every screen, as the phone is turned to it.
-  async function wholeOnEveryScreen(page, what, leastOnNarrow = 9) {
-    for (const screen of SCREENS) {
+  // Where each part of the open dialog lies in it, unscaled.
+  const dialogPlaces = () => {
+    const dialog = document.querySelector('dialog[open]');
+    const box = dialog.getBoundingClientRect(), zoom = box.width / dialog.offsetWidth;
+    return [...dialog.querySelectorAll('*')].map((part) => {
+      const r = part.getBoundingClientRect();
+      return [r.left - box.left, r.top - box.top, r.width, r.height].map((side) => Math.round(side / zoom)).join();
+    }).join(' ');
+  };
+  // The open dialog whole on every screen, as the phone is turned to it:
+  // its text at least 11 CSS px on a screen 375 wide or more, else 9.
+  // Back on the first, each part is where it was.
+  async function wholeOnEveryScreen(page, what) {
+    const first = await page.evaluate(dialogPlaces);
+    for (const screen of [...SCREENS, SCREENS[0]]) {
       await turn(page, screen);
-      const least = Math.min(screen.width, screen.height) >= 375 ? 11 : leastOnNarrow;
+      const least = screen.width >= 375 ? 11 : 9;
       let problem;
       for (const until = Date.now() + LIMIT_MS; (problem = await page.evaluate(dialogProblem, least)) !== null && Date.now() < until;) await after(50);
       if (problem !== null) throw new Error(`${what} on ${screen.width} x ${screen.height}: ${problem}`);
     }
+    await waitFor(page, `(${dialogPlaces})() === ${JSON.stringify(first)}`, `${what} as it was on the first phone again`);
   }
 
   // Drops by the keyboard until the game ends and asks for another.
@@ -78,8 +91,7 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor, standInPad }) =
       const page = await openPage({ device: PHONES[0], storage: LOW_ROW });
       for (const tab of [0, 1, 2]) {
         await page.$$eval('dialog[open] .tabs button', (tabs, index) => tabs[index].click(), tab);
-        // The sheet's pages on the folded phone, 280 CSS px wide, keep 8.
-        await wholeOnEveryScreen(page, `the sheet's page ${tab + 1}`, 8);
+        await wholeOnEveryScreen(page, `the sheet's page ${tab + 1}`);
       }
       await page.keyboard.press('Escape');
       await waitFor(page, () => !document.querySelector('dialog[open]'), 'the sheet closes');

@@ -59,6 +59,22 @@ module.exports = ({ openPage, waitFor }) => {
     return `${turned ? 'window' : 'well'} ${(100 * share).toFixed(1)} % of the ${turned ? 'height' : 'width'}, ${factor} device pixels a game pixel, ` +
       `smallest text ${smallestText.toFixed(1)} px, smallest control ${smallestControl.toFixed(1)} px, smallest gap ${smallestGap === Infinity ? '-' : smallestGap.toFixed(1)} px`;
   }
+  // Upright between games, each pair of "+" and "-" under its name: the
+  // name's text and size, and the two buttons it lies on, above their own
+  // texts (-1 where it lies on no pair).
+  const pairNames = (page) => page.evaluate(() => {
+    const shown = [...document.querySelectorAll('#pad button')].filter((b) => b.getClientRects().length > 0);
+    const textTop = (button) => { const range = document.createRange(); range.selectNodeContents(button); return range.getBoundingClientRect().top; };
+    return [...document.querySelectorAll('#pad .pair-label')].map((label) => {
+      const r = label.getBoundingClientRect();
+      const plus = shown.findIndex((b, i) => {
+        const p = b.getBoundingClientRect(), m = shown[i + 1]?.getBoundingClientRect();
+        return b.textContent === '+' && shown[i + 1]?.textContent === '-' && Math.abs(p.top - m.top) < 0.5 && r.left >= p.left &&
+          r.right <= m.right && r.top >= p.top && r.bottom <= Math.min(textTop(b), textTop(shown[i + 1]));
+      });
+      return { text: label.textContent, font: parseFloat(getComputedStyle(label).fontSize), plus, at: { x: r.x + r.width / 2, y: r.bottom + 12 } };
+    });
+  });
   const shownTexts = (page) => page.$$eval('#pad button', (all) => all.filter((b) => b.getClientRects().length > 0).map((b) => b.textContent));
 
   return {
@@ -73,6 +89,16 @@ module.exports = ({ openPage, waitFor }) => {
         const between = measure(await look(page), device, `${name} between games`, turned);
         const texts = await shownTexts(page);
         for (const wanted of ['开始(F2)', '选项(F4)', '菜单', ...(turned ? [] : ['+', '-'])]) if (!texts.includes(wanted)) throw new Error(`${name}: no ${wanted} among ${texts}`);
+        if (!turned) {
+          const names = await pairNames(page);
+          if (names.map((n) => n.text).join() !== '速度:,起始行数:' || names.some((n) => n.font < 12 || n.plus < 0)) throw new Error(`${name}: the pairs' names ${JSON.stringify(names)}`);
+          // The "+" under the speed's name steps the speed: its "-" comes alive, the rows' stays grey.
+          if (device === PHONES[0]) {
+            await page.touchscreen.tap(names[0].at.x - 20, names[0].at.y);
+            await waitFor(page, () => [...document.querySelectorAll('#pad button')].filter((b) => b.textContent === '-').map((b) => b.disabled).join() === 'false,true',
+              `${name}: the speed's "-" alive after its "+"`);
+          }
+        }
         await page.keyboard.press('F2');
         await waitFor(page, () => [...document.querySelectorAll('#pad button')].some((b) => b.textContent === '暂停(F3)' && b.getClientRects().length > 0) &&
           [...document.querySelectorAll('#pad button[data-key]')].every((b) => b.getClientRects().length > 0), `${name}: Pause and the pad in play`);
