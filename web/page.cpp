@@ -47,7 +47,7 @@ struct Program {
     // share; what of it the page was last told.
     GameRecord record;
     uint32_t toldChanges = 0;
-    int toldState = -1;
+    int toldState = 0;
     Watch watch;  // a shared game being watched: no input but the stop
     bool watching = false;
 };
@@ -215,7 +215,7 @@ void Share(Program& p, bool lastEnded) {
 int TakeInput(Program& p, PageInput kind, int a, int b, int c) {
     if (p.watching) {
         switch (kind) {
-        case PageInput::Tick: WatchGoesOn(p, WatchTick(p.watch, p.dispatcher, p.host.timerArmed())); return 0;
+        case PageInput::Tick: WatchGoesOn(p, WatchTick(p.watch, p.dispatcher, TimerArmed)); return 0;
         case PageInput::Repaint:
         case PageInput::Layout:
         case PageInput::ShutDown:
@@ -318,7 +318,7 @@ EMSCRIPTEN_KEEPALIVE int trelmo_watch(const char* link, int length) {
     p.host.mode = HostMode::Watch;
     p.watching = true;
     p.watch = Watch{script, length, 0, 0};
-    WatchGoesOn(p, WatchOn(p.watch, p.dispatcher, p.host.timerArmed()));
+    WatchGoesOn(p, WatchOn(p.watch, p.dispatcher, TimerArmed));
     RepaintWhole();
     return 1;
 }
@@ -354,7 +354,7 @@ EMSCRIPTEN_KEEPALIVE void trelmo_answer(int ticket, int yes, const char* typedNa
     Program& p = program();
     if (p.shutDown) return;
     CarryOutWindowActions(FinishRequest(p.dispatcher, ticket, yes != 0, typedName));
-    if (p.watching) WatchGoesOn(p, WatchOn(p.watch, p.dispatcher, p.host.timerArmed()));
+    if (p.watching) WatchGoesOn(p, WatchOn(p.watch, p.dispatcher, TimerArmed));
     TellRecord(p);
 }
 

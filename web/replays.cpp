@@ -67,14 +67,14 @@ void PlayWholeScript(Dispatcher& dispatcher, const char* script, int length, boo
     }
 }
 
-bool WatchOn(Watch& watch, Dispatcher& dispatcher, bool timerArmed) {
+bool WatchOn(Watch& watch, Dispatcher& dispatcher, bool (*timerArmed)()) {
     ScriptLine step;
     bool bad = false;
     for (;;) {
         if (!GameGoesOn(dispatcher)) return false;
         if (PendingRequest(dispatcher.game) != Request::None) return true;  // a sound or a wait first
         if (watch.ticksDue > 0) {
-            if (timerArmed) return true;
+            if (timerArmed()) return true;
             watch.ticksDue = 0;  // ticks with no timer armed do nothing
         }
         if (!NextStep(watch.script, watch.length, watch.at, step, bad) || bad) return false;
@@ -83,7 +83,7 @@ bool WatchOn(Watch& watch, Dispatcher& dispatcher, bool timerArmed) {
     }
 }
 
-bool WatchTick(Watch& watch, Dispatcher& dispatcher, bool timerArmed) {
+bool WatchTick(Watch& watch, Dispatcher& dispatcher, bool (*timerArmed)()) {
     if (watch.ticksDue > 0 && PendingRequest(dispatcher.game) == Request::None) {
         --watch.ticksDue;
         RunGravityTick(dispatcher);

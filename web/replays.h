@@ -24,7 +24,7 @@ struct Watch {
 // Goes on through the script until a tick waits for the gravity timer or
 // the rules wait for a request; false once the script has run to its end
 // or the game it plays has ended.
-bool WatchOn(Watch& watch, Dispatcher& dispatcher, bool timerArmed);
+bool WatchOn(Watch& watch, Dispatcher& dispatcher, bool (*timerArmed)());
 // The gravity timer expired: the next tick of the script runs, then the
 // lines after it.
-bool WatchTick(Watch& watch, Dispatcher& dispatcher, bool timerArmed);
+bool WatchTick(Watch& watch, Dispatcher& dispatcher, bool (*timerArmed)());

@@ -26,11 +26,13 @@ page.keptGame = (script, length) => {
 };
 page.recordChanged = (state) => {
   $('share').hidden = (state & 2) === 0;
-  if ((state & 1) === 0) {
+  const playing = (state & 1) !== 0, ended = ui.keptPlaying && !playing;
+  ui.keptPlaying = playing;
+  if (ended) {
     clearTimeout(ui.keepTimer);
     ui.keepTimer = 0;
     localStorage.removeItem(KEPT_GAME_KEY);
-  } else if (ui.keepTimer === 0) {
+  } else if (playing && ui.keepTimer === 0) {
     ui.keepTimer = setTimeout(keepGame, KEEP_PERIOD_MS);
   }
 };
@@ -94,22 +96,25 @@ function offerSharing() {
 function watchSharedGame(ordinaryStart) {
   const link = /#replay=([^#&]*)/.exec(location.hash);
   if (link === null) return false;
+  const leave = $('leave-watch');
+  // Stopped or over, the page starts as the program does, with the
+  // player's own settings, table and kept game.
+  leave.addEventListener('click', () => {
+    history.replaceState(null, '', location.href.split('#')[0]);
+    location.reload();
+  });
   scriptOf(link[1]).then((script) => {
-    if (script !== null && withBytes(script, _trelmo_watch)) {
-      ui.watching = true;
-      document.documentElement.classList.add('watching');
-      notice.textContent = texts.watching;
-      const leave = $('leave-watch');
+    const watching = (shown) => {
+      ui.watching = shown;
+      document.documentElement.classList.toggle('watching', shown);
+      notice.textContent = shown ? texts.watching : '';
       leave.textContent = texts.stopWatching;
-      leave.hidden = false;
-      // Stopped or over, the page starts as the program does, with the
-      // player's own settings, table and kept game.
-      leave.addEventListener('click', () => {
-        history.replaceState(null, '', location.href.split('#')[0]);
-        location.reload();
-      });
-      return;
-    }
+      leave.hidden = !shown;
+    };
+    // A game that is over at once says so from within.
+    watching(true);
+    if (script !== null && withBytes(script, _trelmo_watch)) return;
+    watching(false);
     history.replaceState(null, '', location.href.split('#')[0]);
     notice.textContent = texts.linkRefused;
     bringBackKeptGame();
