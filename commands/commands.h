@@ -50,8 +50,10 @@ constexpr int CmdKeyHelp = 205;
 constexpr int CmdMaxSpeed = 206;
 constexpr int CmdMaxRows = 207;
 constexpr int CmdAbout = 208;
-// The page's main menu only: the game as a link.
+// The page's main menu only: the game going on, and the last that ended,
+// as a link.
 constexpr int CmdShareGame = 209;
+constexpr int CmdShareLast = 210;
 
 // Pages of the information sheet.
 constexpr int kAboutPage = 0;

@@ -6,7 +6,6 @@
 bool MenuItemGreyed(int id, const GameState& state) {
     if (id == CmdMaxSpeed) return state.speedLevel == kMaxSpeedLevel;
     if (id == CmdMaxRows) return state.startRows == kMaxStartRows;
-    if (id == CmdShareGame) return state.running == 0;  // no game yet
     return false;
 }
 

@@ -57,6 +57,12 @@ Program& program() {
     return *one;
 }
 
+// The games the menu offers to share.
+Shares SharesOf(Program& p) {
+    int length = 0;
+    return {p.record.state == RecordState::Playing, EndedScript(p.record, length) != nullptr};
+}
+
 // The whole window painted afresh and shown, outside any input.
 void RepaintWhole() {
     program().screen.PaintWhole(program().game);
@@ -114,8 +120,9 @@ int AnswerDialogKey(int keyAndDialog, int focus, int state) {
 }
 
 int AnswerMenuKey(int key, int which, int highlighted, const GameState& state) {
-    if (PageMenu(which) == nullptr) return 0;
-    const MenuTable& menu = *PageMenu(which);
+    const MenuTable* table = PageMenu(which, SharesOf(program()));
+    if (table == nullptr) return 0;
+    const MenuTable& menu = *table;
     const MenuKeyAnswer answer = KeyInMenu(menu, highlighted >= 0 && highlighted < menu.count ? highlighted : -1, key, state);
     return PackedAnswer(static_cast<int>(answer.action), answer.item);
 }
@@ -242,7 +249,7 @@ int TakeInput(Program& p, PageInput kind, int a, int b, int c) {
         if (a >= 0 && a < kButtonCount) Run(CommandForButton(static_cast<Button>(a)));
         break;
     case PageInput::MenuItem:
-        if (a == CmdShareGame) Share(p, false);
+        if (a == CmdShareGame || a == CmdShareLast) Share(p, a == CmdShareLast);
         else Run(CommandForMenuId(a));
         break;
     case PageInput::Activation:
@@ -377,7 +384,7 @@ EMSCRIPTEN_KEEPALIVE int trelmo_load_settings(const char* bytes, int length) {
 
 // What the page shows but the module knows (web/page_input.h).
 EMSCRIPTEN_KEEPALIVE void trelmo_describe(int kind, int which) {
-    DescribeToPage(static_cast<PageDescription>(kind), which, program().game, program().scores);
+    DescribeToPage(static_cast<PageDescription>(kind), which, program().game, program().scores, SharesOf(program()));
 }
 
 // A dialog template laid out in pixels for the page's font, whose 52

@@ -93,36 +93,30 @@ void DescribeSounds() {
     }
 }
 
-// The page's main menu is the window's with the item that shares a game
-// after the two steps to the top.
-struct PageMainMenu {
-    MenuItem items[sizeof MainMenu / sizeof *MainMenu + 1];
-};
-constexpr PageMainMenu MakePageMainMenu() {
-    PageMainMenu menu{};
-    int count = 0;
-    for (const MenuItem& item : MainMenu) {
-        menu.items[count++] = item;
-        if (item.id == CmdMaxRows) menu.items[count++] = {CmdShareGame, kShareGameItem};
-    }
-    return menu;
-}
-constexpr PageMainMenu kPageMainMenu = MakePageMainMenu();
-constexpr MenuTable kPageMenus[] = {
-    {kPageMainMenu.items, sizeof kPageMainMenu.items / sizeof *kPageMainMenu.items},
-    kPopupMenus[kTrayMenu],
-};
-
 }  // namespace
 
-const MenuTable* PageMenu(int which) {
-    return which >= 0 && which < static_cast<int>(sizeof kPageMenus / sizeof *kPageMenus) ? &kPageMenus[which] : nullptr;
+// The page's main menu is the window's with, after the two steps to the
+// top, an item for each game there is to share.
+const MenuTable* PageMenu(int which, Shares shares) {
+    static MenuItem items[sizeof MainMenu / sizeof *MainMenu + 2];
+    static MenuTable menu;
+    if (which == kTrayMenu) return &kPopupMenus[kTrayMenu];
+    if (which != kMainMenu) return nullptr;
+    int count = 0;
+    for (const MenuItem& item : MainMenu) {
+        items[count++] = item;
+        if (item.id != CmdMaxRows) continue;
+        if (shares.gameGoingOn) items[count++] = {CmdShareGame, kShareGameItem};
+        if (shares.lastEnded) items[count++] = {CmdShareLast, kShareLastItem};
+    }
+    menu = {items, count};
+    return &menu;
 }
 
 namespace {
 
-void DescribeMenu(int which, const GameState& state) {
-    const MenuTable* menu = PageMenu(which);
+void DescribeMenu(int which, const GameState& state, Shares shares) {
+    const MenuTable* menu = PageMenu(which, shares);
     if (menu == nullptr) return;
     for (int i = 0; i < menu->count; ++i) {
         const MenuItem& item = menu->items[i];
@@ -166,12 +160,12 @@ void DescribeControl(ControlKind kind, int id, int iconId, const PixelRect& r, b
 
 }  // namespace
 
-void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores) {
+void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores, Shares shares) {
     switch (what) {
     case PageDescription::Texts: DescribeTexts(); break;
     case PageDescription::Pictures: DescribePictures(); break;
     case PageDescription::Sounds: DescribeSounds(); break;
-    case PageDescription::Menu: DescribeMenu(which, game.state); break;
+    case PageDescription::Menu: DescribeMenu(which, game.state, shares); break;
     case PageDescription::ScoreRows: DescribeScoreRows(scores); break;
     case PageDescription::OptionMarks: DescribeOptionMarks(game.options); break;
     case PageDescription::Questions:

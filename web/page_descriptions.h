@@ -8,10 +8,17 @@
 #include "store/settings.h"
 #include "web/page_input.h"
 
-// The page's popup menus (0 main, 1 the icon's), or null.
-const MenuTable* PageMenu(int which);
+// The games there are to share: the one going on, the last that ended.
+struct Shares {
+    bool gameGoingOn;
+    bool lastEnded;
+};
 
-void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores);
+// The page's popup menus (0 main, 1 the icon's), or null; the main menu
+// has an item for each game to share. Valid until the next call.
+const MenuTable* PageMenu(int which, Shares shares);
+
+void DescribeToPage(PageDescription what, int which, const Game& game, const ScoreTable& scores, Shares shares);
 
 // Template `templateId` laid out for a font whose 52 letters measure
 // `alphabetWidth` and whose height is `fontHeight`; false when there is no

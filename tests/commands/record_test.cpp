@@ -16,7 +16,7 @@
 namespace {
 
 FILE* Sink() {
-    static FILE* sink = std::fopen("/dev/null", "w");
+    static FILE* sink = std::tmpfile();
     return sink;
 }
 
@@ -44,18 +44,17 @@ struct Recorded {
 
 // Everything the rules hold and the window shows of a game.
 std::string StateOf(Sim& sim) {
-    char* text = nullptr;
-    size_t size = 0;
-    FILE* out = open_memstream(&text, &size);
+    FILE* out = std::tmpfile();
     FILE* const old = sim.out;
     sim.out = out;
     char dump[] = "dump";
     const char* problem = nullptr;
     RunScriptLine(sim, dump, &problem);
     sim.out = old;
+    std::string state;
+    std::rewind(out);
+    for (int c; (c = std::fgetc(out)) != EOF;) state += static_cast<char>(c);
     std::fclose(out);
-    std::string state(text, size);
-    std::free(text);
     const Options& o = sim.game.options;
     for (int32_t flag : {o.dropStyle, o.style, o.preview, o.look3D, o.inverse, o.rotateDir}) state += std::to_string(flag);
     return state + " random " + std::to_string(sim.game.random.state);

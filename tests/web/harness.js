@@ -67,7 +67,10 @@ function serveTree() {
 let context;  // each case's own, with its own storage
 const pageErrors = [];
 // A phone or a tablet: { width, height, ratio } of its screen, with touch.
-async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null, url = pageUrl, device = null } = {}) {
+// A new page finds no game kept by an earlier one of its case, as the cases
+// written before games were kept expect, unless `keptGames` says so; its
+// own reloads find theirs.
+async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = true, beforeLoad = null, url = pageUrl, device = null, keptGames = false } = {}) {
   const page = await context.newPage();
   // An error in the page fails the case that is running.
   page.on('pageerror', (error) => pageErrors.push(error.message));
@@ -82,6 +85,12 @@ async function openPage({ ratio = 1, seed = 1, storage = null, waitForGame = tru
   if (storage !== null) {
     // A file put there before the page loads.
     await page.evaluateOnNewDocument((text) => localStorage.setItem('trelmo.ini', text), storage);
+  }
+  if (!keptGames) {
+    await page.evaluateOnNewDocument(() => {
+      if (sessionStorage.getItem('opened') === null) localStorage.removeItem('trelmo.game');
+      sessionStorage.setItem('opened', '1');
+    });
   }
   // One function or several, each run in the page before its own script.
   for (const before of beforeLoad === null ? [] : [].concat(beforeLoad)) await page.evaluateOnNewDocument(before);

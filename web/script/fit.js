@@ -234,7 +234,10 @@ function fitDialog(dialog) {
 // A menu kept on the screen.
 function fitMenu(menuElement) {
   if (!touchScreen) return;
-  const box = menuElement.getBoundingClientRect(), safe = safeArea();
+  const safe = safeArea();
+  // A menu taller than a turned phone goes on in a second column.
+  if (menuElement.getBoundingClientRect().height > safe.bottom - safe.top) menuElement.classList.add('two-columns');
+  const box = menuElement.getBoundingClientRect();
   menuElement.style.left = `${Math.max(safe.left, Math.min(box.left, safe.right - box.width))}px`;
   menuElement.style.top = `${Math.max(safe.top, Math.min(box.top, safe.bottom - box.height))}px`;
 }

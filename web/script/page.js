@@ -23,7 +23,7 @@ const ui = {
   padFrame: 0,  // gamepad.js
   moduleReady: runtimeInitialized, lockHeld: false, lockRefused: false, releaseLock: () => {},  // start.js
   started: false,  // start.js: the module is ready and this tab runs the game
-  keepTimer: 0, keptPlaying: false, watching: false,  // replays.js: the next write of the kept game, which is of a game going on; a shared game is played back
+  keepTimer: 0, keptPlaying: false, lastGameKept: false, watching: false,  // replays.js: the next write of the kept game, which is of a game going on; an ended game to share; a shared game is played back
 };
 // Tables filled in once: the main window's buttons by index, their places
 // in the window, and the texts the page shows outside the templates, by

@@ -25,7 +25,7 @@ page.keptGame = (script, length) => {
   }
 };
 page.recordChanged = (state) => {
-  $('share').hidden = (state & 2) === 0;
+  ui.lastGameKept = (state & 2) !== 0;
   const playing = (state & 1) !== 0, ended = ui.keptPlaying && !playing;
   ui.keptPlaying = playing;
   if (ended) {
@@ -84,10 +84,13 @@ page.share = (script, length) => {
     else copy();
   }, () => say(texts.shareFailed));
 };
-function offerSharing() {
+// After the end the last game is offered beside the button to start again.
+function offerSharingAtTheEnd(beside) {
   const share = $('share');
   share.textContent = texts.shareLast;
+  share.hidden = false;
   share.addEventListener('click', () => _trelmo_share_last());
+  beside.after(share);
 }
 
 // ---- watching ----

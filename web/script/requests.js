@@ -39,7 +39,7 @@ function endGame() {
   restart.textContent = texts.restart;
   restart.hidden = false;
   restart.addEventListener('click', () => location.reload());
-  restart.after($('share'));  // the last game can still be shared
   restart.focus();
+  if (ui.lastGameKept) offerSharingAtTheEnd(restart);
   ui.releaseLock();
 }

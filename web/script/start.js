@@ -47,7 +47,6 @@ function start() {
     ordinaryStart();
   }
   offerFileActions();
-  offerSharing();
   offerControls();
 }
 

@@ -63,7 +63,7 @@ module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor
       await page.close();
 
       // The same moves in one run give the same game and the same window.
-      const fresh = await openPage({ seed: 5, beforeLoad: [stillGravity, () => localStorage.removeItem('trelmo.game')] });
+      const fresh = await openPage({ seed: 5, beforeLoad: stillGravity });
       await closeSheet(fresh);
       await press(fresh, [...FIRST, ...THEN]);
       const once = await keptUntil(fresh, 'right\n');
@@ -94,7 +94,7 @@ module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor
       await page.close();
 
       // Watched: the same window, the settings and the kept game untouched.
-      const watcher = await openPage({ url, waitForGame: false });
+      const watcher = await openPage({ url, waitForGame: false, keptGames: true });
       const kept = await storage(watcher);
       await waitFor(watcher, () => document.getElementById('notice').textContent === '这一局已放完。', 'the watch at its end');
       await waitForPicture(watcher, simPicture(script.trim().split('\n')), 'the watched game');
