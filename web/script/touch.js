@@ -87,7 +87,7 @@ function closeTouchHelp() {
 const armGravity = page.armTimer;
 page.armTimer = (milliseconds) => {
   armGravity(milliseconds);
-  if (touchScreen && !ui.touchHelpOffered) {
+  if (touchScreen && !ui.touchHelpOffered && !ui.watching) {
     ui.touchHelpOffered = true;
     if (localStorage.getItem(TOUCH_HELP_SEEN) === null) showTouchHelp();
   }
