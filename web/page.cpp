@@ -203,8 +203,8 @@ void WatchGoesOn(Program& p, bool goesOn) {
 }
 
 // The game in progress as its script, for the page to share as a link,
-// paused first; else, or when only
-// the last one that ended is asked for, that one.
+// paused first; or the last one that ended, when that is asked for or no
+// game is going on.
 void Share(Program& p, bool lastEnded) {
     int length = 0;
     const char* script = nullptr;
