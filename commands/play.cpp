@@ -27,7 +27,10 @@ bool PlayScriptLine(Dispatcher& dispatcher, const ScriptLine& line) {
         return true;
     }
     switch (line.verb) {
-    case Verb::Seed: SeedRandom(dispatcher.game.random, line.number); return true;
+    case Verb::Seed:
+        if (dispatcher.record != nullptr) NoteSeed(*dispatcher.record, line.number);
+        SeedRandom(dispatcher.game.random, line.number);
+        return true;
     case Verb::Set: {
         Options options = dispatcher.game.options;
         options.*line.option->flag = static_cast<int32_t>(line.number);

@@ -173,6 +173,12 @@ void NoteOptions(GameRecord& record, const Options& before, const Options& after
     }
 }
 
+void NoteSeed(GameRecord& record, uint32_t seed) {
+    if (record.state != RecordState::Playing) return;
+    WriteTicks(record);
+    AppendVerb(record, Verb::Seed, seed);
+}
+
 void NoteGameState(GameRecord& record, const Game& game) {
     if (record.state != RecordState::Playing) return;
     bool over = game.steps.ended != 0;

@@ -36,8 +36,10 @@ void BeginRecord(GameRecord& record, const Game& game);
 // An input is about to run: a command (before it runs) or a gravity tick.
 void NoteCommand(GameRecord& record, const Game& game, Command command, bool ctrlHeld);
 void NoteTick(GameRecord& record, const Game& game);
-// The options changed while the game went on.
+// The options changed while the game went on, or a script seeded the
+// generator anew.
 void NoteOptions(GameRecord& record, const Options& before, const Options& after);
+void NoteSeed(GameRecord& record, uint32_t seed);
 // After each input: a game that is over, or offered to the table before a
 // new one or the end, is recorded no further.
 void NoteGameState(GameRecord& record, const Game& game);

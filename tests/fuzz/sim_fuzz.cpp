@@ -1,7 +1,9 @@
 // Any bytes as a trelmo-sim script: after every line the game must hold its
 // invariants (walls and floor, cell values, no overlap while a game runs,
 // score and lines in step with the rows removed, level and interval within
-// their paths, the pause flags' rules). All in memory: no file is read or
+// their paths, the pause flags' rules); at the end, the game going on,
+// written as its script while it was played, must come back whole from that
+// script in a program just started. All in memory: no file is read or
 // written, the sounds and waits are only recorded, and nothing is painted,
 // since only the state is checked.
 #include <cstdint>
@@ -78,12 +80,50 @@ bool Allowed(const char* line) {
     return true;
 }
 
+// Everything of a game its script must bring back.
+bool SameGame(const Game& a, const Game& b) {
+    const GameState &s = a.state, &t = b.state;
+    const int32_t left[] = {s.column, s.row, s.shapeIndex, s.nextIndex, s.score, s.lines, s.speedLevel, s.interval,
+                            s.startRows, s.shapeCount, s.running, s.shapeVisible, s.paused, s.autoPaused, s.fastFall};
+    const int32_t right[] = {t.column, t.row, t.shapeIndex, t.nextIndex, t.score, t.lines, t.speedLevel, t.interval,
+                             t.startRows, t.shapeCount, t.running, t.shapeVisible, t.paused, t.autoPaused, t.fastFall};
+    return std::memcmp(left, right, sizeof left) == 0 && std::memcmp(&s.shape, &t.shape, sizeof s.shape) == 0 &&
+           std::memcmp(&a.well, &b.well, sizeof a.well) == 0 && std::memcmp(&a.options, &b.options, sizeof a.options) == 0 &&
+           a.random.state == b.random.state;
+}
+
+// The recorded script of the game going on, replayed from the start.
+void CheckRecord(Sim& sim, GameRecord& record, FILE* sink) {
+    int length = 0;
+    const char* script = RecordScript(record, length);
+    if (record.state != RecordState::Playing || script == nullptr) return;
+    static Sim* again = nullptr;
+    delete again;
+    again = new Sim(sink, false);
+    static char line[kMaxLine + 2];
+    for (int at = 0; at < length;) {
+        const char* end = static_cast<const char*>(std::memchr(script + at, '\n', static_cast<size_t>(length - at)));
+        const int size = static_cast<int>(end - (script + at));
+        std::memcpy(line, script + at, static_cast<size_t>(size));
+        line[size] = '\0';
+        at += size + 1;
+        const char* problem = nullptr;
+        Check(RunScriptLine(*again, line, &problem) == LineOutcome::Ok, "a recorded line does not run");
+    }
+    Check(SameGame(again->game, sim.game), "the recorded script brings back another game");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FILE* sink = std::fopen("/dev/null", "w");
     static char line[kMaxLine + 2];
     Sim sim(sink, false);
+    static GameRecord record;
+    record.state = RecordState::Empty;  // the texts are written over as needed
+    record.endedLength = 0;
+    record.rowsUpGreyed = false;
+    sim.dispatcher.record = &record;
     Tally tally;
     size_t at = 0;
     while (at < size) {
@@ -97,5 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (outcome != LineOutcome::Ok) break;
         CheckState(sim, tally);
     }
+    CheckRecord(sim, record, sink);
     return 0;
 }
