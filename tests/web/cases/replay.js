@@ -71,6 +71,13 @@ module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor
       if (moves(once) !== moves(playedOn)) throw new Error(`one run recorded\n${once}\nthe reloaded one\n${playedOn}`);
       await waitForPicture(fresh, simPicture(playedOn), 'the same moves in one run');
       await fresh.close();
+
+      // A kept game that cannot be read is dropped; the settings stay.
+      const settings = '[Settings]\r\nSound=0\r\n';
+      const damaged = await openPage({ storage: settings, keptGames: true, beforeLoad: () => localStorage.setItem('trelmo.game', 'new\nwobble\n') });
+      await waitFor(damaged, () => localStorage.getItem('trelmo.game') === null, 'the damaged kept game dropped');
+      if ((await storage(damaged)).settings !== settings) throw new Error('a damaged kept game changed the settings');
+      await damaged.close();
     },
 
     async 'shared link: from the menu, paused, as trelmo-sim reads it, and watched with nothing saved'() {
