@@ -195,7 +195,12 @@ module.exports = ({ LIMIT_MS, START_LIMIT_MS, openPage, waitFor, standInPad }) =
         if (drops === 200) throw new Error('no replay question after 200 drops');
         await pressPad(page, PAD.DOWN);
       }
+      // Right goes from Yes to No once the box has the focus on Yes.
+      const focused = (page, start, what) =>
+        waitFor(page, (text) => document.activeElement?.closest('dialog[open]') && document.activeElement.textContent.startsWith(text), what, start);
+      await focused(page, '是', 'Yes focused in the replay question');
       await pressPad(page, PAD.RIGHT);
+      await focused(page, '否', 'No focused by the pad\'s Right');
       // A on No ends the game; held on, it does not also start it again.
       await page.evaluate((i) => { window.stand.buttons[i].pressed = true; }, PAD.A);
       await waitFor(page, () => document.getElementById('notice').textContent !== '' && document.activeElement.id === 'restart',

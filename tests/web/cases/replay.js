@@ -55,7 +55,8 @@ module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor
       await page.reload();
       await page.waitForSelector('dialog[open]');
       await closeSheet(page);
-      await waitForPicture(page, simPicture(kept), 'the game after the reload');
+      const afterReload = await page.evaluate(() => `kept: ${JSON.stringify(localStorage.getItem('trelmo.game'))}, notice: "${document.getElementById('notice').textContent}"`);
+      await waitForPicture(page, simPicture(kept), `the game after the reload (${afterReload})`);
       if ((await pauseText(page)) !== '继续(F3)') throw new Error(`the game came back with ${await pauseText(page)}`);
       await press(page, ['F3', ...THEN]);
       const playedOn = await keptUntil(page, 'right\n');
