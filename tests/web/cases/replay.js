@@ -50,7 +50,10 @@ module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor
       const paused = (await page.evaluate(() => window.keptWrites)).length;
       await new Promise((resolve) => setTimeout(resolve, 1500));
       if ((await page.evaluate(() => window.keptWrites)).length !== paused) throw new Error('the kept game written while paused');
+      // Playing on is kept within a second too: the reload does not depend
+      // on the write as the page goes.
       await press(page, ['F3']);
+      await waitFor(page, () => (localStorage.getItem('trelmo.game') || '').split('\npause').length === 3, 'playing on kept');
 
       await page.reload();
       await page.waitForSelector('dialog[open]');
