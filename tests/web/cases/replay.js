@@ -122,19 +122,26 @@ module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor
     },
 
     async 'links opened: played at the pace of the gravity; bad code, bad DEFLATE or a file line give a notice and an ordinary start'() {
-      // Three steps of the first speed take 3.3 s to watch: the notice says
-      // when it began and when it ended.
+      // Three steps of the first speed take 3.3 s to watch: from the
+      // gravity timer's start to the notice that the watch has ended.
       const script = ['seed 3', 'new', 'left', 'tick 3', 'rotate'];
-      const noticeTimes = () => document.addEventListener('DOMContentLoaded', () => {
-        window.noticeTimes = {};
-        const notice = document.getElementById('notice');
-        new MutationObserver(() => { window.noticeTimes[notice.textContent] = performance.now(); }).observe(notice, { childList: true });
-      });
+      const noticeTimes = () => {
+        const every = window.setInterval.bind(window);
+        window.setInterval = (work, ms, ...rest) => {
+          if (ms >= 1000 && window.armedAt === undefined) window.armedAt = performance.now();
+          return every(work, ms, ...rest);
+        };
+        document.addEventListener('DOMContentLoaded', () => {
+          window.noticeTimes = {};
+          const notice = document.getElementById('notice');
+          new MutationObserver(() => { window.noticeTimes[notice.textContent] = performance.now(); }).observe(notice, { childList: true });
+        });
+      };
       const watcher = await openPage({ url: linkOf(script.join('\n')), waitForGame: false, beforeLoad: noticeTimes });
       await waitForPicture(watcher, simPicture(script), 'the game after three steps');
       await waitFor(watcher, () => window.noticeTimes['这一局已放完。'] !== undefined, 'the watch at its end');
-      const took = await watcher.evaluate(() => window.noticeTimes['这一局已放完。'] - window.noticeTimes['正在观看分享的一局。']);
-      if (!(took >= 3300 - 50)) throw new Error(`three steps of gravity watched in ${Math.round(took)} ms`);
+      const took = await watcher.evaluate(() => window.noticeTimes['这一局已放完。'] - window.armedAt);
+      if (!(took >= 3300 - 20)) throw new Error(`three steps of gravity watched in ${Math.round(took)} ms`);
       await watcher.close();
 
       for (const url of [`${pageUrl}#replay=@@@`, `${pageUrl}#replay=AAAA`, linkOf('new\nload /etc/passwd\n'), linkOf('new\nwobble\n')]) {
