@@ -5,7 +5,7 @@ const { execFileSync } = require('child_process');
 const path = require('path');
 const zlib = require('zlib');
 
-module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor, closeSheet, buttonTexts, stillGravity }) => {
+module.exports = ({ tree, pageUrl, serveTree, simPicture, openPage, waitForPicture, waitFor, closeSheet, buttonTexts, stillGravity }) => {
   // The moves of the game the cases play, before and after a stop.
   const FIRST = ['F2', 'ArrowLeft', 'ArrowUp', 'ArrowDown', 'ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowUp', 'ArrowLeft'];
   const THEN = ['ArrowDown', 'ArrowUp', 'ArrowUp', 'ArrowLeft', 'ArrowDown', 'ArrowRight'];
@@ -34,54 +34,65 @@ module.exports = ({ tree, pageUrl, simPicture, openPage, waitForPicture, waitFor
   const scriptOfLink = (url) => zlib.inflateRawSync(Buffer.from(linkCode(url), 'base64url')).toString('latin1');
   const linkOf = (script) => `${pageUrl}#replay=${zlib.deflateRawSync(Buffer.from(script)).toString('base64url')}`;
 
+  async function keptGameCase(url) {
+    const page = await openPage({ url, seed: 5, beforeLoad: [stillGravity, countKeptWrites] });
+    await closeSheet(page);
+    await press(page, FIRST);
+    const kept = await keptUntil(page, 'left\n');
+    const writes = await page.evaluate(() => window.keptWrites);
+    for (let i = 1; i < writes.length; ++i)
+      if (writes[i] - writes[i - 1] < 900) throw new Error(`two writes of the kept game ${Math.round(writes[i] - writes[i - 1])} ms apart`);
+    await waitForPicture(page, simPicture(kept), 'the game before the reload');
+    // Paused, nothing is written.
+    await press(page, ['F3']);
+    await keptUntil(page, 'pause\n');
+    const paused = (await page.evaluate(() => window.keptWrites)).length;
+    await new Promise((resolve) => setTimeout(resolve, 1500));
+    if ((await page.evaluate(() => window.keptWrites)).length !== paused) throw new Error('the kept game written while paused');
+    // Playing on is kept within a second too: the reload does not depend
+    // on the write as the page goes.
+    await press(page, ['F3']);
+    await waitFor(page, () => (localStorage.getItem('trelmo.game') || '').split('\npause').length === 3, 'playing on kept');
+
+    await page.reload();
+    await page.waitForSelector('dialog[open]');
+    await closeSheet(page);
+    const afterReload = await page.evaluate(() => `kept: ${JSON.stringify(localStorage.getItem('trelmo.game'))}, notice: "${document.getElementById('notice').textContent}"`);
+    await waitForPicture(page, simPicture(kept), `the game after the reload (${afterReload})`);
+    if ((await pauseText(page)) !== '继续(F3)') throw new Error(`the game came back with ${await pauseText(page)}`);
+    await press(page, ['F3', ...THEN]);
+    const playedOn = await keptUntil(page, 'right\n');
+    await waitForPicture(page, simPicture(playedOn), 'playing on after the reload');
+    await page.close();
+
+    // The same moves in one run give the same game and the same window.
+    const fresh = await openPage({ url, seed: 5, beforeLoad: stillGravity });
+    await closeSheet(fresh);
+    await press(fresh, [...FIRST, ...THEN]);
+    const once = await keptUntil(fresh, 'right\n');
+    const moves = (lines) => lines.filter((line) => !['deactivate', 'activate', 'pause'].includes(line)).join('\n');
+    if (moves(once) !== moves(playedOn)) throw new Error(`one run recorded\n${once}\nthe reloaded one\n${playedOn}`);
+    await waitForPicture(fresh, simPicture(playedOn), 'the same moves in one run');
+    await fresh.close();
+
+    // A kept game that cannot be read is dropped; the settings stay.
+    const settings = '[Settings]\r\nSound=0\r\n';
+    const damaged = await openPage({ url, storage: settings, keptGames: true, beforeLoad: () => localStorage.setItem('trelmo.game', 'new\nwobble\n') });
+    await waitFor(damaged, () => localStorage.getItem('trelmo.game') === null, 'the damaged kept game dropped');
+    if ((await storage(damaged)).settings !== settings) throw new Error('a damaged kept game changed the settings');
+    await damaged.close();
+  }
+
   return {
     async 'kept game: a reload brings the game back paused, at most a write a second, and it plays on as without the reload'() {
-      const page = await openPage({ seed: 5, beforeLoad: [stillGravity, countKeptWrites] });
-      await closeSheet(page);
-      await press(page, FIRST);
-      const kept = await keptUntil(page, 'left\n');
-      const writes = await page.evaluate(() => window.keptWrites);
-      for (let i = 1; i < writes.length; ++i)
-        if (writes[i] - writes[i - 1] < 900) throw new Error(`two writes of the kept game ${Math.round(writes[i] - writes[i - 1])} ms apart`);
-      await waitForPicture(page, simPicture(kept), 'the game before the reload');
-      // Paused, nothing is written.
-      await press(page, ['F3']);
-      await keptUntil(page, 'pause\n');
-      const paused = (await page.evaluate(() => window.keptWrites)).length;
-      await new Promise((resolve) => setTimeout(resolve, 1500));
-      if ((await page.evaluate(() => window.keptWrites)).length !== paused) throw new Error('the kept game written while paused');
-      // Playing on is kept within a second too: the reload does not depend
-      // on the write as the page goes.
-      await press(page, ['F3']);
-      await waitFor(page, () => (localStorage.getItem('trelmo.game') || '').split('\npause').length === 3, 'playing on kept');
-
-      await page.reload();
-      await page.waitForSelector('dialog[open]');
-      await closeSheet(page);
-      const afterReload = await page.evaluate(() => `kept: ${JSON.stringify(localStorage.getItem('trelmo.game'))}, notice: "${document.getElementById('notice').textContent}"`);
-      await waitForPicture(page, simPicture(kept), `the game after the reload (${afterReload})`);
-      if ((await pauseText(page)) !== '继续(F3)') throw new Error(`the game came back with ${await pauseText(page)}`);
-      await press(page, ['F3', ...THEN]);
-      const playedOn = await keptUntil(page, 'right\n');
-      await waitForPicture(page, simPicture(playedOn), 'playing on after the reload');
-      await page.close();
-
-      // The same moves in one run give the same game and the same window.
-      const fresh = await openPage({ seed: 5, beforeLoad: stillGravity });
-      await closeSheet(fresh);
-      await press(fresh, [...FIRST, ...THEN]);
-      const once = await keptUntil(fresh, 'right\n');
-      const moves = (lines) => lines.filter((line) => !['deactivate', 'activate', 'pause'].includes(line)).join('\n');
-      if (moves(once) !== moves(playedOn)) throw new Error(`one run recorded\n${once}\nthe reloaded one\n${playedOn}`);
-      await waitForPicture(fresh, simPicture(playedOn), 'the same moves in one run');
-      await fresh.close();
-
-      // A kept game that cannot be read is dropped; the settings stay.
-      const settings = '[Settings]\r\nSound=0\r\n';
-      const damaged = await openPage({ storage: settings, keptGames: true, beforeLoad: () => localStorage.setItem('trelmo.game', 'new\nwobble\n') });
-      await waitFor(damaged, () => localStorage.getItem('trelmo.game') === null, 'the damaged kept game dropped');
-      if ((await storage(damaged)).settings !== settings) throw new Error('a damaged kept game changed the settings');
-      await damaged.close();
+      // Served, as a web host serves it: Chromium keeps a file's storage
+      // across a reload less surely than a site's.
+      const server = await serveTree();
+      try {
+        await keptGameCase(`http://127.0.0.1:${server.address().port}/trelmo.html`);
+      } finally {
+        server.close();
+      }
     },
 
     async 'shared link: from the menu, paused, as trelmo-sim reads it, and watched with nothing saved'() {
