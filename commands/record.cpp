@@ -136,8 +136,13 @@ void BeginRecord(GameRecord& record, const Game& game) {
     // started stays on until a drop, and a pause taken by losing activation
     // during the replay question stays marked as that.
     if (s.fastFall == 1) {
+        // Only the drop style starts a fast fall.
+        const OptionKey& dropStyle = kOptionKeys[0];
+        const bool fallsFast = game.options.dropStyle != 0;
+        if (!fallsFast) Append(record, ScriptLine{Verb::Set, 1, &dropStyle, nullptr});
         AppendVerb(record, Verb::Down, 1);
         AppendVerb(record, Verb::Release);
+        if (!fallsFast) Append(record, ScriptLine{Verb::Set, 0, &dropStyle, nullptr});
     }
     if (s.autoPaused == 1) {
         AppendVerb(record, Verb::Deactivate);
