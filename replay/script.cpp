@@ -178,6 +178,19 @@ LineRead ReadScriptLine(char* text, ScriptLine& line, const char** problem) {
     return LineRead::Step;
 }
 
+bool NextScriptLine(const char* script, int length, int& at, char (&line)[kMaxLine + 2], bool& tooLong) {
+    if (at >= length) return false;
+    const char* start = script + at;
+    const void* newline = std::memchr(start, '\n', static_cast<size_t>(length - at));
+    const int size = newline != nullptr ? static_cast<int>(static_cast<const char*>(newline) - start) : length - at;
+    at += size + 1;
+    tooLong = size > kMaxLine;
+    const int kept = tooLong ? kMaxLine : size;
+    std::memcpy(line, start, static_cast<size_t>(kept));
+    line[kept] = '\0';
+    return true;
+}
+
 bool IsFileVerb(Verb verb) { return verb == Verb::Render || verb == Verb::Load || verb == Verb::Save; }
 
 bool IsGameVerb(Verb verb) { return verb <= Verb::MaxRows; }

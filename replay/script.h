@@ -35,6 +35,11 @@ enum class LineRead { Step, Blank, Bad };
 // line cannot be parsed and *problem says why.
 LineRead ReadScriptLine(char* text, ScriptLine& line, const char** problem);
 
+// The line of `script` (`length` bytes) that starts at byte `at`, copied
+// into `line` without its newline, `at` moved past it; false at the end.
+// A line longer than kMaxLine is cut there and `tooLong` says so.
+bool NextScriptLine(const char* script, int length, int& at, char (&line)[kMaxLine + 2], bool& tooLong);
+
 // The verbs whose lines touch files: a shared game holds none.
 bool IsFileVerb(Verb verb);
 

@@ -185,8 +185,8 @@ void ShutDown(Program& p) {
 // What the page keeps and offers changes with the record: a game going on
 // (1), none (0), and whether an ended game can be shared (2 more).
 void TellRecord(Program& p) {
-    int length = 0;
-    const int state = (p.record.state == RecordState::Playing ? 1 : 0) + (EndedScript(p.record, length) ? 2 : 0);
+    const Shares shares = SharesOf(p);
+    const int state = (shares.gameGoingOn ? 1 : 0) + (shares.lastEnded ? 2 : 0);
     if (state == p.toldState && p.record.changes == p.toldChanges) return;
     p.toldState = state;
     p.toldChanges = p.record.changes;

@@ -7,28 +7,12 @@
 
 namespace {
 
-// The line at `at`, copied into `line` without its newline; false at the
-// end of the script or for a line too long to read.
-bool NextLine(const char* script, int length, int& at, char (&line)[kMaxLine + 2], bool& tooLong) {
-    tooLong = false;
-    if (at >= length) return false;
-    const char* start = script + at;
-    const void* newline = std::memchr(start, '\n', static_cast<size_t>(length - at));
-    const int size = newline != nullptr ? static_cast<int>(static_cast<const char*>(newline) - start) : length - at;
-    at += size + 1;
-    tooLong = size > kMaxLine;
-    if (tooLong) return true;
-    std::memcpy(line, start, static_cast<size_t>(size));
-    line[size] = '\0';
-    return true;
-}
-
 // The next line that says something, read; false at the end.
 bool NextStep(const char* script, int length, int& at, ScriptLine& step, bool& bad) {
     static char line[kMaxLine + 2];
     bool tooLong = false;
     bad = false;
-    while (NextLine(script, length, at, line, tooLong)) {
+    while (NextScriptLine(script, length, at, line, tooLong)) {
         const char* problem = nullptr;
         const LineRead read = tooLong ? LineRead::Bad : ReadScriptLine(line, step, &problem);
         if (read == LineRead::Blank) continue;

@@ -101,12 +101,9 @@ void CheckRecord(Sim& sim, GameRecord& record, FILE* sink) {
     delete again;
     again = new Sim(sink, false);
     static char line[kMaxLine + 2];
-    for (int at = 0; at < length;) {
-        const char* end = static_cast<const char*>(std::memchr(script + at, '\n', static_cast<size_t>(length - at)));
-        const int size = static_cast<int>(end - (script + at));
-        std::memcpy(line, script + at, static_cast<size_t>(size));
-        line[size] = '\0';
-        at += size + 1;
+    int at = 0;
+    for (bool tooLong = false; NextScriptLine(script, length, at, line, tooLong);) {
+        Check(!tooLong, "a recorded line is too long");
         const char* problem = nullptr;
         Check(RunScriptLine(*again, line, &problem) == LineOutcome::Ok, "a recorded line does not run");
     }

@@ -75,6 +75,10 @@ function encodeGbk(text) {
   }
   return bytes;
 }
+// Bytes kept as a text of one character each (the page's storage holds
+// texts), and back.
+const textOfBytes = (bytes) => { let text = ''; for (const byte of bytes) text += String.fromCharCode(byte); return text; };
+const bytesOfText = (text) => Uint8Array.from(text, (character) => character.charCodeAt(0) & 0xff);
 // Calls `entry` with a zero-terminated copy of `bytes` in the module's
 // memory and their count (null and 0 when the module has no room); the
 // copy lasts as long as the call.

@@ -6,8 +6,6 @@
 // plays the game back in the window.
 const KEPT_GAME_KEY = 'trelmo.game';
 const KEEP_PERIOD_MS = 1000;
-const asciiOf = (pointer, length) => String.fromCharCode.apply(null, HEAPU8.subarray(pointer, pointer + length));
-const asciiBytes = (text) => Uint8Array.from(text, (character) => character.charCodeAt(0) & 0xff);
 const say = (text) => { $('storage-message').textContent = text; };
 
 // ---- the game kept ----
@@ -19,7 +17,7 @@ function keepGame() {
 page.keptGame = (script, length) => {
   try {
     if (script === 0) localStorage.removeItem(KEPT_GAME_KEY);
-    else localStorage.setItem(KEPT_GAME_KEY, asciiOf(script, length));
+    else localStorage.setItem(KEPT_GAME_KEY, textOfBytes(HEAPU8.subarray(script, script + length)));
   } catch (error) {
     // A full or refused storage keeps what it had: the game is not kept.
   }
@@ -46,7 +44,7 @@ window.addEventListener('pagehide', keepNow);
 function bringBackKeptGame() {
   const kept = localStorage.getItem(KEPT_GAME_KEY);
   if (kept === null) return;
-  const back = withBytes(asciiBytes(kept), _trelmo_restore);
+  const back = withBytes(bytesOfText(kept), _trelmo_restore);
   if (back === 1) return;
   localStorage.removeItem(KEPT_GAME_KEY);
   if (back < 0) location.reload();
@@ -56,12 +54,12 @@ function bringBackKeptGame() {
 const streamed = (bytes, through) => new Response(new Blob([bytes]).stream().pipeThrough(through)).arrayBuffer();
 async function codeOf(script) {
   const packed = new Uint8Array(await streamed(script, new CompressionStream('deflate-raw')));
-  return btoa(String.fromCharCode.apply(null, packed)).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+  return btoa(textOfBytes(packed)).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
 }
 // The script of a link's code, or null for one that cannot be read.
 async function scriptOf(code) {
   if (!/^[\w-]*$/.test(code) || code.length % 4 === 1) return null;
-  const packed = asciiBytes(atob(code.replace(/-/g, '+').replace(/_/g, '/') + '=='.slice(0, (4 - code.length % 4) % 4)));
+  const packed = bytesOfText(atob(code.replace(/-/g, '+').replace(/_/g, '/') + '=='.slice(0, (4 - code.length % 4) % 4)));
   try {
     return new Uint8Array(await streamed(packed, new DecompressionStream('deflate-raw')));
   } catch (error) {

@@ -2,17 +2,12 @@
 // load in its place.
 function storedBytes() {
   const text = localStorage.getItem(STORAGE_KEY);
-  if (text === null) return null;
-  const bytes = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
-  return bytes;
+  return text === null ? null : bytesOfText(text);
 }
 // The file's bytes, one character each, replaced whole.
 function storeBytes(bytes) {
-  let text = '';
-  for (const byte of bytes) text += String.fromCharCode(byte);
   try {
-    localStorage.setItem(STORAGE_KEY, text);
+    localStorage.setItem(STORAGE_KEY, textOfBytes(bytes));
   } catch (error) {
     // A full or refused storage keeps the file it had, as a failed write does.
   }
